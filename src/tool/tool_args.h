@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace glyph {
+
+// A mistake in the command line or its input: reported on standard error
+// with exit status 2, before anything is written to standard output.
+class clsToolError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The arguments of one verb: options that take a value ("--count 5" or
+// "--count=5") and positional arguments. Everything after "--" is positional,
+// so a puzzle text starting with "-" can be given.
+struct ToolArgs {
+  std::map<std::string, std::string> options;
+  std::vector<std::string> positionals;
+
+  bool Has(const std::string& name) const { return options.count(name) > 0; }
+};
+
+ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed);
+
+// Exactly count positional arguments, or clsToolError naming what is expected.
+void ExpectPositionals(const ToolArgs& args, std::size_t count, const std::string& what);
+
+// A whole decimal number in [lowest, highest], or clsToolError.
+std::int64_t ParseInteger(const std::string& option, const std::string& text, std::int64_t lowest,
+                          std::int64_t highest);
+std::uint64_t ParseUnsigned(const std::string& option, const std::string& text);
+
+}  // namespace glyph

@@ -1,0 +1,58 @@
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "tool/tool_args.h"
+#include "tool/tool_verbs.h"
+
+namespace glyph {
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: glyphtool VERB [OPTIONS] [--] [ARGUMENTS]\n"
+    "  generate [--count N] [--seed S]   new puzzles, one JSON object a line\n"
+    "  solve TEXT                        every digit assignment that solves a puzzle text\n"
+    "  encrypt [--key K] TEXT            encipher a line (K: savegame, language, network or a number)\n"
+    "  decrypt [--key K] CIPHER          decipher a line\n"
+    "Arguments after \"--\" are never options: glyphtool solve -- '-+-+-+740;227;...'\n";
+
+using Verb = std::function<void(const std::vector<std::string>&, std::ostream&)>;
+
+const std::map<std::string, Verb>& Verbs() {
+  static const std::map<std::string, Verb> verbs{
+      {"generate", VerbGenerate},
+      {"solve", VerbSolve},
+      {"encrypt", VerbEncrypt},
+      {"decrypt", VerbDecrypt},
+  };
+  return verbs;
+}
+
+}  // namespace
+
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    (args.empty() ? err : out) << kUsage;
+    return args.empty() ? 2 : 0;
+  }
+  const auto verb = Verbs().find(args[0]);
+  if (verb == Verbs().end()) {
+    err << "glyphtool: unknown verb \"" << args[0] << "\"\n" << kUsage;
+    return 2;
+  }
+  // A verb's output is collected first, so that an error leaves nothing half
+  // written. generate streams its lines, each one whole, as it goes.
+  std::ostringstream buffered;
+  std::ostream& target = args[0] == "generate" ? out : buffered;
+  try {
+    verb->second({args.begin() + 1, args.end()}, target);
+  } catch (const clsToolError& error) {
+    err << "glyphtool " << args[0] << ": " << error.what() << "\n";
+    return 2;
+  }
+  out << buffered.str();
+  return 0;
+}
+
+}  // namespace glyph

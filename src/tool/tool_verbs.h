@@ -1,0 +1,21 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace glyph {
+
+// Runs glyphtool with its arguments (without the program name). Output goes
+// to out, error messages to err; returns the exit status: 0, or 2 for a bad
+// command line or input, in which case out stays empty.
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The verbs. Each writes its whole output to out, or throws clsToolError
+// before writing anything.
+void VerbGenerate(const std::vector<std::string>& args, std::ostream& out);
+void VerbSolve(const std::vector<std::string>& args, std::ostream& out);
+void VerbEncrypt(const std::vector<std::string>& args, std::ostream& out);
+void VerbDecrypt(const std::vector<std::string>& args, std::ostream& out);
+
+}  // namespace glyph

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/cls_system_random.h"
+#include "core/solution_counter.h"
+#include "core/solution_rules.h"
+#include "support/vectors.h"
+
+namespace glyph {
+namespace {
+
+// The grid a player would fill in for an assignment: a yes mark for the
+// symbol of every true digit on the board.
+clsSolveStatus GridFor(const clsPuzzle& puzzle, const DigitAssignment& assignment) {
+  clsSolveStatus grid;
+  for (int t = 0; t < 10; ++t) {
+    if (assignment[t] >= 0) grid.SetStatus(puzzle.Symbols(t), assignment[t], kCellYes);
+  }
+  return grid;
+}
+
+void UseIdentitySymbols(clsPuzzle& puzzle) {
+  for (int d = 0; d < 10; ++d) puzzle.SetSymbols(d, static_cast<std::int16_t>(d));
+}
+
+// Every injective map of the board's digits, tried one by one.
+class clsBruteForce {
+ public:
+  explicit clsBruteForce(const clsPuzzle& puzzle) : puzzle_(puzzle) {
+    for (int k = 1; k <= 9; ++k) {
+      for (int place = 0; place < 3; ++place) {
+        digits_[k][place] = DigitAt(puzzle.Number(k), place);
+        onBoard_ |= 1u << digits_[k][place];
+      }
+    }
+  }
+
+  long long Count() { return Try(0, 0); }
+
+ private:
+  long long Try(int trueDigit, unsigned used) {
+    if (trueDigit == 10) return Holds() ? 1 : 0;
+    if (!(onBoard_ & (1u << trueDigit))) return Try(trueDigit + 1, used);
+    long long count = 0;
+    for (int declared = 0; declared < 10; ++declared) {
+      if (used & (1u << declared)) continue;
+      map_[trueDigit] = declared;
+      count += Try(trueDigit + 1, used | (1u << declared));
+    }
+    return count;
+  }
+
+  bool Holds() const {
+    std::array<long, 10> rebuilt{};
+    for (int k = 1; k <= 9; ++k) {
+      for (int place = 0; place < 3; ++place) {
+        rebuilt[k] += map_[digits_[k][place]] * kPlaceValues[static_cast<std::size_t>(place)];
+      }
+    }
+    for (const PuzzleEquation& e : kPuzzleEquations) {
+      if (!EquationHolds(rebuilt[e.left], rebuilt[e.right], rebuilt[e.result], OperatorOf(puzzle_, e))) return false;
+    }
+    return true;
+  }
+
+  const clsPuzzle& puzzle_;
+  std::array<std::array<int, 3>, 10> digits_{};  // [number 1..9][place]
+  unsigned onBoard_ = 0;
+  std::array<int, 10> map_{};
+};
+
+TEST(SolutionCounter, ReferenceCounts) {
+  for (const QJsonValue& value : test::Cases("puzzle", "is_solution_correct")) {
+    const QJsonObject c = value.toObject();
+    if (!c.contains("solutions")) continue;
+    clsPuzzle puzzle;
+    ASSERT_TRUE(puzzle.GetSendString(test::Bytes(c["puzzle"])));
+    EXPECT_EQ(CountSolutions(puzzle), c["solutions"].toInt()) << test::Bytes(c["puzzle"]);
+  }
+}
+
+TEST(SolutionCounter, EverySolutionFoundIsAcceptedByTheSolvedCheck) {
+  clsSystemRandom random(99);
+  clsPuzzle puzzle;
+  for (int i = 0; i < 100; ++i) {
+    puzzle.MakePuzzle(random);
+    const std::vector<DigitAssignment> solutions = FindSolutions(puzzle);
+    ASSERT_FALSE(solutions.empty()) << puzzle.MakeSendString();
+    EXPECT_EQ(static_cast<long long>(solutions.size()), CountSolutions(puzzle));
+    const DigitAssignment identity{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    EXPECT_NE(std::find(solutions.begin(), solutions.end(), identity), solutions.end());
+    for (const DigitAssignment& a : solutions) {
+      EXPECT_TRUE(IsSolutionCorrect(puzzle, GridFor(puzzle, a))) << puzzle.MakeSendString();
+    }
+  }
+}
+
+TEST(SolutionCounter, AgreesWithBruteForce) {
+  for (const char* text : {"------999;412;587;570;310;260;429;102;327",  // two solutions
+                           "++++++123;0;123;0;0;0;123;0;123",           // few digits, many solutions
+                           "++++++5;5;10;5;5;10;10;10;20",
+                           "++++++1;2;3;4;5;6;7;8;9"}) {                // equations do not hold
+    clsPuzzle puzzle;
+    ASSERT_TRUE(puzzle.GetSendString(text));
+    UseIdentitySymbols(puzzle);
+    EXPECT_EQ(CountSolutions(puzzle), clsBruteForce(puzzle).Count()) << text;
+  }
+}
+
+TEST(SolutionCounter, DigitsOffTheBoardAreMinusOne) {
+  clsPuzzle puzzle;
+  ASSERT_TRUE(puzzle.GetSendString("++++++123;0;123;0;0;0;123;0;123"));
+  UseIdentitySymbols(puzzle);
+  const std::vector<DigitAssignment> solutions = FindSolutions(puzzle);
+  ASSERT_EQ(solutions.size(), 9u * 8u * 7u);  // 0 stays 0; 1, 2, 3 any distinct other digits
+  for (const DigitAssignment& a : solutions) {
+    EXPECT_EQ(a[0], 0);
+    for (int t = 4; t < 10; ++t) EXPECT_EQ(a[t], -1);
+  }
+  EXPECT_TRUE(std::is_sorted(solutions.begin(), solutions.end()));
+}
+
+}  // namespace
+}  // namespace glyph

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "core/cls_solve_status.h"
+#include "support/vectors.h"
+
+namespace glyph {
+namespace {
+
+TEST(SolveStatus, ReferenceWrites) {
+  for (const QJsonValue& value : test::Cases("solve_status", "writes")) {
+    const QJsonObject c = value.toObject();
+    SCOPED_TRACE(c["note"].toString().toStdString());
+    clsSolveStatus grid;
+    grid.ReadFromString(test::Bytes(c["initial"]));
+    for (const QJsonValue& write : c["writes"].toArray()) {
+      const std::vector<int> w = test::Ints(write);
+      grid.SetStatus(w[0], w[1], static_cast<std::int16_t>(w[2]));
+    }
+    EXPECT_EQ(grid.MakeStatusString(), test::Bytes(c["final"]));
+    const std::vector<int> solved = test::Ints(c["solved_num"]);
+    for (int s = 0; s < 10; ++s) EXPECT_EQ(grid.GetSolvedNum(s), solved[s]) << "symbol " << s;
+  }
+}
+
+TEST(SolveStatus, ReferenceReadFromString) {
+  for (const QJsonValue& value : test::Cases("solve_status", "read_from_string")) {
+    const QJsonObject c = value.toObject();
+    clsSolveStatus grid;
+    grid.SetStatus(4, 4, kCellYes);  // whatever was there is replaced
+    grid.ReadFromString(test::Bytes(c["text"]));
+    EXPECT_EQ(grid.MakeStatusString(), test::Bytes(c["string"]));
+  }
+}
+
+TEST(SolveStatus, YesMarkGreysOnlyItsRowAndColumn) {
+  clsSolveStatus grid;
+  grid.SetStatus(3, 7, kCellYes);
+  for (int s = 0; s < 10; ++s) {
+    for (int d = 0; d < 10; ++d) {
+      const int expected = (s == 3 && d == 7) ? kCellYes : (s == 3 || d == 7) ? kCellGreyed : kCellOpen;
+      EXPECT_EQ(grid.Status(s, d), expected) << s << "," << d;
+    }
+  }
+  EXPECT_EQ(grid.GetSolvedNum(3), 7);
+  EXPECT_EQ(grid.GetSolvedNum(2), -1);
+  grid.SetStatus(3, 7, kCellOpen);
+  EXPECT_EQ(grid.MakeStatusString(), std::string(100, '0'));
+}
+
+TEST(SolveStatus, ReleaseKeepsCellsHeldByAnotherYesMark) {
+  clsSolveStatus grid;
+  grid.SetStatus(5, 2, kCellYes);  // holds row 5 and column 2
+  grid.SetStatus(3, 7, kCellYes);
+  grid.SetStatus(3, 7, kCellOpen);
+  EXPECT_EQ(grid.Status(5, 7), kCellGreyed);  // row 5 still has its yes mark
+  EXPECT_EQ(grid.Status(3, 2), kCellGreyed);  // column 2 too
+  EXPECT_EQ(grid.Status(3, 0), kCellOpen);
+  EXPECT_EQ(grid.Status(0, 7), kCellOpen);
+}
+
+TEST(SolveStatus, PlainWritesChangeOnlyTheirCell) {
+  clsSolveStatus grid;
+  grid.SetStatus(3, 7, kCellYes);
+  const std::string before = grid.MakeStatusString();
+  for (std::int16_t value : {kCellNo, kCellGreyed, kCellGreyedNo}) {
+    grid.SetStatus(3, 2, value);
+    grid.SetStatus(3, 2, kCellOpen);  // 0 over a 1, 3 or 4 releases nothing
+    EXPECT_EQ(grid.Status(3, 2), kCellOpen);
+    EXPECT_EQ(grid.Status(3, 7), kCellYes);
+  }
+  grid.SetStatus(3, 2, kCellGreyed);
+  EXPECT_EQ(grid.MakeStatusString(), before);
+}
+
+TEST(SolveStatus, AssignCopiesCellsNotNameAndStaysIndependent) {
+  clsSolveStatus bookmark;
+  bookmark.SetName("before the guess");
+  bookmark.SetStatus(1, 1, kCellYes);
+  clsSolveStatus current;
+  current.Assign(bookmark);
+  EXPECT_EQ(current.MakeStatusString(), bookmark.MakeStatusString());
+  EXPECT_EQ(current.Name(), "");
+  current.SetStatus(2, 2, kCellNo);
+  bookmark.SetStatus(4, 4, kCellNo);
+  EXPECT_EQ(bookmark.Status(2, 2), kCellOpen);
+  EXPECT_EQ(current.Status(4, 4), kCellOpen);
+  current.Clear();
+  EXPECT_EQ(current.MakeStatusString(), std::string(100, '0'));
+}
+
+TEST(SolveStatus, BadIndicesAndValuesThrowBeforeChanging) {
+  clsSolveStatus grid;
+  EXPECT_THROW(grid.Status(10, 0), std::out_of_range);
+  EXPECT_THROW(grid.Status(0, -1), std::out_of_range);
+  EXPECT_THROW(grid.SetStatus(-1, 3, kCellYes), std::out_of_range);
+  EXPECT_THROW(grid.SetStatus(3, 10, kCellYes), std::out_of_range);
+  EXPECT_THROW(grid.GetSolvedNum(10), std::out_of_range);
+  EXPECT_THROW(grid.SetStatus(3, 3, 10), std::invalid_argument);
+  EXPECT_THROW(grid.SetStatus(3, 3, -1), std::invalid_argument);
+  EXPECT_EQ(grid.MakeStatusString(), std::string(100, '0'));
+}
+
+}  // namespace
+}  // namespace glyph

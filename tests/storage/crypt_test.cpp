@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "core/cls_system_random.h"
+#include "storage/cipher_keys.h"
+#include "storage/cls_crypt.h"
+#include "support/scripted_random.h"
+#include "support/vectors.h"
+
+namespace glyph {
+namespace {
+
+std::string Encrypted(const std::string& plain, std::int32_t key = kSaveGameKey) {
+  clsSystemRandom random(5);
+  return clsCrypt(random).Encrypt(plain, key);
+}
+
+TEST(Crypt, KeysOfTheThreeFormats) {
+  const QJsonObject keys = test::CoreVectors()["keys"].toObject();
+  EXPECT_EQ(kSaveGameKey, keys["savegame"].toInt());
+  EXPECT_EQ(kLanguageFileKey, keys["language"].toInt());
+  EXPECT_EQ(kNetworkKey, keys["network"].toInt());
+}
+
+TEST(Crypt, ReferenceEncryptions) {
+  for (const QJsonValue& value : test::Cases("cipher", "encrypt")) {
+    const QJsonObject c = value.toObject();
+    const std::string plain = test::Bytes(c["plain"]);
+    SCOPED_TRACE(c["plain_hex"].toString().toStdString());
+    clsScriptedRandom random;
+    random.PushDraw(c["r"].toInt() / 9999.0);
+    for (int pad : test::Ints(c["pad"])) random.PushDraw(pad / 255.0);
+
+    const std::string cipher = clsCrypt(random).Encrypt(plain, c["key"].toInt());
+    EXPECT_EQ(cipher, test::Bytes(c["cipher"]));
+    if (c.contains("length_field")) {
+      EXPECT_EQ(cipher.substr(12, 2), test::Bytes(c["length_field"]));
+    }
+    EXPECT_EQ(random.Remaining(), 0u);
+    EXPECT_EQ(clsCrypt::Decrypt(cipher, c["key"].toInt()), plain);
+  }
+}
+
+TEST(Crypt, ReferenceForeignDecryptions) {
+  for (const QJsonValue& value : test::Cases("cipher", "decrypt")) {
+    const QJsonObject c = value.toObject();
+    SCOPED_TRACE(c["note"].toString().toStdString());
+    EXPECT_EQ(clsCrypt::Decrypt(test::Bytes(c["cipher"]), c["key"].toInt()), test::Bytes(c["plain"]));
+  }
+}
+
+TEST(Crypt, LengthsAndLengthField) {
+  const std::vector<std::tuple<std::size_t, std::size_t, std::string>> cases{
+      {0, 46, "00"}, {1, 48, "01"}, {19, 84, "13"}, {20, 46, "FF"}, {100, 206, "FF"}, {255, 516, "FF"}};
+  for (const auto& [plainLength, cipherLength, field] : cases) {
+    const std::string plain(plainLength, 'x');
+    const std::string cipher = Encrypted(plain);
+    EXPECT_EQ(cipher.size(), cipherLength) << plainLength;
+    EXPECT_EQ(cipher.substr(12, 2), field) << plainLength;
+    EXPECT_EQ(cipher.find_first_not_of("0123456789ABCDEF"), std::string::npos);
+    EXPECT_EQ(clsCrypt::Decrypt(cipher, kSaveGameKey), plain);
+  }
+}
+
+TEST(Crypt, EveryByteRoundTripsUnderEveryKey) {
+  std::string all;
+  for (int code = 0; code < 256; ++code) all += static_cast<char>(code);
+  clsSystemRandom random(11);
+  clsCrypt crypt(random);
+  for (std::int32_t key : {kSaveGameKey, kLanguageFileKey, kNetworkKey, kSmallestKey, kLargestKey}) {
+    for (std::size_t length : {0u, 3u, 19u, 20u, 21u, 256u}) {
+      const std::string plain = all.substr(0, length);
+      EXPECT_EQ(clsCrypt::Decrypt(crypt.Encrypt(plain, key), key), plain) << key << " " << length;
+    }
+  }
+}
+
+TEST(Crypt, SameTextTwiceGivesDifferentCiphers) {
+  clsSystemRandom random(3);
+  clsCrypt crypt(random);
+  const std::string first = crypt.Encrypt("S;0000000000", kSaveGameKey);
+  const std::string second = crypt.Encrypt("S;0000000000", kSaveGameKey);
+  EXPECT_NE(first, second);
+  EXPECT_EQ(clsCrypt::Decrypt(first, kSaveGameKey), clsCrypt::Decrypt(second, kSaveGameKey));
+}
+
+TEST(Crypt, PadNeverHoldsZeroAndFactorStaysInRange) {
+  // Draws that round to 0 or outside the ranges are drawn again.
+  clsScriptedRandom random;
+  random.PushDraw(0.05);                  // r = 500: too small
+  random.PushDraw(0.99999);               // r = 9999
+  random.PushDraw(0.0019);                // pad 0.48 rounds to 0: rejected
+  random.PushDraw(0.5 / 255);             // pad 0.5 rounds to the even 0: rejected
+  for (int i = 0; i < 20; ++i) random.PushDraw(1.0 / 255);
+  const std::string cipher = clsCrypt(random).Encrypt("", 1);
+  EXPECT_EQ(cipher.substr(16, 2), "0F");  // 9999 = 0x270F
+  EXPECT_EQ(cipher.substr(28, 2), "27");
+  EXPECT_EQ(random.Remaining(), 0u);
+}
+
+TEST(Crypt, WrongKeyKeepsTheLength) {
+  const std::string plain = "Glyphmatic saved game line, twenty-something";
+  const std::string cipher = Encrypted(plain, kSaveGameKey);
+  const std::string wrong = clsCrypt::Decrypt(cipher, kNetworkKey);
+  EXPECT_EQ(wrong.size(), plain.size());
+  EXPECT_NE(wrong, plain);
+}
+
+TEST(Crypt, ForeignTextsNeverFail) {
+  // r = 0xFFFF: key x r leaves the 32-bit range and must still decipher.
+  std::string huge = Encrypted("twenty characters or more, surely");
+  huge.replace(16, 2, "FF");
+  huge.replace(28, 2, "FF");
+  EXPECT_EQ(clsCrypt::Decrypt(huge, kLargestKey).size(), std::string("twenty characters or more, surely").size());
+  // r = 0 leaves no key digits at all.
+  std::string zero = Encrypted("abc");
+  zero.replace(16, 2, "00");
+  zero.replace(28, 2, "00");
+  EXPECT_EQ(clsCrypt::Decrypt(zero, kSaveGameKey), "");
+  EXPECT_EQ(clsCrypt::Decrypt(Encrypted("abc"), 0), "");
+  EXPECT_EQ(clsCrypt::Decrypt(Encrypted("abc"), -5), "");
+
+  // Any text at all, of any length, deciphers to something without harm.
+  clsSystemRandom random(17);
+  for (int i = 0; i < 2000; ++i) {
+    std::string text(static_cast<std::size_t>(random.Random() * 80), '\0');
+    for (char& c : text) c = static_cast<char>(random.Random() * 256);
+    const std::string plain = clsCrypt::Decrypt(text, kNetworkKey);
+    EXPECT_LE(plain.size(), text.size() / 2 + 1);
+  }
+}
+
+TEST(Crypt, EncryptRefusesKeysOutsideTheUsableRange) {
+  clsSystemRandom random(1);
+  clsCrypt crypt(random);
+  EXPECT_THROW(crypt.Encrypt("x", 0), std::invalid_argument);
+  EXPECT_THROW(crypt.Encrypt("x", kLargestKey + 1), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace glyph

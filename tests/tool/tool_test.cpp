@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+#include <sstream>
+
+#include "core/cls_puzzle.h"
+#include "storage/cipher_keys.h"
+#include "storage/cls_crypt.h"
+#include "tool/tool_verbs.h"
+
+namespace glyph {
+namespace {
+
+struct ToolRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+ToolRun RunVerb(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = RunTool(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<QJsonObject> JsonLines(const std::string& text) {
+  std::vector<QJsonObject> objects;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
+    objects.push_back(document.object());
+  }
+  return objects;
+}
+
+TEST(Tool, GenerateWritesOneValidPuzzleALine) {
+  const ToolRun run = RunVerb({"generate", "--count", "5", "--seed", "42"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<QJsonObject> puzzles = JsonLines(run.out);
+  ASSERT_EQ(puzzles.size(), 5u);
+  for (const QJsonObject& p : puzzles) {
+    clsPuzzle puzzle;
+    ASSERT_TRUE(puzzle.GetSendString(p["text"].toString().toStdString()));
+    EXPECT_TRUE(puzzle.EquationsHold());
+    EXPECT_EQ(p["symbols"].toArray().size(), 10);
+    EXPECT_GE(p["attempts"].toInt(), 1);
+    EXPECT_GE(p["solutions"].toInt(), 1);
+  }
+  EXPECT_EQ(RunVerb({"generate", "--count=5", "--seed=42"}).out, run.out);  // a seed reproduces
+  EXPECT_NE(RunVerb({"generate", "--count", "5", "--seed", "43"}).out, run.out);
+  EXPECT_EQ(JsonLines(RunVerb({"generate"}).out).size(), 1u);
+}
+
+TEST(Tool, SolveListsEveryAssignment) {
+  const ToolRun run = RunVerb({"solve", "--", "------999;412;587;570;310;260;429;102;327"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const QJsonObject result = JsonLines(run.out).at(0);
+  EXPECT_TRUE(result["accepted"].toBool());
+  EXPECT_TRUE(result["equations_hold"].toBool());
+  EXPECT_EQ(result["solutions"].toInt(), 2);
+  ASSERT_EQ(result["assignments"].toArray().size(), 2);
+  EXPECT_EQ(result["assignments"].toArray()[0].toArray().size(), 10);
+
+  // A text starting with "-" also works without "--", as it is not an option.
+  const QJsonObject sparse = JsonLines(RunVerb({"solve", "++++++123;0;123;0;0;0;123;0;123"}).out).at(0);
+  EXPECT_EQ(sparse["solutions"].toInt(), 504);
+  EXPECT_EQ(sparse["assignments"].toArray()[0].toArray()[9].toInt(), -1);
+}
+
+TEST(Tool, SolveOfARefusedTextSaysOnlyThat) {
+  const ToolRun run = RunVerb({"solve", "--", "++++++1;2;3"});
+  ASSERT_EQ(run.status, 0);
+  const QJsonObject result = JsonLines(run.out).at(0);
+  EXPECT_FALSE(result["accepted"].toBool());
+  EXPECT_EQ(result.keys(), QStringList{"accepted"});
+
+  const QJsonObject wrong = JsonLines(RunVerb({"solve", "++++++1;2;3;4;5;6;7;8;9"}).out).at(0);
+  EXPECT_TRUE(wrong["accepted"].toBool());
+  EXPECT_FALSE(wrong["equations_hold"].toBool());
+}
+
+TEST(Tool, EncryptAndDecryptUnderEachKey) {
+  for (const std::string key : {"savegame", "language", "network", "12345"}) {
+    const ToolRun encrypted = RunVerb({"encrypt", "--key", key, "--", "-Caf\xC3\xA9 \xE2\x82\xAC"});
+    ASSERT_EQ(encrypted.status, 0) << encrypted.err;
+    const std::string cipher = encrypted.out.substr(0, encrypted.out.size() - 1);
+    const ToolRun decrypted = RunVerb({"decrypt", "--key", key, cipher});
+    EXPECT_EQ(decrypted.out, "-Caf\xC3\xA9 \xE2\x82\xAC\n");  // UTF-8 again
+  }
+  // Default key: the saved-game key.
+  const std::string cipher = RunVerb({"encrypt", "S;hello"}).out;
+  EXPECT_EQ(clsCrypt::Decrypt(cipher.substr(0, cipher.size() - 1), kSaveGameKey), "S;hello");
+}
+
+TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
+  const std::vector<std::vector<std::string>> mistakes{
+      {},
+      {"bogus"},
+      {"generate", "--count", "0"},
+      {"generate", "--count", "many"},
+      {"generate", "--seed", "-1"},
+      {"generate", "--colour", "red"},
+      {"generate", "--count"},
+      {"solve"},
+      {"solve", "a", "b"},
+      {"encrypt", "--key", "0", "x"},
+      {"encrypt", "--key", "214770", "x"},
+      {"encrypt", "\xE4\xB8\xAD"},  // not in Windows-1252
+      {"decrypt", "--key", "nokey", "00"},
+  };
+  for (const auto& args : mistakes) {
+    const ToolRun run = RunVerb(args);
+    EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args[0]);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_FALSE(run.err.empty());
+  }
+}
+
+TEST(Tool, TheProgramItself) {
+  QProcess tool;
+  tool.start(GLYPHTOOL_PATH, {"solve", "--", "-+-+-+740;227;967;518;356;162;222;583;805"});
+  ASSERT_TRUE(tool.waitForFinished(30000));
+  EXPECT_EQ(tool.exitCode(), 0);
+  const QJsonObject result = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
+  EXPECT_EQ(result["solutions"].toInt(), 1);
+
+  tool.start(GLYPHTOOL_PATH, {"generate", "--count", "x"});
+  ASSERT_TRUE(tool.waitForFinished(30000));
+  EXPECT_EQ(tool.exitCode(), 2);
+  EXPECT_TRUE(tool.readAllStandardOutput().isEmpty());
+  EXPECT_FALSE(tool.readAllStandardError().isEmpty());
+}
+
+}  // namespace
+}  // namespace glyph
