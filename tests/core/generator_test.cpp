@@ -115,11 +115,11 @@ TEST(Generator, GeneratedPuzzlesAreValidOverManySeeds) {
         ASSERT_TRUE(puzzle.OpHorz(k) == kOpAdd || puzzle.OpHorz(k) == kOpSubtract);
       }
       // A subtracted operand is strictly smaller; equal operands are added.
-      if (puzzle.OpHorz1() == kOpSubtract) EXPECT_LT(puzzle.Number4(), puzzle.Number1());
-      if (puzzle.OpHorz2() == kOpSubtract) EXPECT_LT(puzzle.Number5(), puzzle.Number2());
-      if (puzzle.OpVert2() == kOpSubtract) EXPECT_LT(puzzle.Number5(), puzzle.Number4());
-      if (puzzle.OpHorz3() == kOpSubtract) EXPECT_LT(puzzle.Number6(), puzzle.Number3());
-      if (puzzle.OpVert1() == kOpSubtract) EXPECT_GE(puzzle.Number1(), puzzle.Number2());
+      EXPECT_TRUE(puzzle.OpHorz1() == kOpAdd || puzzle.Number4() < puzzle.Number1());
+      EXPECT_TRUE(puzzle.OpHorz2() == kOpAdd || puzzle.Number5() < puzzle.Number2());
+      EXPECT_TRUE(puzzle.OpVert2() == kOpAdd || puzzle.Number5() < puzzle.Number4());
+      EXPECT_TRUE(puzzle.OpHorz3() == kOpAdd || puzzle.Number6() < puzzle.Number3());
+      EXPECT_TRUE(puzzle.OpVert1() == kOpAdd || puzzle.Number1() >= puzzle.Number2());
 
       std::set<int> symbols;
       for (int d = 0; d < 10; ++d) symbols.insert(puzzle.Symbols(d));
