@@ -1,11 +1,23 @@
 #include <QApplication>
 
 #include "board/frm_symbol.h"
+#include "i18n/language_choice.h"
+#include "i18n/program_catalogue.h"
+#include "platform/qt_settings_store.h"
+#include "platform/user_locale.h"
+#include "storage/cipher_keys.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Glyphmatic");
   QApplication::setOrganizationName("Glyphmatic");
+
+  // The language files are read before any window shows a text.
+  glyph::clsQtSettingsStore settings;
+  glyph::ProgramCatalogue().SetLanguageKey(glyph::kLanguageFileKey);
+  glyph::LoadLanguages(glyph::ProgramCatalogue(), QApplication::applicationDirPath().toStdString(), settings,
+                       glyph::GetLocaleString(glyph::kLocaleLanguageId));
+
   glyph::frmSymbol window;
   window.show();
   return QApplication::exec();

@@ -15,6 +15,11 @@ constexpr char kUsage[] =
     "  solve TEXT                        every digit assignment that solves a puzzle text\n"
     "  encrypt [--key K] TEXT            encipher a line (K: savegame, language, network or a number)\n"
     "  decrypt [--key K] CIPHER          decipher a line\n"
+    "  lang compile SOURCE OUT.tsp       UTF-8 language source to an enciphered language file\n"
+    "  lang decompile FILE.tsp           the plain lines of a language file\n"
+    "  lang show [--stored NAME] [--locale ID] [--lookup MODULE ITEM DEFAULT]... FILE...\n"
+    "                                    the catalogue the files make, and the start-up choice\n"
+    "  lcid ID...                        locale code of language identifiers such as 0407\n"
     "Arguments after \"--\" are never options: glyphtool solve -- '-+-+-+740;227;...'\n";
 
 using Verb = std::function<void(const std::vector<std::string>&, std::ostream&)>;
@@ -25,6 +30,8 @@ const std::map<std::string, Verb>& Verbs() {
       {"solve", VerbSolve},
       {"encrypt", VerbEncrypt},
       {"decrypt", VerbDecrypt},
+      {"lang", VerbLang},
+      {"lcid", VerbLcid},
   };
   return verbs;
 }

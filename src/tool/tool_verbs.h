@@ -17,5 +17,7 @@ void VerbGenerate(const std::vector<std::string>& args, std::ostream& out);
 void VerbSolve(const std::vector<std::string>& args, std::ostream& out);
 void VerbEncrypt(const std::vector<std::string>& args, std::ostream& out);
 void VerbDecrypt(const std::vector<std::string>& args, std::ostream& out);
+void VerbLang(const std::vector<std::string>& args, std::ostream& out);
+void VerbLcid(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace glyph

@@ -5,11 +5,13 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
+#include <fstream>
 #include <sstream>
 
 #include "core/cls_puzzle.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
+#include "support/language_files.h"
 #include "tool/tool_verbs.h"
 
 namespace glyph {
@@ -113,6 +115,13 @@ TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
       {"encrypt", "--key", "214770", "x"},
       {"encrypt", "\xE4\xB8\xAD"},  // not in Windows-1252
       {"decrypt", "--key", "nokey", "00"},
+      {"lang"},
+      {"lang", "translate"},
+      {"lang", "show"},
+      {"lang", "show", "--lookup", "a", "b"},
+      {"lang", "show", "/nonexistent/file.tsp"},
+      {"lang", "compile", "/nonexistent/source.txt", "/tmp/out.tsp"},
+      {"lcid"},
   };
   for (const auto& args : mistakes) {
     const ToolRun run = RunVerb(args);
@@ -120,6 +129,58 @@ TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
     EXPECT_TRUE(run.out.empty());
     EXPECT_FALSE(run.err.empty());
   }
+}
+
+TEST(Tool, LanguageFilesCompileAndReadBack) {
+  test::clsTempFolder folder;
+  const std::string source = (folder / "source.txt").string();
+  const std::string compiled = (folder / "deutsch.tsp").string();
+  std::ofstream(source) << "Kommentar\r\n[GlyphmaLang]\r\n(Deutsch|de)\r\n[Language:Deutsch]\n"
+                           "frmSymbol|cmdSolve|L\xC3\xB6sen \xE2\x82\xAC\n";
+  const ToolRun compile = RunVerb({"lang", "compile", source, compiled});
+  ASSERT_EQ(compile.status, 0) << compile.err;
+  EXPECT_EQ(JsonLines(compile.out).at(0)["lines"].toInt(), 5);
+
+  const ToolRun decompile = RunVerb({"lang", "decompile", compiled});
+  EXPECT_EQ(decompile.out,
+            "Kommentar\n[GlyphmaLang]\n(Deutsch|de)\n[Language:Deutsch]\nfrmSymbol|cmdSolve|L\xC3\xB6sen \xE2\x82\xAC\n");
+
+  const ToolRun show = RunVerb({"lang", "show", "--locale", "0407", "--lookup", "FRMSYMBOL", "cmdsolve", "Solve",
+                               "--lookup", "frmSymbol", "cmdNew", "New", compiled});
+  ASSERT_EQ(show.status, 0) << show.err;
+  const QJsonObject result = JsonLines(show.out).at(0);
+  EXPECT_EQ(result["current_after_reading"].toString(), "Deutsch");
+  EXPECT_EQ(result["chosen"].toString(), "Deutsch");
+  EXPECT_EQ(result["written"].toString(), "Deutsch");
+  EXPECT_EQ(result["languages"].toArray()[0].toObject()["code"].toString(), "de");
+  EXPECT_EQ(result["lookups"].toArray()[0].toObject()["result"].toString(), QString::fromUtf8("L\u00F6sen \u20AC"));
+  EXPECT_EQ(result["lookups"].toArray()[1].toObject()["result"].toString(), "New");
+
+  const QJsonObject unchosen = JsonLines(RunVerb({"lang", "show", compiled}).out).at(0);
+  EXPECT_TRUE(unchosen["chosen"].isNull());
+  EXPECT_TRUE(unchosen["written"].isNull());
+}
+
+TEST(Tool, CompileStopsAtACharacterOutsideWindows1252) {
+  test::clsTempFolder folder;
+  const std::string source = (folder / "source.txt").string();
+  const std::string compiled = (folder / "out.tsp").string();
+  std::ofstream(source) << "[GlyphmaLang]\n(Chinese|zh)\n[Language:Chinese]\nfrmSymbol|cmdNew|\xE6\x96\xB0\n";
+  const ToolRun run = RunVerb({"lang", "compile", source, compiled});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find(":4:"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(compiled));
+}
+
+TEST(Tool, LocaleIdentifiers) {
+  const std::vector<QJsonObject> lines = JsonLines(RunVerb({"lcid", "0407", "0x0409", "0000", "82C"}).out);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0]["code"].toString(), "de-de");
+  EXPECT_EQ(lines[0]["prefix"].toString(), "DE");
+  EXPECT_EQ(lines[1]["code"].toString(), "en-us");
+  EXPECT_EQ(lines[2]["code"].toString(), "");
+  EXPECT_EQ(lines[2]["prefix"].toString(), "");
+  EXPECT_EQ(lines[3]["prefix"].toString(), "CY");
 }
 
 TEST(Tool, TheProgramItself) {

@@ -1,0 +1,34 @@
+#include "i18n/cls_translation.h"
+
+#include "i18n/ansi_case.h"
+
+namespace glyph {
+
+void clsTranslation::AddModuleAndItem(std::string_view line) {
+  const std::size_t first = line.find('|');
+  if (first == std::string_view::npos) return;
+  const std::size_t second = line.find('|', first + 1);
+  if (second == std::string_view::npos || line.find('|', second + 1) != std::string_view::npos) return;
+
+  const std::string_view moduleName = line.substr(0, first);
+  const std::string itemName(line.substr(first + 1, second - first - 1));
+  const std::string text(line.substr(second + 1));
+
+  for (clsModule& module : modules_) {
+    if (EqualsIgnoreCase(module.ModuleName(), moduleName)) {
+      module.AddItem(itemName, text);
+      return;
+    }
+  }
+  modules_.emplace_back(std::string(moduleName));
+  modules_.back().AddItem(itemName, text);
+}
+
+const clsModule* clsTranslation::FindModule(std::string_view moduleName) const {
+  for (const clsModule& module : modules_) {
+    if (EqualsIgnoreCase(module.ModuleName(), moduleName)) return &module;
+  }
+  return nullptr;
+}
+
+}  // namespace glyph

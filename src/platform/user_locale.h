@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace glyph {
+
+// The locale item asked for at start-up: the user's language identifier.
+constexpr int kLocaleLanguageId = 1;
+
+// One item of information about the user's locale. For kLocaleLanguageId the
+// language identifier as four hexadecimal digits ("0407" for de_DE), read
+// from LC_ALL, LC_MESSAGES or LANG, the first that is set, as Qt does; ""
+// when the locale is unknown. Any other item gives "".
+std::string GetLocaleString(int infoType);
+
+}  // namespace glyph

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/cls_system_random.h"
+#include "storage/cipher_keys.h"
+#include "storage/cls_crypt.h"
+
+namespace glyph::test {
+
+// Writes plain lines as an enciphered language file.
+inline void WriteLanguageFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                              const std::string& lineEnd = "\r\n") {
+  clsSystemRandom random(1);
+  clsCrypt crypt(random);
+  std::ofstream stream(file, std::ios::binary);
+  for (const std::string& line : lines) stream << crypt.Encrypt(line, kLanguageFileKey) << lineEnd;
+}
+
+// A fresh empty folder below the system's temporary folder, removed again
+// when the object goes.
+class clsTempFolder {
+ public:
+  clsTempFolder() {
+    path_ = std::filesystem::temp_directory_path() /
+            ("glyph-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~clsTempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  clsTempFolder(const clsTempFolder&) = delete;
+  clsTempFolder& operator=(const clsTempFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  static inline int counter_ = 0;
+  std::filesystem::path path_;
+};
+
+}  // namespace glyph::test
