@@ -1,8 +1,10 @@
 #include <QApplication>
 
 #include "board/frm_symbol.h"
+#include "core/cls_system_random.h"
 #include "i18n/language_choice.h"
 #include "i18n/program_catalogue.h"
+#include "platform/qt_asker.h"
 #include "platform/qt_settings_store.h"
 #include "platform/user_locale.h"
 #include "storage/cipher_keys.h"
@@ -18,7 +20,12 @@ int main(int argc, char* argv[]) {
   glyph::LoadLanguages(glyph::ProgramCatalogue(), QApplication::applicationDirPath().toStdString(), settings,
                        glyph::GetLocaleString(glyph::kLocaleLanguageId));
 
-  glyph::frmSymbol window;
+  glyph::clsQtAsker asker;
+  glyph::clsSystemRandom random;
+  glyph::frmSymbol window(asker, settings, random, glyph::ProgramCatalogue());
+  asker.SetParent(&window);
+  // QApplication has taken its own options out of argv: the rest is ours.
+  window.StartUp(std::vector<std::string>(argv + 1, argv + argc));
   window.show();
   return QApplication::exec();
 }

@@ -1,16 +1,71 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "board/cls_game_controller.h"
+#include "board/frm_all_symbols.h"
+
+class QFrame;
+class QPushButton;
 
 namespace glyph {
 
-// The main window: the program itself. It opens at start-up and closing it
-// ends the program.
-class frmSymbol : public QWidget {
+class clsCatalogue;
+class clsGridCell;
+class clsPictureCell;
+
+// The main window: the board, the solution grid and the game's buttons. It
+// forwards every event to the game controller and paints what the
+// controller computes.
+class frmSymbol : public QWidget, private clsGameDisplay {
   Q_OBJECT
 
  public:
-  explicit frmSymbol(QWidget* parent = nullptr);
+  frmSymbol(clsAsker& asker, clsSettingsStore& settings, clsRandomSource& random, const clsCatalogue& catalogue,
+            QWidget* parent = nullptr);
+  ~frmSymbol() override;
+
+  // Start-up after the window's texts are translated: the style, the game of
+  // the command line or a new one, then the start-up timer.
+  void StartUp(const std::vector<std::string>& arguments);
+
+  clsGameController& Controller() { return controller_; }
+
+  static constexpr const char* kTitle = "Glyphmatic";
+  static constexpr const char* kFullTitle = "Glyphmatic 2.0";
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Refresh() override;
+  void BuildBoard();
+  void BuildGrid();
+  void BuildButtons();
+  void ApplyTexts();
+  void SetWindowTitleAfterStart();
+
+  clsGameController controller_;
+  const clsCatalogue& catalogue_;
+  frmAllSymbols store_;
+
+  QFrame* picPuzzle_ = nullptr;
+  QFrame* picture1_ = nullptr;
+  QFrame* picRasterSymbols_ = nullptr;
+  std::array<std::array<clsPictureCell*, 3>, 9> digitCells_{};
+  std::array<clsPictureCell*, 3> opVert_{};
+  std::array<clsPictureCell*, 3> opHorz_{};
+  std::array<clsPictureCell*, 3> equals_{};
+  std::array<clsPictureCell*, 10> matrixSymbols_{};
+  std::array<clsGridCell*, 100> raster_{};
+  QPushButton* cmdAddBookmark_ = nullptr;
+  QPushButton* cmdOpenBookmark_ = nullptr;
+  QPushButton* cmdSolve_ = nullptr;
+  bool closeApproved_ = false;
 };
 
 }  // namespace glyph

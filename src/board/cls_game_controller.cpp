@@ -1,0 +1,247 @@
+#include "board/cls_game_controller.h"
+
+#include <filesystem>
+
+#include "core/cls_asker.h"
+#include "core/solution_rules.h"
+#include "i18n/cls_catalogue.h"
+#include "storage/cls_settings_store.h"
+#include "storage/settings_keys.h"
+
+namespace glyph {
+
+namespace {
+
+constexpr char kCommandLineEnd[] = "#0#";
+
+int StyleFromSetting(const std::string& value) {
+  // Anything but "0" shows the modern pictures: a window without pictures
+  // is no answer to a value the game never writes.
+  return value == "0" ? kStyleClassic : kStyleModern;
+}
+
+}  // namespace
+
+clsGameController::clsGameController(clsAsker& asker, clsSettingsStore& settings, clsRandomSource& random,
+                                     const clsCatalogue& catalogue)
+    : asker_(asker), settings_(settings), random_(random), catalogue_(catalogue) {}
+
+std::string clsGameController::Text(const char* item, const char* defaultText) const {
+  return catalogue_.GetTranslation(kModule, item, defaultText);
+}
+
+bool clsGameController::Ask(const char* textKey, const char* text, const char* titleKey, const char* title,
+                            bool yesPreselected) {
+  return asker_.AskYesNo(Text(textKey, text), Text(titleKey, title), MessageIcon::Question, yesPreselected);
+}
+
+std::string clsGameController::CommandLineFile(const std::vector<std::string>& arguments) {
+  std::string line;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (i > 0) line += ' ';
+    line += arguments[i];
+  }
+  const std::size_t end = line.find(kCommandLineEnd);
+  return end == std::string::npos ? line : line.substr(0, end);
+}
+
+void clsGameController::StartUp(const std::vector<std::string>& arguments) {
+  style_ = StyleFromSetting(settings_.Read(kSectionOptions, kKeyStyle, "1"));
+  LoadStyle();
+  ApplyBackColor();
+  CopyMatrixSymbols(true);
+  buttons_.addBookmark = false;
+  buttons_.openBookmark = false;
+  bookmarkCounter_ = 0;
+
+  const std::string file = CommandLineFile(arguments);
+  std::error_code error;
+  // A file that is not a saved game starts a new game rather than leaving an
+  // empty puzzle on the board.
+  if (file.empty() || !std::filesystem::is_regular_file(file, error) || !LoadGameFile(file)) NewGame();
+}
+
+bool clsGameController::LoadGameFile(const std::string&) { return false; }
+
+void clsGameController::SetGameOver(bool gameOver) {
+  gameOver_ = gameOver;
+  buttons_.addBookmark = !gameOver;
+  buttons_.solve = !gameOver;
+  Redraw();
+}
+
+void clsGameController::NewGame() {
+  ResetBookmarks();
+  puzzle_.MakePuzzle(random_);
+  LoadStyle();
+  solveStatus_.Clear();
+  DrawRaster();
+  DrawPuzzle();
+}
+
+void clsGameController::ResetBookmarks() {
+  bookmarks_.clear();
+  bookmarkCounter_ = 0;
+  buttons_.addBookmark = false;
+  buttons_.openBookmark = false;
+  Redraw();
+}
+
+void clsGameController::ClickNew() {
+  if (!Ask("strMsgNewGame", "Do you really want to start a new game?", "strTitNewGame", "New game", true)) return;
+  SetGameOver(false);
+  NewGame();
+}
+
+void clsGameController::ClickClear() {
+  if (!Ask("strMsgClear", "Do you really want to clear the solution grid?", "strTitClear", "Clear grid", false)) {
+    return;
+  }
+  SetGameOver(false);
+  solveStatus_.Clear();
+  DrawRaster();
+  DrawPuzzle();
+}
+
+void clsGameController::ClickSolve() { ShowSolution(true); }
+
+bool clsGameController::ClickClose() {
+  if (!Ask("strMsgCloseGame", "Do you really want to quit the game?", "strTitCloseGame", "Quit game", false)) {
+    return false;
+  }
+  return RequestClose();
+}
+
+bool clsGameController::RequestClose() { return !networkSession_; }
+
+void clsGameController::ShowSolution(bool ask) {
+  if (ask && !Ask("strMsgSolveGame", "Do you really want to see the solution of this game?", "strTitSolveGame",
+                  "Solve game", false)) {
+    return;
+  }
+  RevealSolution(puzzle_, solveStatus_);
+  puzzle_.SetSolved(true);
+  SetGameOver(true);
+  DrawRaster();
+  DrawPuzzle();
+}
+
+bool clsGameController::IsSolutionCorrect() const { return glyph::IsSolutionCorrect(puzzle_, solveStatus_); }
+
+void clsGameController::CheckSolved() {
+  if (!IsSolutionCorrect() || puzzle_.Solved()) return;  // a game counts as solved once
+  puzzle_.SetSolved(true);
+  SetGameOver(true);
+  if (raceRunning_) return;  // the race takes over from here
+  if (Ask("strMsgSolved", "Congratulations! You have solved the puzzle! Do you want to start a new game?",
+          "strTitSolved", "Puzzle solved", true)) {
+    SetGameOver(false);
+    NewGame();
+  }
+}
+
+void clsGameController::MarkCell(int s, int d, bool isDouble) { glyph::MarkCell(solveStatus_, s, d, isDouble); }
+
+void clsGameController::ClickCell(int index) {
+  if (gameOver_ || localFinished_ || index < 0 || index > 99) return;
+  MarkCell(index / 10, index % 10, false);
+  DrawRaster();
+  DrawPuzzle();
+  CheckSolved();
+  buttons_.addBookmark = true;
+  Redraw();
+}
+
+void clsGameController::DoubleClickCell(int index) {
+  if (gameOver_ || localFinished_ || index < 0 || index > 99) return;
+  MarkCell(index / 10, index % 10, true);
+  DrawRaster();
+  DrawPuzzle();
+  CheckSolved();
+  buttons_.addBookmark = true;
+  Redraw();
+}
+
+void clsGameController::ApplyStyle(int style) {
+  style_ = style == kStyleClassic ? kStyleClassic : kStyleModern;
+  LoadStyle();
+  ApplyBackColor();
+  CopyMatrixSymbols(true);
+  DrawPuzzle();
+}
+
+void clsGameController::LoadStyle() {
+  styleBackColor_ = style_ == kStyleClassic ? kClassicBackColor : kModernBackColor;
+  board_.style = style_;
+  for (BoardCell& cell : board_.equals) cell.picture = {PictureKind::Equals, 0};
+  board_.headerColor = styleBackColor_;
+  Redraw();
+}
+
+void clsGameController::ApplyBackColor() {
+  for (BoardCell& cell : board_.matrixSymbols) cell.backColor = styleBackColor_;
+  for (auto& number : board_.digits) {
+    for (BoardCell& cell : number) cell.backColor = styleBackColor_;
+  }
+  for (auto* cells : {&board_.opHorz, &board_.opVert, &board_.equals}) {
+    for (BoardCell& cell : *cells) cell.backColor = styleBackColor_;
+  }
+  Redraw();
+}
+
+void clsGameController::CopyMatrixSymbols(bool copy) {
+  if (!copy) return;
+  for (int k = 0; k < 10; ++k) board_.matrixSymbols[static_cast<std::size_t>(k)].picture = {PictureKind::Symbol, k};
+  Redraw();
+}
+
+void clsGameController::DrawPuzzle() {
+  board_.panelColor = styleBackColor_;
+  for (int k = 1; k <= 9; ++k) {
+    auto& cells = board_.digits[static_cast<std::size_t>(k - 1)];
+    for (int place = 0; place < 3; ++place) {
+      BoardCell& cell = cells[static_cast<std::size_t>(kOnes - place)];
+      const int trueDigit = DigitAt(puzzle_.Number(k), place);
+      const int symbol = puzzle_.Symbols(trueDigit);
+      const int declared = (symbol >= 0 && symbol <= 9) ? solveStatus_.GetSolvedNum(symbol) : -1;
+      cell.picture = declared < 0 ? BoardPicture{PictureKind::Symbol, symbol} : BoardPicture{PictureKind::Digit, declared};
+      SetDigitBackColor(cell, puzzle_.SolveStatus(trueDigit));
+    }
+  }
+  for (int k = 1; k <= 3; ++k) {
+    const auto index = static_cast<std::size_t>(k - 1);
+    board_.opHorz[index].picture = {puzzle_.OpHorz(k) == kOpAdd ? PictureKind::Plus : PictureKind::Minus, 0};
+    board_.opVert[index].picture = {puzzle_.OpVert(k) == kOpAdd ? PictureKind::Plus : PictureKind::Minus, 0};
+  }
+  Redraw();
+}
+
+void clsGameController::SetDigitBackColor(BoardCell& cell, int verdict) const {
+  if (!(puzzle_.Solved() && gameOver_)) {
+    cell.backColor = styleBackColor_;
+    return;
+  }
+  switch (verdict) {
+    case 0: cell.backColor = styleBackColor_; break;
+    case 1: cell.backColor = kVerdictRightColor; break;
+    case 2: cell.backColor = kVerdictWrongColor; break;
+    default: break;  // unknown verdicts leave the colour as it was
+  }
+}
+
+void clsGameController::DrawRaster() {
+  for (int s = 0; s < 10; ++s) {
+    for (int d = 0; d < 10; ++d) {
+      const int value = solveStatus_.Status(s, d);
+      // Values no operation of the game makes leave the cell as it was.
+      if (value >= 0 && value <= 4) grid_.looks[static_cast<std::size_t>(10 * s + d)] = static_cast<GridLook>(value);
+    }
+  }
+  Redraw();
+}
+
+void clsGameController::Redraw() {
+  if (display_ != nullptr) display_->Refresh();
+}
+
+}  // namespace glyph

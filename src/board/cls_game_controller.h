@@ -1,0 +1,130 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "board/board_view.h"
+#include "core/cls_puzzle.h"
+#include "core/cls_solve_status.h"
+
+namespace glyph {
+
+class clsAsker;
+class clsCatalogue;
+class clsRandomSource;
+class clsSettingsStore;
+
+// What the main window does when the game's state changes: it paints the
+// controller's board, grid and buttons anew.
+class clsGameDisplay {
+ public:
+  virtual ~clsGameDisplay() = default;
+  virtual void Refresh() = 0;
+};
+
+// The state and operations of the main window, without a window: the current
+// puzzle and grid, the bookmarks, whether the game is over, the style, and
+// the race flags. Every decision of a single-player game is made here; the
+// window forwards its events and paints the views this class computes.
+class clsGameController {
+ public:
+  static constexpr const char* kModule = "frmSymbol";
+
+  clsGameController(clsAsker& asker, clsSettingsStore& settings, clsRandomSource& random,
+                    const clsCatalogue& catalogue);
+
+  void SetDisplay(clsGameDisplay* display) { display_ = display; }
+
+  // The start-up of the main window after its texts are translated: the
+  // style, the board, and the game of the command line or a new one.
+  void StartUp(const std::vector<std::string>& arguments);
+
+  // The file the command line names: the arguments joined with single
+  // blanks, cut before the first "#0#".
+  static std::string CommandLineFile(const std::vector<std::string>& arguments);
+
+  // Buttons and grid events.
+  void ClickNew();
+  void ClickClear();
+  void ClickSolve();
+  // True when the window may close: asks the quit question first.
+  bool ClickClose();
+  // The window's own close control: true when the window may close.
+  bool RequestClose();
+  void ClickCell(int index);
+  void DoubleClickCell(int index);
+
+  // Operations other parts of the game call.
+  void SetGameOver(bool gameOver);
+  void NewGame();
+  void ResetBookmarks();
+  bool IsSolutionCorrect() const;
+  void CheckSolved();
+  void ShowSolution(bool ask);
+  void MarkCell(int s, int d, bool isDouble);
+  void ApplyStyle(int style);
+
+  const clsPuzzle& Puzzle() const { return puzzle_; }
+  clsPuzzle& Puzzle() { return puzzle_; }
+  const clsSolveStatus& SolveStatus() const { return solveStatus_; }
+  clsSolveStatus& SolveStatus() { return solveStatus_; }
+  std::vector<clsSolveStatus>& Bookmarks() { return bookmarks_; }
+  const std::vector<clsSolveStatus>& Bookmarks() const { return bookmarks_; }
+  int BookmarkCounter() const { return bookmarkCounter_; }
+
+  bool GameOver() const { return gameOver_; }
+  int Style() const { return style_; }
+  Colour StyleBackColor() const { return styleBackColor_; }
+
+  // Set by the network race.
+  bool RaceRunning() const { return raceRunning_; }
+  void SetRaceRunning(bool value) { raceRunning_ = value; }
+  bool LocalFinished() const { return localFinished_; }
+  void SetLocalFinished(bool value) { localFinished_ = value; }
+  bool NetworkSessionExists() const { return networkSession_; }
+  void SetNetworkSessionExists(bool value) { networkSession_ = value; }
+
+  // What the window paints.
+  const BoardView& Board() const { return board_; }
+  const GridView& Grid() const { return grid_; }
+  const ButtonStates& Buttons() const { return buttons_; }
+
+  // The text of module frmSymbol for an item, or its English default.
+  std::string Text(const char* item, const char* defaultText) const;
+
+ private:
+  bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title, bool yesPreselected);
+  bool LoadGameFile(const std::string& path);
+
+  // Drawing: these compute the views; the display paints them.
+  void LoadStyle();
+  void ApplyBackColor();
+  void CopyMatrixSymbols(bool copy);
+  void DrawPuzzle();
+  void DrawRaster();
+  void SetDigitBackColor(BoardCell& cell, int verdict) const;
+  void Redraw();
+
+  clsAsker& asker_;
+  clsSettingsStore& settings_;
+  clsRandomSource& random_;
+  const clsCatalogue& catalogue_;
+  clsGameDisplay* display_ = nullptr;
+
+  clsPuzzle puzzle_;
+  clsSolveStatus solveStatus_;
+  std::vector<clsSolveStatus> bookmarks_;
+  int bookmarkCounter_ = 0;
+  bool raceRunning_ = false;
+  bool localFinished_ = false;
+  bool networkSession_ = false;
+  int style_ = kStyleModern;
+  Colour styleBackColor_ = kModernBackColor;
+  bool gameOver_ = false;
+
+  BoardView board_;
+  GridView grid_;
+  ButtonStates buttons_;
+};
+
+}  // namespace glyph

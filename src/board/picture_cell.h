@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+namespace glyph {
+
+class frmAllSymbols;
+
+// One picture cell of the main window: a background colour and a picture
+// from the store, drawn at the screen's pixel density.
+class clsPictureCell : public QWidget {
+  Q_OBJECT
+
+ public:
+  clsPictureCell(const QString& name, frmAllSymbols& store, QWidget* parent);
+
+  // Shows the picture at path (a resource path, "" for none) on a ground.
+  void Show(const QString& path, QColor backColor);
+  QString PicturePath() const { return path_; }
+  QColor BackColor() const { return backColor_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  frmAllSymbols& store_;
+  QString path_;
+  QColor backColor_ = Qt::white;
+};
+
+// A cell of the solution grid. A click is reported when the button is let go
+// over the cell; a double click as the desktop delivers it: the first press
+// and release make a click, the second press a double click, and the release
+// after it nothing more.
+class clsGridCell : public clsPictureCell {
+  Q_OBJECT
+
+ public:
+  clsGridCell(int index, frmAllSymbols& store, QWidget* parent);
+  int Index() const { return index_; }
+
+ signals:
+  void Clicked(int index);
+  void DoubleClicked(int index);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  int index_;
+  bool pressed_ = false;
+  bool afterDoubleClick_ = false;
+};
+
+}  // namespace glyph

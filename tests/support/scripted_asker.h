@@ -1,0 +1,45 @@
+#pragma once
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/cls_asker.h"
+
+namespace glyph {
+
+// Answers questions from a script and records every question and message.
+class clsScriptedAsker : public clsAsker {
+ public:
+  struct Shown {
+    std::string text;
+    std::string title;
+    MessageIcon icon;
+    bool yesPreselected;
+    bool isQuestion;
+  };
+
+  void Answer(bool yes) { answers_.push_back(yes); }
+
+  bool AskYesNo(const std::string& text, const std::string& title, MessageIcon icon, bool yesPreselected) override {
+    shown_.push_back({text, title, icon, yesPreselected, true});
+    if (answers_.empty()) throw std::logic_error("unexpected question: " + text);
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+  }
+  void Tell(const std::string& text, const std::string& title, MessageIcon icon) override {
+    shown_.push_back({text, title, icon, false, false});
+  }
+
+  const std::vector<Shown>& Shown() const { return shown_; }
+  std::size_t Unanswered() const { return answers_.size(); }
+  void Forget() { shown_.clear(); }
+
+ private:
+  std::deque<bool> answers_;
+  std::vector<struct Shown> shown_;
+};
+
+}  // namespace glyph
