@@ -4,26 +4,32 @@
 #include "core/cls_system_random.h"
 #include "i18n/language_choice.h"
 #include "i18n/program_catalogue.h"
+#include "platform/desktop_services.h"
 #include "platform/qt_asker.h"
 #include "platform/qt_settings_store.h"
 #include "platform/user_locale.h"
+#include "platform/xdg_file_type_registrar.h"
 #include "storage/cipher_keys.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Glyphmatic");
   QApplication::setOrganizationName("Glyphmatic");
+  const std::string programFolder = QApplication::applicationDirPath().toStdString();
 
   // The language files are read before any window shows a text.
   glyph::clsQtSettingsStore settings;
   glyph::ProgramCatalogue().SetLanguageKey(glyph::kLanguageFileKey);
-  glyph::LoadLanguages(glyph::ProgramCatalogue(), QApplication::applicationDirPath().toStdString(), settings,
+  glyph::LoadLanguages(glyph::ProgramCatalogue(), programFolder, settings,
                        glyph::GetLocaleString(glyph::kLocaleLanguageId));
 
   glyph::clsQtAsker asker;
   glyph::clsSystemRandom random;
-  glyph::frmSymbol window(asker, settings, random, glyph::ProgramCatalogue());
+  glyph::clsQtDesktop desktop;
+  glyph::clsXdgFileTypeRegistrar registrar;
+  glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, programFolder});
   asker.SetParent(&window);
+  desktop.SetOwner(&window);
   // QApplication has taken its own options out of argv: the rest is ours.
   window.StartUp(std::vector<std::string>(argv + 1, argv + argc));
   window.show();

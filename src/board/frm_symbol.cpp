@@ -2,12 +2,19 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 
 #include "board/picture_cell.h"
+#include "i18n/cls_catalogue.h"
+#include "options/frm_options.h"
 #include "platform/ansi_text.h"
+#include "platform/desktop_services.h"
 #include "platform/translate_form.h"
+#include "storage/file_association.h"
+#include "storage/help_file.h"
 
 namespace glyph {
 
@@ -61,16 +68,23 @@ const char* const kDigitPlaceLetters[3] = {"H", "Z", "E"};
 
 }  // namespace
 
-frmSymbol::frmSymbol(clsAsker& asker, clsSettingsStore& settings, clsRandomSource& random,
-                     const clsCatalogue& catalogue, QWidget* parent)
-    : QWidget(parent), controller_(asker, settings, random, catalogue), catalogue_(catalogue) {
+frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      controller_(services.asker, services.settings, services.random, services.catalogue) {
   setObjectName("frmSymbol");
   setWindowTitle(kTitle);
   BuildBoard();
   BuildGrid();
   BuildButtons();
-  setFixedSize(kButtonLeft + kButtonWidth + 12, kGridPanel.bottom() + 1 + Px(45));
+  const int homepageBottom = findChild<QLabel*>("lblHomepage")->geometry().bottom();
+  setFixedSize(kButtonLeft + kButtonWidth + 12, std::max(kGridPanel.bottom() + 1 + Px(45), homepageBottom + 6));
+  startUpTimer_ = new QTimer(this);
+  startUpTimer_->setSingleShot(true);
+  startUpTimer_->setInterval(500);
+  connect(startUpTimer_, &QTimer::timeout, this, &frmSymbol::StartUpTick);
   ApplyTexts();
+  SetHelpFile();
   controller_.SetDisplay(this);
 }
 
@@ -142,7 +156,7 @@ void frmSymbol::BuildGrid() {
 void frmSymbol::BuildButtons() {
   int top = kPuzzlePanel.top();
   for (const ButtonText& text : kButtons) {
-    if (text.gapBefore) top += 10;
+    if (text.gapBefore) top += 8;
     auto* button = new QPushButton(text.caption, this);
     button->setObjectName(text.name);
     button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
@@ -164,26 +178,60 @@ void frmSymbol::BuildButtons() {
       close();
     }
   });
+  connectButton("cmdOptions", [this] { OpenOptions(); });
+  connectButton("cmdHelp", [this] { services_.desktop.ShowHelp(helpFile_, kHelpMainWindow); });
+  connectButton("cmdHomepage", [this] { services_.desktop.OpenWebPage(kProductWebPage); });
   cmdAddBookmark_ = findChild<QPushButton*>("cmdAddBookmark");
   cmdOpenBookmark_ = findChild<QPushButton*>("cmdOpenBookmark");
+
+  // The product's address; a click on it opens the maker's page.
+  auto* homepage = new QLabel(this);
+  homepage->setObjectName("lblHomepage");
+  homepage->setText(QString("<a href=\"%1\">%2</a>").arg(kMakerWebPage, QUrl(kProductWebPage).host()));
+  homepage->setGeometry(kButtonLeft, top + 2, kButtonWidth, 20);
+  homepage->setAlignment(Qt::AlignCenter);
+  connect(homepage, &QLabel::linkActivated, this, [this] { services_.desktop.OpenWebPage(kMakerWebPage); });
 }
 
 void frmSymbol::ApplyTexts() {
-  TranslateForm(this, catalogue_);
+  TranslateForm(this, services_.catalogue);
   for (const ButtonText& text : kButtons) {
     findChild<QPushButton*>(text.name)->setToolTip(FromAnsi(controller_.Text(text.tipKey, text.tip)));
   }
   const QString gridTip = FromAnsi(controller_.Text(
       "strTipRaster", "Click: this symbol is not this digit. Double-click: this symbol is this digit."));
   for (clsGridCell* cell : raster_) cell->setToolTip(gridTip);
+  findChild<QLabel*>("lblHomepage")->setToolTip(FromAnsi(controller_.Text("strTipMaker", "Visit the maker's web page")));
 }
 
 void frmSymbol::StartUp(const std::vector<std::string>& arguments) {
   controller_.StartUp(arguments);
-  QTimer::singleShot(500, this, [this] { SetWindowTitleAfterStart(); });
+  startUpTimer_->start();
 }
 
-void frmSymbol::SetWindowTitleAfterStart() { setWindowTitle(kFullTitle); }
+void frmSymbol::StartUpTick() {
+  startUpTimer_->stop();
+  SetWindowTitle();
+  RegisterFileTypeOnce(services_.settings, services_.registrar, services_.programFolder);
+}
+
+void frmSymbol::SetWindowTitle() { setWindowTitle(kFullTitle); }
+
+void frmSymbol::SetHelpFile() {
+  const clsTranslation* language = services_.catalogue.CurrentTranslation();
+  helpFile_ = HelpFileFor(services_.programFolder, language == nullptr ? nullptr : &language->Code()).string();
+}
+
+void frmSymbol::OpenOptions() {
+  frmOptions options(services_.catalogue, services_.settings, this);
+  options.SetStyle(controller_.Style());
+  options.exec();
+  if (!options.OK()) return;
+  controller_.ApplyStyle(options.Style());
+  ApplyTexts();
+  SetWindowTitle();
+  SetHelpFile();
+}
 
 void frmSymbol::Refresh() {
   const BoardView& board = controller_.Board();

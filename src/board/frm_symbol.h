@@ -10,13 +10,32 @@
 #include "board/frm_all_symbols.h"
 
 class QFrame;
+class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace glyph {
 
 class clsCatalogue;
+class clsDesktop;
+class clsFileTypeRegistrar;
 class clsGridCell;
 class clsPictureCell;
+
+// What the main window reaches the desktop and the program's state through.
+struct MainWindowServices {
+  clsAsker& asker;
+  clsSettingsStore& settings;
+  clsRandomSource& random;
+  clsCatalogue& catalogue;
+  clsDesktop& desktop;
+  clsFileTypeRegistrar& registrar;
+  std::string programFolder;  // where language files, help pages and the program live
+};
+
+// The product's web page, shown on the main window, and the maker's.
+inline constexpr char kProductWebPage[] = "https://glyphmatic.example/";
+inline constexpr char kMakerWebPage[] = "https://glyphmatic.example/about/";
 
 // The main window: the board, the solution grid and the game's buttons. It
 // forwards every event to the game controller and paints what the
@@ -25,8 +44,7 @@ class frmSymbol : public QWidget, private clsGameDisplay {
   Q_OBJECT
 
  public:
-  frmSymbol(clsAsker& asker, clsSettingsStore& settings, clsRandomSource& random, const clsCatalogue& catalogue,
-            QWidget* parent = nullptr);
+  explicit frmSymbol(const MainWindowServices& services, QWidget* parent = nullptr);
   ~frmSymbol() override;
 
   // Start-up after the window's texts are translated: the style, the game of
@@ -34,6 +52,14 @@ class frmSymbol : public QWidget, private clsGameDisplay {
   void StartUp(const std::vector<std::string>& arguments);
 
   clsGameController& Controller() { return controller_; }
+  const std::string& HelpFile() const { return helpFile_; }
+
+  // The steps of the start-up timer's tick: the full title, then the file
+  // association once per user.
+  void StartUpTick();
+  void SetWindowTitle();
+  // The help page of the current language.
+  void SetHelpFile();
 
   static constexpr const char* kTitle = "Glyphmatic";
   static constexpr const char* kFullTitle = "Glyphmatic 2.0";
@@ -47,10 +73,12 @@ class frmSymbol : public QWidget, private clsGameDisplay {
   void BuildGrid();
   void BuildButtons();
   void ApplyTexts();
-  void SetWindowTitleAfterStart();
+  void OpenOptions();
 
+  MainWindowServices services_;
   clsGameController controller_;
-  const clsCatalogue& catalogue_;
+  QTimer* startUpTimer_ = nullptr;
+  std::string helpFile_;
   frmAllSymbols store_;
 
   QFrame* picPuzzle_ = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/user_locale.h"
 #include "storage/cls_memory_settings.h"
 #include "storage/settings_keys.h"
+#include "support/fake_desktop.h"
 #include "support/scripted_asker.h"
 
 namespace glyph {
@@ -20,8 +21,9 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  void Open(const clsCatalogue& catalogue) {
-    window_ = std::make_unique<frmSymbol>(asker_, settings_, random_, catalogue);
+  void Open(clsCatalogue& catalogue) {
+    window_ = std::make_unique<frmSymbol>(
+        MainWindowServices{asker_, settings_, random_, catalogue, desktop_, registrar_, GLYPH_PROGRAM_DIR});
     window_->StartUp({});
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -47,6 +49,8 @@ class MainWindowTest : public ::testing::Test {
   clsMemorySettings settings_;
   clsSystemRandom random_{77};
   clsCatalogue emptyCatalogue_;
+  clsRecordingDesktop desktop_;
+  clsRecordingRegistrar registrar_;
   std::unique_ptr<frmSymbol> window_;
 };
 

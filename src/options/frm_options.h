@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QComboBox;
+
+namespace glyph {
+
+class clsCatalogue;
+class clsSettingsStore;
+
+// The options dialog: the board's style and the language of the user
+// interface. Confirming stores both at once; the main window applies them.
+class frmOptions : public QDialog {
+  Q_OBJECT
+
+ public:
+  frmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, QWidget* parent = nullptr);
+
+  // In: the main window's style; out: the style chosen.
+  int Style() const { return style_; }
+  void SetStyle(int style);
+  const std::string& Language() const { return language_; }
+  void SetLanguage(std::string language) { language_ = std::move(language); }
+  bool OK() const { return ok_; }
+
+ private:
+  void Confirm();
+
+  clsCatalogue& catalogue_;
+  clsSettingsStore& settings_;
+  QComboBox* cboStyle_;
+  QComboBox* cboLanguage_;
+  int style_ = 1;
+  std::string language_;
+  bool ok_ = false;
+};
+
+}  // namespace glyph

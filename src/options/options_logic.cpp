@@ -1,0 +1,35 @@
+#include "options/options_logic.h"
+
+#include "i18n/ansi_case.h"
+#include "i18n/cls_catalogue.h"
+#include "storage/cls_settings_store.h"
+#include "storage/settings_keys.h"
+
+namespace glyph {
+
+std::vector<std::string> StyleNames(const clsCatalogue& catalogue) {
+  return {catalogue.GetTranslation(kOptionsModule, "strStyleClassic", "Classic"),
+          catalogue.GetTranslation(kOptionsModule, "strStyleGlyph", "Glyphmatic 2.0")};
+}
+
+LanguageList FillLanguageList(const clsCatalogue& catalogue, const clsSettingsStore& settings) {
+  const std::string current = AnsiUpper(settings.Read(kSectionOptions, kKeyLanguage, "english"));
+  LanguageList list;
+  for (const auto& language : catalogue.CollLanguages()) {
+    if (AnsiUpper(language->Sprache()) == current) list.selected = static_cast<int>(list.names.size());
+    list.names.push_back(language->Sprache());
+  }
+  return list;
+}
+
+void ConfirmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, int styleIndex, int languageIndex) {
+  const auto& languages = catalogue.CollLanguages();
+  if (languageIndex >= 0 && languageIndex < static_cast<int>(languages.size())) {
+    clsTranslation* language = languages[static_cast<std::size_t>(languageIndex)].get();
+    settings.Write(kSectionOptions, kKeyLanguage, language->Sprache());
+    catalogue.SetCurrentTranslation(language);
+  }
+  if (styleIndex == 0 || styleIndex == 1) settings.Write(kSectionOptions, kKeyStyle, std::to_string(styleIndex));
+}
+
+}  // namespace glyph

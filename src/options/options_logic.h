@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace glyph {
+
+class clsCatalogue;
+class clsSettingsStore;
+
+inline constexpr char kOptionsModule[] = "frmOptions";
+
+// The names the style list shows, translated; the index is the style number.
+std::vector<std::string> StyleNames(const clsCatalogue& catalogue);
+
+// The language list: every language's name in catalogue order, and the
+// position of the stored language ("Language", default "english", compared
+// without regard to case), or -1 when none matches.
+struct LanguageList {
+  std::vector<std::string> names;
+  int selected = -1;
+};
+LanguageList FillLanguageList(const clsCatalogue& catalogue, const clsSettingsStore& settings);
+
+// Confirming the dialog: the selected language (index into the list, -1 for
+// none) becomes current and is stored; the selected style (-1 for none) is
+// stored as "0" or "1".
+void ConfirmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, int styleIndex, int languageIndex);
+
+}  // namespace glyph

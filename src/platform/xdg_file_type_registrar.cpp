@@ -1,0 +1,42 @@
+#include "platform/xdg_file_type_registrar.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+
+#include "storage/atomic_file.h"
+
+namespace glyph {
+
+namespace {
+
+QString DataHome() {
+  const QByteArray fromEnvironment = qgetenv("XDG_DATA_HOME");
+  if (!fromEnvironment.isEmpty()) return QString::fromLocal8Bit(fromEnvironment);
+  return QDir::homePath() + "/.local/share";
+}
+
+void RefreshWith(const char* tool, const QString& folder) {
+  const QString program = QStandardPaths::findExecutable(tool);
+  if (!program.isEmpty()) QProcess::startDetached(program, {folder});
+}
+
+}  // namespace
+
+void clsXdgFileTypeRegistrar::RegisterFileType(const std::string& extension, const std::string& appName,
+                                               const std::string& programPath) {
+  const QString dataHome = DataHome();
+  const QString mimeFolder = dataHome + "/mime";
+  const QString applications = dataHome + "/applications";
+  const QString name = QString::fromStdString(appName).toLower();
+  QDir().mkpath(mimeFolder + "/packages");
+  QDir().mkpath(applications);
+  WriteFileAtomically((mimeFolder + "/packages/" + name + ".xml").toStdString(),
+                      MimePackageXml(extension, appName));
+  WriteFileAtomically((applications + "/" + name + ".desktop").toStdString(), DesktopEntry(appName, programPath));
+  RefreshWith("update-mime-database", mimeFolder);
+  RefreshWith("update-desktop-database", applications);
+}
+
+}  // namespace glyph

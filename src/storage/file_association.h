@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+namespace glyph {
+
+class clsSettingsStore;
+
+// Registers a file type with the desktop so that opening such a file starts
+// the program with it.
+class clsFileTypeRegistrar {
+ public:
+  virtual ~clsFileTypeRegistrar() = default;
+  // extension without the dot ("gly"), the application name ("Glyphmatic")
+  // and the program to open the files with.
+  virtual void RegisterFileType(const std::string& extension, const std::string& appName,
+                                const std::string& programPath) = 0;
+};
+
+inline constexpr char kSaveGameExtension[] = "gly";
+inline constexpr char kAppName[] = "Glyphmatic";
+inline constexpr char kProgramFileName[] = "glyphmatic";
+
+// The start-up step: unless "Association" is set, register the saved-game
+// type for the program in programFolder, then set "Association" to "Yes"
+// whatever came of it, so that it is tried once per user.
+void RegisterFileTypeOnce(clsSettingsStore& settings, clsFileTypeRegistrar& registrar,
+                          const std::string& programFolder);
+
+// The MIME type name, "application/x-glyphmatic".
+std::string MimeTypeName(const std::string& appName);
+// The shared-MIME-info package declaring the type, its glob and description
+// (appName + " Document").
+std::string MimePackageXml(const std::string& extension, const std::string& appName);
+// The desktop entry that opens files of the type with the program.
+std::string DesktopEntry(const std::string& appName, const std::string& programPath);
+
+}  // namespace glyph

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "i18n/cls_catalogue.h"
+#include "options/options_logic.h"
+#include "storage/cls_memory_settings.h"
+#include "storage/settings_keys.h"
+
+namespace glyph {
+namespace {
+
+clsCatalogue ThreeLanguages() {
+  clsCatalogue catalogue;
+  catalogue.ReadPlainLines({"[GlyphmaLang]", "(English|en)", "(Deutsch|de)", "(Italiano|it)", "[Language:Italiano]",
+                            "frmOptions|strStyleClassic|Classico"});
+  return catalogue;
+}
+
+TEST(OptionsLogic, TheStoredLanguageIsSelectedWithoutRegardToCase) {
+  clsCatalogue catalogue = ThreeLanguages();
+  clsMemorySettings settings;
+  LanguageList list = FillLanguageList(catalogue, settings);  // nothing stored: "english"
+  EXPECT_EQ(list.names, (std::vector<std::string>{"Deutsch", "English", "Italiano"}));
+  EXPECT_EQ(list.selected, 1);
+  settings.Write(kSectionOptions, kKeyLanguage, "ITALIANO");
+  EXPECT_EQ(FillLanguageList(catalogue, settings).selected, 2);
+  settings.Write(kSectionOptions, kKeyLanguage, "Klingon");
+  EXPECT_EQ(FillLanguageList(catalogue, settings).selected, -1);
+}
+
+TEST(OptionsLogic, ConfirmingStoresAndSwitches) {
+  clsCatalogue catalogue = ThreeLanguages();
+  clsMemorySettings settings;
+  ConfirmOptions(catalogue, settings, 0, 2);
+  EXPECT_EQ(settings.Read(kSectionOptions, kKeyLanguage, ""), "Italiano");
+  EXPECT_EQ(settings.Read(kSectionOptions, kKeyStyle, ""), "0");
+  EXPECT_EQ(catalogue.CurrentTranslation()->Sprache(), "Italiano");
+  EXPECT_EQ(StyleNames(catalogue), (std::vector<std::string>{"Classico", "Glyphmatic 2.0"}));
+
+  // Nothing selected: the language stays, nothing is written for it.
+  clsMemorySettings untouched;
+  ConfirmOptions(catalogue, untouched, -1, -1);
+  EXPECT_FALSE(untouched.Has(kSectionOptions, kKeyLanguage));
+  EXPECT_FALSE(untouched.Has(kSectionOptions, kKeyStyle));
+  EXPECT_EQ(catalogue.CurrentTranslation()->Sprache(), "Italiano");
+
+  clsCatalogue empty;
+  ConfirmOptions(empty, untouched, 1, 0);  // no language files: an index finds nothing
+  EXPECT_FALSE(untouched.Has(kSectionOptions, kKeyLanguage));
+  EXPECT_EQ(untouched.Read(kSectionOptions, kKeyStyle, ""), "1");
+}
+
+}  // namespace
+}  // namespace glyph
