@@ -6,10 +6,12 @@
 #include "i18n/program_catalogue.h"
 #include "platform/desktop_services.h"
 #include "platform/qt_asker.h"
+#include "platform/qt_file_chooser.h"
 #include "platform/qt_settings_store.h"
 #include "platform/user_locale.h"
 #include "platform/xdg_file_type_registrar.h"
 #include "storage/cipher_keys.h"
+#include "storage/qt_bookmark_dialogs.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -27,9 +29,14 @@ int main(int argc, char* argv[]) {
   glyph::clsSystemRandom random;
   glyph::clsQtDesktop desktop;
   glyph::clsXdgFileTypeRegistrar registrar;
-  glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, programFolder});
+  glyph::clsQtFileChooser files;
+  glyph::clsQtBookmarkDialogs bookmarkDialogs(asker, glyph::ProgramCatalogue());
+  glyph::frmSymbol window(
+      {asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, files, bookmarkDialogs, programFolder});
   asker.SetParent(&window);
   desktop.SetOwner(&window);
+  files.SetParent(&window);
+  bookmarkDialogs.SetParent(&window);
   // QApplication has taken its own options out of argv: the rest is ours.
   window.StartUp(std::vector<std::string>(argv + 1, argv + argc));
   window.show();

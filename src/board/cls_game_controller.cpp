@@ -1,11 +1,17 @@
 #include "board/cls_game_controller.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "core/cls_asker.h"
+#include "core/cls_file_chooser.h"
 #include "core/solution_rules.h"
 #include "i18n/cls_catalogue.h"
+#include "storage/bookmark_dialogs.h"
 #include "storage/cls_settings_store.h"
+#include "storage/file_association.h"
+#include "storage/saved_game.h"
 #include "storage/settings_keys.h"
 
 namespace glyph {
@@ -13,6 +19,7 @@ namespace glyph {
 namespace {
 
 constexpr char kCommandLineEnd[] = "#0#";
+constexpr int kMostBookmarkNumber = 32767;  // the counter stops here rather than overflow
 
 int StyleFromSetting(const std::string& value) {
   // Anything but "0" shows the modern pictures: a window without pictures
@@ -22,9 +29,13 @@ int StyleFromSetting(const std::string& value) {
 
 }  // namespace
 
-clsGameController::clsGameController(clsAsker& asker, clsSettingsStore& settings, clsRandomSource& random,
-                                     const clsCatalogue& catalogue)
-    : asker_(asker), settings_(settings), random_(random), catalogue_(catalogue) {}
+clsGameController::clsGameController(const GameServices& services)
+    : asker_(services.asker),
+      settings_(services.settings),
+      random_(services.random),
+      catalogue_(services.catalogue),
+      files_(services.files),
+      bookmarkDialogs_(services.bookmarkDialogs) {}
 
 std::string clsGameController::Text(const char* item, const char* defaultText) const {
   return catalogue_.GetTranslation(kModule, item, defaultText);
@@ -33,6 +44,10 @@ std::string clsGameController::Text(const char* item, const char* defaultText) c
 bool clsGameController::Ask(const char* textKey, const char* text, const char* titleKey, const char* title,
                             bool yesPreselected) {
   return asker_.AskYesNo(Text(textKey, text), Text(titleKey, title), MessageIcon::Question, yesPreselected);
+}
+
+void clsGameController::Tell(const char* textKey, const char* text, const char* titleKey, const char* title) {
+  asker_.Tell(Text(textKey, text), Text(titleKey, title), MessageIcon::Exclamation);
 }
 
 std::string clsGameController::CommandLineFile(const std::vector<std::string>& arguments) {
@@ -56,12 +71,76 @@ void clsGameController::StartUp(const std::vector<std::string>& arguments) {
 
   const std::string file = CommandLineFile(arguments);
   std::error_code error;
-  // A file that is not a saved game starts a new game rather than leaving an
-  // empty puzzle on the board.
-  if (file.empty() || !std::filesystem::is_regular_file(file, error) || !LoadGameFile(file)) NewGame();
+  // A file that is not a saved game starts a new game (after saying so)
+  // rather than leaving an empty puzzle on the board.
+  if (file.empty() || !std::filesystem::exists(file, error) || !LoadGameFile(file)) NewGame();
 }
 
-bool clsGameController::LoadGameFile(const std::string&) { return false; }
+bool clsGameController::LoadGameFile(const std::string& path) {
+  SavedGame game{puzzle_, solveStatus_, {}};
+  switch (LoadSavedGame(path, game)) {
+    case LoadOutcome::Loaded:
+      break;
+    case LoadOutcome::NotASavedGame:
+      Tell("strMsgNotSavedGame", "This file is not a saved Glyphmatic game.", "strTitLoadGame", "Load game");
+      return false;
+    case LoadOutcome::Unreadable:
+      Tell("strMsgLoadFailed", "The file could not be read.", "strTitLoadGame", "Load game");
+      return false;
+  }
+  puzzle_ = game.puzzle;
+  solveStatus_.Assign(game.grid);
+  bookmarks_ = std::move(game.bookmarks);
+  buttons_.openBookmark = !bookmarks_.empty();
+  buttons_.addBookmark = true;
+  SetGameOver(false);
+  DrawRaster();
+  LoadStyle();
+  DrawPuzzle();
+  return true;
+}
+
+void clsGameController::ClickLoad() {
+  if (!Ask("strMsgLoadGame", "Do you really want to load a saved game?", "strTitLoadGame", "Load game", false)) {
+    return;
+  }
+  const std::string path = files_.ChooseFileToOpen(kSavedGameFilter);
+  std::error_code error;
+  if (path.empty() || !std::filesystem::exists(path, error)) return;
+  LoadGameFile(path);
+}
+
+void clsGameController::ClickSave() {
+  const std::string path = files_.ChooseFileToSave(kSavedGameFilter, kSaveGameExtension);
+  if (path.empty()) return;
+  if (!SaveSavedGame(path, SavedGame{puzzle_, solveStatus_, bookmarks_}, random_)) {
+    Tell("strMsgSaveFailed", "The game could not be saved. The file is unchanged.", "strTitSaveGame", "Save game");
+  }
+}
+
+void clsGameController::ClickAddBookmark() {
+  bookmarkCounter_ = std::min(bookmarkCounter_ + 1, kMostBookmarkNumber);
+  const std::string defaultName = Text("strBookmark", "Bookmark") + " " + std::to_string(bookmarkCounter_);
+  const std::optional<std::string> name = bookmarkDialogs_.EditName(defaultName);
+  if (!name) return;
+  clsSolveStatus bookmark;
+  bookmark.SetName(*name);
+  bookmark.Assign(solveStatus_);
+  bookmarks_.push_back(std::move(bookmark));
+  buttons_.addBookmark = false;
+  buttons_.openBookmark = true;
+  Redraw();
+}
+
+void clsGameController::ClickOpenBookmark() {
+  const std::optional<std::size_t> chosen = bookmarkDialogs_.ChooseBookmark(bookmarks_);
+  Redraw();  // removals in the dialog are final whatever the answer
+  if (!chosen || *chosen >= bookmarks_.size()) return;
+  SetGameOver(false);
+  solveStatus_.Assign(bookmarks_[*chosen]);
+  DrawRaster();
+  DrawPuzzle();
+}
 
 void clsGameController::SetGameOver(bool gameOver) {
   gameOver_ = gameOver;

@@ -10,9 +10,21 @@
 namespace glyph {
 
 class clsAsker;
+class clsBookmarkDialogs;
 class clsCatalogue;
+class clsFileChooser;
 class clsRandomSource;
 class clsSettingsStore;
+
+// What the game controller reaches the player and the desktop through.
+struct GameServices {
+  clsAsker& asker;
+  clsSettingsStore& settings;
+  clsRandomSource& random;
+  const clsCatalogue& catalogue;
+  clsFileChooser& files;
+  clsBookmarkDialogs& bookmarkDialogs;
+};
 
 // What the main window does when the game's state changes: it paints the
 // controller's board, grid and buttons anew.
@@ -30,8 +42,7 @@ class clsGameController {
  public:
   static constexpr const char* kModule = "frmSymbol";
 
-  clsGameController(clsAsker& asker, clsSettingsStore& settings, clsRandomSource& random,
-                    const clsCatalogue& catalogue);
+  explicit clsGameController(const GameServices& services);
 
   void SetDisplay(clsGameDisplay* display) { display_ = display; }
 
@@ -53,6 +64,14 @@ class clsGameController {
   bool RequestClose();
   void ClickCell(int index);
   void DoubleClickCell(int index);
+  void ClickSave();
+  void ClickLoad();
+  void ClickAddBookmark();
+  void ClickOpenBookmark();
+
+  // Reads a saved game into the window; a file that is not one, or cannot be
+  // read, is reported and changes nothing. True when the game was loaded.
+  bool LoadGameFile(const std::string& path);
 
   // Operations other parts of the game call.
   void SetGameOver(bool gameOver);
@@ -94,7 +113,7 @@ class clsGameController {
 
  private:
   bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title, bool yesPreselected);
-  bool LoadGameFile(const std::string& path);
+  void Tell(const char* textKey, const char* text, const char* titleKey, const char* title);
 
   // Drawing: these compute the views; the display paints them.
   void LoadStyle();
@@ -109,6 +128,8 @@ class clsGameController {
   clsSettingsStore& settings_;
   clsRandomSource& random_;
   const clsCatalogue& catalogue_;
+  clsFileChooser& files_;
+  clsBookmarkDialogs& bookmarkDialogs_;
   clsGameDisplay* display_ = nullptr;
 
   clsPuzzle puzzle_;

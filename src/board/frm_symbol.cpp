@@ -71,7 +71,8 @@ const char* const kDigitPlaceLetters[3] = {"H", "Z", "E"};
 frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent),
       services_(services),
-      controller_(services.asker, services.settings, services.random, services.catalogue) {
+      controller_(GameServices{services.asker, services.settings, services.random, services.catalogue, services.files,
+                               services.bookmarkDialogs}) {
   setObjectName("frmSymbol");
   setWindowTitle(kTitle);
   BuildBoard();
@@ -178,11 +179,13 @@ void frmSymbol::BuildButtons() {
       close();
     }
   });
+  connectButton("cmdSave", [this] { controller_.ClickSave(); });
+  connectButton("cmdLoad", [this] { controller_.ClickLoad(); });
+  cmdAddBookmark_ = connectButton("cmdAddBookmark", [this] { controller_.ClickAddBookmark(); });
+  cmdOpenBookmark_ = connectButton("cmdOpenBookmark", [this] { controller_.ClickOpenBookmark(); });
   connectButton("cmdOptions", [this] { OpenOptions(); });
   connectButton("cmdHelp", [this] { services_.desktop.ShowHelp(helpFile_, kHelpMainWindow); });
   connectButton("cmdHomepage", [this] { services_.desktop.OpenWebPage(kProductWebPage); });
-  cmdAddBookmark_ = findChild<QPushButton*>("cmdAddBookmark");
-  cmdOpenBookmark_ = findChild<QPushButton*>("cmdOpenBookmark");
 
   // The product's address; a click on it opens the maker's page.
   auto* homepage = new QLabel(this);
@@ -257,7 +260,10 @@ void frmSymbol::Refresh() {
   for (std::size_t i = 0; i < 100; ++i) {
     raster_[i]->Show(frmAllSymbols::GridDigitPath(controller_.Grid().looks[i], static_cast<int>(i % 10)), Qt::white);
   }
-  cmdSolve_->setEnabled(controller_.Buttons().solve);
+  const ButtonStates& buttons = controller_.Buttons();
+  cmdSolve_->setEnabled(buttons.solve);
+  cmdAddBookmark_->setEnabled(buttons.addBookmark);
+  cmdOpenBookmark_->setEnabled(buttons.openBookmark);
 }
 
 void frmSymbol::closeEvent(QCloseEvent* event) {

@@ -16,8 +16,10 @@ class QTimer;
 
 namespace glyph {
 
+class clsBookmarkDialogs;
 class clsCatalogue;
 class clsDesktop;
+class clsFileChooser;
 class clsFileTypeRegistrar;
 class clsGridCell;
 class clsPictureCell;
@@ -30,6 +32,8 @@ struct MainWindowServices {
   clsCatalogue& catalogue;
   clsDesktop& desktop;
   clsFileTypeRegistrar& registrar;
+  clsFileChooser& files;
+  clsBookmarkDialogs& bookmarkDialogs;
   std::string programFolder;  // where language files, help pages and the program live
 };
 

@@ -20,6 +20,9 @@ constexpr char kUsage[] =
     "  lang show [--stored NAME] [--locale ID] [--lookup MODULE ITEM DEFAULT]... FILE...\n"
     "                                    the catalogue the files make, and the start-up choice\n"
     "  lcid ID...                        locale code of language identifiers such as 0407\n"
+    "  game show FILE                    the content of a saved game\n"
+    "  game new OUT [--seed S] [--bookmarks N]   a saved game of a new puzzle\n"
+    "  game write DESCRIPTION.json OUT   a saved game from the JSON that game show prints\n"
     "Arguments after \"--\" are never options: glyphtool solve -- '-+-+-+740;227;...'\n";
 
 using Verb = std::function<void(const std::vector<std::string>&, std::ostream&)>;
@@ -32,6 +35,7 @@ const std::map<std::string, Verb>& Verbs() {
       {"decrypt", VerbDecrypt},
       {"lang", VerbLang},
       {"lcid", VerbLcid},
+      {"game", VerbGame},
   };
   return verbs;
 }

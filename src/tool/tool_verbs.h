@@ -19,5 +19,6 @@ void VerbEncrypt(const std::vector<std::string>& args, std::ostream& out);
 void VerbDecrypt(const std::vector<std::string>& args, std::ostream& out);
 void VerbLang(const std::vector<std::string>& args, std::ostream& out);
 void VerbLcid(const std::vector<std::string>& args, std::ostream& out);
+void VerbGame(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace glyph

@@ -15,6 +15,7 @@
 #include "storage/settings_keys.h"
 #include "support/fake_desktop.h"
 #include "support/scripted_asker.h"
+#include "support/scripted_dialogs.h"
 
 namespace glyph {
 namespace {
@@ -23,7 +24,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void Open(clsCatalogue& catalogue) {
     window_ = std::make_unique<frmSymbol>(
-        MainWindowServices{asker_, settings_, random_, catalogue, desktop_, registrar_, GLYPH_PROGRAM_DIR});
+        MainWindowServices{asker_, settings_, random_, catalogue, desktop_, registrar_, files_, bookmarkDialogs_, GLYPH_PROGRAM_DIR});
     window_->StartUp({});
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -51,6 +52,8 @@ class MainWindowTest : public ::testing::Test {
   clsCatalogue emptyCatalogue_;
   clsRecordingDesktop desktop_;
   clsRecordingRegistrar registrar_;
+  clsScriptedFileChooser files_;
+  clsScriptedBookmarkDialogs bookmarkDialogs_;
   std::unique_ptr<frmSymbol> window_;
 };
 
@@ -144,6 +147,22 @@ TEST_F(MainWindowTest, RevealedSolutionDisablesSolveAndColoursTheBoard) {
   EXPECT_EQ(cell->BackColor(), QColor(255, 255, 255));
   Click(0);
   EXPECT_NE(Status(0), kCellNo);  // locked
+}
+
+TEST_F(MainWindowTest, BookmarkButtonsFollowTheGame) {
+  EXPECT_FALSE(Button("cmdAddBookmark")->isEnabled());
+  EXPECT_FALSE(Button("cmdOpenBookmark")->isEnabled());
+  Click(12);
+  EXPECT_TRUE(Button("cmdAddBookmark")->isEnabled());
+  bookmarkDialogs_.Name("mine");
+  QTest::mouseClick(Button("cmdAddBookmark"), Qt::LeftButton);
+  EXPECT_FALSE(Button("cmdAddBookmark")->isEnabled());
+  EXPECT_TRUE(Button("cmdOpenBookmark")->isEnabled());
+  Click(12);
+  EXPECT_TRUE(Button("cmdAddBookmark")->isEnabled());
+  bookmarkDialogs_.OnList([](std::vector<clsSolveStatus>&) { return std::optional<std::size_t>(0); });
+  QTest::mouseClick(Button("cmdOpenBookmark"), Qt::LeftButton);
+  EXPECT_EQ(Status(12), kCellNo);  // the grid of the bookmark
 }
 
 TEST_F(MainWindowTest, ClosingWithTheWindowsOwnControlAsksNothing) {

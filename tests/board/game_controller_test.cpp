@@ -9,13 +9,15 @@
 #include "storage/settings_keys.h"
 #include "support/language_files.h"
 #include "support/scripted_asker.h"
+#include "support/scripted_dialogs.h"
 
 namespace glyph {
 namespace {
 
 class GameControllerTest : public ::testing::Test {
  protected:
-  GameControllerTest() : random_(12345), controller_(asker_, settings_, random_, catalogue_) {}
+  GameControllerTest()
+      : random_(12345), controller_(GameServices{asker_, settings_, random_, catalogue_, files_, bookmarkDialogs_}) {}
 
   void StartWith(const std::string& puzzleText, const std::vector<int>& symbols) {
     controller_.StartUp({});
@@ -44,6 +46,8 @@ class GameControllerTest : public ::testing::Test {
   clsMemorySettings settings_;
   clsSystemRandom random_;
   clsCatalogue catalogue_;
+  clsScriptedFileChooser files_;
+  clsScriptedBookmarkDialogs bookmarkDialogs_;
   clsGameController controller_;
 };
 
@@ -65,7 +69,7 @@ TEST_F(GameControllerTest, StartsWithANewGameInTheStoredStyle) {
   for (const auto& [stored, style] : std::vector<std::pair<std::string, int>>{{"0", 0}, {"1", 1}, {"7", 1}, {"x", 1}}) {
     clsMemorySettings settings;
     settings.Write(kSectionOptions, kKeyStyle, stored);
-    clsGameController controller(asker_, settings, random_, catalogue_);
+    clsGameController controller(GameServices{asker_, settings, random_, catalogue_, files_, bookmarkDialogs_});
     controller.StartUp({});
     EXPECT_EQ(controller.Style(), style) << stored;
     EXPECT_EQ(controller.Board().headerColor, style == 0 ? kClassicBackColor : kModernBackColor);
@@ -82,6 +86,8 @@ TEST_F(GameControllerTest, CommandLineIsJoinedAndCutAtTheMarker) {
   test::clsTempFolder folder;
   std::ofstream(folder / "notes.gly") << "not a saved game\n";
   controller_.StartUp({(folder / "notes.gly").string() + "#0#xyz"});
+  ASSERT_EQ(asker_.Shown().size(), 1u);
+  EXPECT_EQ(asker_.Shown()[0].text, "This file is not a saved Glyphmatic game.");
   EXPECT_TRUE(controller_.Puzzle().EquationsHold());
   EXPECT_GE(controller_.Puzzle().Number1(), 100);
 }

@@ -183,6 +183,47 @@ TEST(Tool, LocaleIdentifiers) {
   EXPECT_EQ(lines[3]["prefix"].toString(), "CY");
 }
 
+TEST(Tool, SavedGamesShowNewAndWrite) {
+  test::clsTempFolder folder;
+  const std::string made = (folder / "made.gly").string();
+  const ToolRun created = RunVerb({"game", "new", made, "--seed", "9", "--bookmarks", "12"});
+  ASSERT_EQ(created.status, 0) << created.err;
+  const QJsonObject description = JsonLines(created.out).at(0);
+  const QJsonArray bookmarks = description["bookmarks"].toArray();
+  ASSERT_EQ(bookmarks.size(), 12);
+  EXPECT_EQ(bookmarks[11].toObject()["name"].toString(), "Bookmark 12");
+  // Bookmark 11 (i = 10) declares digit 0 for the symbol of 0.
+  const int symbolOfZero = description["symbols"].toArray()[0].toInt();
+  EXPECT_EQ(bookmarks[10].toObject()["status"].toString().at(10 * symbolOfZero), QChar('2'));
+
+  QJsonObject shown = JsonLines(RunVerb({"game", "show", made}).out).at(0);
+  EXPECT_TRUE(shown["accepted"].toBool());
+  shown.remove("accepted");
+  EXPECT_EQ(shown, description);
+
+  // The shown form writes an equal game back, a name with umlauts included.
+  QJsonObject edited = description;
+  QJsonArray renamed = bookmarks;
+  renamed[0] = QJsonObject{{"status", bookmarks[0].toObject()["status"]}, {"name", QString::fromUtf8("Gr\u00FC\u00DFe")}};
+  edited["bookmarks"] = renamed;
+  const std::string json = (folder / "game.json").string();
+  std::ofstream(json) << QJsonDocument(edited).toJson().toStdString();
+  const std::string written = (folder / "written.gly").string();
+  ASSERT_EQ(RunVerb({"game", "write", json, written}).status, 0);
+  QJsonObject reread = JsonLines(RunVerb({"game", "show", written}).out).at(0);
+  reread.remove("accepted");
+  EXPECT_EQ(reread, edited);
+
+  std::ofstream(folder / "notes.txt") << "hello\n";
+  const ToolRun rejected = RunVerb({"game", "show", (folder / "notes.txt").string()});
+  EXPECT_EQ(rejected.status, 0);
+  EXPECT_EQ(JsonLines(rejected.out).at(0).keys(), QStringList{"accepted"});
+  EXPECT_EQ(RunVerb({"game", "show", (folder / "missing.gly").string()}).status, 2);
+
+  std::ofstream(folder / "bad.json") << "{\"puzzle\": \"nonsense\"}";
+  EXPECT_EQ(RunVerb({"game", "write", (folder / "bad.json").string(), written}).status, 2);
+}
+
 TEST(Tool, TheProgramItself) {
   QProcess tool;
   tool.start(GLYPHTOOL_PATH, {"solve", "--", "-+-+-+740;227;967;518;356;162;222;583;805"});

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/cls_puzzle.h"
+#include "core/cls_solve_status.h"
+
+namespace glyph {
+
+class clsRandomSource;
+
+// A game as a saved-game file holds it: the puzzle with its symbol table,
+// the solution grid, and the bookmarks in order.
+struct SavedGame {
+  clsPuzzle puzzle;
+  clsSolveStatus grid;
+  std::vector<clsSolveStatus> bookmarks;
+};
+
+inline constexpr char kSavedGameFilter[] = "Glyphmatic (*.gly)";
+
+// The plain lines of a saved game: "A" + the puzzle's text form, "Y" + the
+// ten symbol digits, "S" + the grid, then "B" + grid + name per bookmark.
+std::vector<std::string> SavedGameLines(const SavedGame& game);
+
+// Reads plain lines into game, which holds the game in hand: the first line
+// must start with "A", otherwise nothing changes and the result is false.
+// Later lines come in any order; a later "A", "Y" or "S" overwrites, every
+// "B" adds a bookmark, empty lines and unknown tags are passed over. The
+// bookmark list is replaced by the file's.
+bool ReadSavedGameLines(const std::vector<std::string>& lines, SavedGame& game);
+
+// The file's content: every line enciphered under the saved-game key, ended
+// by CR LF.
+std::string EncipherSavedGame(const SavedGame& game, clsRandomSource& random);
+
+enum class LoadOutcome { Loaded, NotASavedGame, Unreadable };
+
+// Reads and checks the whole file first; game changes only when the outcome
+// is Loaded. Lines ended by LF alone read as well as CR LF lines.
+LoadOutcome LoadSavedGame(const std::filesystem::path& file, SavedGame& game);
+
+// Writes the game through a temporary file that then replaces the file, so
+// a failed save leaves an existing file as it was. False on failure.
+bool SaveSavedGame(const std::filesystem::path& file, const SavedGame& game, clsRandomSource& random);
+
+}  // namespace glyph

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/cls_system_random.h"
+#include "storage/cipher_keys.h"
+#include "storage/cls_crypt.h"
+#include "storage/saved_game.h"
+#include "support/language_files.h"
+
+namespace glyph {
+namespace {
+
+SavedGame SampleGame(std::size_t bookmarks) {
+  clsSystemRandom random(21);
+  SavedGame game;
+  game.puzzle.MakePuzzle(random);
+  game.grid.SetStatus(2, 7, kCellYes);
+  game.grid.SetStatus(4, 4, kCellNo);
+  for (std::size_t i = 0; i < bookmarks; ++i) {
+    clsSolveStatus bookmark;
+    bookmark.SetStatus(static_cast<int>(i % 10), 3, kCellYes);
+    bookmark.SetName(i == 1 ? "" : "Try " + std::to_string(i) + " | \xE4\xF6\xFC");
+    game.bookmarks.push_back(bookmark);
+  }
+  return game;
+}
+
+std::string ReadAll(const std::filesystem::path& file) {
+  std::ifstream stream(file, std::ios::binary);
+  std::ostringstream content;
+  content << stream.rdbuf();
+  return content.str();
+}
+
+std::vector<std::string> PlainLinesOf(const std::filesystem::path& file) {
+  std::vector<std::string> lines;
+  std::istringstream stream(ReadAll(file));
+  for (std::string line; std::getline(stream, line);) {
+    EXPECT_EQ(line.back(), '\r');  // CR LF line ends
+    line.pop_back();
+    EXPECT_EQ(line.find_first_not_of("0123456789ABCDEF"), std::string::npos);
+    lines.push_back(clsCrypt::Decrypt(line, kSaveGameKey));
+  }
+  return lines;
+}
+
+void WritePlain(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                const std::string& lineEnd = "\r\n") {
+  clsSystemRandom random(4);
+  clsCrypt crypt(random);
+  std::ofstream stream(file, std::ios::binary);
+  for (const std::string& line : lines) stream << (line.empty() ? "" : crypt.Encrypt(line, kSaveGameKey)) << lineEnd;
+}
+
+void ExpectSameGame(const SavedGame& a, const SavedGame& b) {
+  EXPECT_EQ(SavedGameLines(a), SavedGameLines(b));
+}
+
+TEST(SavedGame, PlainLinesOfAGame) {
+  SavedGame game = SampleGame(0);
+  std::vector<std::string> lines = SavedGameLines(game);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "A" + game.puzzle.MakeSendString());
+  EXPECT_EQ(lines[1].size(), 11u);
+  EXPECT_EQ(lines[1][0], 'Y');
+  EXPECT_EQ(lines[2], "S" + game.grid.MakeStatusString());
+
+  game = SampleGame(3);
+  lines = SavedGameLines(game);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[4], "B" + game.bookmarks[1].MakeStatusString());  // an empty name adds nothing
+  EXPECT_EQ(lines[5].substr(101), "Try 2 | \xE4\xF6\xFC");
+}
+
+TEST(SavedGame, RoundTripIsExactAndTwoSavesDiffer) {
+  test::clsTempFolder folder;
+  const SavedGame game = SampleGame(4);
+  clsSystemRandom random(8);
+  ASSERT_TRUE(SaveSavedGame(folder / "a.gly", game, random));
+  ASSERT_TRUE(SaveSavedGame(folder / "b.gly", game, random));
+  EXPECT_NE(ReadAll(folder / "a.gly"), ReadAll(folder / "b.gly"));
+  EXPECT_EQ(PlainLinesOf(folder / "a.gly"), SavedGameLines(game));
+  EXPECT_EQ(PlainLinesOf(folder / "b.gly"), SavedGameLines(game));
+
+  for (const char* name : {"a.gly", "b.gly"}) {
+    SavedGame loaded;
+    ASSERT_EQ(LoadSavedGame(folder / name, loaded), LoadOutcome::Loaded);
+    ExpectSameGame(loaded, game);
+    EXPECT_EQ(loaded.bookmarks[1].Name(), "");
+    EXPECT_FALSE(loaded.puzzle.Solved());
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder / "a.gly.tmp"));
+}
+
+TEST(SavedGame, LinesInAnyOrderBlankLinesAndLfEnds) {
+  test::clsTempFolder folder;
+  const std::string grid(100, '1');
+  WritePlain(folder / "g.gly", {"A------1;2;3;4;5;6;7;8;9", "", "B" + grid + "first", "Q whatever", "Y0123456789",
+                                "A++++++769;481;288;233;124;109;536;357;179", "S" + grid, "", "B" + grid + "second"},
+             "\n");
+  SavedGame game;
+  ASSERT_EQ(LoadSavedGame(folder / "g.gly", game), LoadOutcome::Loaded);
+  EXPECT_EQ(game.puzzle.MakeSendString(), "++++++769;481;288;233;124;109;536;357;179");  // the later A wins
+  EXPECT_EQ(game.grid.MakeStatusString(), grid);
+  ASSERT_EQ(game.bookmarks.size(), 2u);
+  EXPECT_EQ(game.bookmarks[0].Name(), "first");
+  EXPECT_EQ(game.bookmarks[1].Name(), "second");
+}
+
+TEST(SavedGame, ShortContentsReadAsZerosAndMissingLinesKeepTheGameInHand) {
+  test::clsTempFolder folder;
+  WritePlain(folder / "short.gly", {"A------1;2;3;4;5;6;7;8;9", "Y93", "B12"});
+  SavedGame game = SampleGame(2);
+  const std::string gridBefore = game.grid.MakeStatusString();
+  ASSERT_EQ(LoadSavedGame(folder / "short.gly", game), LoadOutcome::Loaded);
+  EXPECT_EQ(game.puzzle.Symbols(0), 9);
+  EXPECT_EQ(game.puzzle.Symbols(1), 3);
+  EXPECT_EQ(game.puzzle.Symbols(2), 0);
+  EXPECT_EQ(game.grid.MakeStatusString(), gridBefore);  // no S line: the grid in hand stays
+  ASSERT_EQ(game.bookmarks.size(), 1u);                 // the list is the file's
+  EXPECT_EQ(game.bookmarks[0].MakeStatusString(), "12" + std::string(98, '0'));
+  EXPECT_EQ(game.bookmarks[0].Name(), "");
+}
+
+TEST(SavedGame, AFileThatIsNotASavedGameChangesNothing) {
+  test::clsTempFolder folder;
+  std::ofstream(folder / "text.gly") << "Dear diary,\r\ntoday I played Glyphmatic.\r\n";
+  WritePlain(folder / "blankfirst.gly", {"", "A------1;2;3;4;5;6;7;8;9"});
+  {
+    clsSystemRandom random(2);
+    clsCrypt crypt(random);
+    std::ofstream(folder / "otherkey.gly") << crypt.Encrypt("A------1;2;3;4;5;6;7;8;9", kNetworkKey) << "\r\n";
+  }
+  std::ofstream(folder / "empty.gly");
+  for (const char* name : {"text.gly", "blankfirst.gly", "otherkey.gly", "empty.gly"}) {
+    SavedGame game = SampleGame(2);
+    EXPECT_EQ(LoadSavedGame(folder / name, game), LoadOutcome::NotASavedGame) << name;
+    ExpectSameGame(game, SampleGame(2));
+  }
+  SavedGame game;
+  EXPECT_EQ(LoadSavedGame(folder / "missing.gly", game), LoadOutcome::Unreadable);
+  EXPECT_EQ(LoadSavedGame(folder.Path(), game), LoadOutcome::Unreadable);  // a folder
+}
+
+TEST(SavedGame, AFailedSaveLeavesTheOldFileAsItWas) {
+  test::clsTempFolder folder;
+  clsSystemRandom random(3);
+  // A folder where the file should go: the replacement cannot happen.
+  std::filesystem::create_directory(folder / "taken.gly");
+  std::ofstream(folder / "taken.gly" / "inside") << "kept";
+  EXPECT_FALSE(SaveSavedGame(folder / "taken.gly", SampleGame(1), random));
+  EXPECT_EQ(ReadAll(folder / "taken.gly" / "inside"), "kept");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);  // no temporary left
+
+  // A folder nobody may write in (root may, so there it cannot be shown).
+  std::filesystem::create_directory(folder / "readonly");
+  ASSERT_TRUE(SaveSavedGame(folder / "readonly" / "game.gly", SampleGame(0), random));
+  const std::string before = ReadAll(folder / "readonly" / "game.gly");
+  std::filesystem::permissions(folder / "readonly", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  const bool saved = SaveSavedGame(folder / "readonly" / "game.gly", SampleGame(3), random);
+  std::filesystem::permissions(folder / "readonly", std::filesystem::perms::owner_all);
+  if (geteuid() != 0) {
+    EXPECT_FALSE(saved);
+  }
+  if (!saved) {
+    EXPECT_EQ(ReadAll(folder / "readonly" / "game.gly"), before);
+  }
+  // A folder that does not exist.
+  EXPECT_FALSE(SaveSavedGame(folder / "nowhere" / "game.gly", SampleGame(0), random));
+}
+
+}  // namespace
+}  // namespace glyph
