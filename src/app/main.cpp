@@ -10,6 +10,7 @@
 #include "platform/qt_settings_store.h"
 #include "platform/user_locale.h"
 #include "platform/xdg_file_type_registrar.h"
+#include "print/qt_printer_system.h"
 #include "storage/cipher_keys.h"
 #include "storage/qt_bookmark_dialogs.h"
 
@@ -31,12 +32,14 @@ int main(int argc, char* argv[]) {
   glyph::clsXdgFileTypeRegistrar registrar;
   glyph::clsQtFileChooser files;
   glyph::clsQtBookmarkDialogs bookmarkDialogs(asker, glyph::ProgramCatalogue());
-  glyph::frmSymbol window(
-      {asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, files, bookmarkDialogs, programFolder});
+  glyph::clsQtPrinterSystem printers;
+  glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, files,
+                           bookmarkDialogs, printers, programFolder});
   asker.SetParent(&window);
   desktop.SetOwner(&window);
   files.SetParent(&window);
   bookmarkDialogs.SetParent(&window);
+  printers.SetParent(&window);
   // QApplication has taken its own options out of argv: the rest is ours.
   window.StartUp(std::vector<std::string>(argv + 1, argv + argc));
   window.show();

@@ -9,7 +9,10 @@
 
 #include "board/picture_cell.h"
 #include "i18n/cls_catalogue.h"
+#include "core/cls_asker.h"
 #include "options/frm_options.h"
+#include "print/cls_printer_system.h"
+#include "print/frm_print.h"
 #include "platform/ansi_text.h"
 #include "platform/desktop_services.h"
 #include "platform/translate_form.h"
@@ -183,6 +186,7 @@ void frmSymbol::BuildButtons() {
   connectButton("cmdLoad", [this] { controller_.ClickLoad(); });
   cmdAddBookmark_ = connectButton("cmdAddBookmark", [this] { controller_.ClickAddBookmark(); });
   cmdOpenBookmark_ = connectButton("cmdOpenBookmark", [this] { controller_.ClickOpenBookmark(); });
+  connectButton("cmdPrint", [this] { OpenPrint(); });
   connectButton("cmdOptions", [this] { OpenOptions(); });
   connectButton("cmdHelp", [this] { services_.desktop.ShowHelp(helpFile_, kHelpMainWindow); });
   connectButton("cmdHomepage", [this] { services_.desktop.OpenWebPage(kProductWebPage); });
@@ -223,6 +227,16 @@ void frmSymbol::SetWindowTitle() { setWindowTitle(kFullTitle); }
 void frmSymbol::SetHelpFile() {
   const clsTranslation* language = services_.catalogue.CurrentTranslation();
   helpFile_ = HelpFileFor(services_.programFolder, language == nullptr ? nullptr : &language->Code()).string();
+}
+
+void frmSymbol::OpenPrint() {
+  if (!services_.printers.HasPrinter()) {
+    services_.asker.Tell(controller_.Text("strNoPrinter", "No printer installed"), kTitle, MessageIcon::None);
+    return;
+  }
+  frmPrint print(controller_.Puzzle(), controller_.Style(), services_.printers, services_.random,
+                 services_.catalogue, services_.asker, this);
+  print.exec();
 }
 
 void frmSymbol::OpenOptions() {

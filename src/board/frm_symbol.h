@@ -8,6 +8,7 @@
 
 #include "board/cls_game_controller.h"
 #include "board/frm_all_symbols.h"
+#include "storage/web_pages.h"
 
 class QFrame;
 class QLabel;
@@ -20,6 +21,7 @@ class clsBookmarkDialogs;
 class clsCatalogue;
 class clsDesktop;
 class clsFileChooser;
+class clsPrinterSystem;
 class clsFileTypeRegistrar;
 class clsGridCell;
 class clsPictureCell;
@@ -34,12 +36,10 @@ struct MainWindowServices {
   clsFileTypeRegistrar& registrar;
   clsFileChooser& files;
   clsBookmarkDialogs& bookmarkDialogs;
+  clsPrinterSystem& printers;
   std::string programFolder;  // where language files, help pages and the program live
 };
 
-// The product's web page, shown on the main window, and the maker's.
-inline constexpr char kProductWebPage[] = "https://glyphmatic.example/";
-inline constexpr char kMakerWebPage[] = "https://glyphmatic.example/about/";
 
 // The main window: the board, the solution grid and the game's buttons. It
 // forwards every event to the game controller and paints what the
@@ -78,6 +78,7 @@ class frmSymbol : public QWidget, private clsGameDisplay {
   void BuildButtons();
   void ApplyTexts();
   void OpenOptions();
+  void OpenPrint();
 
   MainWindowServices services_;
   clsGameController controller_;

@@ -10,13 +10,12 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Larger than any 16-bit magnitude; the integer part saturates here so that a
+// Larger than any 32-bit magnitude; the integer part saturates here so that a
 // long run of digits cannot overflow.
-constexpr long kSaturated = 1'000'000;
+constexpr long long kSaturated = 10'000'000'000LL;
 
-}  // namespace
-
-std::optional<std::int16_t> ReadLenientInt16(std::string_view field) {
+// The value of a field, held within plus or minus kSaturated.
+long long ReadLenient(std::string_view field) {
   std::size_t pos = 0;
   while (pos < field.size() && IsBlank(field[pos])) ++pos;
 
@@ -26,7 +25,7 @@ std::optional<std::int16_t> ReadLenientInt16(std::string_view field) {
     ++pos;
   }
 
-  long magnitude = 0;
+  long long magnitude = 0;
   for (; pos < field.size() && IsDigit(field[pos]); ++pos) {
     magnitude = magnitude * 10 + (field[pos] - '0');
     if (magnitude > kSaturated) magnitude = kSaturated;
@@ -49,7 +48,20 @@ std::optional<std::int16_t> ReadLenientInt16(std::string_view field) {
     }
   }
 
-  const long value = negative ? -magnitude : magnitude;
+  return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+std::int32_t ReadLenientInt32(std::string_view field) {
+  const long long value = ReadLenient(field);
+  if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(value);
+}
+
+std::optional<std::int16_t> ReadLenientInt16(std::string_view field) {
+  const long long value = ReadLenient(field);
   if (value < std::numeric_limits<std::int16_t>::min() ||
       value > std::numeric_limits<std::int16_t>::max()) {
     return std::nullopt;

@@ -14,4 +14,8 @@ namespace glyph {
 // Returns nothing when the value does not fit a 16-bit signed integer.
 std::optional<std::int16_t> ReadLenientInt16(std::string_view field);
 
+// The same reading for a whole number of any size: values beyond the 32-bit
+// range are held at its ends.
+std::int32_t ReadLenientInt32(std::string_view field);
+
 }  // namespace glyph

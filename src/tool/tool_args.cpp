@@ -4,7 +4,8 @@
 
 namespace glyph {
 
-ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed) {
+ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed,
+                       const std::set<std::string>& flags) {
   ToolArgs parsed;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -18,6 +19,10 @@ ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std:
       continue;
     }
     std::string name = arg.substr(2);
+    if (flags.count(name) > 0) {
+      parsed.flags.insert(name);
+      continue;
+    }
     std::string value;
     const std::size_t equals = name.find('=');
     if (equals != std::string::npos) {

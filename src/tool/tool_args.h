@@ -21,12 +21,16 @@ class clsToolError : public std::runtime_error {
 // so a puzzle text starting with "-" can be given.
 struct ToolArgs {
   std::map<std::string, std::string> options;
+  std::set<std::string> flags;
   std::vector<std::string> positionals;
 
   bool Has(const std::string& name) const { return options.count(name) > 0; }
+  bool Flag(const std::string& name) const { return flags.count(name) > 0; }
 };
 
-ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed);
+// allowed: options that take a value; flags: options that stand alone.
+ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed,
+                       const std::set<std::string>& flags = {});
 
 // Exactly count positional arguments, or clsToolError naming what is expected.
 void ExpectPositionals(const ToolArgs& args, std::size_t count, const std::string& what);

@@ -23,6 +23,8 @@ constexpr char kUsage[] =
     "  game show FILE                    the content of a saved game\n"
     "  game new OUT [--seed S] [--bookmarks N]   a saved game of a new puzzle\n"
     "  game write DESCRIPTION.json OUT   a saved game from the JSON that game show prints\n"
+    "  print --pdf OUT.pdf [--count N] [--grid] [--solutions] [--style 0|1] [--game FILE.gly]\n"
+    "        [--page A4|Letter] [--seed S]   the print job onto a PDF file\n"
     "Arguments after \"--\" are never options: glyphtool solve -- '-+-+-+740;227;...'\n";
 
 using Verb = std::function<void(const std::vector<std::string>&, std::ostream&)>;
@@ -36,6 +38,7 @@ const std::map<std::string, Verb>& Verbs() {
       {"lang", VerbLang},
       {"lcid", VerbLcid},
       {"game", VerbGame},
+      {"print", VerbPrint},
   };
   return verbs;
 }

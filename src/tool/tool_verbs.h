@@ -20,5 +20,6 @@ void VerbDecrypt(const std::vector<std::string>& args, std::ostream& out);
 void VerbLang(const std::vector<std::string>& args, std::ostream& out);
 void VerbLcid(const std::vector<std::string>& args, std::ostream& out);
 void VerbGame(const std::vector<std::string>& args, std::ostream& out);
+void VerbPrint(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace glyph

@@ -15,6 +15,7 @@
 #include "storage/settings_keys.h"
 #include "support/fake_desktop.h"
 #include "support/scripted_asker.h"
+#include "support/fake_printers.h"
 #include "support/scripted_dialogs.h"
 
 namespace glyph {
@@ -24,7 +25,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void Open(clsCatalogue& catalogue) {
     window_ = std::make_unique<frmSymbol>(
-        MainWindowServices{asker_, settings_, random_, catalogue, desktop_, registrar_, files_, bookmarkDialogs_, GLYPH_PROGRAM_DIR});
+        MainWindowServices{asker_, settings_, random_, catalogue, desktop_, registrar_, files_, bookmarkDialogs_, printers_, GLYPH_PROGRAM_DIR});
     window_->StartUp({});
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -54,6 +55,7 @@ class MainWindowTest : public ::testing::Test {
   clsRecordingRegistrar registrar_;
   clsScriptedFileChooser files_;
   clsScriptedBookmarkDialogs bookmarkDialogs_;
+  clsFakePrinterSystem printers_;
   std::unique_ptr<frmSymbol> window_;
 };
 
@@ -163,6 +165,15 @@ TEST_F(MainWindowTest, BookmarkButtonsFollowTheGame) {
   bookmarkDialogs_.OnList([](std::vector<clsSolveStatus>&) { return std::optional<std::size_t>(0); });
   QTest::mouseClick(Button("cmdOpenBookmark"), Qt::LeftButton);
   EXPECT_EQ(Status(12), kCellNo);  // the grid of the bookmark
+}
+
+TEST_F(MainWindowTest, PrintingWithoutAPrinterSaysSo) {
+  printers_.installed = false;
+  QTest::mouseClick(Button("cmdPrint"), Qt::LeftButton);
+  ASSERT_EQ(asker_.Shown().size(), 1u);
+  EXPECT_EQ(asker_.Shown()[0].text, "No printer installed");
+  EXPECT_FALSE(asker_.Shown()[0].isQuestion);
+  EXPECT_EQ(printers_.chosenStyle, -1);
 }
 
 TEST_F(MainWindowTest, ClosingWithTheWindowsOwnControlAsksNothing) {

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <fstream>
@@ -222,6 +223,29 @@ TEST(Tool, SavedGamesShowNewAndWrite) {
 
   std::ofstream(folder / "bad.json") << "{\"puzzle\": \"nonsense\"}";
   EXPECT_EQ(RunVerb({"game", "write", (folder / "bad.json").string(), written}).status, 2);
+}
+
+TEST(Tool, PrintsToPdf) {
+  test::clsTempFolder folder;
+  const std::string pdf = (folder / "puzzles.pdf").string();
+  const ToolRun run = RunVerb({"print", "--pdf", pdf, "--count", "7", "--grid", "--solutions", "--style", "0"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const QJsonObject result = JsonLines(run.out).at(0);
+  EXPECT_EQ(result["puzzles"].toInt(), 7);
+  EXPECT_EQ(result["solutions"].toInt(), 7);
+  EXPECT_EQ(result["pages"].toInt(), 3);  // A4 holds four puzzles with grids: 4 + 3, then the solutions
+  QFile file(QString::fromStdString(pdf));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray content = file.readAll();
+  EXPECT_TRUE(content.startsWith("%PDF"));
+  EXPECT_EQ(content.count("/Type /Page\n"), 3) << "pages in the file";
+
+  const std::string game = (folder / "g.gly").string();
+  ASSERT_EQ(RunVerb({"game", "new", game, "--seed", "2"}).status, 0);
+  const ToolRun fromGame = RunVerb({"print", "--pdf", pdf, "--game", game, "--page", "Letter", "--count", "13"});
+  EXPECT_EQ(JsonLines(fromGame.out).at(0)["pages"].toInt(), 2);  // 2 x 6 on Letter: 12, then one more page
+  EXPECT_EQ(RunVerb({"print", "--pdf", pdf, "--page", "A5"}).status, 2);
+  EXPECT_EQ(RunVerb({"print", "--count", "2"}).status, 2);
 }
 
 TEST(Tool, TheProgramItself) {

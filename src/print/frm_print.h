@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/cls_puzzle.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QWidget;
+
+namespace glyph {
+
+class clsAsker;
+class clsCatalogue;
+class clsPrinterSystem;
+class clsRandomSource;
+
+// The print dialog: how many puzzles, with grids and solution pages or not;
+// a panel with a progress bar covers it while the job runs.
+class frmPrint : public QDialog {
+  Q_OBJECT
+
+ public:
+  frmPrint(const clsPuzzle& puzzle, int style, clsPrinterSystem& printers, clsRandomSource& random,
+           const clsCatalogue& catalogue, clsAsker& asker, QWidget* parent = nullptr);
+
+  const clsPuzzle& puzzle() const { return puzzle_; }
+  int Style() const { return style_; }
+
+ private:
+  void Print();
+  QWidget* BuildUpDown();
+
+  const clsPuzzle& puzzle_;
+  int style_;
+  clsPrinterSystem& printers_;
+  clsRandomSource& random_;
+  const clsCatalogue& catalogue_;
+  clsAsker& asker_;
+  QLineEdit* txtCount_;
+  QCheckBox* chkRaster_;
+  QCheckBox* chkSolution_;
+  QWidget* picPrinting_;
+  QProgressBar* progressPrint_;
+};
+
+}  // namespace glyph

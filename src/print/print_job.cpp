@@ -1,0 +1,252 @@
+#include "print/print_job.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "core/lenient_number.h"
+#include "i18n/cls_catalogue.h"
+#include "print/cls_page_device.h"
+
+namespace glyph {
+
+namespace {
+
+using namespace print_layout;
+
+const PrintFont kTitleFont{"Times New Roman", 16, true, false};
+const PrintFont kAddressFont{"Times New Roman", 12, true, false};
+// Captions carry an underline besides the bold of the other texts.
+const PrintFont kCaptionFont{"Times New Roman", 14, true, true};
+const PrintFont kDigitFont{"Times New Roman", 16, true, false};
+
+// The glyph columns of a puzzle, from the slot's left edge.
+constexpr int kFirstNumber = 0;
+constexpr int kRowOperator = 1200;
+constexpr int kSecondNumber = 1600;
+constexpr int kEquals = 2800;
+constexpr int kThirdNumber = 3200;
+constexpr int kDigitPitch = 400;
+constexpr int kRowTops[3] = {500, 1300, 1800};
+constexpr int kColumnOperatorTop = 900;
+constexpr int kRuleTop = 1750;
+constexpr int kRuleBottom = 1770;
+constexpr int kRuleWidth = 4400;
+constexpr int kGridTop = 2500;
+constexpr int kGridRowPitch = 400;
+
+struct Item {
+  clsPuzzle puzzle;
+  int number;
+};
+
+class clsPrintJob {
+ public:
+  clsPrintJob(const clsPuzzle& board, const PrintOptions& options, clsPageDevice& device, clsRandomSource& random,
+              const clsCatalogue& catalogue, const std::string& webAddress, clsPrintProgress* progress)
+      : board_(board),
+        options_(options),
+        device_(device),
+        random_(random),
+        catalogue_(catalogue),
+        webAddress_(webAddress),
+        progress_(progress) {}
+
+  std::optional<PrintResult> Run() {
+    caption_ = catalogue_.GetTranslation(kPrintModule, "strPuzzle", "Puzzle");
+    const int count = std::max(0, ReadLenientInt32(options_.count));
+    const int columns = device_.Width() / kColumnPitch;
+    const int rows = (device_.Height() - kBottomReserve) / (options_.grid ? kRowPitchWithGrid : kRowPitch);
+    if (columns <= 0 || rows <= 0) return std::nullopt;  // the page cannot hold one puzzle
+    columns_ = columns;
+    perPage_ = columns * rows;
+
+    if (progress_ != nullptr) progress_->Start(options_.solutions ? 2 * count : count);
+    Header();
+    if (options_.grid && options_.solutions && count > perPage_) {
+      PrintInGroups(count);
+    } else {
+      PrintPageByPage(count);
+    }
+    device_.EndDoc();
+    if (progress_ != nullptr) progress_->Finish();
+    return result_;
+  }
+
+ private:
+  // Two pages of puzzles with their grids, then one page of their solutions.
+  void PrintInGroups(int count) {
+    const int pages = (count + perPage_ - 1) / perPage_;
+    const int groups = (pages + 1) / 2;
+    for (int g = 0; g < groups; ++g) {
+      const std::vector<Item> items = MakePuzzles(std::min(2 * perPage_, count - made_));
+      if (g > 0) NextPage();
+      const auto half = items.begin() + std::min<std::ptrdiff_t>(perPage_, static_cast<std::ptrdiff_t>(items.size()));
+      DrawItems({items.begin(), half}, false, kRowPitchWithGrid);
+      // A group short of a second page of puzzles gets no empty page for it.
+      if (half != items.end()) {
+        NextPage();
+        DrawItems({half, items.end()}, false, kRowPitchWithGrid);
+      }
+      NextPage();
+      DrawItems(items, true, kRowPitch);
+    }
+  }
+
+  void PrintPageByPage(int count) {
+    const int pages = (count + perPage_ - 1) / perPage_;
+    const int pitch = options_.grid ? kRowPitchWithGrid : kRowPitch;
+    for (int p = 0; p < pages; ++p) {
+      const std::vector<Item> items = MakePuzzles(std::min(perPage_, count - made_));
+      if (p > 0) NextPage();
+      DrawItems(items, false, pitch);
+      if (options_.solutions) {
+        NextPage();
+        DrawItems(items, true, kRowPitch);
+      }
+    }
+  }
+
+  // The first puzzle of the job is the board's, copied through its text
+  // form; every other one is new.
+  std::vector<Item> MakePuzzles(int count) {
+    std::vector<Item> items;
+    for (int i = 0; i < count; ++i) {
+      Item item{clsPuzzle(), ++made_};
+      if (made_ == 1) {
+        item.puzzle.GetSendString(board_.MakeSendString());
+      } else {
+        item.puzzle.MakePuzzle(random_);
+      }
+      items.push_back(std::move(item));
+    }
+    return items;
+  }
+
+  void NextPage() {
+    device_.NewPage();
+    ++result_.pages;
+    Header();
+  }
+
+  void Header() {
+    device_.SetFont(kTitleFont);
+    device_.DrawText(0, 0, catalogue_.GetTranslation(kPrintModule, "strPrintTitle", "Glyphmatic 2.0 puzzles"));
+    device_.SetFont(kAddressFont);
+    device_.DrawText(device_.Width() - device_.TextWidth(webAddress_) - kRightMargin, 0, webAddress_);
+  }
+
+  // Fills the slots of a page from the first: left to right, then down.
+  void DrawItems(const std::vector<Item>& items, bool solutions, int rowPitch) {
+    int x = 0;
+    int y = kFirstRowTop;
+    int position = 0;
+    for (const Item& item : items) {
+      DrawItem(item, solutions, x, y);
+      ++position;
+      if (position % columns_ == 0) {
+        x = 0;
+        y += rowPitch;
+      } else {
+        x += kColumnPitch;
+      }
+      if (solutions) {
+        ++result_.solutions;
+      } else {
+        ++result_.puzzles;
+      }
+      if (progress_ != nullptr) progress_->Advance(result_.puzzles + result_.solutions);
+    }
+  }
+
+  void DrawItem(const Item& item, bool solution, int x, int y) {
+    device_.SetFont(kCaptionFont);
+    device_.DrawText(x, y, caption_ + " " + std::to_string(item.number));
+
+    const clsPuzzle& puzzle = item.puzzle;
+    for (int row = 0; row < 3; ++row) {
+      const int top = y + kRowTops[row];
+      DrawNumber(puzzle.Number(3 * row + 1), solution, x + kFirstNumber, top);
+      DrawOperator(puzzle.OpVert(row + 1), x + kRowOperator, top);
+      DrawNumber(puzzle.Number(3 * row + 2), solution, x + kSecondNumber, top);
+      device_.DrawGlyph({PictureKind::Equals, 0}, x + kEquals, top, kGlyph, kGlyph);
+      DrawNumber(puzzle.Number(3 * row + 3), solution, x + kThirdNumber, top);
+    }
+    const int numberLefts[3] = {kFirstNumber, kSecondNumber, kThirdNumber};
+    for (int column = 0; column < 3; ++column) {
+      DrawOperator(puzzle.OpHorz(column + 1), x + numberLefts[column] + kDigitPitch, y + kColumnOperatorTop);
+    }
+    device_.FillBox(x, y + kRuleTop, x + kRuleWidth, y + kRuleBottom, Rgb(0, 0, 0));
+    if (options_.grid && !solution) DrawGrid(x, y + kGridTop);
+  }
+
+  void DrawOperator(std::int32_t op, int x, int y) {
+    device_.DrawGlyph({op == kOpAdd ? PictureKind::Plus : PictureKind::Minus, 0}, x, y, kGlyph, kGlyph);
+  }
+
+  // A number's three places: a symbol of the board's assignment on a puzzle,
+  // the digit itself on a solution.
+  void DrawNumber(int number, bool solution, int left, int top) {
+    for (int place = 0; place < 3; ++place) {
+      const int digit = DigitAt(number, place);
+      const int x = left + (2 - place) * kDigitPitch;
+      if (solution) {
+        DrawDigit(digit, x, top);
+      } else {
+        DrawSymbol(board_.Symbols(digit), x, top);
+      }
+    }
+  }
+
+  void DrawSymbol(int symbol, int x, int y) {
+    if (symbol >= 0 && symbol <= 9) device_.DrawGlyph({PictureKind::Symbol, symbol}, x, y, kGlyph, kGlyph);
+  }
+
+  void DrawDigit(int digit, int x, int y) {
+    device_.SetFont(kDigitFont);
+    const std::string text = std::to_string(digit);
+    device_.DrawText(x + (kGlyph - device_.TextWidth(text)) / 2, y + (kGlyph - device_.TextHeight(text)) / 2, text);
+  }
+
+  // Ten rows: a symbol, then the ten digits; no lines.
+  void DrawGrid(int x, int y) {
+    for (int r = 0; r < 10; ++r) {
+      const int top = y + kGridRowPitch * r;
+      DrawSymbol(r, x, top);
+      for (int c = 0; c < 10; ++c) DrawDigit(c, x + kDigitPitch * (c + 1), top);
+    }
+  }
+
+  const clsPuzzle& board_;
+  const PrintOptions& options_;
+  clsPageDevice& device_;
+  clsRandomSource& random_;
+  const clsCatalogue& catalogue_;
+  const std::string& webAddress_;
+  clsPrintProgress* progress_;
+  std::string caption_;
+  int columns_ = 1;
+  int perPage_ = 1;
+  int made_ = 0;
+  PrintResult result_{1, 0, 0};
+};
+
+}  // namespace
+
+std::optional<PrintResult> RunPrintJob(const clsPuzzle& boardPuzzle, const PrintOptions& options,
+                                       clsPageDevice& device, clsRandomSource& random, const clsCatalogue& catalogue,
+                                       const std::string& webAddress, clsPrintProgress* progress) {
+  return clsPrintJob(boardPuzzle, options, device, random, catalogue, webAddress, progress).Run();
+}
+
+std::string CountUp(const std::string& count) {
+  const long long next = static_cast<long long>(ReadLenientInt32(count)) + 1;
+  return std::to_string(std::max(1LL, std::min<long long>(next, std::numeric_limits<std::int32_t>::max())));
+}
+
+std::string CountDown(const std::string& count) {
+  const long long next = static_cast<long long>(ReadLenientInt32(count)) - 1;
+  return std::to_string(std::max(1LL, next));
+}
+
+}  // namespace glyph

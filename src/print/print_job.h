@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/cls_puzzle.h"
+
+namespace glyph {
+
+class clsCatalogue;
+class clsPageDevice;
+class clsPrintProgress;
+class clsRandomSource;
+
+inline constexpr char kPrintModule[] = "frmPrint";
+
+// Layout of the printed page, in twips.
+namespace print_layout {
+constexpr int kColumnPitch = 4800;
+constexpr int kFirstRowTop = 500;
+constexpr int kRowPitch = 2300;          // a puzzle or a solution
+constexpr int kRowPitchWithGrid = 6800;  // a puzzle with its grid
+constexpr int kBottomReserve = 400;
+constexpr int kGlyph = 300;
+constexpr int kRightMargin = 100;
+}  // namespace print_layout
+
+struct PrintOptions {
+  std::string count = "1";  // as typed: read leniently, a non-number is 0
+  bool grid = false;
+  bool solutions = false;
+};
+
+struct PrintResult {
+  int pages = 0;
+  int puzzles = 0;
+  int solutions = 0;
+};
+
+// Prints a batch: the board's puzzle first, then new ones, several to a page,
+// each with an empty grid when asked, and pages of solutions when asked.
+// Every printed puzzle shows the board's symbols. Returns nothing (and draws
+// nothing) when the page cannot hold a single puzzle.
+std::optional<PrintResult> RunPrintJob(const clsPuzzle& boardPuzzle, const PrintOptions& options,
+                                       clsPageDevice& device, clsRandomSource& random, const clsCatalogue& catalogue,
+                                       const std::string& webAddress, clsPrintProgress* progress = nullptr);
+
+// The spin buttons of the count: one more, one less, never below 1.
+std::string CountUp(const std::string& count);
+std::string CountDown(const std::string& count);
+
+}  // namespace glyph

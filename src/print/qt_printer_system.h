@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "print/cls_printer_system.h"
+
+namespace glyph {
+
+// The installed printers through Qt: QPrinterInfo to know of them, the
+// platform's print dialog to choose one (it also offers printing to a PDF
+// file).
+class clsQtPrinterSystem : public clsPrinterSystem {
+ public:
+  explicit clsQtPrinterSystem(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  bool HasPrinter() override;
+  std::unique_ptr<clsPageDevice> ChoosePrinter(int style) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace glyph

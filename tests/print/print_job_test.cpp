@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/cls_system_random.h"
+#include "i18n/cls_catalogue.h"
+#include "print/print_job.h"
+#include "support/recording_page_device.h"
+
+namespace glyph {
+namespace {
+
+using Drawn = clsRecordingPageDevice::Drawn;
+
+// Two columns; one row of puzzles with grid, three rows without.
+constexpr int kWidth = 2 * 4800 + 300;
+constexpr int kHeight = 400 + 6800 + 100;
+
+class PrintJobTest : public ::testing::Test {
+ protected:
+  PrintJobTest() {
+    board_.GetSendString("-+-+-+740;227;967;518;356;162;222;583;805");
+    for (int d = 0; d < 10; ++d) board_.SetSymbols(d, static_cast<std::int16_t>(9 - d));
+  }
+
+  std::optional<PrintResult> Print(const std::string& count, bool grid, bool solutions, int width = kWidth,
+                                   int height = kHeight) {
+    device_ = std::make_unique<clsRecordingPageDevice>(width, height);
+    return RunPrintJob(board_, {count, grid, solutions}, *device_, random_, catalogue_, "https://x.example/");
+  }
+
+  std::vector<std::string> CaptionsOnPage(int page) const {
+    std::vector<std::string> captions;
+    for (const Drawn& d : device_->OnPage(page)) {
+      if (d.kind == Drawn::Text && d.text.rfind("Puzzle ", 0) == 0) captions.push_back(d.text);
+    }
+    return captions;
+  }
+
+  clsPuzzle board_;
+  clsSystemRandom random_{3};
+  clsCatalogue catalogue_;
+  std::unique_ptr<clsRecordingPageDevice> device_;
+};
+
+TEST_F(PrintJobTest, OnePuzzleIsTheBoardsOwn) {
+  const auto result = Print("1", false, false);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->pages, 1);
+  EXPECT_EQ(result->puzzles, 1);
+  EXPECT_TRUE(device_->ended);
+  ASSERT_EQ(device_->drawn.size(), 2u + 1u + 27u + 6u + 3u + 1u);  // header, caption, glyphs, rule
+
+  const Drawn& title = device_->drawn[0];
+  EXPECT_EQ(title.text, "Glyphmatic 2.0 puzzles");
+  EXPECT_EQ(title.x, 0);
+  EXPECT_EQ(title.font, (PrintFont{"Times New Roman", 16, true, false}));
+  const Drawn& address = device_->drawn[1];
+  EXPECT_EQ(address.x, kWidth - 100 * 18 - 100);  // right-aligned, 100 from the edge
+  EXPECT_EQ(address.font.points, 12);
+
+  const Drawn& caption = device_->drawn[2];
+  EXPECT_EQ(caption.text, "Puzzle 1");
+  EXPECT_EQ(caption.x, 0);
+  EXPECT_EQ(caption.y, 500);
+  EXPECT_EQ(caption.font.points, 14);
+
+  // 740: hundreds 7 at x, tens 4 at x + 400, ones 0 at x + 800, in row 1.
+  auto glyphAt = [&](int x, int y) {
+    for (const Drawn& d : device_->drawn) {
+      if (d.kind == Drawn::Glyph && d.x == x && d.y == y) return d.glyph;
+    }
+    return PrintGlyph{};
+  };
+  EXPECT_EQ(glyphAt(0, 1000), (PrintGlyph{PictureKind::Symbol, 9 - 7}));
+  EXPECT_EQ(glyphAt(400, 1000), (PrintGlyph{PictureKind::Symbol, 9 - 4}));
+  EXPECT_EQ(glyphAt(800, 1000), (PrintGlyph{PictureKind::Symbol, 9 - 0}));
+  EXPECT_EQ(glyphAt(1200, 1000).kind, PictureKind::Plus);    // OpVert1
+  EXPECT_EQ(glyphAt(1200, 1800).kind, PictureKind::Minus);   // OpVert2
+  EXPECT_EQ(glyphAt(2800, 2300).kind, PictureKind::Equals);  // row 3
+  EXPECT_EQ(glyphAt(400, 1400).kind, PictureKind::Minus);    // OpHorz1
+  EXPECT_EQ(glyphAt(2000, 1400).kind, PictureKind::Plus);    // OpHorz2
+  EXPECT_EQ(glyphAt(4000, 2300), (PrintGlyph{PictureKind::Symbol, 9 - 5}));  // ones of 805
+  const Drawn& rule = device_->drawn.back();
+  EXPECT_EQ(rule.kind, Drawn::Box);
+  EXPECT_EQ(std::vector<int>({rule.x, rule.y, rule.x2, rule.y2}), std::vector<int>({0, 2250, 4400, 2270}));
+}
+
+TEST_F(PrintJobTest, ACountThatIsNoNumberPrintsTheHeaderAlone) {
+  const auto result = Print("many", true, true);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->pages, 1);
+  EXPECT_EQ(device_->drawn.size(), 2u);
+  EXPECT_EQ(Print("-3", false, true)->puzzles, 0);
+}
+
+TEST_F(PrintJobTest, GridAndSolutionsOverTwoPagesShareOneSolutionPage) {
+  // Two puzzles with grid fit a page: five make three groups' worth of pages.
+  const auto result = Print("5", true, true);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->puzzles, 5);
+  EXPECT_EQ(result->solutions, 5);
+  EXPECT_EQ(CaptionsOnPage(1), (std::vector<std::string>{"Puzzle 1", "Puzzle 2"}));
+  EXPECT_EQ(CaptionsOnPage(2), (std::vector<std::string>{"Puzzle 3", "Puzzle 4"}));
+  EXPECT_EQ(CaptionsOnPage(3), (std::vector<std::string>{"Puzzle 1", "Puzzle 2", "Puzzle 3", "Puzzle 4"}));
+  // The last group holds one puzzle: its page, then its solution, no empty page between.
+  EXPECT_EQ(CaptionsOnPage(4), std::vector<std::string>{"Puzzle 5"});
+  EXPECT_EQ(CaptionsOnPage(5), std::vector<std::string>{"Puzzle 5"});
+  EXPECT_EQ(result->pages, 5);
+  for (int page = 1; page <= 5; ++page) {
+    EXPECT_EQ(device_->OnPage(page).at(0).text, "Glyphmatic 2.0 puzzles") << page;
+  }
+  // Solutions in slots of the short pitch: the third starts the second row.
+  const auto solutions = device_->OnPage(3);
+  std::vector<std::pair<int, int>> slots;
+  for (const Drawn& d : solutions) {
+    if (d.text.rfind("Puzzle", 0) == 0) slots.push_back({d.x, d.y});
+  }
+  EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{{0, 500}, {4800, 500}, {0, 2800}, {4800, 2800}}));
+}
+
+TEST_F(PrintJobTest, WithoutGridEachPuzzlePageIsFollowedByItsSolutions) {
+  const auto result = Print("8", false, true);  // six to a page
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->pages, 4);
+  EXPECT_EQ(CaptionsOnPage(1).size(), 6u);
+  EXPECT_EQ(CaptionsOnPage(2), CaptionsOnPage(1));
+  EXPECT_EQ(CaptionsOnPage(3), (std::vector<std::string>{"Puzzle 7", "Puzzle 8"}));
+  EXPECT_EQ(CaptionsOnPage(4), CaptionsOnPage(3));
+  // A solution shows digits centred in their square: "7" of 740 at (0, 1000).
+  bool found = false;
+  for (const Drawn& d : device_->OnPage(2)) {
+    if (d.kind == Drawn::Text && d.text == "7" && d.x == (300 - 100) / 2 && d.y == 1000 + (300 - 200) / 2) {
+      found = d.font == PrintFont{"Times New Roman", 16, true, false};
+    }
+  }
+  EXPECT_TRUE(found);
+}
+
+TEST_F(PrintJobTest, GridIsATableOfSymbolsAndDigits) {
+  ASSERT_TRUE(Print("1", true, false));
+  int digits = 0;
+  for (const Drawn& d : device_->drawn) {
+    if (d.kind == Drawn::Glyph && d.y >= 500 + 2500) {
+      const int row = (d.y - 3000) / 400;
+      EXPECT_EQ(d.glyph, (PrintGlyph{PictureKind::Symbol, row}));
+      EXPECT_EQ(d.x, 0);
+    }
+    if (d.kind == Drawn::Text && d.y >= 500 + 2500 && d.text.size() == 1) {
+      const int column = d.text[0] - '0';
+      EXPECT_EQ(d.x, 400 * (column + 1) + 100);
+      ++digits;
+    }
+  }
+  EXPECT_EQ(digits, 100);
+}
+
+TEST_F(PrintJobTest, LaterPuzzlesAreNewButShowTheBoardsSymbols) {
+  ASSERT_TRUE(Print("3", false, false));
+  // Every symbol printed is one the board's assignment gives some digit.
+  for (const Drawn& d : device_->drawn) {
+    if (d.kind == Drawn::Glyph && d.glyph.kind == PictureKind::Symbol) {
+      EXPECT_GE(d.glyph.index, 0);
+      EXPECT_LE(d.glyph.index, 9);
+    }
+  }
+  EXPECT_EQ(CaptionsOnPage(1).size(), 3u);
+}
+
+TEST_F(PrintJobTest, APageTooSmallForOnePuzzleDrawsNothing) {
+  EXPECT_FALSE(Print("1", false, false, 4000, 20000));
+  EXPECT_TRUE(device_->drawn.empty());
+  EXPECT_FALSE(Print("1", true, false, 10000, 5000));
+  EXPECT_TRUE(Print("1", false, false, 10000, 5000));
+}
+
+TEST_F(PrintJobTest, CaptionWordsComeFromTheCatalogue) {
+  catalogue_.ReadPlainLines({"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmPrint|strPuzzle|R\xE4tsel",
+                             "frmPrint|strPrintTitle|Glyphmatic-2.0-R\xE4tsel"});
+  catalogue_.SetCurrentTranslation(catalogue_.FindLanguage("Deutsch"));
+  ASSERT_TRUE(Print("1", false, false));
+  EXPECT_EQ(device_->drawn[0].text, "Glyphmatic-2.0-R\xE4tsel");
+  EXPECT_EQ(device_->drawn[2].text, "R\xE4tsel 1");
+}
+
+TEST(PrintCount, SpinButtonsNeverGoBelowOne) {
+  EXPECT_EQ(CountUp(""), "1");
+  EXPECT_EQ(CountUp("abc"), "1");
+  EXPECT_EQ(CountUp("41"), "42");
+  EXPECT_EQ(CountUp("-7"), "1");
+  EXPECT_EQ(CountDown("5"), "4");
+  EXPECT_EQ(CountDown("1"), "1");
+  EXPECT_EQ(CountDown(""), "1");
+  EXPECT_EQ(CountUp("99999999999"), "2147483647");
+}
+
+}  // namespace
+}  // namespace glyph
