@@ -191,7 +191,11 @@ bool clsGameController::ClickClose() {
   return RequestClose();
 }
 
-bool clsGameController::RequestClose() { return !networkSession_; }
+bool clsGameController::RequestClose() {
+  if (!networkSession_) return true;
+  if (raceHooks_ != nullptr) raceHooks_->CloseRequested();
+  return false;
+}
 
 void clsGameController::ShowSolution(bool ask) {
   if (ask && !Ask("strMsgSolveGame", "Do you really want to see the solution of this game?", "strTitSolveGame",
@@ -211,7 +215,10 @@ void clsGameController::CheckSolved() {
   if (!IsSolutionCorrect() || puzzle_.Solved()) return;  // a game counts as solved once
   puzzle_.SetSolved(true);
   SetGameOver(true);
-  if (raceRunning_) return;  // the race takes over from here
+  if (raceRunning_) {
+    if (raceHooks_ != nullptr) raceHooks_->LocalSolve();
+    return;
+  }
   if (Ask("strMsgSolved", "Congratulations! You have solved the puzzle! Do you want to start a new game?",
           "strTitSolved", "Puzzle solved", true)) {
     SetGameOver(false);
@@ -247,6 +254,29 @@ void clsGameController::ApplyStyle(int style) {
   ApplyBackColor();
   CopyMatrixSymbols(true);
   DrawPuzzle();
+}
+
+std::string clsGameController::MakeRacePuzzle() {
+  ResetBookmarks();
+  puzzle_.MakePuzzle(random_);
+  return puzzle_.MakeSendString();
+}
+
+void clsGameController::ClearGridForRace() {
+  solveStatus_.Clear();
+  DrawRaster();
+  DrawPuzzle();
+}
+
+bool clsGameController::ReceiveRacePuzzle(const std::string& text) {
+  if (!puzzle_.GetSendString(text)) return false;
+  SetGameOver(false);
+  LoadStyle();
+  ResetBookmarks();
+  solveStatus_.Clear();
+  DrawRaster();
+  DrawPuzzle();
+  return true;
 }
 
 void clsGameController::LoadStyle() {

@@ -16,6 +16,15 @@ class clsFileChooser;
 class clsRandomSource;
 class clsSettingsStore;
 
+// What the network race takes over from a single-player game while a session
+// exists: the solved detection during a race, and the request to close.
+class clsRaceHooks {
+ public:
+  virtual ~clsRaceHooks() = default;
+  virtual void LocalSolve() = 0;
+  virtual void CloseRequested() = 0;
+};
+
 // What the game controller reaches the player and the desktop through.
 struct GameServices {
   clsAsker& asker;
@@ -45,6 +54,7 @@ class clsGameController {
   explicit clsGameController(const GameServices& services);
 
   void SetDisplay(clsGameDisplay* display) { display_ = display; }
+  void SetRaceHooks(clsRaceHooks* hooks) { raceHooks_ = hooks; }
 
   // The start-up of the main window after its texts are translated: the
   // style, the board, and the game of the command line or a new one.
@@ -82,6 +92,15 @@ class clsGameController {
   void ShowSolution(bool ask);
   void MarkCell(int s, int d, bool isDouble);
   void ApplyStyle(int style);
+
+  // The network race's steps on the board.
+  // A host's new race: bookmarks dropped, a new puzzle; returns its text form.
+  std::string MakeRacePuzzle();
+  // Empties the grid and redraws.
+  void ClearGridForRace();
+  // A puzzle received from the host; false (and nothing changed) when the
+  // text is refused. The symbols stay as they were.
+  bool ReceiveRacePuzzle(const std::string& text);
 
   const clsPuzzle& Puzzle() const { return puzzle_; }
   clsPuzzle& Puzzle() { return puzzle_; }
@@ -131,6 +150,7 @@ class clsGameController {
   clsFileChooser& files_;
   clsBookmarkDialogs& bookmarkDialogs_;
   clsGameDisplay* display_ = nullptr;
+  clsRaceHooks* raceHooks_ = nullptr;
 
   clsPuzzle puzzle_;
   clsSolveStatus solveStatus_;

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <iostream>
 #include <memory>
@@ -10,10 +11,13 @@ int main(int argc, char* argv[]) {
   std::vector<std::string> args(argv + 1, argv + argc);
   // Printing lays out text with the fonts of the graphics system; no display
   // is needed for that.
-  std::unique_ptr<QGuiApplication> graphics;
+  // The race peers need an event loop for their sockets and timers.
+  std::unique_ptr<QCoreApplication> application;
   if (!args.empty() && args[0] == "print") {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    graphics = std::make_unique<QGuiApplication>(argc, argv);
+    application = std::make_unique<QGuiApplication>(argc, argv);
+  } else if (!args.empty() && (args[0] == "host" || args[0] == "join")) {
+    application = std::make_unique<QCoreApplication>(argc, argv);
   }
   return glyph::RunTool(args, std::cout, std::cerr);
 }

@@ -25,20 +25,38 @@ constexpr char kUsage[] =
     "  game write DESCRIPTION.json OUT   a saved game from the JSON that game show prints\n"
     "  print --pdf OUT.pdf [--count N] [--grid] [--solutions] [--style 0|1] [--game FILE.gly]\n"
     "        [--page A4|Letter] [--seed S]   the print job onto a PDF file\n"
+    "  host --local ADDR [--port P] [--name NAME] [--time SECONDS] [--penalty N] [--start-after SECONDS]\n"
+    "       [--min-players N] [--force-start] [PLAYING] [--chat TEXT] [--max-seconds S] [--linger S] [--stdin]\n"
+    "  join --local ADDR --host ADDR [--port P] [--name NAME] [PLAYING] [--chat TEXT] [--max-seconds S]\n"
+    "       [--linger S] [--stdin]\n"
+    "        a headless race peer on 127.0.0.0/8; PLAYING is --solve-after S, --give-up-after S or --no-solve\n"
     "Arguments after \"--\" are never options: glyphtool solve -- '-+-+-+740;227;...'\n";
 
-using Verb = std::function<void(const std::vector<std::string>&, std::ostream&)>;
+using Verb = std::function<int(const std::vector<std::string>&, std::ostream&)>;
+using PlainVerb = void (*)(const std::vector<std::string>&, std::ostream&);
+
+Verb Returning0(PlainVerb verb) {
+  return [verb](const std::vector<std::string>& args, std::ostream& out) {
+    verb(args, out);
+    return 0;
+  };
+}
+
+// Verbs whose output is a stream of lines written as things happen.
+bool Streams(const std::string& verb) { return verb == "generate" || verb == "host" || verb == "join"; }
 
 const std::map<std::string, Verb>& Verbs() {
   static const std::map<std::string, Verb> verbs{
-      {"generate", VerbGenerate},
-      {"solve", VerbSolve},
-      {"encrypt", VerbEncrypt},
-      {"decrypt", VerbDecrypt},
-      {"lang", VerbLang},
-      {"lcid", VerbLcid},
-      {"game", VerbGame},
-      {"print", VerbPrint},
+      {"generate", Returning0(VerbGenerate)},
+      {"solve", Returning0(VerbSolve)},
+      {"encrypt", Returning0(VerbEncrypt)},
+      {"decrypt", Returning0(VerbDecrypt)},
+      {"lang", Returning0(VerbLang)},
+      {"lcid", Returning0(VerbLcid)},
+      {"game", Returning0(VerbGame)},
+      {"print", Returning0(VerbPrint)},
+      {"host", VerbHost},
+      {"join", VerbJoin},
   };
   return verbs;
 }
@@ -58,15 +76,16 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   // A verb's output is collected first, so that an error leaves nothing half
   // written. generate streams its lines, each one whole, as it goes.
   std::ostringstream buffered;
-  std::ostream& target = args[0] == "generate" ? out : buffered;
+  std::ostream& target = Streams(args[0]) ? out : buffered;
+  int status = 0;
   try {
-    verb->second({args.begin() + 1, args.end()}, target);
+    status = verb->second({args.begin() + 1, args.end()}, target);
   } catch (const clsToolError& error) {
     err << "glyphtool " << args[0] << ": " << error.what() << "\n";
     return 2;
   }
   out << buffered.str();
-  return 0;
+  return status;
 }
 
 }  // namespace glyph

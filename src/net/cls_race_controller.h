@@ -1,0 +1,134 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "board/cls_game_controller.h"
+#include "net/cls_network_game.h"
+#include "net/race_view.h"
+
+namespace glyph {
+
+class clsAsker;
+class clsCatalogue;
+class clsClock;
+class clsDatagramSocket;
+class clsRandomSource;
+
+// The network race of the main window: the session, the race state kept
+// beside it, and every reaction to a message, to the 500 ms tick and to the
+// player's actions. It drives the game controller (puzzles, grid, game over)
+// and keeps the view the race panels paint.
+class clsRaceController : public clsRaceHooks {
+ public:
+  static constexpr int kTickMilliseconds = 500;
+  static constexpr int kHeartbeatSeconds = 5;
+  static constexpr int kDeadAfterSeconds = 30;
+
+  struct Services {
+    clsGameController& game;
+    clsDatagramSocket& socket;
+    clsClock& clock;
+    clsRandomSource& random;
+    clsAsker& asker;
+    const clsCatalogue& catalogue;
+  };
+
+  explicit clsRaceController(const Services& services, std::uint16_t port = 0);
+  ~clsRaceController() override;
+
+  void SetDisplay(clsRaceDisplay* display) { display_ = display; }
+
+  // Makes a session from the host/join dialog's answers. False, with the
+  // player told, when the receiving socket cannot be bound.
+  bool Begin(const std::string& localAddress, const std::string& hostAddress, bool isHost,
+             const std::string& playerName);
+
+  // A datagram arrived on the receiving socket.
+  void Receive(const std::string& datagram);
+  // The 500 ms tick.
+  void Tick();
+
+  // The player's actions.
+  void OfferOptions(const std::string& address);
+  void OptionsEdited() { OfferOptions(""); }
+  bool CheckReadiness();
+  // Start button: checks readiness, then starts the race.
+  void ClickStart();
+  void StartRace();
+  void SendChat(const std::string& text);
+  void GiveUp(bool ask);
+  void Cancel();
+  void Exit();
+  // The lobby list's row, counted from 0.
+  void Kick(int row);
+  void CloseResults();
+
+  // From the game controller.
+  void LocalSolve() override;
+  void CloseRequested() override;
+
+  bool HasSession() const { return session_ != nullptr; }
+  clsNetworkGame* Session() { return session_.get(); }
+  const RaceView& View() const { return view_; }
+  bool TimeOver() const { return timeOver_; }
+  bool TickActive() const { return tickActive_; }
+
+  // "hh:mm:ss", each field at least two digits.
+  static std::string ClockText(std::int32_t seconds);
+
+ private:
+  void Send(const std::string& address, const char* tag, const std::string& body);
+  void SendToOthers(const char* tag, const std::string& body);
+  template <typename Predicate>
+  void SendToOthersWhere(const char* tag, const std::string& body, Predicate predicate);
+
+  void IntroduceEveryone();
+  void OnNew(const std::string& body);
+  void OnOk();
+  void OnOther(const std::string& body);
+  void OnWhoAreYou(const std::string& body);
+  void OnLiving(const std::string& body);
+  void OnMessage(const std::string& body);
+  void OnOptions(const std::string& body);
+  void OnOptionsOk(const std::string& body);
+  void OnStart(const std::string& body);
+  void OnStartConfirmed(const std::string& body);
+  void OnGiveUp(const std::string& body);
+  void OnFinished(const std::string& body);
+  void OnNeedResult(const std::string& body);
+  void OnQuit(const std::string& body);
+
+  void StartLocally();
+  void LocalPlayerFinished();
+  void CheckAllFinished();
+  void ShowResults();
+  void LeaveSession();
+  void ResetRaceState();
+  void RebuildPlayerList();
+  void ShowOptions();
+  void AppendChat(const std::string& line);
+  bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title);
+  std::string Text(const char* key, const char* defaultText) const;
+  std::int64_t Now();
+  void Refresh();
+
+  clsGameController& game_;
+  clsDatagramSocket& socket_;
+  clsClock& clock_;
+  clsRandomSource& random_;
+  clsAsker& asker_;
+  const clsCatalogue& catalogue_;
+  std::uint16_t port_;
+  clsRaceDisplay* display_ = nullptr;
+
+  std::unique_ptr<clsNetworkGame> session_;
+  bool timeOver_ = false;
+  bool tickActive_ = false;
+  std::int64_t raceStart_ = 0;
+  std::int64_t lastHeartbeat_;  // the main window's time reference
+  RaceView view_;
+};
+
+}  // namespace glyph

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace glyph {
+
+// Icons of the lobby list (numbered from 1).
+enum LobbyIcon { kLobbyIconAlive = 1, kLobbyIconDead = 2, kLobbyIconNoOptions = 3 };
+// Icons of the race list (numbered from 1).
+enum RaceIcon {
+  kRaceIconRacing = 1,
+  kRaceIconSolved = 2,
+  kRaceIconGaveUp = 3,
+  kRaceIconDead = 4,
+  kRaceIconNotStarted = 5
+};
+
+// Help contexts of the main window.
+constexpr int kHelpContextSinglePlayer = 1001;
+constexpr int kHelpContextNetwork = 1004;
+
+struct PlayerRow {
+  std::string key;  // "IP" + address
+  std::string text;
+  int icon = 1;
+  bool operator==(const PlayerRow&) const = default;
+};
+
+struct ResultRow {
+  int rank = 0;
+  std::string name;
+  std::string ip;
+  int points = 0;
+  int timeNeeded = 0;
+  bool operator==(const ResultRow&) const = default;
+};
+
+// Everything the race shows: the connection state, the three panels, the
+// player lists, the chat, the clocks, the results and which buttons can be
+// pressed. The race controller keeps it; the window paints it.
+struct RaceView {
+  int status = 0;
+  bool lobbyShown = false;
+  bool raceShown = false;
+  bool resultsShown = false;
+  std::vector<PlayerRow> lobbyPlayers;
+  std::vector<PlayerRow> racePlayers;
+  std::vector<std::string> chat;
+  std::string timeRunning = "00:00:00";
+  std::string timeRemaining = "00:00:00";
+  std::string points;
+  std::vector<ResultRow> results;
+  bool optionsEditable = false;
+  bool kickAndStartAvailable = false;
+  bool closeAvailable = true;
+  bool giveUpAvailable = false;
+  bool exitAvailable = false;
+  // Options to show in the fields; the number goes up each time they change.
+  int shownTime = 1800;
+  int shownPenalty = 100;
+  int shownOptionsVersion = 0;
+  int helpContext = kHelpContextSinglePlayer;
+};
+
+// The window side of the race: it paints the view and holds the host's
+// option fields.
+class clsRaceDisplay {
+ public:
+  virtual ~clsRaceDisplay() = default;
+  virtual void RefreshRace(const RaceView& view) = 0;
+  // The time field in seconds (hours x 3600 + minutes x 60 + seconds).
+  virtual int OptionTimeSeconds() = 0;
+  virtual std::string OptionPenaltyText() = 0;
+};
+
+}  // namespace glyph

@@ -1,0 +1,119 @@
+// A host and three clients as separate glyphtool processes racing over real
+// UDP, each on its own loopback address.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace glyph {
+namespace {
+
+struct PeerRun {
+  std::unique_ptr<QProcess> process;
+  QString log;
+};
+
+PeerRun StartPeer(const QTemporaryDir& folder, const QString& name, const QStringList& args) {
+  PeerRun run{std::make_unique<QProcess>(), folder.filePath(name + ".log")};
+  run.process->setStandardOutputFile(run.log);
+  run.process->setStandardErrorFile(folder.filePath(name + ".err"));
+  run.process->start(GLYPHTOOL_PATH, args);
+  return run;
+}
+
+std::vector<QJsonObject> Lines(const QString& log) {
+  QFile file(log);
+  std::vector<QJsonObject> lines;
+  if (!file.open(QIODevice::ReadOnly)) return lines;
+  for (const QByteArray& line : file.readAll().split('\n')) {
+    if (!line.isEmpty()) lines.push_back(QJsonDocument::fromJson(line).object());
+  }
+  return lines;
+}
+
+QJsonObject EndOf(const QString& log) {
+  for (const QJsonObject& line : Lines(log)) {
+    if (line["event"] == "end") return line;
+  }
+  return {};
+}
+
+TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResults) {
+  QTemporaryDir folder;
+  const QString port = "25611";
+  const QStringList common{"--port", port, "--max-seconds", "60", "--linger", "1"};
+  std::vector<PeerRun> peers;
+  peers.push_back(StartPeer(folder, "host",
+                            QStringList{"host", "--local", "127.0.0.11", "--name", "Hanna", "--time", "600", "--penalty",
+                                        "50", "--start-after", "2", "--min-players", "3", "--solve-after", "2",
+                                        "--chat", "good luck"} + common));
+  peers.push_back(StartPeer(folder, "bob", QStringList{"join", "--local", "127.0.0.12", "--host", "127.0.0.11",
+                                                       "--name", "Bob", "--solve-after", "4"} + common));
+  peers.push_back(StartPeer(folder, "cy", QStringList{"join", "--local", "127.0.0.13", "--host", "127.0.0.11",
+                                                      "--name", "Cy", "--solve-after", "6", "--chat", "hi"} + common));
+  peers.push_back(StartPeer(folder, "dee", QStringList{"join", "--local", "127.0.0.14", "--host", "127.0.0.11",
+                                                       "--name", "Dee", "--give-up-after", "1"} + common));
+  for (PeerRun& peer : peers) {
+    ASSERT_TRUE(peer.process->waitForFinished(90000));
+    EXPECT_EQ(peer.process->exitCode(), 0) << peer.log.toStdString();
+  }
+
+  for (const PeerRun& peer : peers) {
+    const QJsonObject end = EndOf(peer.log);
+    const QJsonArray results = end["results"].toArray();
+    ASSERT_EQ(results.size(), 4) << peer.log.toStdString();
+    const auto row = [&](int i) { return results[i].toObject(); };
+    EXPECT_EQ(row(0)["name"].toString(), "Hanna");
+    EXPECT_EQ(row(0)["rank"].toInt(), 1);
+    EXPECT_EQ(row(1)["name"].toString(), "Bob");
+    EXPECT_EQ(row(2)["name"].toString(), "Cy");
+    EXPECT_GT(row(0)["points"].toInt(), row(2)["points"].toInt());
+    EXPECT_GE(row(0)["points"].toInt(), row(1)["points"].toInt());
+    EXPECT_EQ(row(3)["name"].toString(), "Dee");
+    EXPECT_EQ(row(3)["points"].toInt(), -50);  // a give-up scores minus the penalty
+    EXPECT_EQ(row(3)["rank"].toInt(), 4);
+    // Every chat line arrives, and arrives once.
+    QStringList chat;
+    for (const QJsonValue& line : end["chat"].toArray()) chat << line.toString();
+    EXPECT_EQ(chat.count("Hanna: good luck"), 1) << peer.log.toStdString();
+    EXPECT_EQ(chat.count("Cy: hi"), 1) << peer.log.toStdString();
+  }
+
+  // Every datagram stayed on the loopback range.
+  for (const PeerRun& peer : peers) {
+    for (const QJsonObject& line : Lines(peer.log)) {
+      if (line["dir"] == "out") {
+        EXPECT_TRUE(line["to"].toString().startsWith("127.")) << line["to"].toString().toStdString();
+      }
+    }
+  }
+}
+
+TEST(RaceEndToEnd, OnlyLoopbackAddressesAreAccepted) {
+  for (const QStringList& args : {QStringList{"host", "--local", "10.0.0.1"},
+                                  QStringList{"join", "--local", "127.0.0.2", "--host", "192.168.1.1"},
+                                  QStringList{"join", "--local", "localhost", "--host", "127.0.0.1"}}) {
+    QProcess tool;
+    tool.start(GLYPHTOOL_PATH, args);
+    ASSERT_TRUE(tool.waitForFinished(10000));
+    EXPECT_EQ(tool.exitCode(), 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(tool.readAllStandardOutput().isEmpty());
+  }
+}
+
+TEST(RaceEndToEnd, AClientWithoutAHostEndsWithoutResults) {
+  QTemporaryDir folder;
+  PeerRun lonely = StartPeer(folder, "lonely", {"join", "--local", "127.0.0.21", "--host", "127.0.0.22", "--port",
+                                                "25612", "--max-seconds", "2"});
+  ASSERT_TRUE(lonely.process->waitForFinished(30000));
+  EXPECT_EQ(lonely.process->exitCode(), 1);
+  EXPECT_TRUE(EndOf(lonely.log)["results"].isNull());
+}
+
+}  // namespace
+}  // namespace glyph

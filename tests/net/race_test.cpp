@@ -1,0 +1,339 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/fake_network.h"
+
+namespace glyph {
+namespace {
+
+std::string Address(int i) { return "127.0.0." + std::to_string(i + 1); }
+
+class RaceTest : public ::testing::Test {
+ protected:
+  explicit RaceTest(unsigned seed = 1) : network_(seed) {}
+
+  clsTestPeer& AddPeer() {
+    peers_.push_back(std::make_unique<clsTestPeer>(network_, clock_, 100 + peers_.size()));
+    return *peers_.back();
+  }
+
+  // A host and clients, joined and holding the options.
+  void Lobby(int clients, int time = 1800, const std::string& penalty = "100") {
+    clsTestPeer& host = AddPeer();
+    host.time = time;
+    host.penalty = penalty;
+    ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
+    for (int i = 1; i <= clients; ++i) {
+      ASSERT_TRUE(AddPeer().race.Begin(Address(i), Address(0), false, "Player" + std::to_string(i)));
+    }
+    network_.Deliver();
+    Run(1);
+  }
+
+  // Ticks every peer every 500 ms for the given seconds, delivering after each.
+  void Run(double seconds, const std::vector<int>& silent = {}) {
+    for (int step = 0; step < static_cast<int>(seconds * 2); ++step) {
+      clock_.now += clsRaceController::kTickMilliseconds;
+      for (std::size_t i = 0; i < peers_.size(); ++i) {
+        if (std::find(silent.begin(), silent.end(), static_cast<int>(i)) == silent.end()) peers_[i]->race.Tick();
+      }
+      network_.Deliver();
+    }
+  }
+
+  clsTestPeer& Peer(int i) { return *peers_[static_cast<std::size_t>(i)]; }
+
+  std::vector<int> Ranks(clsTestPeer& peer) {
+    std::vector<int> ranks;
+    for (const ResultRow& row : peer.view.results) ranks.push_back(row.rank);
+    return ranks;
+  }
+
+  clsFakeClock clock_;
+  clsFakeNetwork network_;
+  std::vector<std::unique_ptr<clsTestPeer>> peers_;
+};
+
+TEST_F(RaceTest, ClientsJoinLearnEachOtherAndTheOptions) {
+  Lobby(2, 600, "50");
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(Peer(i).race.Session()->CollClients.size(), 3u) << i;
+  }
+  EXPECT_EQ(Peer(0).view.status, 1);
+  EXPECT_EQ(Peer(1).view.status, 3);
+  EXPECT_EQ(Peer(1).race.Session()->Time, 600);
+  EXPECT_EQ(Peer(2).race.Session()->Penalty, 50);
+  EXPECT_EQ(Peer(2).view.shownTime, 600);
+  EXPECT_TRUE(Peer(0).Player(Address(1))->KnowsOptions);
+  EXPECT_TRUE(Peer(0).Player(Address(2))->KnowsOptions);
+  EXPECT_TRUE(Peer(1).Player(Address(0))->KnowsOptions);  // a client holds the host as knowing
+  EXPECT_EQ(Peer(0).view.lobbyPlayers.size(), 3u);
+  EXPECT_EQ(Peer(0).view.lobbyPlayers[1].key, "IP" + Address(1));
+  EXPECT_TRUE(Peer(0).view.kickAndStartAvailable);
+  EXPECT_FALSE(Peer(1).view.kickAndStartAvailable);
+  EXPECT_EQ(Peer(1).view.helpContext, kHelpContextNetwork);
+}
+
+TEST_F(RaceTest, AClientNotKnowingTheOptionsMakesTheHostAsk) {
+  network_.filter = [](const std::string&, const std::string& to, const std::string& tag) {
+    return !(tag == "OPT" && to == "127.0.0.3");
+  };
+  Lobby(2);
+  EXPECT_FALSE(Peer(0).Player(Address(2))->KnowsOptions);
+  EXPECT_EQ(Peer(0).view.lobbyPlayers[2].icon, kLobbyIconNoOptions);
+  Peer(0).asker.answers = {false};
+  Peer(0).race.ClickStart();
+  EXPECT_EQ(Peer(0).asker.titles.back(), "Some players not ready");
+  EXPECT_FALSE(Peer(0).game.RaceRunning());
+  Peer(0).asker.answers = {true};
+  Peer(0).race.ClickStart();
+  EXPECT_TRUE(Peer(0).game.RaceRunning());
+  network_.Deliver();
+  EXPECT_TRUE(Peer(1).game.RaceRunning());
+  EXPECT_EQ(Peer(1).game.Puzzle().MakeSendString(), Peer(0).game.Puzzle().MakeSendString());
+}
+
+TEST_F(RaceTest, NoReadyPlayerNoStart) {
+  clsTestPeer& host = AddPeer();
+  ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
+  host.race.ClickStart();
+  EXPECT_EQ(host.asker.titles, std::vector<std::string>{"Not enough players"});
+  EXPECT_FALSE(host.game.RaceRunning());
+
+  // Its only client silent for more than 30 seconds: dead, and not ready.
+  ASSERT_TRUE(AddPeer().race.Begin(Address(1), Address(0), false, "Quiet"));
+  network_.Deliver();
+  Run(2);
+  Run(36, {1});
+  EXPECT_TRUE(host.Player(Address(1))->IsDead);
+  host.race.ClickStart();
+  EXPECT_EQ(host.asker.titles.back(), "Not enough players");
+  EXPECT_FALSE(host.game.RaceRunning());
+}
+
+TEST_F(RaceTest, JoiningTwiceKeepsTheFirstRecord) {
+  Lobby(1);
+  const int oksBefore = network_.CountSent("OK!", Address(1));
+  // The same address announces itself again, under another name.
+  clsNetworkPlayer record;
+  record.IP = Address(1);
+  record.Name = "Imposter";
+  clsSystemRandom random(9);
+  const std::string datagram = EncodeDatagram(MakeMessageText(MakeGameKey(Address(0)), tag::kNew, record.MakeInfoString()), random);
+  Peer(0).race.Receive(datagram);
+  network_.Deliver();
+  EXPECT_EQ(Peer(0).Player(Address(1))->Name, "Player1");
+  EXPECT_EQ(Peer(0).race.Session()->CollClients.size(), 2u);
+  EXPECT_EQ(network_.CountSent("OK!", Address(1)), oksBefore + 1);
+  EXPECT_GE(network_.CountSent("OTH", Address(1)), 2);
+}
+
+TEST_F(RaceTest, PointsAreTheSecondsLeftAndRanksShareAndSkip) {
+  Lobby(3, 600, "50");
+  Peer(0).race.ClickStart();
+  network_.Deliver();
+  Run(245);
+  Peer(0).Solve();
+  Peer(1).Solve();
+  network_.Deliver();
+  EXPECT_EQ(Peer(0).Player(Address(0))->Points, 355);
+  EXPECT_EQ(Peer(0).Player(Address(0))->TimeNeeded, 245);
+  EXPECT_EQ(Peer(2).Player(Address(1))->Points, 355);
+  EXPECT_EQ(Peer(2).Player(Address(1))->TimeNeeded, 245);  // the time limit minus the points
+  EXPECT_TRUE(Peer(0).game.LocalFinished());
+  EXPECT_TRUE(Peer(0).view.exitAvailable);
+  EXPECT_FALSE(Peer(0).view.giveUpAvailable);
+  Peer(0).Solve();  // a finished player cannot change its result
+  Run(235);
+  Peer(2).Solve();
+  Peer(3).race.GiveUp(true);
+  EXPECT_EQ(Peer(3).view.points, "-50");
+  network_.Deliver();
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_TRUE(Peer(i).view.resultsShown) << i;
+    EXPECT_EQ(Ranks(Peer(i)), (std::vector<int>{1, 1, 3, 4})) << i;
+    EXPECT_EQ(Peer(i).view.results[2].points, 120);
+    EXPECT_EQ(Peer(i).view.results[3].points, -50);
+    EXPECT_FALSE(Peer(i).race.TickActive());
+  }
+  EXPECT_TRUE(Peer(3).game.GameOver());  // giving up revealed the solution
+  EXPECT_EQ(Peer(0).view.racePlayers[3].text, "Player3 (-50 points)");
+  EXPECT_EQ(Peer(0).view.racePlayers[3].icon, kRaceIconGaveUp);
+  EXPECT_EQ(Peer(0).view.racePlayers[0].icon, kRaceIconSolved);
+}
+
+TEST_F(RaceTest, ASilentPlayerIsDeadAfterThirtySecondsAndComesBack) {
+  Lobby(2);
+  Peer(0).race.ClickStart();
+  network_.Deliver();
+  Run(31, {2});
+  Run(6, {2});  // the next heartbeat tick after 30 silent seconds
+  EXPECT_TRUE(Peer(0).Player(Address(2))->IsDead);
+  EXPECT_EQ(Peer(0).view.racePlayers[2].icon, kRaceIconDead);
+  // It blocks no results: the other two finish and the results appear.
+  Peer(0).Solve();
+  Peer(1).Solve();
+  network_.Deliver();
+  EXPECT_TRUE(Peer(0).view.resultsShown);
+  // Its heartbeat brings it back.
+  clsRaceController& quiet = Peer(2).race;
+  clock_.now += 6000;
+  quiet.Tick();
+  network_.Deliver();
+  EXPECT_FALSE(Peer(1).Player(Address(2))->IsDead);
+}
+
+TEST_F(RaceTest, WhenTimeRunsOutRacersGiveUpAndSolversKeepTheirResult) {
+  Lobby(2, 60, "25");
+  Peer(0).race.ClickStart();
+  network_.Deliver();
+  Run(10);
+  Peer(1).Solve();
+  network_.Deliver();
+  Run(55);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(Peer(i).race.TimeOver() || Peer(i).view.resultsShown) << i;
+    EXPECT_TRUE(Peer(i).view.resultsShown) << i;
+  }
+  EXPECT_EQ(Peer(0).Player(Address(1))->Points, 50);
+  EXPECT_EQ(Peer(0).Player(Address(0))->Points, -25);
+  EXPECT_EQ(Peer(1).Player(Address(2))->Points, -25);
+  EXPECT_EQ(Peer(2).view.timeRemaining, "00:00:00");
+}
+
+TEST_F(RaceTest, AHeartbeatFromAStrangerIsAnsweredAndIntroducesIt) {
+  Lobby(1);
+  clsTestPeer& stranger = AddPeer();
+  // A copy that thinks it joined, but the host never heard its announcement.
+  network_.filter = [](const std::string& from, const std::string&, const std::string& tag) {
+    return !(from == "127.0.0.3" && tag == "NEW");
+  };
+  ASSERT_TRUE(stranger.race.Begin(Address(2), Address(0), false, "Stranger"));
+  clsNetworkPlayer host;
+  host.IP = Address(0);
+  stranger.race.Session()->AddPlayer(host, clock_.now);
+  clsNetworkPlayer self;
+  self.IP = Address(2);
+  self.Name = "Stranger";
+  stranger.race.Session()->AddPlayer(self, clock_.now);
+  Run(7);
+  EXPECT_GE(network_.CountSent("WAY", Address(2)), 1);
+  ASSERT_NE(Peer(0).Player(Address(2)), nullptr);
+  EXPECT_EQ(Peer(0).Player(Address(2))->Name, "Stranger");
+}
+
+TEST_F(RaceTest, AKickedClientClosesItsSession) {
+  Lobby(2);
+  Peer(0).race.Kick(2);
+  EXPECT_EQ(Peer(0).asker.titles.back(), "Kick player");
+  network_.Deliver();
+  EXPECT_FALSE(Peer(2).race.HasSession());
+  EXPECT_FALSE(Peer(2).game.NetworkSessionExists());
+  EXPECT_EQ(Peer(2).view.helpContext, kHelpContextSinglePlayer);
+  EXPECT_EQ(Peer(1).Player(Address(2)), nullptr);  // its goodbye reached the others
+  EXPECT_EQ(Peer(0).race.Session()->CollClients.size(), 2u);
+  Peer(0).race.Kick(0);  // the host itself: nothing
+  EXPECT_EQ(Peer(0).race.Session()->CollClients.size(), 2u);
+}
+
+TEST_F(RaceTest, ChatArrivesOnceEverywhere) {
+  Lobby(2);
+  Peer(1).race.SendChat("hello");
+  network_.Deliver();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Peer(i).view.chat, std::vector<std::string>{"Player1: hello"}) << i;
+}
+
+TEST_F(RaceTest, ALostAnnouncementIsRepeated) {
+  clsTestPeer& host = AddPeer();
+  ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
+  int dropped = 0;
+  network_.filter = [&](const std::string&, const std::string&, const std::string& tag) {
+    return !(tag == "NEW" && dropped++ == 0);
+  };
+  ASSERT_TRUE(AddPeer().race.Begin(Address(1), Address(0), false, "Late"));
+  network_.Deliver();
+  EXPECT_EQ(Peer(1).view.status, 2);
+  Run(7);
+  EXPECT_EQ(Peer(1).view.status, 3);
+}
+
+TEST_F(RaceTest, AnAddressThatCannotReceiveIsReported) {
+  clsTestPeer& first = AddPeer();
+  ASSERT_TRUE(first.race.Begin(Address(0), "", true, "Host"));
+  clsTestPeer& second = AddPeer();
+  EXPECT_FALSE(second.race.Begin(Address(0), "", true, "Twin"));
+  EXPECT_FALSE(second.race.HasSession());
+  EXPECT_FALSE(second.game.NetworkSessionExists());
+  EXPECT_EQ(second.asker.titles, std::vector<std::string>{"Network game"});
+}
+
+TEST_F(RaceTest, ClosingTheWindowDuringARaceGivesUpOrExits) {
+  Lobby(1);
+  Peer(0).race.ClickStart();
+  network_.Deliver();
+  EXPECT_FALSE(Peer(1).game.RequestClose());
+  EXPECT_EQ(Peer(1).asker.titles.back(), "Give up");
+  EXPECT_TRUE(Peer(1).game.LocalFinished());
+  const std::int32_t points = Peer(1).Player(Address(1))->Points;
+  EXPECT_FALSE(Peer(1).game.RequestClose());  // finished: the exit question, the result stays
+  EXPECT_EQ(Peer(1).asker.titles.back(), "Exit net game");
+  EXPECT_FALSE(Peer(1).race.HasSession());
+  EXPECT_EQ(points, -100);
+}
+
+// A host and three clients finish with consistent results although a fifth
+// of all datagrams is lost.
+class LossyRaceTest : public RaceTest, public ::testing::WithParamInterface<unsigned> {
+ protected:
+  LossyRaceTest() : RaceTest(GetParam()) {}
+};
+
+TEST_P(LossyRaceTest, CompletesWithTheRightResults) {
+  network_.dropRate = 0.2;
+  clsTestPeer& host = AddPeer();
+  host.time = 120;
+  host.penalty = "30";
+  ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
+  for (int i = 1; i <= 3; ++i) ASSERT_TRUE(AddPeer().race.Begin(Address(i), Address(0), false, "P" + std::to_string(i)));
+  for (int second = 0; second < 60 && !host.game.RaceRunning(); ++second) {
+    Run(1);
+    bool ready = host.race.Session()->CollClients.size() == 4;
+    for (const auto& p : host.race.Session()->CollClients) ready = ready && p.KnowsOptions;
+    if (ready) host.race.ClickStart();
+  }
+  ASSERT_TRUE(host.game.RaceRunning());
+  for (int second = 0; second < 60; ++second) {
+    Run(1);
+    if (second == 20) host.Solve();
+    if (second == 30 && Peer(1).game.RaceRunning()) Peer(1).Solve();
+    if (second == 40 && Peer(2).game.RaceRunning()) Peer(2).race.GiveUp(false);
+  }
+  Run(150);  // past the time limit: result requests make good what was lost
+  for (int i = 0; i < 4; ++i) {
+    ASSERT_TRUE(Peer(i).view.resultsShown) << "peer " << i;
+    ASSERT_EQ(Peer(i).view.results.size(), 4u) << "peer " << i;
+  }
+  for (int i = 1; i < 4; ++i) {
+    for (const ResultRow& row : Peer(i).view.results) {
+      const auto same = std::find_if(host.view.results.begin(), host.view.results.end(),
+                                     [&](const ResultRow& r) { return r.ip == row.ip; });
+      ASSERT_NE(same, host.view.results.end());
+      EXPECT_EQ(same->points, row.points) << row.ip << " seen by peer " << i;
+    }
+  }
+  const auto pointsOf = [&](const std::string& ip) {
+    for (const ResultRow& r : host.view.results) {
+      if (r.ip == ip) return r.points;
+    }
+    return -9999;
+  };
+  EXPECT_GT(pointsOf(Address(0)), 0);
+  EXPECT_EQ(pointsOf(Address(2)), -30);
+  EXPECT_EQ(host.view.results.front().rank, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, LossyRaceTest, ::testing::Range(1u, 101u));
+
+}  // namespace
+}  // namespace glyph

@@ -1,0 +1,162 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "board/cls_game_controller.h"
+#include "core/cls_asker.h"
+#include "core/cls_clock.h"
+#include "core/cls_system_random.h"
+#include "i18n/cls_catalogue.h"
+#include "net/cls_datagram_socket.h"
+#include "net/cls_race_controller.h"
+#include "net/net_protocol.h"
+#include "storage/cls_memory_settings.h"
+#include "support/scripted_dialogs.h"
+
+namespace glyph {
+
+class clsFakeClock : public clsClock {
+ public:
+  explicit clsFakeClock(std::int64_t start = 1'800'000'000'000) : now(start) {}
+  std::int64_t NowMilliseconds() override { return now; }
+  std::int64_t now;
+};
+
+// Datagrams between race controllers in one test, delivered when the test
+// says so, dropped at random or by a filter when asked.
+class clsFakeNetwork {
+ public:
+  struct Datagram {
+    std::string to;
+    std::string payload;
+  };
+
+  class Socket : public clsDatagramSocket {
+   public:
+    explicit Socket(clsFakeNetwork& network) : network_(network) {}
+    bool Bind(const std::string& localAddress, std::uint16_t) override {
+      if (network_.bound_.count(localAddress) > 0 && network_.bound_[localAddress] != this) return false;
+      address_ = localAddress;
+      network_.bound_[localAddress] = this;
+      return true;
+    }
+    void Close() override {
+      if (!address_.empty() && network_.bound_[address_] == this) network_.bound_.erase(address_);
+      address_.clear();
+    }
+    void Send(const std::string& address, std::uint16_t, const std::string& payload) override {
+      network_.Post(address_, address, payload);
+    }
+    void SetReceiver(std::function<void(const std::string&)> receiver) { receiver_ = std::move(receiver); }
+
+   private:
+    friend class clsFakeNetwork;
+    clsFakeNetwork& network_;
+    std::string address_;
+    std::function<void(const std::string&)> receiver_;
+  };
+
+  explicit clsFakeNetwork(unsigned seed = 1) : random_(seed) {}
+
+  double dropRate = 0.0;
+  // Return false to drop a datagram (from, to, tag).
+  std::function<bool(const std::string&, const std::string&, const std::string&)> filter;
+  std::vector<std::pair<std::string, ReceivedMessage>> sent;  // to, message
+
+  void Post(const std::string& from, const std::string& to, const std::string& payload) {
+    const std::optional<ReceivedMessage> message = DecodeDatagram(payload);
+    if (message) sent.push_back({to, *message});
+    if (filter && message && !filter(from, to, message->tag)) return;
+    if (std::uniform_real_distribution<double>(0, 1)(random_) < dropRate) return;
+    queue_.push_back({to, payload});
+  }
+
+  // Delivers until nothing is in flight (bounded, as replies make more).
+  void Deliver() {
+    for (int i = 0; i < 100000 && !queue_.empty(); ++i) {
+      Datagram datagram = queue_.front();
+      queue_.pop_front();
+      const auto target = bound_.find(datagram.to);
+      if (target != bound_.end() && target->second->receiver_) target->second->receiver_(datagram.payload);
+    }
+  }
+
+  int CountSent(const std::string& tag, const std::string& to = "") const {
+    int count = 0;
+    for (const auto& [address, message] : sent) count += message.tag == tag && (to.empty() || address == to);
+    return count;
+  }
+
+ private:
+  std::mt19937 random_;
+  std::deque<Datagram> queue_;
+  std::map<std::string, Socket*> bound_;
+};
+
+// Answers every question with a fixed answer, or from a queue, and records
+// what it was asked and told.
+class clsRecordingAsker : public clsAsker {
+ public:
+  bool defaultAnswer = true;
+  std::deque<bool> answers;
+  std::vector<std::string> titles;
+  bool AskYesNo(const std::string&, const std::string& title, MessageIcon, bool) override {
+    titles.push_back(title);
+    if (answers.empty()) return defaultAnswer;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void Tell(const std::string&, const std::string& title, MessageIcon) override { titles.push_back(title); }
+};
+
+// One copy of the game on the fake network.
+class clsTestPeer : public clsRaceDisplay {
+ public:
+  clsTestPeer(clsFakeNetwork& network, clsFakeClock& clock, std::uint64_t seed)
+      : random(seed),
+        game(GameServices{asker, settings, random, catalogue, files, bookmarks}),
+        socket(network),
+        race(clsRaceController::Services{game, socket, clock, random, asker, catalogue}) {
+    race.SetDisplay(this);
+    socket.SetReceiver([this](const std::string& payload) { race.Receive(payload); });
+    game.StartUp({});
+  }
+
+  void RefreshRace(const RaceView& v) override { view = v; }
+  int OptionTimeSeconds() override { return time; }
+  std::string OptionPenaltyText() override { return penalty; }
+
+  // Declares every symbol's true digit through the grid, as a player would.
+  void Solve() {
+    for (int d = 0; d < 10 && !game.LocalFinished(); ++d) {
+      const int cell = 10 * game.Puzzle().Symbols(d) + d;
+      if (game.SolveStatus().Status(cell / 10, cell % 10) == kCellYes) continue;
+      game.ClickCell(cell);
+      game.DoubleClickCell(cell);
+    }
+  }
+
+  clsNetworkPlayer* Player(const std::string& ip) { return race.HasSession() ? race.Session()->FindPlayer(ip) : nullptr; }
+
+  int time = 1800;
+  std::string penalty = "100";
+  RaceView view;
+  clsRecordingAsker asker;
+  clsMemorySettings settings;
+  clsSystemRandom random;
+  clsCatalogue catalogue;
+  clsScriptedFileChooser files;
+  clsScriptedBookmarkDialogs bookmarks;
+  clsGameController game;
+  clsFakeNetwork::Socket socket;
+  clsRaceController race;
+};
+
+}  // namespace glyph
