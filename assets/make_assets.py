@@ -151,6 +151,40 @@ def grid_digit(digit, look):
     return svg(body)
 
 
+# Icons of the two player lists, told apart by shape as well as colour.
+def icon(body):
+    return svg(body)
+
+
+CHECK = '<path d="M28 52 L44 68 L74 34" fill="none" stroke="#FFFFFF" stroke-width="11" stroke-linecap="round" stroke-linejoin="round"/>'
+CROSS = '<path d="M32 32 L68 68 M68 32 L32 68" fill="none" stroke="#FFFFFF" stroke-width="11" stroke-linecap="round"/>'
+OUTLINE = 'stroke="#1E1E3C" stroke-width="4" stroke-linejoin="round"'
+
+LIST_ICONS = {
+    # lobby: alive, dead, without the options
+    'lobby1': f'<circle cx="50" cy="50" r="40" fill="#2E9E4E" {OUTLINE}/>' + CHECK,
+    'lobby2': f'<rect x="12" y="12" width="76" height="76" rx="8" fill="#8A8A8A" {OUTLINE}/>' + CROSS,
+    'lobby3': (f'<polygon points="50,8 94,88 6,88" fill="#F2A516" {OUTLINE}/>'
+               '<path d="M50 36 L50 62" stroke="#1E1E3C" stroke-width="10" stroke-linecap="round"/>'
+               '<circle cx="50" cy="76" r="6" fill="#1E1E3C"/>'),
+    # race: racing, solved, gave up, dead, not started
+    'race1': f'<polygon points="20,12 86,50 20,88" fill="#2B59C3" {OUTLINE}/>',
+    'race2': f'<circle cx="50" cy="50" r="40" fill="#2E9E4E" {OUTLINE}/>' + CHECK,
+    'race3': (f'<path d="M22 92 L22 8" stroke="#1E1E3C" stroke-width="7" stroke-linecap="round"/>'
+              f'<path d="M24 12 L84 12 L72 32 L84 52 L24 52 Z" fill="#FFFFFF" {OUTLINE}/>'),
+    'race4': f'<rect x="12" y="12" width="76" height="76" rx="8" fill="#8A8A8A" {OUTLINE}/>' + CROSS,
+    'race5': (f'<path d="M24 10 L76 10 L52 50 L76 90 L24 90 L48 50 Z" fill="#F2D28A" {OUTLINE}/>'),
+}
+
+
+def medal(number, fill, rim):
+    ribbon = ('<polygon points="30,4 46,4 56,40 40,40" fill="#C0392B"/>'
+              '<polygon points="54,4 70,4 60,40 44,40" fill="#2B59C3"/>')
+    disc = f'<circle cx="50" cy="64" r="32" fill="{fill}" stroke="{rim}" stroke-width="5"/>'
+    digit = f'<g transform="translate(30 44) scale(0.4)">{stroked(DIGITS[number], "#3A2A00", 16)}</g>'
+    return svg(ribbon + disc + digit)
+
+
 def write(relative, text):
     path = os.path.join(HERE, relative)
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -171,6 +205,11 @@ def main():
         write(f'print/modern_symbol{k}.svg', modern_symbol(k, for_print=True))
     for name, shape in OPERATORS.items():
         write(f'print/{name}.svg', svg(stroked(shape, '#000000', 11)))
+    for name, body in LIST_ICONS.items():
+        write(f'icons/{name}.svg', icon(body))
+    write('icons/medal_gold.svg', medal(1, '#F5C400', '#B08800'))
+    write('icons/medal_silver.svg', medal(2, '#D8D8E0', '#8A8A96'))
+    write('icons/medal_bronze.svg', medal(3, '#D9894A', '#8A4F1E'))
     for look in GRID_LOOKS:
         for d in range(10):
             write(f'grid/{look}{d}.svg', grid_digit(d, look))

@@ -1,13 +1,16 @@
 #include <QApplication>
 
 #include "board/frm_symbol.h"
+#include "core/cls_clock.h"
 #include "core/cls_system_random.h"
 #include "i18n/language_choice.h"
 #include "i18n/program_catalogue.h"
+#include "net/frm_new_network.h"
 #include "platform/desktop_services.h"
 #include "platform/qt_asker.h"
 #include "platform/qt_file_chooser.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_udp_socket.h"
 #include "platform/user_locale.h"
 #include "platform/xdg_file_type_registrar.h"
 #include "print/qt_printer_system.h"
@@ -33,8 +36,13 @@ int main(int argc, char* argv[]) {
   glyph::clsQtFileChooser files;
   glyph::clsQtBookmarkDialogs bookmarkDialogs(asker, glyph::ProgramCatalogue());
   glyph::clsQtPrinterSystem printers;
+  glyph::clsSystemClock clock;
+  glyph::clsQtUdpSocket socket;
+  glyph::clsQtNetworkDialog networkDialog(settings, glyph::ProgramCatalogue(), asker);
   glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, files,
-                           bookmarkDialogs, printers, programFolder});
+                           bookmarkDialogs, printers, clock, socket, networkDialog, programFolder});
+  socket.SetReceiver([&window](const std::string& payload, const std::string&) { window.ReceiveDatagram(payload); });
+  networkDialog.SetParent(&window);
   asker.SetParent(&window);
   desktop.SetOwner(&window);
   files.SetParent(&window);

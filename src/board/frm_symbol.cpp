@@ -4,12 +4,16 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 
 #include "board/picture_cell.h"
 #include "i18n/cls_catalogue.h"
 #include "core/cls_asker.h"
+#include "net/cls_race_controller.h"
+#include "net/network_panels.h"
+#include "net/new_network_logic.h"
 #include "options/frm_options.h"
 #include "print/cls_printer_system.h"
 #include "print/frm_print.h"
@@ -83,6 +87,23 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
   BuildButtons();
   const int homepageBottom = findChild<QLabel*>("lblHomepage")->geometry().bottom();
   setFixedSize(kButtonLeft + kButtonWidth + 12, std::max(kGridPanel.bottom() + 1 + Px(45), homepageBottom + 6));
+  race_ = std::make_unique<clsRaceController>(
+      clsRaceController::Services{controller_, services.socket, services.clock, services.random, services.asker,
+                                  services.catalogue},
+      services.networkPort);
+  const QRect board(0, 0, kGridPanel.right() + Px(45), height());
+  const QRect raceColumn(kButtonLeft, kPuzzlePanel.top(), kButtonWidth,
+                         findChild<QPushButton*>("cmdClose")->geometry().top() - 8 - kPuzzlePanel.top());
+  panels_ = new clsNetworkPanels(*this, *race_, store_, services.catalogue, board, raceColumn);
+  race_->SetDisplay(panels_);
+  networkTimer_ = new QTimer(this);
+  networkTimer_->setInterval(clsRaceController::kTickMilliseconds);
+  connect(networkTimer_, &QTimer::timeout, this, [this] { race_->Tick(); });
+  networkTimer_->start();
+  auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+  connect(helpKey, &QShortcut::activated, this,
+          [this] { services_.desktop.ShowHelp(helpFile_, panels_->HelpContext()); });
+
   startUpTimer_ = new QTimer(this);
   startUpTimer_->setSingleShot(true);
   startUpTimer_->setInterval(500);
@@ -92,7 +113,12 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
   controller_.SetDisplay(this);
 }
 
-frmSymbol::~frmSymbol() { controller_.SetDisplay(nullptr); }
+frmSymbol::~frmSymbol() {
+  controller_.SetDisplay(nullptr);
+  race_->SetDisplay(nullptr);
+}
+
+void frmSymbol::ReceiveDatagram(const std::string& payload) { race_->Receive(payload); }
 
 void frmSymbol::BuildBoard() {
   picPuzzle_ = new QFrame(this);
@@ -187,6 +213,7 @@ void frmSymbol::BuildButtons() {
   cmdAddBookmark_ = connectButton("cmdAddBookmark", [this] { controller_.ClickAddBookmark(); });
   cmdOpenBookmark_ = connectButton("cmdOpenBookmark", [this] { controller_.ClickOpenBookmark(); });
   connectButton("cmdPrint", [this] { OpenPrint(); });
+  connectButton("cmdNetworkGame", [this] { OpenNetworkGame(); });
   connectButton("cmdOptions", [this] { OpenOptions(); });
   connectButton("cmdHelp", [this] { services_.desktop.ShowHelp(helpFile_, kHelpMainWindow); });
   connectButton("cmdHomepage", [this] { services_.desktop.OpenWebPage(kProductWebPage); });
@@ -239,6 +266,16 @@ void frmSymbol::OpenPrint() {
   print.exec();
 }
 
+void frmSymbol::OpenNetworkGame() {
+  if (!services_.asker.AskYesNo(controller_.Text("strMsgNewNetGame", "Do you really want to start a new net game?"),
+                                controller_.Text("strTitNewNetGame", "New net game"), MessageIcon::Question, false)) {
+    return;
+  }
+  const std::optional<NetworkChoice> choice = services_.networkDialog.AskNetworkGame();
+  if (!choice) return;
+  race_->Begin(choice->IPAddressLocal, choice->IPAddressHost, choice->Host, choice->NamePlayer);
+}
+
 void frmSymbol::OpenOptions() {
   frmOptions options(services_.catalogue, services_.settings, this);
   options.SetStyle(controller_.Style());
@@ -246,6 +283,7 @@ void frmSymbol::OpenOptions() {
   if (!options.OK()) return;
   controller_.ApplyStyle(options.Style());
   ApplyTexts();
+  panels_->Retranslate();
   SetWindowTitle();
   SetHelpFile();
 }

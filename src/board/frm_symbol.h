@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,11 @@ class QTimer;
 namespace glyph {
 
 class clsBookmarkDialogs;
+class clsClock;
+class clsDatagramSocket;
+class clsNetworkDialog;
+class clsNetworkPanels;
+class clsRaceController;
 class clsCatalogue;
 class clsDesktop;
 class clsFileChooser;
@@ -37,7 +43,11 @@ struct MainWindowServices {
   clsFileChooser& files;
   clsBookmarkDialogs& bookmarkDialogs;
   clsPrinterSystem& printers;
+  clsClock& clock;
+  clsDatagramSocket& socket;
+  clsNetworkDialog& networkDialog;
   std::string programFolder;  // where language files, help pages and the program live
+  std::uint16_t networkPort = 0;  // 0: the game's own port
 };
 
 
@@ -56,6 +66,10 @@ class frmSymbol : public QWidget, private clsGameDisplay {
   void StartUp(const std::vector<std::string>& arguments);
 
   clsGameController& Controller() { return controller_; }
+  clsRaceController& Race() { return *race_; }
+
+  // A datagram arrived on the network socket.
+  void ReceiveDatagram(const std::string& payload);
   const std::string& HelpFile() const { return helpFile_; }
 
   // The steps of the start-up timer's tick: the full title, then the file
@@ -79,10 +93,14 @@ class frmSymbol : public QWidget, private clsGameDisplay {
   void ApplyTexts();
   void OpenOptions();
   void OpenPrint();
+  void OpenNetworkGame();
 
   MainWindowServices services_;
   clsGameController controller_;
+  std::unique_ptr<clsRaceController> race_;
+  clsNetworkPanels* panels_ = nullptr;
   QTimer* startUpTimer_ = nullptr;
+  QTimer* networkTimer_ = nullptr;
   std::string helpFile_;
   frmAllSymbols store_;
 

@@ -15,6 +15,7 @@
 #include "storage/settings_keys.h"
 #include "support/fake_desktop.h"
 #include "support/scripted_asker.h"
+#include "support/fake_network.h"
 #include "support/fake_printers.h"
 #include "support/scripted_dialogs.h"
 
@@ -25,7 +26,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void Open(clsCatalogue& catalogue) {
     window_ = std::make_unique<frmSymbol>(
-        MainWindowServices{asker_, settings_, random_, catalogue, desktop_, registrar_, files_, bookmarkDialogs_, printers_, GLYPH_PROGRAM_DIR});
+        MainWindowServices{asker_, settings_, random_, catalogue, desktop_, registrar_, files_, bookmarkDialogs_, printers_, clock_, socket_, networkDialog_, GLYPH_PROGRAM_DIR});
     window_->StartUp({});
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -56,6 +57,10 @@ class MainWindowTest : public ::testing::Test {
   clsScriptedFileChooser files_;
   clsScriptedBookmarkDialogs bookmarkDialogs_;
   clsFakePrinterSystem printers_;
+  clsFakeClock clock_;
+  clsFakeNetwork network_;
+  clsFakeNetwork::Socket socket_{network_};
+  clsScriptedNetworkDialog networkDialog_;
   std::unique_ptr<frmSymbol> window_;
 };
 

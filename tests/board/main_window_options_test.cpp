@@ -17,6 +17,7 @@
 #include "storage/settings_keys.h"
 #include "support/fake_desktop.h"
 #include "support/scripted_asker.h"
+#include "support/fake_network.h"
 #include "support/fake_printers.h"
 #include "support/scripted_dialogs.h"
 
@@ -30,7 +31,7 @@ class MainWindowDesktopTest : public ::testing::Test {
     catalogue_.SetCurrentTranslation(catalogue_.FindLanguage("English"));
     settings_.Write(kSectionOptions, kKeyLanguage, "English");
     window_ = std::make_unique<frmSymbol>(
-        MainWindowServices{asker_, settings_, random_, catalogue_, desktop_, registrar_, files_, bookmarkDialogs_, printers_, GLYPH_PROGRAM_DIR});
+        MainWindowServices{asker_, settings_, random_, catalogue_, desktop_, registrar_, files_, bookmarkDialogs_, printers_, clock_, socket_, networkDialog_, GLYPH_PROGRAM_DIR});
     window_->StartUp({});
     window_->show();
   }
@@ -60,6 +61,10 @@ class MainWindowDesktopTest : public ::testing::Test {
   clsScriptedFileChooser files_;
   clsScriptedBookmarkDialogs bookmarkDialogs_;
   clsFakePrinterSystem printers_;
+  clsFakeClock clock_;
+  clsFakeNetwork network_;
+  clsFakeNetwork::Socket socket_{network_};
+  clsScriptedNetworkDialog networkDialog_;
   std::unique_ptr<frmSymbol> window_;
   QString optionsTitle_;
   QString languageSelectedAtOpening_;
@@ -73,7 +78,7 @@ TEST_F(MainWindowDesktopTest, FirstStartRegistersTheFileTypeOnce) {
   EXPECT_EQ(settings_.Read(kSectionOptions, kKeyAssociation, ""), "Yes");
 
   // The next start finds "Association" and registers nothing.
-  frmSymbol second(MainWindowServices{asker_, settings_, random_, catalogue_, desktop_, registrar_, files_, bookmarkDialogs_, printers_, GLYPH_PROGRAM_DIR});
+  frmSymbol second(MainWindowServices{asker_, settings_, random_, catalogue_, desktop_, registrar_, files_, bookmarkDialogs_, printers_, clock_, socket_, networkDialog_, GLYPH_PROGRAM_DIR});
   second.StartUp({});
   second.StartUpTick();
   EXPECT_EQ(registrar_.registrations.size(), 1u);

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 namespace glyph {
@@ -36,6 +37,13 @@ std::vector<QJsonObject> Lines(const QString& log) {
   return lines;
 }
 
+bool Connected(const QString& log) {
+  for (const QJsonObject& line : Lines(log)) {
+    if (line["event"] == "status" && line["status"] == 3) return true;
+  }
+  return false;
+}
+
 QJsonObject EndOf(const QString& log) {
   for (const QJsonObject& line : Lines(log)) {
     if (line["event"] == "end") return line;
@@ -50,14 +58,22 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResults) {
   std::vector<PeerRun> peers;
   peers.push_back(StartPeer(folder, "host",
                             QStringList{"host", "--local", "127.0.0.11", "--name", "Hanna", "--time", "600", "--penalty",
-                                        "50", "--start-after", "2", "--min-players", "3", "--solve-after", "2",
-                                        "--chat", "good luck"} + common));
+                                        "50", "--start-after", "3", "--min-players", "3", "--solve-after", "2",
+                                        "--stdin"} + common));
   peers.push_back(StartPeer(folder, "bob", QStringList{"join", "--local", "127.0.0.12", "--host", "127.0.0.11",
                                                        "--name", "Bob", "--solve-after", "4"} + common));
   peers.push_back(StartPeer(folder, "cy", QStringList{"join", "--local", "127.0.0.13", "--host", "127.0.0.11",
-                                                      "--name", "Cy", "--solve-after", "6", "--chat", "hi"} + common));
+                                                      "--name", "Cy", "--solve-after", "6", "--stdin"} + common));
   peers.push_back(StartPeer(folder, "dee", QStringList{"join", "--local", "127.0.0.14", "--host", "127.0.0.11",
                                                        "--name", "Dee", "--give-up-after", "1"} + common));
+  // Chat once everybody is in: a line reaches the players its sender knows.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Connected(peers[1].log) && Connected(peers[2].log) && Connected(peers[3].log); },
+                              30000));
+  QTest::qWait(300);  // the introductions that follow the acceptance
+  peers[0].process->write("chat good luck\n");
+  peers[2].process->write("chat hi\n");
+  ASSERT_TRUE(peers[0].process->waitForBytesWritten(5000));
+  ASSERT_TRUE(peers[2].process->waitForBytesWritten(5000));
   for (PeerRun& peer : peers) {
     ASSERT_TRUE(peer.process->waitForFinished(90000));
     EXPECT_EQ(peer.process->exitCode(), 0) << peer.log.toStdString();

@@ -160,3 +160,20 @@ class clsTestPeer : public clsRaceDisplay {
 };
 
 }  // namespace glyph
+
+#include "net/new_network_logic.h"
+
+namespace glyph {
+
+// The host/join dialog answered from a script.
+class clsScriptedNetworkDialog : public clsNetworkDialog {
+ public:
+  std::optional<NetworkChoice> answer;
+  int opened = 0;
+  std::optional<NetworkChoice> AskNetworkGame() override {
+    ++opened;
+    return answer;
+  }
+};
+
+}  // namespace glyph

@@ -1,0 +1,118 @@
+#include "net/frm_new_network.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/cls_asker.h"
+#include "i18n/cls_catalogue.h"
+#include "platform/ansi_text.h"
+#include "platform/network_info.h"
+#include "platform/translate_form.h"
+
+namespace glyph {
+
+namespace {
+
+QLabel* Label(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setBuddy(buddy);
+  return label;
+}
+
+}  // namespace
+
+frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& catalogue, clsAsker& asker,
+                             const std::vector<std::string>& localAddresses, const std::string& loginName,
+                             QWidget* parent)
+    : QDialog(parent), settings_(settings), catalogue_(catalogue), asker_(asker), loginName_(loginName) {
+  setObjectName("frmNewNetwork");
+  setWindowTitle("Open network game");
+  optHost_ = new QRadioButton("&Host new game", this);
+  optHost_->setObjectName("optHost");
+  optJoin_ = new QRadioButton("&Join network game", this);
+  optJoin_->setObjectName("optJoin");
+  cboLocalIP_ = new QComboBox(this);
+  cboLocalIP_->setObjectName("cboLocalIP");
+  cboLocalIP_->setEditable(true);  // an address the discovery did not find can be typed
+  cboRemoteIP_ = new QComboBox(this);
+  cboRemoteIP_->setObjectName("cboRemoteIP");
+  cboRemoteIP_->setEditable(true);
+  txtName_ = new QLineEdit(this);
+  txtName_->setObjectName("txtName");
+  for (QComboBox* box : {cboLocalIP_, cboRemoteIP_}) box->setMinimumContentsLength(15);
+
+  auto* form = new QFormLayout;
+  form->addRow(Label(this, "lblLocalIP", "&Local IP:", cboLocalIP_), cboLocalIP_);
+  form->addRow(Label(this, "lblRemoteIP", "Host-&IP:", cboRemoteIP_), cboRemoteIP_);
+  form->addRow(Label(this, "lblName", "&Player:", txtName_), txtName_);
+
+  auto* cmdOK = new QPushButton("OK", this);
+  cmdOK->setObjectName("cmdOK");
+  cmdOK->setDefault(true);
+  auto* cmdCancel = new QPushButton("Cancel", this);
+  cmdCancel->setObjectName("cmdCancel");
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(cmdOK, QDialogButtonBox::AcceptRole);
+  buttons->addButton(cmdCancel, QDialogButtonBox::RejectRole);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(optHost_);
+  layout->addWidget(optJoin_);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+
+  TranslateForm(this, catalogue_);
+  const NewNetworkFields fields = OpenNewNetwork(settings_, localAddresses, loginName_);
+  (fields.host ? optHost_ : optJoin_)->setChecked(true);
+  for (const std::string& address : fields.localAddresses) cboLocalIP_->addItem(QString::fromStdString(address));
+  cboLocalIP_->setCurrentIndex(fields.selectedLocal);
+  if (!fields.remoteAddress.empty()) cboRemoteIP_->addItem(FromAnsi(fields.remoteAddress));
+  cboRemoteIP_->setEditText(FromAnsi(fields.remoteAddress));
+  txtName_->setText(FromAnsi(fields.name));
+  UpdateFields();
+
+  connect(optHost_, &QRadioButton::clicked, this, &frmNewNetwork::UpdateFields);
+  connect(optJoin_, &QRadioButton::clicked, this, &frmNewNetwork::UpdateFields);
+  connect(cmdOK, &QPushButton::clicked, this, &frmNewNetwork::Confirm);
+  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmNewNetwork::UpdateFields() { cboRemoteIP_->setEnabled(optJoin_->isChecked()); }
+
+void frmNewNetwork::Confirm() {
+  NetworkChoice choice;
+  choice.Host = optHost_->isChecked();
+  choice.IPAddressLocal = ToAnsi(cboLocalIP_->currentText().trimmed());
+  choice.IPAddressHost = ToAnsi(cboRemoteIP_->currentText().trimmed());
+  choice.NamePlayer = ToAnsi(txtName_->text());
+  const std::optional<std::string> wrong = ConfirmNewNetwork(settings_, choice, loginName_);
+  if (wrong) {
+    const bool local = *wrong == "local";
+    asker_.Tell(catalogue_.GetTranslation("frmNewNetwork", local ? "strMsgBadLocalIP" : "strMsgBadHostIP",
+                                          local ? "The local IP is not an IPv4 address such as 192.168.0.5."
+                                                : "The host IP is not an IPv4 address such as 192.168.0.5."),
+                catalogue_.GetTranslation("frmNewNetwork", "CAPTION", "Open network game"), MessageIcon::Exclamation);
+    (local ? cboLocalIP_ : cboRemoteIP_)->setFocus();
+    return;
+  }
+  txtName_->setText(FromAnsi(choice.NamePlayer));
+  choice_ = choice;
+  ok_ = true;
+  accept();
+}
+
+std::optional<NetworkChoice> clsQtNetworkDialog::AskNetworkGame() {
+  frmNewNetwork dialog(settings_, catalogue_, asker_, LocalIPv4Addresses(), LoginName(), parent_);
+  dialog.exec();
+  if (!dialog.OK()) return std::nullopt;
+  return dialog.Choice();
+}
+
+}  // namespace glyph

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+
+#include "net/new_network_logic.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace glyph {
+
+class clsAsker;
+class clsCatalogue;
+
+// The host/join dialog: host a new game or join one, the local address, the
+// host's address and the player's name, remembered from the last time.
+class frmNewNetwork : public QDialog {
+  Q_OBJECT
+
+ public:
+  frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& catalogue, clsAsker& asker,
+                const std::vector<std::string>& localAddresses, const std::string& loginName,
+                QWidget* parent = nullptr);
+
+  bool OK() const { return ok_; }
+  bool Host() const { return choice_.Host; }
+  const std::string& IPAddressHost() const { return choice_.IPAddressHost; }
+  const std::string& IPAddressLocal() const { return choice_.IPAddressLocal; }
+  const std::string& NamePlayer() const { return choice_.NamePlayer; }
+  const NetworkChoice& Choice() const { return choice_; }
+
+ private:
+  void UpdateFields();
+  void Confirm();
+
+  clsSettingsStore& settings_;
+  const clsCatalogue& catalogue_;
+  clsAsker& asker_;
+  std::string loginName_;
+  QRadioButton* optHost_;
+  QRadioButton* optJoin_;
+  QComboBox* cboLocalIP_;
+  QComboBox* cboRemoteIP_;
+  QLineEdit* txtName_;
+  NetworkChoice choice_;
+  bool ok_ = false;
+};
+
+// The dialog shown modally over the main window.
+class clsQtNetworkDialog : public clsNetworkDialog {
+ public:
+  clsQtNetworkDialog(clsSettingsStore& settings, const clsCatalogue& catalogue, clsAsker& asker)
+      : settings_(settings), catalogue_(catalogue), asker_(asker) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  std::optional<NetworkChoice> AskNetworkGame() override;
+
+ private:
+  clsSettingsStore& settings_;
+  const clsCatalogue& catalogue_;
+  clsAsker& asker_;
+  QWidget* parent_ = nullptr;
+};
+
+}  // namespace glyph

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace glyph {
+
+class clsSettingsStore;
+
+// What the host/join dialog hands back.
+struct NetworkChoice {
+  bool Host = true;
+  std::string IPAddressHost;
+  std::string IPAddressLocal;
+  std::string NamePlayer;
+};
+
+// The dialog's fields when it opens, from the settings of section
+// "NetworkGame" and this computer's addresses.
+struct NewNetworkFields {
+  bool host = true;
+  std::vector<std::string> localAddresses;
+  int selectedLocal = -1;  // -1 when the list is empty
+  std::string remoteAddress;
+  std::string name;
+};
+NewNetworkFields OpenNewNetwork(const clsSettingsStore& settings, const std::vector<std::string>& localAddresses,
+                                const std::string& loginName);
+
+// True for an IPv4 address in dotted form: four numbers 0..255.
+bool IsDottedIPv4(const std::string& text);
+
+// Confirming: checks the addresses, replaces a blank name by the login name,
+// and stores the choices. Returns the field that is wrong ("local" or
+// "host") without storing anything, or nothing when all is well.
+std::optional<std::string> ConfirmNewNetwork(clsSettingsStore& settings, NetworkChoice& choice,
+                                             const std::string& loginName);
+
+// The dialog as the main window uses it.
+class clsNetworkDialog {
+ public:
+  virtual ~clsNetworkDialog() = default;
+  // Nothing when the player cancelled.
+  virtual std::optional<NetworkChoice> AskNetworkGame() = 0;
+};
+
+}  // namespace glyph
