@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 
 #include "i18n/ansi_case.h"
 #include "storage/cls_crypt.h"
@@ -41,14 +42,21 @@ std::vector<std::filesystem::path> clsCatalogue::LoadLanguages(const std::filesy
 bool clsCatalogue::ReadLanguageFile(const std::filesystem::path& file) {
   std::ifstream stream(file, std::ios::binary);
   if (!stream) return false;
+  std::ostringstream content;
+  content << stream.rdbuf();
+  if (stream.bad()) return false;
+  ReadLanguageContent(content.str());
+  return true;
+}
+
+void clsCatalogue::ReadLanguageContent(const std::string& content) {
   std::vector<std::string> plain;
-  for (std::string line; std::getline(stream, line);) {
+  std::istringstream lines(content);
+  for (std::string line; std::getline(lines, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     plain.push_back(clsCrypt::Decrypt(line, languageKey_));
   }
-  if (stream.bad()) return false;
   ReadPlainLines(plain);
-  return true;
 }
 
 void clsCatalogue::ReadPlainLines(const std::vector<std::string>& lines) {

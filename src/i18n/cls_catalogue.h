@@ -38,6 +38,9 @@ class clsCatalogue {
   // cannot be opened; the catalogue is then unchanged.
   bool ReadLanguageFile(const std::filesystem::path& file);
 
+  // Reads the content of one whole enciphered language file.
+  void ReadLanguageContent(const std::string& content);
+
   // Reads the plain lines of one file, as ReadLanguageFile does after
   // deciphering: the header counts per call.
   void ReadPlainLines(const std::vector<std::string>& lines);

@@ -103,8 +103,12 @@ LoadOutcome LoadSavedGame(const std::filesystem::path& file, SavedGame& game) {
   content << stream.rdbuf();
   if (stream.bad()) return LoadOutcome::Unreadable;
 
+  return ReadSavedGameContent(content.str(), game);
+}
+
+LoadOutcome ReadSavedGameContent(const std::string& content, SavedGame& game) {
   std::vector<std::string> plain;
-  for (const std::string& line : SplitLines(content.str())) plain.push_back(clsCrypt::Decrypt(line, kSaveGameKey));
+  for (const std::string& line : SplitLines(content)) plain.push_back(clsCrypt::Decrypt(line, kSaveGameKey));
   SavedGame loaded = game;
   if (!ReadSavedGameLines(plain, loaded)) return LoadOutcome::NotASavedGame;
   game = std::move(loaded);

@@ -42,6 +42,9 @@ enum class LoadOutcome { Loaded, NotASavedGame, Unreadable };
 // is Loaded. Lines ended by LF alone read as well as CR LF lines.
 LoadOutcome LoadSavedGame(const std::filesystem::path& file, SavedGame& game);
 
+// The same check and reading for the content of a whole file.
+LoadOutcome ReadSavedGameContent(const std::string& content, SavedGame& game);
+
 // Writes the game through a temporary file that then replaces the file, so
 // a failed save leaves an existing file as it was. False on failure.
 bool SaveSavedGame(const std::filesystem::path& file, const SavedGame& game, clsRandomSource& random);
