@@ -6,6 +6,7 @@
 
 #include "i18n/ansi_case.h"
 #include "storage/cls_crypt.h"
+#include "storage/text_lines.h"
 
 namespace glyph {
 
@@ -51,11 +52,7 @@ bool clsCatalogue::ReadLanguageFile(const std::filesystem::path& file) {
 
 void clsCatalogue::ReadLanguageContent(const std::string& content) {
   std::vector<std::string> plain;
-  std::istringstream lines(content);
-  for (std::string line; std::getline(lines, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    plain.push_back(clsCrypt::Decrypt(line, languageKey_));
-  }
+  for (const std::string& line : SplitTextLines(content)) plain.push_back(clsCrypt::Decrypt(line, languageKey_));
   ReadPlainLines(plain);
 }
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "storage/atomic_file.h"
+#include "storage/text_lines.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
 
@@ -27,15 +28,7 @@ void ReadSymbols(std::string_view content, clsPuzzle& puzzle) {
   }
 }
 
-std::vector<std::string> SplitLines(const std::string& content) {
-  std::vector<std::string> lines;
-  std::istringstream stream(content);
-  for (std::string line; std::getline(stream, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
+std::vector<std::string> SplitLines(const std::string& content) { return SplitTextLines(content); }
 
 }  // namespace
 

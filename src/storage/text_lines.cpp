@@ -1,0 +1,20 @@
+#include "storage/text_lines.h"
+
+namespace glyph {
+
+std::vector<std::string> SplitTextLines(std::string_view content) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < content.size()) {
+    const std::size_t end = content.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(content.substr(start));
+      break;
+    }
+    lines.emplace_back(content.substr(start, end - start));
+    start = end + ((content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n') ? 2 : 1);
+  }
+  return lines;
+}
+
+}  // namespace glyph
