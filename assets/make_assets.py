@@ -185,6 +185,19 @@ def medal(number, fill, rim):
     return svg(ribbon + disc + digit)
 
 
+def app_icon():
+    """The game's icon: a tile with a symbol, a digit and the grid's green."""
+    tile = ('<rect x="4" y="4" width="92" height="92" rx="16" fill="#F4F4FA" stroke="#000084" stroke-width="4"/>'
+            '<rect x="54" y="54" width="34" height="34" rx="4" fill="#00FF00" stroke="#1E1E3C" stroke-width="3"/>')
+    shape, _, first, second = MODERN_SHAPES[5]
+    star = (f'<g transform="translate(8 8) scale(0.46)"><defs><linearGradient id="s" x1="0" y1="0" x2="1" y2="0">'
+            f'<stop offset="0.5" stop-color="{first}"/><stop offset="0.5" stop-color="{second}"/></linearGradient></defs>'
+            f'<g fill="url(#s)" stroke="#1E1E3C" stroke-width="6" stroke-linejoin="round">{shape}</g></g>')
+    digit = f'<g transform="translate(55 55) scale(0.32)">{stroked(DIGITS[7], "#000000", 14)}</g>'
+    equals = stroked('<path d="M14 66 L40 66 M14 80 L40 80"/>', '#000084', 6)
+    return svg(tile + star + digit + equals)
+
+
 def write(relative, text):
     path = os.path.join(HERE, relative)
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -207,6 +220,7 @@ def main():
         write(f'print/{name}.svg', svg(stroked(shape, '#000000', 11)))
     for name, body in LIST_ICONS.items():
         write(f'icons/{name}.svg', icon(body))
+    write('icons/glyphmatic.svg', app_icon())
     write('icons/medal_gold.svg', medal(1, '#F5C400', '#B08800'))
     write('icons/medal_silver.svg', medal(2, '#D8D8E0', '#8A8A96'))
     write('icons/medal_bronze.svg', medal(3, '#D9894A', '#8A4F1E'))

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "board/frm_symbol.h"
 #include "core/cls_clock.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Glyphmatic");
   QApplication::setOrganizationName("Glyphmatic");
+  QApplication::setWindowIcon(QIcon(":/assets/icons/glyphmatic.svg"));
   const std::string programFolder = QApplication::applicationDirPath().toStdString();
 
   // The language files are read before any window shows a text.

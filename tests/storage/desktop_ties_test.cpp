@@ -41,6 +41,12 @@ TEST(FileAssociation, MimePackageAndDesktopEntry) {
   EXPECT_NE(DesktopEntry("Glyphmatic", "/a$b/glyphmatic").find("Exec=\"/a\\\\$b/glyphmatic\" %f"), std::string::npos);
 }
 
+TEST(FileAssociation, ThePackagedMimeTypeIsTheOneTheGameRegisters) {
+  std::ifstream packaged(std::string(GLYPH_SOURCE_DIR) + "/packaging/glyphmatic.xml");
+  const std::string content((std::istreambuf_iterator<char>(packaged)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(content, MimePackageXml("gly", "Glyphmatic"));
+}
+
 TEST(HelpFile, FollowsTheLanguageAndFallsBackToEnglish) {
   test::clsTempFolder folder;
   std::ofstream(folder / "glyph_de.html") << "<html></html>";
