@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Measures the figures of the README's performance table on this machine and
+# prints them as a Markdown table. Needs a built tree (scripts/build.sh) and
+# the packages xvfb, xdotool and time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build
+tool=$build/src/glyphtool
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data LANG=en_US.UTF-8
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# 1. The core, from Google Benchmark.
+$build/bench/glyph_bench --benchmark_min_time=1 --benchmark_format=json > "$work/bench.json" 2>/dev/null
+read -r puzzles count encrypt decrypt < <(python3 - "$work/bench.json" <<'PY'
+import json, sys
+b = {x["name"]: x for x in json.load(open(sys.argv[1]))["benchmarks"]}
+print(round(b["BM_MakePuzzle"]["items_per_second"]), round(b["BM_CountSolutions"]["real_time"], 1),
+      round(b["BM_Encrypt42"]["real_time"]), round(b["BM_Decrypt42"]["real_time"]))
+PY
+)
+
+# 2. Start-up to the first shown window under Xvfb, the game against the
+#    minimal window, in the same display and run.
+read -r game floor < <(xvfb-run -a -s "-screen 0 800x600x24" bench/startup.sh \
+  "$build/src/glyphmatic" '^Glyphmatic' "$build/bench/minimal_window" '^Minimal$' 2>/dev/null)
+
+# 3. Printing 1,000 puzzles with their solutions to PDF.
+print_time() {
+  for i in 1 2 3; do
+    /usr/bin/time -f %e "$tool" print --pdf "$work/p.pdf" --count 1000 --solutions "$@" 2>&1 >/dev/null | tail -n 1
+  done | median
+}
+printed=$(print_time)
+printedGrid=$(print_time --grid)
+
+# 4. Peak memory of a race of ten peers: the host's game logic and sockets.
+port=26111
+/usr/bin/time -f %M -o "$work/host.rss" "$tool" host --local 127.0.0.1 --port $port --start-after 3 --min-players 9 \
+  --solve-after 3 --max-seconds 60 --linger 1 > /dev/null 2>&1 &
+host=$!
+for i in $(seq 2 10); do
+  "$tool" join --local 127.0.0.$i --host 127.0.0.1 --port $port --name "P$i" --solve-after $((2 + i % 4)) \
+    --max-seconds 60 --linger 1 > /dev/null 2>&1 &
+done
+wait
+hostRss=$(cat "$work/host.rss")
+# The game's own window, idle with a puzzle on the board.
+gameRss=$(xvfb-run -a -s "-screen 0 800x600x24" bash -c "
+  /usr/bin/time -f %M -o $work/game.rss $build/src/glyphmatic >/dev/null 2>&1 & sleep 3; pkill -x glyphmatic; sleep 1; tail -n 1 $work/game.rss" 2>/dev/null)
+
+cat <<TABLE
+| Figure | Measured | Floor or target |
+|---|---|---|
+| Puzzles generated (\`MakePuzzle\`, one core) | $puzzles per second | well over 20,000 |
+| One solution count | $count µs | well under 100 µs |
+| Enciphering / deciphering a 42-character line | $encrypt ns / $decrypt ns | |
+| Start-up to the first shown window (Xvfb, median of 7) | $game ms | minimal Qt window: $floor ms |
+| 1,000 puzzles with solutions to PDF | $printed s (with grids: $printedGrid s) | under 5 s |
+| Peak memory, race of 10 peers (headless host) | $((hostRss / 1024)) MiB | |
+| Peak memory, the game's window with a puzzle | $((gameRss / 1024)) MiB | |
+TABLE
