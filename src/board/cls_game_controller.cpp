@@ -228,19 +228,14 @@ void clsGameController::CheckSolved() {
 
 void clsGameController::MarkCell(int s, int d, bool isDouble) { glyph::MarkCell(solveStatus_, s, d, isDouble); }
 
-void clsGameController::ClickCell(int index) {
-  if (gameOver_ || localFinished_ || index < 0 || index > 99) return;
-  MarkCell(index / 10, index % 10, false);
-  DrawRaster();
-  DrawPuzzle();
-  CheckSolved();
-  buttons_.addBookmark = true;
-  Redraw();
-}
+void clsGameController::ClickCell(int index) { GridEvent(index, false); }
 
-void clsGameController::DoubleClickCell(int index) {
+void clsGameController::DoubleClickCell(int index) { GridEvent(index, true); }
+
+void clsGameController::GridEvent(int index, bool isDouble) {
   if (gameOver_ || localFinished_ || index < 0 || index > 99) return;
-  MarkCell(index / 10, index % 10, true);
+  MarkCell(index / 10, index % 10, isDouble);
+  // Redrawn, checked and ready for a bookmark even when the mark changed nothing.
   DrawRaster();
   DrawPuzzle();
   CheckSolved();

@@ -133,6 +133,7 @@ class clsGameController {
  private:
   bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title, bool yesPreselected);
   void Tell(const char* textKey, const char* text, const char* titleKey, const char* title);
+  void GridEvent(int index, bool isDouble);
 
   // Drawing: these compute the views; the display paints them.
   void LoadStyle();

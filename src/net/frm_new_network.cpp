@@ -1,7 +1,6 @@
 #include "net/frm_new_network.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +11,7 @@
 #include "core/cls_asker.h"
 #include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
+#include "platform/dialog_buttons.h"
 #include "platform/network_info.h"
 #include "platform/translate_form.h"
 
@@ -53,20 +53,13 @@ frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& cat
   form->addRow(Label(this, "lblRemoteIP", "Host-&IP:", cboRemoteIP_), cboRemoteIP_);
   form->addRow(Label(this, "lblName", "&Player:", txtName_), txtName_);
 
-  auto* cmdOK = new QPushButton("OK", this);
-  cmdOK->setObjectName("cmdOK");
-  cmdOK->setDefault(true);
-  auto* cmdCancel = new QPushButton("Cancel", this);
-  cmdCancel->setObjectName("cmdCancel");
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(cmdOK, QDialogButtonBox::AcceptRole);
-  buttons->addButton(cmdCancel, QDialogButtonBox::RejectRole);
+  const DialogButtons buttons = MakeDialogButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(optHost_);
   layout->addWidget(optJoin_);
   layout->addLayout(form);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
 
   TranslateForm(this, catalogue_);
   const NewNetworkFields fields = OpenNewNetwork(settings_, localAddresses, loginName_);
@@ -80,8 +73,7 @@ frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& cat
 
   connect(optHost_, &QRadioButton::clicked, this, &frmNewNetwork::UpdateFields);
   connect(optJoin_, &QRadioButton::clicked, this, &frmNewNetwork::UpdateFields);
-  connect(cmdOK, &QPushButton::clicked, this, &frmNewNetwork::Confirm);
-  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(buttons.confirm, &QPushButton::clicked, this, &frmNewNetwork::Confirm);
 }
 
 void frmNewNetwork::UpdateFields() { cboRemoteIP_->setEnabled(optJoin_->isChecked()); }

@@ -1,7 +1,6 @@
 #include "options/frm_options.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 #include "i18n/cls_catalogue.h"
 #include "options/options_logic.h"
 #include "platform/ansi_text.h"
+#include "platform/dialog_buttons.h"
 #include "platform/translate_form.h"
 
 namespace glyph {
@@ -31,23 +31,15 @@ frmOptions::frmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, QWid
   cboLanguage_->setMinimumContentsLength(16);
   lblLanguage->setBuddy(cboLanguage_);
 
-  auto* cmdOK = new QPushButton("OK", this);
-  cmdOK->setObjectName("cmdOK");
-  cmdOK->setDefault(true);
-  auto* cmdCancel = new QPushButton("Cancel", this);
-  cmdCancel->setObjectName("cmdCancel");
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(cmdOK, QDialogButtonBox::AcceptRole);
-  buttons->addButton(cmdCancel, QDialogButtonBox::RejectRole);
-  connect(cmdOK, &QPushButton::clicked, this, &frmOptions::Confirm);
-  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+  const DialogButtons buttons = MakeDialogButtons(this);
+  connect(buttons.confirm, &QPushButton::clicked, this, &frmOptions::Confirm);
 
   auto* form = new QFormLayout;
   form->addRow(lblStyle, cboStyle_);
   form->addRow(lblLanguage, cboLanguage_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
 
   TranslateForm(this, catalogue_);
   for (const std::string& name : StyleNames(catalogue_)) cboStyle_->addItem(FromAnsi(name));

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include "core/cls_asker.h"
 #include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
+#include "platform/dialog_buttons.h"
 #include "platform/translate_form.h"
 #include "print/cls_printer_system.h"
 #include "print/print_job.h"
@@ -77,22 +77,14 @@ frmPrint::frmPrint(const clsPuzzle& puzzle, int style, clsPrinterSystem& printer
   countRow->addWidget(txtCount_);
   countRow->addWidget(BuildUpDown());
 
-  auto* cmdPrint = new QPushButton("&Print", this);
-  cmdPrint->setObjectName("cmdPrint");
-  cmdPrint->setDefault(true);
-  auto* cmdCancel = new QPushButton("Cancel", this);
-  cmdCancel->setObjectName("cmdCancel");
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(cmdPrint, QDialogButtonBox::AcceptRole);
-  buttons->addButton(cmdCancel, QDialogButtonBox::RejectRole);
-  connect(cmdPrint, &QPushButton::clicked, this, &frmPrint::Print);
-  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+  const DialogButtons buttons = MakeDialogButtons(this, "&Print", "cmdPrint");
+  connect(buttons.confirm, &QPushButton::clicked, this, &frmPrint::Print);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(countRow);
   layout->addWidget(chkRaster_);
   layout->addWidget(chkSolution_);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
 
   // The panel that covers the dialog while printing.
   picPrinting_ = new QWidget(this);

@@ -1,6 +1,5 @@
 #include "storage/frm_edit_bookmark.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ansi_text.h"
+#include "platform/dialog_buttons.h"
 #include "platform/translate_form.h"
 
 namespace glyph {
@@ -22,28 +22,20 @@ frmEditBookmark::frmEditBookmark(const clsCatalogue& catalogue, const std::strin
   txtName_->setObjectName("txtName");
   txtName_->setMinimumWidth(220);
   lblName->setBuddy(txtName_);
-  auto* cmdOK = new QPushButton("OK", this);
-  cmdOK->setObjectName("cmdOK");
-  cmdOK->setDefault(true);
-  auto* cmdCancel = new QPushButton("Cancel", this);
-  cmdCancel->setObjectName("cmdCancel");
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(cmdOK, QDialogButtonBox::AcceptRole);
-  buttons->addButton(cmdCancel, QDialogButtonBox::RejectRole);
+  const DialogButtons buttons = MakeDialogButtons(this);
 
   auto* row = new QHBoxLayout;
   row->addWidget(lblName);
   row->addWidget(txtName_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
 
-  connect(cmdOK, &QPushButton::clicked, this, [this] {
+  connect(buttons.confirm, &QPushButton::clicked, this, [this] {
     bookName_ = ToAnsi(txtName_->text());  // any text, an empty one too
     ok_ = true;
     accept();
   });
-  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
   TranslateForm(this, catalogue);
   txtName_->selectAll();

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QString>
+
+class QDialog;
+
+namespace glyph {
+
+// The confirm and Cancel buttons of a dialog, named as the dialogs' controls
+// are (cmdOK or another name for the confirming one, cmdCancel), the first
+// one pressed by Enter; Cancel rejects the dialog.
+struct DialogButtons {
+  QDialogButtonBox* box;
+  QPushButton* confirm;
+  QPushButton* cancel;
+};
+DialogButtons MakeDialogButtons(QDialog* dialog, const QString& confirmText = "OK",
+                                const char* confirmName = "cmdOK");
+
+}  // namespace glyph
