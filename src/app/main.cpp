@@ -11,6 +11,7 @@
 #include "platform/qt_asker.h"
 #include "platform/qt_file_chooser.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_translations.h"
 #include "platform/qt_udp_socket.h"
 #include "platform/user_locale.h"
 #include "platform/xdg_file_type_registrar.h"
@@ -30,6 +31,9 @@ int main(int argc, char* argv[]) {
   glyph::ProgramCatalogue().SetLanguageKey(glyph::kLanguageFileKey);
   glyph::LoadLanguages(glyph::ProgramCatalogue(), programFolder, settings,
                        glyph::GetLocaleString(glyph::kLocaleLanguageId));
+  if (const glyph::clsTranslation* language = glyph::ProgramCatalogue().CurrentTranslation()) {
+    glyph::UseQtTranslations(language->Code());
+  }
 
   glyph::clsQtAsker asker;
   glyph::clsSystemRandom random;

@@ -19,6 +19,7 @@
 #include "print/frm_print.h"
 #include "platform/ansi_text.h"
 #include "platform/desktop_services.h"
+#include "platform/qt_translations.h"
 #include "platform/translate_form.h"
 #include "storage/file_association.h"
 #include "storage/help_file.h"
@@ -282,6 +283,7 @@ void frmSymbol::OpenOptions() {
   options.exec();
   if (!options.OK()) return;
   controller_.ApplyStyle(options.Style());
+  if (const clsTranslation* language = services_.catalogue.CurrentTranslation()) UseQtTranslations(language->Code());
   ApplyTexts();
   panels_->Retranslate();
   SetWindowTitle();
