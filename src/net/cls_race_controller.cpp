@@ -252,6 +252,7 @@ void clsRaceController::ClickStart() {
 }
 
 void clsRaceController::StartRace() {
+  if (!session_) return;  // the session may have been closed meanwhile
   const std::string puzzle = game_.MakeRacePuzzle();
   OfferOptions("");
   SendToOthers(tag::kStart, puzzle);
@@ -260,6 +261,7 @@ void clsRaceController::StartRace() {
 }
 
 void clsRaceController::StartLocally() {
+  if (!session_) return;
   game_.SetRaceRunning(true);
   view_.lobbyShown = false;
   view_.raceShown = true;

@@ -258,6 +258,15 @@ TEST_F(RaceTest, ALostAnnouncementIsRepeated) {
   EXPECT_EQ(Peer(1).view.status, 3);
 }
 
+TEST_F(RaceTest, StartingAfterTheSessionClosedDoesNothing) {
+  Lobby(1);
+  Peer(0).race.Cancel();  // the host closes the game
+  ASSERT_FALSE(Peer(0).race.HasSession());
+  Peer(0).race.StartRace();
+  Peer(0).race.ClickStart();
+  EXPECT_FALSE(Peer(0).game.RaceRunning());
+}
+
 TEST_F(RaceTest, AnAddressThatCannotReceiveIsReported) {
   clsTestPeer& first = AddPeer();
   ASSERT_TRUE(first.race.Begin(Address(0), "", true, "Host"));
