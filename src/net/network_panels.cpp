@@ -49,6 +49,14 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text) {
   return Named(new QLabel(text, parent), name);
 }
 
+// Bold, and larger by a factor, for the captions and figures that matter.
+void Emphasise(QWidget* widget, double scale = 1.0) {
+  QFont font = widget->font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * scale);
+  widget->setFont(font);
+}
+
 QWidget* Panel(QWidget& window, const char* name, QRect area) {
   auto* panel = Named(new QWidget(&window), name);
   panel->setGeometry(area);
@@ -84,9 +92,7 @@ std::string clsNetworkPanels::Text(const char* key, const char* defaultText) con
 QWidget* clsNetworkPanels::BuildLobby(QRect area) {
   QWidget* panel = Panel(window_, "picNetWork", area);
   lblNetStatus_ = Named(new QLabel(panel), "lblNetStatus");
-  QFont bold = lblNetStatus_->font();
-  bold.setBold(true);
-  lblNetStatus_->setFont(bold);
+  Emphasise(lblNetStatus_);
 
   lvNetPlayers_ = PlayerList(panel, "lvNetPlayers");
   cmdKickPlayer_ = Named(new QPushButton("&Kick selected player", panel), "cmdKickPlayer");
@@ -160,17 +166,12 @@ QWidget* clsNetworkPanels::BuildLobby(QRect area) {
 QWidget* clsNetworkPanels::BuildRace(QRect area) {
   QWidget* panel = Panel(window_, "picNetGameRunning", area);
   auto* running = Caption(panel, "lblNetRunning", "Net game running...");
-  QFont bold = running->font();
-  bold.setBold(true);
-  running->setFont(bold);
+  Emphasise(running);
   lblShowNetTimeRun_ = Named(new QLabel("00:00:00", panel), "lblShowNetTimeRun");
   lblShowNetTimeRem_ = Named(new QLabel("00:00:00", panel), "lblShowNetTimeRem");
   lblShowNetPoints_ = Named(new QLabel(panel), "lblShowNetPoints");
-  QFont large = lblShowNetPoints_->font();
-  large.setBold(true);
-  large.setPointSizeF(large.pointSizeF() * 1.6);
-  lblShowNetPoints_->setFont(large);
-  lblShowNetTimeRem_->setFont(bold);
+  Emphasise(lblShowNetPoints_, 1.6);
+  Emphasise(lblShowNetTimeRem_);
   lvPlayer_ = PlayerList(panel, "lvPlayer");
   cmdNetGiveUp_ = Named(new QPushButton("&Give up", panel), "cmdNetGiveUp");
   cmdExitNet_ = Named(new QPushButton("E&xit net game", panel), "cmdExitNet");
@@ -199,10 +200,7 @@ QWidget* clsNetworkPanels::BuildRace(QRect area) {
 QWidget* clsNetworkPanels::BuildResults(QRect area) {
   QWidget* panel = Panel(window_, "picResults", area);
   auto* title = Caption(panel, "lblResultsTitle", "Results");
-  QFont big = title->font();
-  big.setBold(true);
-  big.setPointSizeF(big.pointSizeF() * 1.5);
-  title->setFont(big);
+  Emphasise(title, 1.5);
   auto* rows = new QGridLayout;
   rows->setColumnStretch(1, 1);
   for (int i = 0; i < 10; ++i) {

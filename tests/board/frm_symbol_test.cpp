@@ -6,18 +6,12 @@
 #include <QWindow>
 
 #include "board/frm_symbol.h"
+#include "support/main_window_fakes.h"
 #include "board/picture_cell.h"
-#include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
 #include "i18n/language_choice.h"
 #include "platform/user_locale.h"
-#include "storage/cls_memory_settings.h"
 #include "storage/settings_keys.h"
-#include "support/fake_desktop.h"
-#include "support/scripted_asker.h"
-#include "support/fake_network.h"
-#include "support/fake_printers.h"
-#include "support/scripted_dialogs.h"
 
 namespace glyph {
 namespace {
@@ -26,7 +20,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void Open(clsCatalogue& catalogue) {
     window_ = std::make_unique<frmSymbol>(
-        MainWindowServices{asker_, settings_, random_, catalogue, desktop_, registrar_, files_, bookmarkDialogs_, printers_, clock_, socket_, networkDialog_, GLYPH_PROGRAM_DIR});
+        fakes_.Services(catalogue));
     window_->StartUp({});
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -48,19 +42,8 @@ class MainWindowTest : public ::testing::Test {
   int Status(int index) { return window_->Controller().SolveStatus().Status(index / 10, index % 10); }
   QPushButton* Button(const char* name) { return window_->findChild<QPushButton*>(name); }
 
-  clsScriptedAsker asker_;
-  clsMemorySettings settings_;
-  clsSystemRandom random_{77};
+  clsMainWindowFakes fakes_{77};
   clsCatalogue emptyCatalogue_;
-  clsRecordingDesktop desktop_;
-  clsRecordingRegistrar registrar_;
-  clsScriptedFileChooser files_;
-  clsScriptedBookmarkDialogs bookmarkDialogs_;
-  clsFakePrinterSystem printers_;
-  clsFakeClock clock_;
-  clsFakeNetwork network_;
-  clsFakeNetwork::Socket socket_{network_};
-  clsScriptedNetworkDialog networkDialog_;
   std::unique_ptr<frmSymbol> window_;
 };
 
@@ -131,21 +114,21 @@ TEST_F(MainWindowTest, BoardShowsTheDeclaredDigit) {
 
 TEST_F(MainWindowTest, NewGameAsksAndNoKeepsTheGame) {
   const std::string before = window_->Controller().Puzzle().MakeSendString();
-  asker_.Answer(false);
+  fakes_.asker.Answer(false);
   QTest::mouseClick(Button("cmdNew"), Qt::LeftButton);
   EXPECT_EQ(window_->Controller().Puzzle().MakeSendString(), before);
-  asker_.Answer(true);
+  fakes_.asker.Answer(true);
   window_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   QTest::keyClick(window_.get(), Qt::Key_N, Qt::AltModifier);  // the button's shortcut
   // A shortcut presses the button visibly first and clicks it a moment later.
-  EXPECT_TRUE(QTest::qWaitFor([this] { return asker_.Shown().size() == 2; }, 3000));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return fakes_.asker.Shown().size() == 2; }, 3000));
   EXPECT_NE(window_->Controller().Puzzle().MakeSendString(), before);
-  EXPECT_EQ(asker_.Shown().size(), 2u);
+  EXPECT_EQ(fakes_.asker.Shown().size(), 2u);
 }
 
 TEST_F(MainWindowTest, RevealedSolutionDisablesSolveAndColoursTheBoard) {
-  asker_.Answer(true);
+  fakes_.asker.Answer(true);
   QTest::mouseClick(Button("cmdSolve"), Qt::LeftButton);
   EXPECT_FALSE(Button("cmdSolve")->isEnabled());
   // Nothing was marked: every digit is shown on the style's ground.
@@ -161,36 +144,36 @@ TEST_F(MainWindowTest, BookmarkButtonsFollowTheGame) {
   EXPECT_FALSE(Button("cmdOpenBookmark")->isEnabled());
   Click(12);
   EXPECT_TRUE(Button("cmdAddBookmark")->isEnabled());
-  bookmarkDialogs_.Name("mine");
+  fakes_.bookmarkDialogs.Name("mine");
   QTest::mouseClick(Button("cmdAddBookmark"), Qt::LeftButton);
   EXPECT_FALSE(Button("cmdAddBookmark")->isEnabled());
   EXPECT_TRUE(Button("cmdOpenBookmark")->isEnabled());
   Click(12);
   EXPECT_TRUE(Button("cmdAddBookmark")->isEnabled());
-  bookmarkDialogs_.OnList([](std::vector<clsSolveStatus>&) { return std::optional<std::size_t>(0); });
+  fakes_.bookmarkDialogs.OnList([](std::vector<clsSolveStatus>&) { return std::optional<std::size_t>(0); });
   QTest::mouseClick(Button("cmdOpenBookmark"), Qt::LeftButton);
   EXPECT_EQ(Status(12), kCellNo);  // the grid of the bookmark
 }
 
 TEST_F(MainWindowTest, PrintingWithoutAPrinterSaysSo) {
-  printers_.installed = false;
+  fakes_.printers.installed = false;
   QTest::mouseClick(Button("cmdPrint"), Qt::LeftButton);
-  ASSERT_EQ(asker_.Shown().size(), 1u);
-  EXPECT_EQ(asker_.Shown()[0].text, "No printer installed");
-  EXPECT_FALSE(asker_.Shown()[0].isQuestion);
-  EXPECT_EQ(printers_.chosenStyle, -1);
+  ASSERT_EQ(fakes_.asker.Shown().size(), 1u);
+  EXPECT_EQ(fakes_.asker.Shown()[0].text, "No printer installed");
+  EXPECT_FALSE(fakes_.asker.Shown()[0].isQuestion);
+  EXPECT_EQ(fakes_.printers.chosenStyle, -1);
 }
 
 TEST_F(MainWindowTest, ClosingWithTheWindowsOwnControlAsksNothing) {
   EXPECT_TRUE(window_->close());
-  EXPECT_TRUE(asker_.Shown().empty());
+  EXPECT_TRUE(fakes_.asker.Shown().empty());
 }
 
 TEST_F(MainWindowTest, QuitButtonAsks) {
-  asker_.Answer(false);
+  fakes_.asker.Answer(false);
   QTest::mouseClick(Button("cmdClose"), Qt::LeftButton);
   EXPECT_TRUE(window_->isVisible());
-  asker_.Answer(true);
+  fakes_.asker.Answer(true);
   QTest::mouseClick(Button("cmdClose"), Qt::LeftButton);
   EXPECT_FALSE(window_->isVisible());
 }

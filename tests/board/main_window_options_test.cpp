@@ -10,16 +10,10 @@
 #include <QTimer>
 
 #include "board/frm_symbol.h"
-#include "core/cls_system_random.h"
+#include "support/main_window_fakes.h"
 #include "i18n/cls_catalogue.h"
 #include "options/frm_options.h"
-#include "storage/cls_memory_settings.h"
 #include "storage/settings_keys.h"
-#include "support/fake_desktop.h"
-#include "support/scripted_asker.h"
-#include "support/fake_network.h"
-#include "support/fake_printers.h"
-#include "support/scripted_dialogs.h"
 
 namespace glyph {
 namespace {
@@ -29,9 +23,9 @@ class MainWindowDesktopTest : public ::testing::Test {
   void SetUp() override {
     catalogue_.LoadLanguages(GLYPH_PROGRAM_DIR);  // English and German, as shipped
     catalogue_.SetCurrentTranslation(catalogue_.FindLanguage("English"));
-    settings_.Write(kSectionOptions, kKeyLanguage, "English");
+    fakes_.settings.Write(kSectionOptions, kKeyLanguage, "English");
     window_ = std::make_unique<frmSymbol>(
-        MainWindowServices{asker_, settings_, random_, catalogue_, desktop_, registrar_, files_, bookmarkDialogs_, printers_, clock_, socket_, networkDialog_, GLYPH_PROGRAM_DIR});
+        fakes_.Services(catalogue_));
     window_->StartUp({});
     window_->show();
   }
@@ -52,19 +46,8 @@ class MainWindowDesktopTest : public ::testing::Test {
     });
   }
 
-  clsScriptedAsker asker_;
-  clsMemorySettings settings_;
-  clsSystemRandom random_{5};
+  clsMainWindowFakes fakes_{5};
   clsCatalogue catalogue_;
-  clsRecordingDesktop desktop_;
-  clsRecordingRegistrar registrar_;
-  clsScriptedFileChooser files_;
-  clsScriptedBookmarkDialogs bookmarkDialogs_;
-  clsFakePrinterSystem printers_;
-  clsFakeClock clock_;
-  clsFakeNetwork network_;
-  clsFakeNetwork::Socket socket_{network_};
-  clsScriptedNetworkDialog networkDialog_;
   std::unique_ptr<frmSymbol> window_;
   QString optionsTitle_;
   QString languageSelectedAtOpening_;
@@ -73,27 +56,27 @@ class MainWindowDesktopTest : public ::testing::Test {
 TEST_F(MainWindowDesktopTest, FirstStartRegistersTheFileTypeOnce) {
   EXPECT_EQ(window_->windowTitle(), "Glyphmatic");
   QTRY_COMPARE_WITH_TIMEOUT(window_->windowTitle(), QString("Glyphmatic 2.0"), 3000);
-  ASSERT_EQ(registrar_.registrations.size(), 1u);
-  EXPECT_EQ(registrar_.registrations[0], std::string("gly Glyphmatic ") + GLYPH_PROGRAM_DIR + "/glyphmatic");
-  EXPECT_EQ(settings_.Read(kSectionOptions, kKeyAssociation, ""), "Yes");
+  ASSERT_EQ(fakes_.registrar.registrations.size(), 1u);
+  EXPECT_EQ(fakes_.registrar.registrations[0], std::string("gly Glyphmatic ") + GLYPH_PROGRAM_DIR + "/glyphmatic");
+  EXPECT_EQ(fakes_.settings.Read(kSectionOptions, kKeyAssociation, ""), "Yes");
 
   // The next start finds "Association" and registers nothing.
-  frmSymbol second(MainWindowServices{asker_, settings_, random_, catalogue_, desktop_, registrar_, files_, bookmarkDialogs_, printers_, clock_, socket_, networkDialog_, GLYPH_PROGRAM_DIR});
+  frmSymbol second(fakes_.Services(catalogue_));
   second.StartUp({});
   second.StartUpTick();
-  EXPECT_EQ(registrar_.registrations.size(), 1u);
+  EXPECT_EQ(fakes_.registrar.registrations.size(), 1u);
 }
 
 TEST_F(MainWindowDesktopTest, HelpAndWebPages) {
   QTest::mouseClick(Button("cmdHelp"), Qt::LeftButton);
-  ASSERT_EQ(desktop_.helpShown.size(), 1u);
-  EXPECT_EQ(desktop_.helpShown[0].first, std::string(GLYPH_PROGRAM_DIR) + "/glyph_en.html");
-  EXPECT_EQ(desktop_.helpShown[0].second, 1000);
+  ASSERT_EQ(fakes_.desktop.helpShown.size(), 1u);
+  EXPECT_EQ(fakes_.desktop.helpShown[0].first, std::string(GLYPH_PROGRAM_DIR) + "/glyph_en.html");
+  EXPECT_EQ(fakes_.desktop.helpShown[0].second, 1000);
 
   QTest::mouseClick(Button("cmdHomepage"), Qt::LeftButton);
   auto* label = window_->findChild<QLabel*>("lblHomepage");
   emit label->linkActivated(kMakerWebPage);
-  EXPECT_EQ(desktop_.pagesOpened, (std::vector<std::string>{kProductWebPage, kMakerWebPage}));
+  EXPECT_EQ(fakes_.desktop.pagesOpened, (std::vector<std::string>{kProductWebPage, kMakerWebPage}));
   EXPECT_TRUE(label->text().contains("glyphmatic.example"));
 }
 
@@ -102,23 +85,23 @@ TEST_F(MainWindowDesktopTest, SwitchingToGermanRetranslatesAtOnce) {
   QTest::mouseClick(Button("cmdOptions"), Qt::LeftButton);
   EXPECT_EQ(optionsTitle_, "Options");
   EXPECT_EQ(languageSelectedAtOpening_, "English");
-  EXPECT_EQ(settings_.Read(kSectionOptions, kKeyLanguage, ""), "Deutsch");
+  EXPECT_EQ(fakes_.settings.Read(kSectionOptions, kKeyLanguage, ""), "Deutsch");
   EXPECT_EQ(Button("cmdNew")->text(), "&Neues Spiel");
   EXPECT_EQ(Button("cmdClose")->text(), "&Beenden");
   EXPECT_EQ(Button("cmdOptions")->text(), "&Optionen");
   EXPECT_EQ(window_->windowTitle(), "Glyphmatic 2.0");
   EXPECT_EQ(window_->HelpFile(), std::string(GLYPH_PROGRAM_DIR) + "/glyph_de.html");
 
-  asker_.Answer(false);
+  fakes_.asker.Answer(false);
   QTest::mouseClick(Button("cmdNew"), Qt::LeftButton);
-  EXPECT_EQ(asker_.Shown().at(0).text, "M\xF6" "chten Sie wirklich ein neues Spiel beginnen?");
+  EXPECT_EQ(fakes_.asker.Shown().at(0).text, "M\xF6" "chten Sie wirklich ein neues Spiel beginnen?");
 }
 
 TEST_F(MainWindowDesktopTest, SwitchingStyleKeepsMarksAndVerdicts) {
   clsGameController& game = window_->Controller();
   game.ClickCell(33);
   game.DoubleClickCell(33);
-  asker_.Answer(true);
+  fakes_.asker.Answer(true);
   QTest::mouseClick(Button("cmdSolve"), Qt::LeftButton);
   const std::string grid = game.SolveStatus().MakeStatusString();
   const BoardView before = game.Board();
@@ -126,7 +109,7 @@ TEST_F(MainWindowDesktopTest, SwitchingStyleKeepsMarksAndVerdicts) {
   WhenOptionsOpen("", 0, "cmdOK");
   QTest::mouseClick(Button("cmdOptions"), Qt::LeftButton);
   EXPECT_EQ(game.Style(), kStyleClassic);
-  EXPECT_EQ(settings_.Read(kSectionOptions, kKeyStyle, ""), "0");
+  EXPECT_EQ(fakes_.settings.Read(kSectionOptions, kKeyStyle, ""), "0");
   EXPECT_EQ(game.SolveStatus().MakeStatusString(), grid);
   for (std::size_t k = 0; k < 9; ++k) {
     for (std::size_t place = 0; place < 3; ++place) {
@@ -141,20 +124,20 @@ TEST_F(MainWindowDesktopTest, SwitchingStyleKeepsMarksAndVerdicts) {
 TEST_F(MainWindowDesktopTest, CancelChangesNothing) {
   WhenOptionsOpen("Deutsch", 0, "cmdCancel");
   QTest::mouseClick(Button("cmdOptions"), Qt::LeftButton);
-  EXPECT_EQ(settings_.Read(kSectionOptions, kKeyLanguage, ""), "English");
-  EXPECT_FALSE(settings_.Has(kSectionOptions, kKeyStyle));
+  EXPECT_EQ(fakes_.settings.Read(kSectionOptions, kKeyLanguage, ""), "English");
+  EXPECT_FALSE(fakes_.settings.Has(kSectionOptions, kKeyStyle));
   EXPECT_EQ(window_->Controller().Style(), kStyleModern);
   EXPECT_EQ(Button("cmdNew")->text(), "&New game");
 }
 
 TEST_F(MainWindowDesktopTest, AStoredLanguageWithoutFileIsKept) {
-  settings_.Write(kSectionOptions, kKeyLanguage, "Klingon");
+  fakes_.settings.Write(kSectionOptions, kKeyLanguage, "Klingon");
   WhenOptionsOpen("", -1, "cmdOK");
   QTest::mouseClick(Button("cmdOptions"), Qt::LeftButton);
   EXPECT_EQ(languageSelectedAtOpening_, "");
-  EXPECT_EQ(settings_.Read(kSectionOptions, kKeyLanguage, ""), "Klingon");
+  EXPECT_EQ(fakes_.settings.Read(kSectionOptions, kKeyLanguage, ""), "Klingon");
   EXPECT_EQ(catalogue_.CurrentTranslation()->Sprache(), "English");
-  EXPECT_EQ(settings_.Read(kSectionOptions, kKeyStyle, ""), "1");  // the style is written all the same
+  EXPECT_EQ(fakes_.settings.Read(kSectionOptions, kKeyStyle, ""), "1");  // the style is written all the same
 }
 
 }  // namespace
