@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "board/cls_game_controller.h"
+#include "session/cls_game_controller.h"
 #include "core/cls_asker.h"
 #include "core/cls_clock.h"
 #include "core/cls_file_chooser.h"
@@ -17,7 +17,7 @@
 #include "net/cls_datagram_socket.h"
 #include "net/cls_race_controller.h"
 #include "net/net_protocol.h"
-#include "storage/bookmark_dialogs.h"
+#include "session/bookmark_dialogs.h"
 #include "storage/cls_memory_settings.h"
 
 namespace {

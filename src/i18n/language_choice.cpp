@@ -7,7 +7,7 @@
 #include "i18n/cls_catalogue.h"
 #include "i18n/locale_table.h"
 #include "storage/cls_settings_store.h"
-#include "storage/settings_keys.h"
+#include "storage/settings_table.h"
 
 namespace glyph {
 
@@ -73,7 +73,7 @@ std::string GetDefaultLanguage(const clsCatalogue& catalogue, std::string_view l
 }
 
 void ChooseLanguage(clsCatalogue& catalogue, clsSettingsStore& settings, std::string_view languageId) {
-  std::string name = settings.Read(kSectionOptions, kKeyLanguage, "");
+  std::string name = ReadSetting(settings, Setting::Language);
   if (name.empty()) name = GetDefaultLanguage(catalogue, languageId);
   clsTranslation* found = name.empty() ? nullptr : catalogue.FindLanguage(name);
   if (found != nullptr) {
@@ -82,7 +82,7 @@ void ChooseLanguage(clsCatalogue& catalogue, clsSettingsStore& settings, std::st
     catalogue.SetCurrentTranslation(catalogue.CollLanguages().front().get());
   }
   if (catalogue.CurrentTranslation() != nullptr) {
-    settings.Write(kSectionOptions, kKeyLanguage, catalogue.CurrentTranslation()->Sprache());
+    WriteSetting(settings, Setting::Language, catalogue.CurrentTranslation()->Sprache());
   }
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
-#include "board/cls_game_controller.h"
 #include "net/cls_network_game.h"
+#include "net/race_board.h"
 #include "net/race_view.h"
 
 namespace glyph {
@@ -18,16 +19,18 @@ class clsRandomSource;
 
 // The network race of the main window: the session, the race state kept
 // beside it, and every reaction to a message, to the 500 ms tick and to the
-// player's actions. It drives the game controller (puzzles, grid, game over)
-// and keeps the view the race panels paint.
-class clsRaceController : public clsRaceHooks {
+// player's actions. It drives the board (puzzles, grid, game over) and keeps
+// the view the race panels paint. Its work is spread over three files: the
+// player's actions (cls_race_controller.cpp), the messages
+// (race_receive.cpp) and the tick (race_tick.cpp).
+class clsRaceController {
  public:
   static constexpr int kTickMilliseconds = 500;
   static constexpr int kHeartbeatSeconds = 5;
   static constexpr int kDeadAfterSeconds = 30;
 
   struct Services {
-    clsGameController& game;
+    clsRaceBoard& game;
     clsDatagramSocket& socket;
     clsClock& clock;
     clsRandomSource& random;
@@ -36,9 +39,6 @@ class clsRaceController : public clsRaceHooks {
   };
 
   explicit clsRaceController(const Services& services, std::uint16_t port = 0);
-  ~clsRaceController() override;
-
-  void SetDisplay(clsRaceDisplay* display) { display_ = display; }
 
   // Makes a session from the host/join dialog's answers. False, with the
   // player told, when the receiving socket cannot be bound.
@@ -52,7 +52,8 @@ class clsRaceController : public clsRaceHooks {
 
   // The player's actions.
   void OfferOptions(const std::string& address);
-  void OptionsEdited() { OfferOptions(""); }
+  // The host's option fields changed: time in seconds, penalty as typed.
+  void OptionsEdited(int timeSeconds, const std::string& penaltyText);
   bool CheckReadiness();
   // Start button: checks readiness, then starts the race.
   void ClickStart();
@@ -65,24 +66,23 @@ class clsRaceController : public clsRaceHooks {
   void Kick(int row);
   void CloseResults();
 
-  // From the game controller.
-  void LocalSolve() override;
-  void CloseRequested() override;
+  // From the board: the local player solved the puzzle; the player asked to
+  // close the window.
+  void LocalSolve();
+  void CloseRequested();
 
   bool HasSession() const { return session_ != nullptr; }
   clsNetworkGame* Session() { return session_.get(); }
+  const clsNetworkGame* Session() const { return session_.get(); }
   const RaceView& View() const { return view_; }
   bool TimeOver() const { return timeOver_; }
   bool TickActive() const { return tickActive_; }
 
-  // "hh:mm:ss", each field at least two digits.
-  static std::string ClockText(std::int32_t seconds);
-
  private:
   void Send(const std::string& address, const char* tag, const std::string& body);
   void SendToOthers(const char* tag, const std::string& body);
-  template <typename Predicate>
-  void SendToOthersWhere(const char* tag, const std::string& body, Predicate predicate);
+  void SendToOthersWhere(const char* tag, const std::string& body,
+                         const std::function<bool(const clsNetworkPlayer&)>& predicate);
 
   void IntroduceEveryone();
   void OnNew(const std::string& body);
@@ -112,16 +112,18 @@ class clsRaceController : public clsRaceHooks {
   bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title);
   std::string Text(const char* key, const char* defaultText) const;
   std::int64_t Now();
-  void Refresh();
 
-  clsGameController& game_;
+  clsRaceBoard& game_;
   clsDatagramSocket& socket_;
   clsClock& clock_;
   clsRandomSource& random_;
   clsAsker& asker_;
   const clsCatalogue& catalogue_;
   std::uint16_t port_;
-  clsRaceDisplay* display_ = nullptr;
+  // What the host's option fields hold; the session changes them only
+  // through OptionsEdited, and what the host receives is shown in them.
+  int fieldTime_ = 1800;
+  std::string fieldPenalty_ = "100";
 
   std::unique_ptr<clsNetworkGame> session_;
   bool timeOver_ = false;

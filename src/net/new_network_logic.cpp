@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "i18n/cls_catalogue.h"
+
 #include "storage/cls_settings_store.h"
-#include "storage/settings_keys.h"
+#include "storage/settings_table.h"
 
 namespace glyph {
 
@@ -16,17 +18,17 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == 
 NewNetworkFields OpenNewNetwork(const clsSettingsStore& settings, const std::vector<std::string>& localAddresses,
                                 const std::string& loginName) {
   NewNetworkFields fields;
-  fields.host = settings.Read(kSectionNetworkGame, kKeyIsHost, "Y") == "Y";
+  fields.host = ReadSetting(settings, Setting::IsHost) == "Y";
   fields.localAddresses = localAddresses;
-  const std::string last = settings.Read(kSectionNetworkGame, kKeyLastLocalIp, "");
+  const std::string last = ReadSetting(settings, Setting::LastLocalIp);
   const auto found = std::find(localAddresses.begin(), localAddresses.end(), last);
   if (found != localAddresses.end()) {
     fields.selectedLocal = static_cast<int>(found - localAddresses.begin());
   } else if (!localAddresses.empty()) {
     fields.selectedLocal = 0;
   }
-  fields.remoteAddress = settings.Read(kSectionNetworkGame, kKeyRemoteIp, "");
-  fields.name = settings.Read(kSectionNetworkGame, kKeyPlayerName, "");
+  fields.remoteAddress = ReadSetting(settings, Setting::RemoteIp);
+  fields.name = ReadSetting(settings, Setting::PlayerName);
   if (IsBlank(fields.name)) fields.name = loginName;
   return fields;
 }
@@ -48,19 +50,23 @@ bool IsDottedIPv4(const std::string& text) {
   return parts == 4;
 }
 
-std::optional<std::string> ConfirmNewNetwork(clsSettingsStore& settings, NetworkChoice& choice,
-                                             const std::string& loginName) {
-  if (!IsDottedIPv4(choice.IPAddressLocal)) return std::string("local");
-  if (!choice.Host && !IsDottedIPv4(choice.IPAddressHost)) return std::string("host");
-  if (IsBlank(choice.NamePlayer)) choice.NamePlayer = loginName;
-  if (choice.Host) {
-    settings.Write(kSectionNetworkGame, kKeyIsHost, "Y");
-  } else {
-    settings.Write(kSectionNetworkGame, kKeyRemoteIp, choice.IPAddressHost);
-    settings.Write(kSectionNetworkGame, kKeyIsHost, "N");
+std::optional<NetworkFieldProblem> ConfirmNewNetwork(clsSettingsStore& settings, NetworkChoice& choice,
+                                                     const std::string& loginName, const clsCatalogue& catalogue) {
+  const auto problem = [&](NetworkField field, const char* key, const char* text) {
+    return NetworkFieldProblem{field, catalogue.GetTranslation(kNewNetworkModule, key, text),
+                               catalogue.GetTranslation(kNewNetworkModule, "CAPTION", "Open network game")};
+  };
+  if (!IsDottedIPv4(choice.IPAddressLocal)) {
+    return problem(NetworkField::Local, "strMsgBadLocalIP", "The local IP is not an IPv4 address such as 192.168.0.5.");
   }
-  settings.Write(kSectionNetworkGame, kKeyLastLocalIp, choice.IPAddressLocal);
-  settings.Write(kSectionNetworkGame, kKeyPlayerName, choice.NamePlayer);
+  if (!choice.Host && !IsDottedIPv4(choice.IPAddressHost)) {
+    return problem(NetworkField::Host, "strMsgBadHostIP", "The host IP is not an IPv4 address such as 192.168.0.5.");
+  }
+  if (IsBlank(choice.NamePlayer)) choice.NamePlayer = loginName;
+  WriteSetting(settings, Setting::IsHost, choice.Host ? "Y" : "N");
+  if (!choice.Host) WriteSetting(settings, Setting::RemoteIp, choice.IPAddressHost);
+  WriteSetting(settings, Setting::LastLocalIp, choice.IPAddressLocal);
+  WriteSetting(settings, Setting::PlayerName, choice.NamePlayer);
   return std::nullopt;
 }
 

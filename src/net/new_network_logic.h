@@ -6,7 +6,10 @@
 
 namespace glyph {
 
+class clsCatalogue;
 class clsSettingsStore;
+
+inline constexpr char kNewNetworkModule[] = "frmNewNetwork";
 
 // What the host/join dialog hands back.
 struct NetworkChoice {
@@ -31,11 +34,19 @@ NewNetworkFields OpenNewNetwork(const clsSettingsStore& settings, const std::vec
 // True for an IPv4 address in dotted form: four numbers 0..255.
 bool IsDottedIPv4(const std::string& text);
 
+// A field the dialog cannot accept, with the message that says why.
+enum class NetworkField { Local, Host };
+struct NetworkFieldProblem {
+  NetworkField field;
+  std::string message;
+  std::string title;
+};
+
 // Confirming: checks the addresses, replaces a blank name by the login name,
-// and stores the choices. Returns the field that is wrong ("local" or
-// "host") without storing anything, or nothing when all is well.
-std::optional<std::string> ConfirmNewNetwork(clsSettingsStore& settings, NetworkChoice& choice,
-                                             const std::string& loginName);
+// and stores the choices. Returns the field that is wrong without storing
+// anything, or nothing when all is well.
+std::optional<NetworkFieldProblem> ConfirmNewNetwork(clsSettingsStore& settings, NetworkChoice& choice,
+                                                     const std::string& loginName, const clsCatalogue& catalogue);
 
 // The dialog as the main window uses it.
 class clsNetworkDialog {

@@ -17,6 +17,7 @@ enum RaceIcon {
 };
 
 // Help contexts of the main window.
+constexpr int kHelpContextMainWindow = 1000;  // before the first network game
 constexpr int kHelpContextSinglePlayer = 1001;
 constexpr int kHelpContextNetwork = 1004;
 
@@ -60,18 +61,7 @@ struct RaceView {
   int shownTime = 1800;
   int shownPenalty = 100;
   int shownOptionsVersion = 0;
-  int helpContext = kHelpContextSinglePlayer;
-};
-
-// The window side of the race: it paints the view and holds the host's
-// option fields.
-class clsRaceDisplay {
- public:
-  virtual ~clsRaceDisplay() = default;
-  virtual void RefreshRace(const RaceView& view) = 0;
-  // The time field in seconds (hours x 3600 + minutes x 60 + seconds).
-  virtual int OptionTimeSeconds() = 0;
-  virtual std::string OptionPenaltyText() = 0;
+  int helpContext = kHelpContextMainWindow;
 };
 
 }  // namespace glyph

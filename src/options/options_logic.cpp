@@ -3,7 +3,7 @@
 #include "i18n/ansi_case.h"
 #include "i18n/cls_catalogue.h"
 #include "storage/cls_settings_store.h"
-#include "storage/settings_keys.h"
+#include "storage/settings_table.h"
 
 namespace glyph {
 
@@ -13,7 +13,9 @@ std::vector<std::string> StyleNames(const clsCatalogue& catalogue) {
 }
 
 LanguageList FillLanguageList(const clsCatalogue& catalogue, const clsSettingsStore& settings) {
-  const std::string current = AnsiUpper(settings.Read(kSectionOptions, kKeyLanguage, "english"));
+  // With no language stored yet, English is the one selected.
+  const std::string stored = ReadSetting(settings, Setting::Language);
+  const std::string current = AnsiUpper(stored.empty() ? "english" : stored);
   LanguageList list;
   for (const auto& language : catalogue.CollLanguages()) {
     if (AnsiUpper(language->Sprache()) == current) list.selected = static_cast<int>(list.names.size());
@@ -26,10 +28,10 @@ void ConfirmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, int sty
   const auto& languages = catalogue.CollLanguages();
   if (languageIndex >= 0 && languageIndex < static_cast<int>(languages.size())) {
     clsTranslation* language = languages[static_cast<std::size_t>(languageIndex)].get();
-    settings.Write(kSectionOptions, kKeyLanguage, language->Sprache());
+    WriteSetting(settings, Setting::Language, language->Sprache());
     catalogue.SetCurrentTranslation(language);
   }
-  if (styleIndex == 0 || styleIndex == 1) settings.Write(kSectionOptions, kKeyStyle, std::to_string(styleIndex));
+  if (styleIndex == 0 || styleIndex == 1) WriteSetting(settings, Setting::Style, std::to_string(styleIndex));
 }
 
 }  // namespace glyph

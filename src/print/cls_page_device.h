@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "board/board_view.h"
+#include "core/board_view.h"
 
 namespace glyph {
 

@@ -159,41 +159,48 @@ class clsPrintJob {
     }
   }
 
+  // The puzzle drawn from the same description as the screen's board, with
+  // the board's symbols; a solution shows the digits themselves.
   void DrawItem(const Item& item, bool solution, int x, int y) {
     device_.SetFont(kCaptionFont);
     device_.DrawText(x, y, caption_ + " " + std::to_string(item.number));
 
     const clsPuzzle& puzzle = item.puzzle;
+    const PuzzlePictures pictures = DescribePuzzle(puzzle, board_, nullptr);
+    const int numberLefts[3] = {kFirstNumber, kSecondNumber, kThirdNumber};
+    const auto number = [&](int k, int left, int top) {
+      DrawNumber(puzzle.Number(k), pictures.digits[static_cast<std::size_t>(k - 1)], solution, x + left, top);
+    };
     for (int row = 0; row < 3; ++row) {
       const int top = y + kRowTops[row];
-      DrawNumber(puzzle.Number(3 * row + 1), solution, x + kFirstNumber, top);
-      DrawOperator(puzzle.OpVert(row + 1), x + kRowOperator, top);
-      DrawNumber(puzzle.Number(3 * row + 2), solution, x + kSecondNumber, top);
+      number(3 * row + 1, kFirstNumber, top);
+      DrawGlyph(pictures.opVert[static_cast<std::size_t>(row)], x + kRowOperator, top);
+      number(3 * row + 2, kSecondNumber, top);
       device_.DrawGlyph({PictureKind::Equals, 0}, x + kEquals, top, kGlyph, kGlyph);
-      DrawNumber(puzzle.Number(3 * row + 3), solution, x + kThirdNumber, top);
+      number(3 * row + 3, kThirdNumber, top);
     }
-    const int numberLefts[3] = {kFirstNumber, kSecondNumber, kThirdNumber};
     for (int column = 0; column < 3; ++column) {
-      DrawOperator(puzzle.OpHorz(column + 1), x + numberLefts[column] + kDigitPitch, y + kColumnOperatorTop);
+      DrawGlyph(pictures.opHorz[static_cast<std::size_t>(column)], x + numberLefts[column] + kDigitPitch,
+                y + kColumnOperatorTop);
     }
     device_.FillBox(x, y + kRuleTop, x + kRuleWidth, y + kRuleBottom, Rgb(0, 0, 0));
     if (options_.grid && !solution) DrawGrid(x, y + kGridTop);
   }
 
-  void DrawOperator(std::int32_t op, int x, int y) {
-    device_.DrawGlyph({op == kOpAdd ? PictureKind::Plus : PictureKind::Minus, 0}, x, y, kGlyph, kGlyph);
+  void DrawGlyph(const BoardPicture& picture, int x, int y) {
+    device_.DrawGlyph({picture.kind, picture.index}, x, y, kGlyph, kGlyph);
   }
 
-  // A number's three places: a symbol of the board's assignment on a puzzle,
-  // the digit itself on a solution.
-  void DrawNumber(int number, bool solution, int left, int top) {
+  // A number's three places, ones first: its pictures on a puzzle, the
+  // digits themselves on a solution.
+  void DrawNumber(int number, const std::array<BoardPicture, 3>& places, bool solution, int left, int top) {
     for (int place = 0; place < 3; ++place) {
-      const int digit = DigitAt(number, place);
       const int x = left + (2 - place) * kDigitPitch;
+      const BoardPicture& picture = places[static_cast<std::size_t>(kOnes - place)];
       if (solution) {
-        DrawDigit(digit, x, top);
-      } else {
-        DrawSymbol(board_.Symbols(digit), x, top);
+        DrawDigit(DigitAt(number, place), x, top);
+      } else if (picture.index >= 0 && picture.index <= 9) {
+        DrawGlyph(picture, x, top);
       }
     }
   }

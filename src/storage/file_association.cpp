@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "storage/cls_settings_store.h"
-#include "storage/settings_keys.h"
+#include "storage/settings_table.h"
 
 namespace glyph {
 
@@ -53,9 +53,9 @@ std::string ExecArgument(const std::string& path) {
 
 void RegisterFileTypeOnce(clsSettingsStore& settings, clsFileTypeRegistrar& registrar,
                           const std::string& programFolder) {
-  if (!settings.Read(kSectionOptions, kKeyAssociation, "").empty()) return;
+  if (!ReadSetting(settings, Setting::Association).empty()) return;
   registrar.RegisterFileType(kSaveGameExtension, kAppName, programFolder + "/" + kProgramFileName);
-  settings.Write(kSectionOptions, kKeyAssociation, "Yes");
+  WriteSetting(settings, Setting::Association, "Yes");
 }
 
 std::string MimeTypeName(const std::string& appName) { return "application/x-" + Lower(appName); }

@@ -12,7 +12,7 @@
 #include "storage/atomic_file.h"
 #include "storage/cls_crypt.h"
 #include "storage/cls_memory_settings.h"
-#include "storage/settings_keys.h"
+#include "storage/settings_table.h"
 #include "tool/tool_args.h"
 #include "tool/tool_json.h"
 #include "tool/tool_verbs.h"
@@ -126,11 +126,11 @@ void Show(const std::vector<std::string>& args, std::ostream& out) {
   result["written"] = QJsonValue::Null;
   if (stored != nullptr || locale != nullptr) {
     clsMemorySettings settings;
-    if (stored != nullptr) settings.Write(kSectionOptions, kKeyLanguage, Ansi(*stored));
+    if (stored != nullptr) WriteSetting(settings, Setting::Language, Ansi(*stored));
     ChooseLanguage(catalogue, settings, locale == nullptr ? "" : Ansi(*locale));
     result["chosen"] = NameOrNull(catalogue.CurrentTranslation());
     if (catalogue.CurrentTranslation() != nullptr) {
-      result["written"] = FromAnsi(settings.Read(kSectionOptions, kKeyLanguage, ""));
+      result["written"] = FromAnsi(ReadSetting(settings, Setting::Language));
     }
   }
   QJsonArray lookupResults;

@@ -8,7 +8,7 @@
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
 #include "print/print_job.h"
-#include "print/qt_page_device.h"
+#include "platform/qt_page_device.h"
 #include "storage/saved_game.h"
 #include "storage/web_pages.h"
 #include "tool/tool_args.h"

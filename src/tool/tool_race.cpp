@@ -1,5 +1,5 @@
-// glyphtool host and join: a headless peer of the network race, running the
-// game's own session and game controller over real UDP on this machine.
+// glyphtool host and join: a headless peer of the network race, driving the
+// game's own session over real UDP on this machine.
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QJsonArray>
@@ -9,17 +9,17 @@
 #include <optional>
 #include <unistd.h>
 
-#include "board/cls_game_controller.h"
 #include "core/cls_asker.h"
 #include "core/cls_clock.h"
-#include "core/cls_file_chooser.h"
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
-#include "net/cls_race_controller.h"
 #include "net/net_protocol.h"
+#include "net/new_network_logic.h"
+#include "net/race_rules.h"
 #include "platform/ansi_text.h"
 #include "platform/qt_udp_socket.h"
-#include "storage/bookmark_dialogs.h"
+#include "session/cls_game_session.h"
+#include "session/headless_services.h"
 #include "storage/cls_memory_settings.h"
 #include "tool/tool_args.h"
 #include "tool/tool_json.h"
@@ -67,13 +67,14 @@ class clsLoopbackSocket : public clsDatagramSocket {
   std::ostream& out_;
 };
 
+// Every question is answered Yes: the peer presses Start only when its
+// options allow it (see MayStart).
 class clsHeadlessAsker : public clsAsker {
  public:
-  clsHeadlessAsker(std::ostream& out, bool forceStart) : out_(out), forceStart_(forceStart) {}
-  bool AskYesNo(const std::string& text, const std::string& title, MessageIcon, bool) override {
-    const bool yes = title != "Some players not ready" || forceStart_;
-    Emit(out_, {{"event", "question"}, {"text", FromAnsi(text)}, {"answer", yes}});
-    return yes;
+  explicit clsHeadlessAsker(std::ostream& out) : out_(out) {}
+  bool AskYesNo(const std::string& text, const std::string&, MessageIcon, bool) override {
+    Emit(out_, {{"event", "question"}, {"text", FromAnsi(text)}, {"answer", true}});
+    return true;
   }
   void Tell(const std::string& text, const std::string&, MessageIcon) override {
     Emit(out_, {{"event", "message"}, {"text", FromAnsi(text)}});
@@ -81,19 +82,16 @@ class clsHeadlessAsker : public clsAsker {
 
  private:
   std::ostream& out_;
-  bool forceStart_;
 };
 
-// No windows: the file and bookmark dialogs are never used by a peer.
-class clsNoFiles : public clsFileChooser {
+// The host/join dialog's answer, from the command line.
+class clsChosenNetwork : public clsNetworkDialog {
  public:
-  std::string ChooseFileToOpen(const std::string&) override { return {}; }
-  std::string ChooseFileToSave(const std::string&, const std::string&) override { return {}; }
-};
-class clsNoBookmarkDialogs : public clsBookmarkDialogs {
- public:
-  std::optional<std::string> EditName(const std::string&) override { return std::nullopt; }
-  std::optional<std::size_t> ChooseBookmark(std::vector<clsSolveStatus>&) override { return std::nullopt; }
+  explicit clsChosenNetwork(NetworkChoice choice) : choice_(std::move(choice)) {}
+  std::optional<NetworkChoice> AskNetworkGame() override { return choice_; }
+
+ private:
+  NetworkChoice choice_;
 };
 
 struct PeerOptions {
@@ -115,25 +113,30 @@ struct PeerOptions {
   bool readStdin = false;
 };
 
-class clsHeadlessPeer : public clsRaceDisplay {
+class clsHeadlessPeer : public clsSessionDisplay {
  public:
   clsHeadlessPeer(const PeerOptions& options, std::ostream& out)
       : options_(options),
         out_(out),
-        asker_(out, options.forceStart),
-        game_(GameServices{asker_, settings_, random_, catalogue_, files_, bookmarks_}),
+        asker_(out),
+        network_(NetworkChoice{options.host, options.hostAddress, options.local, options.name}),
         socket_(udp_, out),
-        race_(clsRaceController::Services{game_, socket_, clock_, random_, asker_, catalogue_}, options.port) {
-    race_.SetDisplay(this);
+        session_(SessionServices{asker_, settings_, random_, catalogue_, none_, none_, none_, clock_, socket_,
+                                 network_, none_, none_, none_, "", options.port}) {
+    session_.SetDisplay(this);
     udp_.SetReceiver([this](const std::string& payload, const std::string& from) { Received(payload, from); });
   }
 
   int Run() {
-    game_.StartUp({});
-    if (!race_.Begin(options_.local, options_.hostAddress, options_.host, options_.name)) return Finish(2);
+    session_.StartUp({});
+    session_.Handle(SessionEvent::Button(Command::NetworkGame));
+    if (!Race().HasSession()) return Finish(2);
     began_ = clock_.NowMilliseconds();
     Emit(out_, {{"event", "begin"}, {"host", options_.host}, {"local", QString::fromStdString(options_.local)}});
-    if (options_.host && options_.chat) ScheduleChat();
+    if (options_.host) {
+      session_.Handle(SessionEvent::Of(SessionEvent::Kind::RaceOptions, options_.time, options_.penalty));
+      if (options_.chat) ScheduleChat();
+    }
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [this] { OnTick(); });
     tick.start(clsRaceController::kTickMilliseconds);
@@ -146,7 +149,8 @@ class clsHeadlessPeer : public clsRaceDisplay {
     return QCoreApplication::exec();
   }
 
-  void RefreshRace(const RaceView& view) override {
+  void Show(const SessionView& sessionView) override {
+    const RaceView& view = sessionView.race;
     if (view.status != status_) {
       status_ = view.status;
       Emit(out_, {{"event", "status"}, {"status", status_}});
@@ -158,7 +162,7 @@ class clsHeadlessPeer : public clsRaceDisplay {
     chatShown_ = view.chat.size();
     if (view.raceShown && !raceSeen_) {
       raceSeen_ = true;
-      Emit(out_, {{"event", "race_started"}, {"puzzle", FromAnsi(game_.Puzzle().MakeSendString())}});
+      Emit(out_, {{"event", "race_started"}, {"puzzle", FromAnsi(Game().Puzzle().MakeSendString())}});
       SchedulePlay();
     }
     if (view.resultsShown && !resultsSeen_) {
@@ -168,48 +172,50 @@ class clsHeadlessPeer : public clsRaceDisplay {
       Emit(out_, {{"event", "results"}});
       QTimer::singleShot(options_.linger * 1000, [this] { Finish(0); });
     }
-    if (race_.HasSession()) chat_ = view.chat;
-    if (!race_.HasSession() && began_ != 0 && !resultsSeen_ && !ended_) {
+    if (Race().HasSession()) chat_ = view.chat;
+    if (!Race().HasSession() && began_ != 0 && !resultsSeen_ && !ended_) {
       Emit(out_, {{"event", "session_ended"}});
       QTimer::singleShot(0, [this] { Finish(1); });
     }
   }
-  int OptionTimeSeconds() override { return options_.time; }
-  std::string OptionPenaltyText() override { return options_.penalty; }
 
  private:
+  const clsGameController& Game() const { return session_.Game(); }
+  const clsRaceController& Race() const { return session_.Race(); }
+  void Press(Command command) { session_.Handle(SessionEvent::Button(command)); }
+
   void Received(const std::string& payload, const std::string& from) {
     const std::optional<ReceivedMessage> message = DecodeDatagram(payload);
     Emit(out_, {{"dir", "in"},
                 {"from", QString::fromStdString(from)},
                 {"tag", message ? QString::fromStdString(message->tag) : QString()},
                 {"body", message ? FromAnsi(message->body) : QString()}});
-    race_.Receive(payload);
+    session_.Handle(SessionEvent::Of(SessionEvent::Kind::Datagram, 0, payload));
+  }
+
+  // Start asks whether to go on without every player ready; the peer
+  // presses it only when all are ready, or when told to force the start.
+  bool MayStart() const {
+    const Readiness count = CountReadiness(*Race().Session());
+    return count.AllReady() || options_.forceStart;
   }
 
   void OnTick() {
-    race_.Tick();
-    if (!options_.host || started_ || !race_.HasSession()) return;
+    session_.Handle(SessionEvent::Of(SessionEvent::Kind::Tick));
+    if (!options_.host || started_ || !Race().HasSession()) return;
     if (WholeSecondsBetween(began_, clock_.NowMilliseconds()) < options_.startAfter) return;
-    int ready = 0;
-    int others = 0;
-    for (const clsNetworkPlayer& p : race_.Session()->CollClients) {
-      if (p.IP == options_.local) continue;
-      ++others;
-      if (!p.IsDead && p.KnowsOptions) ++ready;
-    }
-    if (ready < options_.minPlayers || (ready < others && !options_.forceStart)) return;
+    if (CountReadiness(*Race().Session()).ready < options_.minPlayers || !MayStart()) return;
     started_ = true;
-    race_.ClickStart();
+    Press(Command::NetStart);
   }
 
   void ScheduleChat() {
-    QTimer::singleShot(1000, [this] { race_.SendChat(Ansi(*options_.chat)); });
+    QTimer::singleShot(1000, [this] { session_.Handle(SessionEvent::Of(SessionEvent::Kind::Chat, 0, Ansi(*options_.chat))); });
   }
 
   void SchedulePlay() {
     if (options_.giveUpAfter) {
-      QTimer::singleShot(*options_.giveUpAfter * 1000, [this] { race_.GiveUp(true); });
+      QTimer::singleShot(*options_.giveUpAfter * 1000, [this] { Press(Command::NetGiveUp); });
     } else if (options_.solveAfter) {
       QTimer::singleShot(*options_.solveAfter * 1000, [this] { Solve(); });
     }
@@ -217,12 +223,12 @@ class clsHeadlessPeer : public clsRaceDisplay {
 
   // Declares the true digit of every symbol, as a player would in the grid.
   void Solve() {
-    if (!game_.RaceRunning() || game_.LocalFinished()) return;
-    for (int d = 0; d < 10 && !game_.LocalFinished(); ++d) {
-      const int cell = 10 * game_.Puzzle().Symbols(d) + d;
-      if (game_.SolveStatus().Status(cell / 10, cell % 10) == kCellYes) continue;
-      game_.ClickCell(cell);
-      game_.DoubleClickCell(cell);
+    if (!Game().RaceRunning() || Game().LocalFinished()) return;
+    for (int d = 0; d < 10 && !Game().LocalFinished(); ++d) {
+      const int cell = 10 * Game().Puzzle().Symbols(d) + d;
+      if (Game().SolveStatus().Status(cell / 10, cell % 10) == kCellYes) continue;
+      session_.Handle(SessionEvent::Of(SessionEvent::Kind::GridClick, cell));
+      session_.Handle(SessionEvent::Of(SessionEvent::Kind::GridDoubleClick, cell));
     }
   }
 
@@ -236,13 +242,13 @@ class clsHeadlessPeer : public clsRaceDisplay {
     const std::string argument = line.find(' ') == std::string::npos ? "" : line.substr(line.find(' ') + 1);
     if (command == "start") {
       started_ = true;
-      race_.ClickStart();
+      if (Race().HasSession() && MayStart()) Press(Command::NetStart);
     } else if (command == "chat") {
-      race_.SendChat(Ansi(argument));
+      session_.Handle(SessionEvent::Of(SessionEvent::Kind::Chat, 0, Ansi(argument)));
     } else if (command == "solve") {
       Solve();
     } else if (command == "giveup") {
-      race_.GiveUp(true);
+      Press(Command::NetGiveUp);
     } else if (command == "kick") {
       Kick(argument);
     } else if (command == "quit") {
@@ -251,24 +257,18 @@ class clsHeadlessPeer : public clsRaceDisplay {
   }
 
   void Kick(const std::string& address) {
-    if (!race_.HasSession()) return;
-    const auto& players = race_.Session()->CollClients;
+    if (!Race().HasSession()) return;
+    const auto& players = Race().Session()->CollClients;
     for (std::size_t row = 0; row < players.size(); ++row) {
       if (players[row].IP == address) {
-        race_.Kick(static_cast<int>(row));
+        session_.Handle(SessionEvent::Of(SessionEvent::Kind::Kick, static_cast<int>(row)));
         return;
       }
     }
   }
 
   void Quit() {
-    if (race_.HasSession()) {
-      if (game_.RaceRunning()) {
-        race_.Exit();
-      } else {
-        race_.Cancel();
-      }
-    }
+    if (Race().HasSession()) Press(Game().RaceRunning() ? Command::NetExit : Command::NetCancel);
     Finish(results_.empty() ? 1 : 0);
   }
 
@@ -300,13 +300,12 @@ class clsHeadlessPeer : public clsRaceDisplay {
   clsMemorySettings settings_;
   clsSystemRandom random_;
   clsCatalogue catalogue_;
-  clsNoFiles files_;
-  clsNoBookmarkDialogs bookmarks_;
+  clsNoDesktopServices none_;
+  clsChosenNetwork network_;
   clsSystemClock clock_;
-  clsGameController game_;
   clsQtUdpSocket udp_;
   clsLoopbackSocket socket_;
-  clsRaceController race_;
+  clsGameSession session_;
   std::int64_t began_ = 0;
   int status_ = -1;
   std::size_t chatShown_ = 0;

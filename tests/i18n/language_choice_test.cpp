@@ -6,7 +6,7 @@
 #include "i18n/language_choice.h"
 #include "i18n/locale_table.h"
 #include "storage/cls_memory_settings.h"
-#include "storage/settings_keys.h"
+#include "storage/settings_table.h"
 
 namespace glyph {
 namespace {

@@ -3,7 +3,7 @@
 #include "i18n/cls_catalogue.h"
 #include "options/options_logic.h"
 #include "storage/cls_memory_settings.h"
-#include "storage/settings_keys.h"
+#include "storage/settings_table.h"
 
 namespace glyph {
 namespace {

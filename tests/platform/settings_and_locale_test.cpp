@@ -4,7 +4,7 @@
 
 #include "platform/qt_settings_store.h"
 #include "platform/user_locale.h"
-#include "storage/settings_keys.h"
+#include "storage/settings_table.h"
 
 namespace glyph {
 namespace {

@@ -5,7 +5,7 @@
 #include "storage/cls_memory_settings.h"
 #include "storage/file_association.h"
 #include "storage/help_file.h"
-#include "storage/settings_keys.h"
+#include "storage/settings_table.h"
 #include "support/fake_desktop.h"
 #include "support/language_files.h"
 

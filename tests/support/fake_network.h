@@ -8,7 +8,9 @@
 #include <random>
 #include <string>
 
-#include "board/cls_game_controller.h"
+#include "net/new_network_logic.h"
+#include "session/cls_game_session.h"
+#include "session/headless_services.h"
 #include "core/cls_asker.h"
 #include "core/cls_clock.h"
 #include "core/cls_system_random.h"
@@ -116,55 +118,6 @@ class clsRecordingAsker : public clsAsker {
   void Tell(const std::string&, const std::string& title, MessageIcon) override { titles.push_back(title); }
 };
 
-// One copy of the game on the fake network.
-class clsTestPeer : public clsRaceDisplay {
- public:
-  clsTestPeer(clsFakeNetwork& network, clsFakeClock& clock, std::uint64_t seed)
-      : random(seed),
-        game(GameServices{asker, settings, random, catalogue, files, bookmarks}),
-        socket(network),
-        race(clsRaceController::Services{game, socket, clock, random, asker, catalogue}) {
-    race.SetDisplay(this);
-    socket.SetReceiver([this](const std::string& payload) { race.Receive(payload); });
-    game.StartUp({});
-  }
-
-  void RefreshRace(const RaceView& v) override { view = v; }
-  int OptionTimeSeconds() override { return time; }
-  std::string OptionPenaltyText() override { return penalty; }
-
-  // Declares every symbol's true digit through the grid, as a player would.
-  void Solve() {
-    for (int d = 0; d < 10 && !game.LocalFinished(); ++d) {
-      const int cell = 10 * game.Puzzle().Symbols(d) + d;
-      if (game.SolveStatus().Status(cell / 10, cell % 10) == kCellYes) continue;
-      game.ClickCell(cell);
-      game.DoubleClickCell(cell);
-    }
-  }
-
-  clsNetworkPlayer* Player(const std::string& ip) { return race.HasSession() ? race.Session()->FindPlayer(ip) : nullptr; }
-
-  int time = 1800;
-  std::string penalty = "100";
-  RaceView view;
-  clsRecordingAsker asker;
-  clsMemorySettings settings;
-  clsSystemRandom random;
-  clsCatalogue catalogue;
-  clsScriptedFileChooser files;
-  clsScriptedBookmarkDialogs bookmarks;
-  clsGameController game;
-  clsFakeNetwork::Socket socket;
-  clsRaceController race;
-};
-
-}  // namespace glyph
-
-#include "net/new_network_logic.h"
-
-namespace glyph {
-
 // The host/join dialog answered from a script.
 class clsScriptedNetworkDialog : public clsNetworkDialog {
  public:
@@ -174,6 +127,102 @@ class clsScriptedNetworkDialog : public clsNetworkDialog {
     ++opened;
     return answer;
   }
+};
+
+
+// One copy of the game on the fake network, driven through its session as
+// a window would drive it. race and game give the tests the race's and the
+// board's actions by their old names, each sent as the event a player
+// would cause.
+class clsTestPeer : public clsSessionDisplay {
+ public:
+  clsTestPeer(clsFakeNetwork& network, clsFakeClock& clock, std::uint64_t seed)
+      : random(seed),
+        socket(network),
+        session(SessionServices{asker, settings, random, catalogue, files, bookmarks, none, clock, socket, networkDialog,
+                                none, none, none, "", 0}) {
+    session.SetDisplay(this);
+    socket.SetReceiver([this](const std::string& payload) { Send(SessionEvent::Kind::Datagram, 0, payload); });
+    session.StartUp({});
+  }
+  void Show(const SessionView& v) override {
+    window = v;
+    view = v.race;
+  }
+  void Send(SessionEvent::Kind kind, int number = 0, const std::string& text = "") {
+    session.Handle(SessionEvent::Of(kind, number, text));
+  }
+  void Press(Command command) { session.Handle(SessionEvent::Button(command)); }
+
+  // Declares every symbol's true digit through the grid, as a player would.
+  void Solve() {
+    const clsGameController& board = session.Game();
+    for (int d = 0; d < 10 && !board.LocalFinished(); ++d) {
+      const int cell = 10 * board.Puzzle().Symbols(d) + d;
+      if (board.SolveStatus().Status(cell / 10, cell % 10) == kCellYes) continue;
+      Send(SessionEvent::Kind::GridClick, cell);
+      Send(SessionEvent::Kind::GridDoubleClick, cell);
+    }
+  }
+  const clsNetworkPlayer* Player(const std::string& ip) {
+    return race.HasSession() ? const_cast<clsNetworkGame*>(race.Session())->FindPlayer(ip) : nullptr;
+  }
+
+  struct RaceActions {
+    clsTestPeer& peer;
+    // The host/join dialog answered, then the network game button; the
+    // question before it is not counted among the asker's titles.
+    bool Begin(const std::string& local, const std::string& host, bool isHost, const std::string& name) {
+      peer.networkDialog.answer = NetworkChoice{isHost, host, local, name};
+      const std::size_t asked = peer.asker.titles.size();
+      peer.Press(Command::NetworkGame);
+      peer.asker.titles.erase(peer.asker.titles.begin() + static_cast<std::ptrdiff_t>(asked));
+      if (isHost && HasSession()) peer.Send(SessionEvent::Kind::RaceOptions, peer.time, peer.penalty);
+      return HasSession();
+    }
+    void ClickStart() { peer.Press(Command::NetStart); }
+    void GiveUp(bool) { peer.Press(Command::NetGiveUp); }
+    void Cancel() { peer.Press(Command::NetCancel); }
+    void Tick() { peer.Send(SessionEvent::Kind::Tick); }
+    void Kick(int row) { peer.Send(SessionEvent::Kind::Kick, row); }
+    void SendChat(const std::string& text) { peer.Send(SessionEvent::Kind::Chat, 0, text); }
+    void Receive(const std::string& payload) { peer.Send(SessionEvent::Kind::Datagram, 0, payload); }
+    bool HasSession() const { return peer.session.Race().HasSession(); }
+    const clsNetworkGame* Session() const { return peer.session.Race().Session(); }
+    bool TimeOver() const { return peer.session.Race().TimeOver(); }
+    bool TickActive() const { return peer.session.Race().TickActive(); }
+  };
+  struct BoardState {
+    clsTestPeer& peer;
+    const clsGameController& Board() const { return peer.session.Game(); }
+    bool RaceRunning() const { return Board().RaceRunning(); }
+    bool LocalFinished() const { return Board().LocalFinished(); }
+    bool GameOver() const { return Board().GameOver(); }
+    bool NetworkSessionExists() const { return Board().NetworkSessionExists(); }
+    const clsPuzzle& Puzzle() const { return Board().Puzzle(); }
+    // The window's close control: true when the window may close.
+    bool RequestClose() {
+      peer.Send(SessionEvent::Kind::WindowClose);
+      return peer.window.mayClose;
+    }
+  };
+
+  int time = 1800;
+  std::string penalty = "100";
+  RaceView view;
+  SessionView window;
+  clsRecordingAsker asker;
+  clsMemorySettings settings;
+  clsSystemRandom random;
+  clsCatalogue catalogue;
+  clsScriptedFileChooser files;
+  clsScriptedBookmarkDialogs bookmarks;
+  clsNoDesktopServices none;
+  clsScriptedNetworkDialog networkDialog;
+  clsFakeNetwork::Socket socket;
+  clsGameSession session;
+  RaceActions race{*this};
+  BoardState game{*this};
 };
 
 }  // namespace glyph

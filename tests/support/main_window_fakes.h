@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "board/frm_symbol.h"
+#include "windows/frm_symbol.h"
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
 #include "storage/cls_memory_settings.h"

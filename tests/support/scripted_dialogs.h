@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/cls_file_chooser.h"
-#include "storage/bookmark_dialogs.h"
+#include "session/bookmark_dialogs.h"
 
 namespace glyph {
 

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/cls_puzzle.h"
+#include "core/cls_solve_status.h"
+
+namespace glyph {
+
+// Colours as the game keeps them: red, green and blue packed with red in the
+// low byte.
+using Colour = std::uint32_t;
+constexpr Colour Rgb(unsigned red, unsigned green, unsigned blue) { return red | (green << 8) | (blue << 16); }
+constexpr unsigned RedOf(Colour c) { return c & 0xFF; }
+constexpr unsigned GreenOf(Colour c) { return (c >> 8) & 0xFF; }
+constexpr unsigned BlueOf(Colour c) { return (c >> 16) & 0xFF; }
+
+constexpr Colour kClassicBackColor = Rgb(162, 159, 185);
+constexpr Colour kModernBackColor = Rgb(255, 255, 255);
+constexpr Colour kVerdictRightColor = Rgb(0, 255, 0);
+constexpr Colour kVerdictWrongColor = Rgb(255, 0, 0);
+constexpr Colour kRuleColor = Rgb(0, 0, 128);
+
+// The two display styles.
+constexpr int kStyleClassic = 0;
+constexpr int kStyleModern = 1;
+
+// What a board cell shows: a symbol or digit of the current style, or an
+// operator picture. index is the symbol or digit for those kinds.
+enum class PictureKind { None, Symbol, Digit, Plus, Minus, Equals };
+struct BoardPicture {
+  PictureKind kind = PictureKind::None;
+  int index = 0;
+  bool operator==(const BoardPicture&) const = default;
+};
+
+struct BoardCell {
+  BoardPicture picture;
+  Colour backColor = kModernBackColor;
+  bool operator==(const BoardCell&) const = default;
+};
+
+// The places of a number's digit cells: pic<k>H, pic<k>Z, pic<k>E.
+enum DigitPlace { kHundreds = 0, kTens = 1, kOnes = 2 };
+
+// The pictures of a puzzle's numbers ([number 1..9 - 1][DigitPlace]) and
+// operators: the screen's board and the printed page draw the same.
+struct PuzzlePictures {
+  std::array<std::array<BoardPicture, 3>, 9> digits{};
+  std::array<BoardPicture, 3> opVert{};
+  std::array<BoardPicture, 3> opHorz{};
+};
+// Each digit shows the symbol that `symbols` gives it or, where a grid is
+// given, the digit the player declared for that symbol.
+PuzzlePictures DescribePuzzle(const clsPuzzle& puzzle, const clsPuzzle& symbols, const clsSolveStatus* grid);
+
+// Everything the board panel and the grid's header column show.
+struct BoardView {
+  int style = kStyleModern;
+  Colour panelColor = kModernBackColor;   // picPuzzle
+  Colour headerColor = kModernBackColor;  // picRasterSymbols, the grid's header column
+  std::array<std::array<BoardCell, 3>, 9> digits{};  // [number 1..9 - 1][DigitPlace]
+  std::array<BoardCell, 3> opVert{};                  // picOpVert1..3
+  std::array<BoardCell, 3> opHorz{};                  // picOpHorz1..3
+  std::array<BoardCell, 3> equals{};                  // picEqual1..3
+  std::array<BoardCell, 10> matrixSymbols{};          // picMatrixSymbol0..9
+};
+
+// The five looks of a grid digit, one per cell value 0..4.
+enum class GridLook { Plain, No, Yes, Greyed, GreyedNo };
+
+// The hundred grid cells: cell 10 s + d shows digit d in a look.
+struct GridView {
+  std::array<GridLook, 100> looks{};
+};
+
+// Which of the main window's buttons can be pressed.
+struct ButtonStates {
+  bool addBookmark = false;
+  bool openBookmark = false;
+  bool solve = true;
+  bool operator==(const ButtonStates&) const = default;
+};
+
+}  // namespace glyph

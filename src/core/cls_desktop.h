@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace glyph {
+
+// What the game asks of the desktop beyond settings and messages.
+class clsDesktop {
+ public:
+  virtual ~clsDesktop() = default;
+  // Opens a help page at the topic of a context number.
+  virtual void ShowHelp(const std::string& helpFile, int contextNumber) = 0;
+  // Opens a web address in the default browser; failures are not reported.
+  virtual void OpenWebPage(const std::string& address) = 0;
+};
+
+}  // namespace glyph

@@ -1,0 +1,89 @@
+#include "pictures/frm_all_symbols.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace glyph {
+
+namespace {
+
+QString StyleFolder(int style) { return style == kStyleClassic ? "classic" : "modern"; }
+
+QString OperatorName(PictureKind kind) {
+  switch (kind) {
+    case PictureKind::Plus: return "plus";
+    case PictureKind::Minus: return "minus";
+    case PictureKind::Equals: return "equals";
+    default: return {};
+  }
+}
+
+const char* LookName(GridLook look) {
+  switch (look) {
+    case GridLook::Plain: return "plain";
+    case GridLook::No: return "no";
+    case GridLook::Yes: return "yes";
+    case GridLook::Greyed: return "greyed";
+    case GridLook::GreyedNo: return "greyedno";
+  }
+  return "plain";
+}
+
+bool IsIndex(int value) { return value >= 0 && value <= 9; }
+
+}  // namespace
+
+QString frmAllSymbols::PicturePath(int style, const BoardPicture& picture) {
+  const QString folder = ":/assets/" + StyleFolder(style) + "/";
+  switch (picture.kind) {
+    case PictureKind::Symbol: return IsIndex(picture.index) ? folder + QString("symbol%1.svg").arg(picture.index) : "";
+    case PictureKind::Digit: return IsIndex(picture.index) ? folder + QString("digit%1.svg").arg(picture.index) : "";
+    case PictureKind::Plus:
+    case PictureKind::Minus:
+    case PictureKind::Equals: return folder + OperatorName(picture.kind) + ".svg";
+    case PictureKind::None: break;
+  }
+  return {};
+}
+
+QString frmAllSymbols::GridDigitPath(GridLook look, int digit) {
+  return IsIndex(digit) ? QString(":/assets/grid/%1%2.svg").arg(LookName(look)).arg(digit) : "";
+}
+
+QString frmAllSymbols::PrintSymbolPath(int style, int symbol) {
+  return IsIndex(symbol) ? QString(":/assets/print/%1_symbol%2.svg").arg(StyleFolder(style)).arg(symbol) : "";
+}
+
+QString frmAllSymbols::PrintOperatorPath(PictureKind kind) {
+  const QString name = OperatorName(kind);
+  return name.isEmpty() ? "" : ":/assets/print/" + name + ".svg";
+}
+
+QPixmap frmAllSymbols::Picture(int style, const BoardPicture& picture, QSize size, qreal pixelRatio) {
+  return Render(PicturePath(style, picture), size, pixelRatio);
+}
+
+QPixmap frmAllSymbols::GridDigit(GridLook look, int digit, QSize size, qreal pixelRatio) {
+  return Render(GridDigitPath(look, digit), size, pixelRatio);
+}
+
+QPixmap frmAllSymbols::Render(const QString& path, QSize size, qreal pixelRatio) {
+  if (path.isEmpty() || size.isEmpty()) return {};
+  const QSize pixels = (QSizeF(size) * pixelRatio).toSize();
+  const QString key = QString("%1@%2x%3").arg(path).arg(pixels.width()).arg(pixels.height());
+  const auto cached = cache_.constFind(key);
+  if (cached != cache_.constEnd()) return *cached;
+
+  QPixmap pixmap(pixels);
+  pixmap.fill(Qt::transparent);
+  QSvgRenderer renderer(path);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+  painter.end();
+  pixmap.setDevicePixelRatio(pixelRatio);
+  cache_.insert(key, pixmap);
+  return pixmap;
+}
+
+}  // namespace glyph

@@ -1,0 +1,39 @@
+#include "platform/qt_printer_system.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "platform/qt_page_device.h"
+
+namespace glyph {
+
+namespace {
+
+// Holds the printer so that it is made before, and outlives, the device
+// drawing on it.
+struct PrinterHolder {
+  std::unique_ptr<QPrinter> printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+};
+
+class clsPrinterPageDevice : private PrinterHolder, public clsQtPageDevice {
+ public:
+  explicit clsPrinterPageDevice(int style) : clsQtPageDevice(*printer, style) {}
+  QPrinter& Printer() { return *printer; }
+};
+
+}  // namespace
+
+bool clsQtPrinterSystem::HasPrinter() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+std::unique_ptr<clsPageDevice> clsQtPrinterSystem::ChoosePrinter(int style) {
+  auto device = std::make_unique<clsPrinterPageDevice>(style);
+  QPrintDialog dialog(&device->Printer(), parent_);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return device;
+}
+
+}  // namespace glyph

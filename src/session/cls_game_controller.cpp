@@ -1,0 +1,336 @@
+#include "session/cls_game_controller.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "core/cls_asker.h"
+#include "core/cls_file_chooser.h"
+#include "core/solution_rules.h"
+#include "i18n/cls_catalogue.h"
+#include "session/bookmark_dialogs.h"
+#include "storage/cls_settings_store.h"
+#include "storage/file_association.h"
+#include "storage/saved_game.h"
+#include "storage/settings_table.h"
+
+namespace glyph {
+
+namespace {
+
+constexpr char kCommandLineEnd[] = "#0#";
+constexpr int kMostBookmarkNumber = 32767;  // the counter stops here rather than overflow
+
+
+}  // namespace
+
+clsGameController::clsGameController(const GameServices& services)
+    : asker_(services.asker),
+      settings_(services.settings),
+      random_(services.random),
+      catalogue_(services.catalogue),
+      files_(services.files),
+      bookmarkDialogs_(services.bookmarkDialogs) {}
+
+std::string clsGameController::Text(const char* item, const char* defaultText) const {
+  return catalogue_.GetTranslation(kModule, item, defaultText);
+}
+
+bool clsGameController::Ask(const char* textKey, const char* text, const char* titleKey, const char* title,
+                            bool yesPreselected) {
+  return asker_.AskYesNo(Text(textKey, text), Text(titleKey, title), MessageIcon::Question, yesPreselected);
+}
+
+void clsGameController::Tell(const char* textKey, const char* text, const char* titleKey, const char* title) {
+  asker_.Tell(Text(textKey, text), Text(titleKey, title), MessageIcon::Exclamation);
+}
+
+std::string clsGameController::CommandLineFile(const std::vector<std::string>& arguments) {
+  std::string line;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (i > 0) line += ' ';
+    line += arguments[i];
+  }
+  const std::size_t end = line.find(kCommandLineEnd);
+  return end == std::string::npos ? line : line.substr(0, end);
+}
+
+void clsGameController::StartUp(const std::vector<std::string>& arguments) {
+  style_ = ReadSetting(settings_, Setting::Style) == "0" ? kStyleClassic : kStyleModern;
+  LoadStyle();
+  ApplyBackColor();
+  CopyMatrixSymbols(true);
+  buttons_.addBookmark = false;
+  buttons_.openBookmark = false;
+  bookmarkCounter_ = 0;
+
+  const std::string file = CommandLineFile(arguments);
+  std::error_code error;
+  // A file that is not a saved game starts a new game (after saying so)
+  // rather than leaving an empty puzzle on the board.
+  if (file.empty() || !std::filesystem::exists(file, error) || !LoadGameFile(file)) NewGame();
+}
+
+bool clsGameController::LoadGameFile(const std::string& path) {
+  SavedGame game{puzzle_, solveStatus_, {}};
+  switch (LoadSavedGame(path, game)) {
+    case LoadOutcome::Loaded:
+      break;
+    case LoadOutcome::NotASavedGame:
+      Tell("strMsgNotSavedGame", "This file is not a saved Glyphmatic game.", "strTitLoadGame", "Load game");
+      return false;
+    case LoadOutcome::Unreadable:
+      Tell("strMsgLoadFailed", "The file could not be read.", "strTitLoadGame", "Load game");
+      return false;
+  }
+  puzzle_ = game.puzzle;
+  solveStatus_.Assign(game.grid);
+  bookmarks_ = std::move(game.bookmarks);
+  buttons_.openBookmark = !bookmarks_.empty();
+  buttons_.addBookmark = true;
+  SetGameOver(false);
+  DrawRaster();
+  LoadStyle();
+  DrawPuzzle();
+  return true;
+}
+
+void clsGameController::ClickLoad() {
+  if (raceRunning_) return;  // the race owns the board until it ends
+  if (!Ask("strMsgLoadGame", "Do you really want to load a saved game?", "strTitLoadGame", "Load game", false)) {
+    return;
+  }
+  const std::string path = files_.ChooseFileToOpen(kSavedGameFilter);
+  std::error_code error;
+  if (path.empty() || !std::filesystem::exists(path, error)) return;
+  LoadGameFile(path);
+}
+
+void clsGameController::ClickSave() {
+  const std::string path = files_.ChooseFileToSave(kSavedGameFilter, kSaveGameExtension);
+  if (path.empty()) return;
+  if (!SaveSavedGame(path, SavedGame{puzzle_, solveStatus_, bookmarks_}, random_)) {
+    Tell("strMsgSaveFailed", "The game could not be saved. The file is unchanged.", "strTitSaveGame", "Save game");
+  }
+}
+
+void clsGameController::ClickAddBookmark() {
+  if (raceRunning_) return;  // the race owns the board until it ends
+  bookmarkCounter_ = std::min(bookmarkCounter_ + 1, kMostBookmarkNumber);
+  const std::string defaultName = Text("strBookmark", "Bookmark") + " " + std::to_string(bookmarkCounter_);
+  const std::optional<std::string> name = bookmarkDialogs_.EditName(defaultName);
+  if (!name) return;
+  clsSolveStatus bookmark;
+  bookmark.SetName(*name);
+  bookmark.Assign(solveStatus_);
+  bookmarks_.push_back(std::move(bookmark));
+  buttons_.addBookmark = false;
+  buttons_.openBookmark = true;
+}
+
+void clsGameController::ClickOpenBookmark() {
+  if (raceRunning_) return;  // the race owns the board until it ends
+  const std::optional<std::size_t> chosen = bookmarkDialogs_.ChooseBookmark(bookmarks_);
+  if (!chosen || *chosen >= bookmarks_.size()) return;
+  SetGameOver(false);
+  solveStatus_.Assign(bookmarks_[*chosen]);
+  DrawRaster();
+  DrawPuzzle();
+}
+
+void clsGameController::SetGameOver(bool gameOver) {
+  gameOver_ = gameOver;
+  buttons_.addBookmark = !gameOver;
+  buttons_.solve = !gameOver;
+}
+
+void clsGameController::NewGame() {
+  ResetBookmarks();
+  puzzle_.MakePuzzle(random_);
+  LoadStyle();
+  solveStatus_.Clear();
+  DrawRaster();
+  DrawPuzzle();
+}
+
+void clsGameController::ResetBookmarks() {
+  bookmarks_.clear();
+  bookmarkCounter_ = 0;
+  buttons_.addBookmark = false;
+  buttons_.openBookmark = false;
+}
+
+void clsGameController::ClickNew() {
+  if (raceRunning_) return;  // the race owns the board until it ends
+  if (!Ask("strMsgNewGame", "Do you really want to start a new game?", "strTitNewGame", "New game", true)) return;
+  SetGameOver(false);
+  NewGame();
+}
+
+void clsGameController::ClickClear() {
+  if (raceRunning_) return;  // the race owns the board until it ends
+  if (!Ask("strMsgClear", "Do you really want to clear the solution grid?", "strTitClear", "Clear grid", false)) {
+    return;
+  }
+  SetGameOver(false);
+  solveStatus_.Clear();
+  DrawRaster();
+  DrawPuzzle();
+}
+
+void clsGameController::ClickSolve() {
+  if (!raceRunning_) ShowSolution(true);
+}
+
+bool clsGameController::ClickClose() {
+  if (!Ask("strMsgCloseGame", "Do you really want to quit the game?", "strTitCloseGame", "Quit game", false)) {
+    return false;
+  }
+  return RequestClose();
+}
+
+bool clsGameController::RequestClose() {
+  if (!networkSession_) return true;
+  if (raceHooks_ != nullptr) raceHooks_->CloseRequested();
+  return false;
+}
+
+void clsGameController::ShowSolution(bool ask) {
+  if (ask && !Ask("strMsgSolveGame", "Do you really want to see the solution of this game?", "strTitSolveGame",
+                  "Solve game", false)) {
+    return;
+  }
+  RevealSolution(puzzle_, solveStatus_);
+  puzzle_.SetSolved(true);
+  SetGameOver(true);
+  DrawRaster();
+  DrawPuzzle();
+}
+
+bool clsGameController::IsSolutionCorrect() const { return glyph::IsSolutionCorrect(puzzle_, solveStatus_); }
+
+void clsGameController::CheckSolved() {
+  if (!IsSolutionCorrect() || puzzle_.Solved()) return;  // a game counts as solved once
+  puzzle_.SetSolved(true);
+  SetGameOver(true);
+  if (raceRunning_) {
+    if (raceHooks_ != nullptr) raceHooks_->LocalSolve();
+    return;
+  }
+  if (Ask("strMsgSolved", "Congratulations! You have solved the puzzle! Do you want to start a new game?",
+          "strTitSolved", "Puzzle solved", true)) {
+    SetGameOver(false);
+    NewGame();
+  }
+}
+
+void clsGameController::MarkCell(int s, int d, bool isDouble) { glyph::MarkCell(solveStatus_, s, d, isDouble); }
+
+void clsGameController::ClickCell(int index) { GridEvent(index, false); }
+
+void clsGameController::DoubleClickCell(int index) { GridEvent(index, true); }
+
+void clsGameController::GridEvent(int index, bool isDouble) {
+  if (gameOver_ || localFinished_ || index < 0 || index > 99) return;
+  MarkCell(index / 10, index % 10, isDouble);
+  // Redrawn, checked and ready for a bookmark even when the mark changed nothing.
+  DrawRaster();
+  DrawPuzzle();
+  CheckSolved();
+  buttons_.addBookmark = true;
+}
+
+void clsGameController::ApplyStyle(int style) {
+  style_ = style == kStyleClassic ? kStyleClassic : kStyleModern;
+  LoadStyle();
+  ApplyBackColor();
+  CopyMatrixSymbols(true);
+  DrawPuzzle();
+}
+
+std::string clsGameController::MakeRacePuzzle() {
+  ResetBookmarks();
+  puzzle_.MakePuzzle(random_);
+  return puzzle_.MakeSendString();
+}
+
+void clsGameController::ClearGridForRace() {
+  solveStatus_.Clear();
+  DrawRaster();
+  DrawPuzzle();
+}
+
+bool clsGameController::ReceiveRacePuzzle(const std::string& text) {
+  if (!puzzle_.GetSendString(text)) return false;
+  SetGameOver(false);
+  LoadStyle();
+  ResetBookmarks();
+  solveStatus_.Clear();
+  DrawRaster();
+  DrawPuzzle();
+  return true;
+}
+
+void clsGameController::LoadStyle() {
+  styleBackColor_ = style_ == kStyleClassic ? kClassicBackColor : kModernBackColor;
+  board_.style = style_;
+  for (BoardCell& cell : board_.equals) cell.picture = {PictureKind::Equals, 0};
+  board_.headerColor = styleBackColor_;
+}
+
+void clsGameController::ApplyBackColor() {
+  for (BoardCell& cell : board_.matrixSymbols) cell.backColor = styleBackColor_;
+  for (auto& number : board_.digits) {
+    for (BoardCell& cell : number) cell.backColor = styleBackColor_;
+  }
+  for (auto* cells : {&board_.opHorz, &board_.opVert, &board_.equals}) {
+    for (BoardCell& cell : *cells) cell.backColor = styleBackColor_;
+  }
+}
+
+void clsGameController::CopyMatrixSymbols(bool copy) {
+  if (!copy) return;
+  for (int k = 0; k < 10; ++k) board_.matrixSymbols[static_cast<std::size_t>(k)].picture = {PictureKind::Symbol, k};
+}
+
+void clsGameController::DrawPuzzle() {
+  board_.panelColor = styleBackColor_;
+  const PuzzlePictures pictures = DescribePuzzle(puzzle_, puzzle_, &solveStatus_);
+  for (int k = 1; k <= 9; ++k) {
+    const auto number = static_cast<std::size_t>(k - 1);
+    for (int place = 0; place < 3; ++place) {
+      const auto cell = static_cast<std::size_t>(kOnes - place);
+      board_.digits[number][cell].picture = pictures.digits[number][cell];
+      SetDigitBackColor(board_.digits[number][cell], puzzle_.SolveStatus(DigitAt(puzzle_.Number(k), place)));
+    }
+  }
+  for (std::size_t i = 0; i < 3; ++i) {
+    board_.opHorz[i].picture = pictures.opHorz[i];
+    board_.opVert[i].picture = pictures.opVert[i];
+  }
+}
+
+void clsGameController::SetDigitBackColor(BoardCell& cell, int verdict) const {
+  if (!(puzzle_.Solved() && gameOver_)) {
+    cell.backColor = styleBackColor_;
+    return;
+  }
+  switch (verdict) {
+    case 0: cell.backColor = styleBackColor_; break;
+    case 1: cell.backColor = kVerdictRightColor; break;
+    case 2: cell.backColor = kVerdictWrongColor; break;
+    default: break;  // unknown verdicts leave the colour as it was
+  }
+}
+
+void clsGameController::DrawRaster() {
+  for (int s = 0; s < 10; ++s) {
+    for (int d = 0; d < 10; ++d) {
+      const int value = solveStatus_.Status(s, d);
+      // Values no operation of the game makes leave the cell as it was.
+      if (value >= 0 && value <= 4) grid_.looks[static_cast<std::size_t>(10 * s + d)] = static_cast<GridLook>(value);
+    }
+  }
+}
+
+}  // namespace glyph

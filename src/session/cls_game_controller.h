@@ -1,0 +1,163 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/board_view.h"
+#include "core/cls_puzzle.h"
+#include "core/cls_solve_status.h"
+#include "net/race_board.h"
+
+namespace glyph {
+
+class clsAsker;
+class clsBookmarkDialogs;
+class clsCatalogue;
+class clsFileChooser;
+class clsRandomSource;
+class clsSettingsStore;
+
+// What the network race takes over from a single-player game while a session
+// exists: the solved detection during a race, and the request to close.
+class clsRaceHooks {
+ public:
+  virtual ~clsRaceHooks() = default;
+  virtual void LocalSolve() = 0;
+  virtual void CloseRequested() = 0;
+};
+
+// What the game controller reaches the player and the desktop through.
+struct GameServices {
+  clsAsker& asker;
+  clsSettingsStore& settings;
+  clsRandomSource& random;
+  const clsCatalogue& catalogue;
+  clsFileChooser& files;
+  clsBookmarkDialogs& bookmarkDialogs;
+};
+
+// The state and operations of the main window, without a window: the current
+// puzzle and grid, the bookmarks, whether the game is over, the style, and
+// the race flags. Every decision of a single-player game is made here; the
+// session forwards the window's events and publishes the views this class
+// computes.
+class clsGameController : public clsRaceBoard {
+ public:
+  static constexpr const char* kModule = "frmSymbol";
+
+  explicit clsGameController(const GameServices& services);
+
+  void SetRaceHooks(clsRaceHooks* hooks) { raceHooks_ = hooks; }
+
+  // The start-up of the main window after its texts are translated: the
+  // style, the board, and the game of the command line or a new one.
+  void StartUp(const std::vector<std::string>& arguments);
+
+  // The file the command line names: the arguments joined with single
+  // blanks, cut before the first "#0#".
+  static std::string CommandLineFile(const std::vector<std::string>& arguments);
+
+  // Buttons and grid events. While a race runs, the board is the race's:
+  // New, Clear, Solve, Load and the bookmarks do nothing.
+  void ClickNew();
+  void ClickClear();
+  void ClickSolve();
+  // True when the window may close: asks the quit question first.
+  bool ClickClose();
+  // The window's own close control: true when the window may close.
+  bool RequestClose();
+  void ClickCell(int index);
+  void DoubleClickCell(int index);
+  void ClickSave();
+  void ClickLoad();
+  void ClickAddBookmark();
+  void ClickOpenBookmark();
+
+  // Reads a saved game into the window; a file that is not one, or cannot be
+  // read, is reported and changes nothing. True when the game was loaded.
+  bool LoadGameFile(const std::string& path);
+
+  // Operations other parts of the game call.
+  void SetGameOver(bool gameOver) override;
+  void NewGame();
+  void ResetBookmarks();
+  bool IsSolutionCorrect() const;
+  void CheckSolved();
+  void ShowSolution(bool ask);
+  void MarkCell(int s, int d, bool isDouble);
+  void ApplyStyle(int style);
+
+  // The network race's steps on the board. A received puzzle keeps the
+  // symbols as they were.
+  std::string MakeRacePuzzle() override;
+  std::string PuzzleText() const override { return puzzle_.MakeSendString(); }
+  void ClearGridForRace() override;
+  bool ReceiveRacePuzzle(const std::string& text) override;
+  void RevealForRace() override { ShowSolution(false); }
+
+  const clsPuzzle& Puzzle() const { return puzzle_; }
+  clsPuzzle& Puzzle() { return puzzle_; }
+  const clsSolveStatus& SolveStatus() const { return solveStatus_; }
+  clsSolveStatus& SolveStatus() { return solveStatus_; }
+  std::vector<clsSolveStatus>& Bookmarks() { return bookmarks_; }
+  const std::vector<clsSolveStatus>& Bookmarks() const { return bookmarks_; }
+  int BookmarkCounter() const { return bookmarkCounter_; }
+
+  bool GameOver() const { return gameOver_; }
+  int Style() const { return style_; }
+  Colour StyleBackColor() const { return styleBackColor_; }
+
+  // Set by the network race.
+  bool RaceRunning() const override { return raceRunning_; }
+  void SetRaceRunning(bool value) override { raceRunning_ = value; }
+  bool LocalFinished() const override { return localFinished_; }
+  void SetLocalFinished(bool value) override { localFinished_ = value; }
+  bool NetworkSessionExists() const { return networkSession_; }
+  void SetNetworkSessionExists(bool value) override { networkSession_ = value; }
+
+  // What the window paints.
+  const BoardView& Board() const { return board_; }
+  const GridView& Grid() const { return grid_; }
+  const ButtonStates& Buttons() const { return buttons_; }
+
+  // The text of module frmSymbol for an item, or its English default.
+  std::string Text(const char* item, const char* defaultText) const;
+
+ private:
+  bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title, bool yesPreselected);
+  void Tell(const char* textKey, const char* text, const char* titleKey, const char* title);
+  void GridEvent(int index, bool isDouble);
+
+  // Drawing: these compute the views; the display paints them.
+  void LoadStyle();
+  void ApplyBackColor();
+  void CopyMatrixSymbols(bool copy);
+  void DrawPuzzle();
+  void DrawRaster();
+  void SetDigitBackColor(BoardCell& cell, int verdict) const;
+
+  clsAsker& asker_;
+  clsSettingsStore& settings_;
+  clsRandomSource& random_;
+  const clsCatalogue& catalogue_;
+  clsFileChooser& files_;
+  clsBookmarkDialogs& bookmarkDialogs_;
+  clsRaceHooks* raceHooks_ = nullptr;
+
+  clsPuzzle puzzle_;
+  clsSolveStatus solveStatus_;
+  std::vector<clsSolveStatus> bookmarks_;
+  int bookmarkCounter_ = 0;
+  bool raceRunning_ = false;
+  bool localFinished_ = false;
+  bool networkSession_ = false;
+  int style_ = kStyleModern;
+  Colour styleBackColor_ = kModernBackColor;
+  bool gameOver_ = false;
+
+  BoardView board_;
+  GridView grid_;
+  ButtonStates buttons_;
+};
+
+}  // namespace glyph

@@ -1,0 +1,142 @@
+#include "session/cls_game_session.h"
+
+#include "core/cls_asker.h"
+#include "core/cls_desktop.h"
+#include "i18n/cls_catalogue.h"
+#include "net/new_network_logic.h"
+#include "print/cls_printer_system.h"
+#include "storage/file_association.h"
+#include "storage/help_file.h"
+#include "storage/web_pages.h"
+
+namespace glyph {
+
+clsGameSession::clsGameSession(const SessionServices& services)
+    : services_(services),
+      game_(GameServices{services.asker, services.settings, services.random, services.catalogue, services.files,
+                         services.bookmarkDialogs}),
+      race_(clsRaceController::Services{game_, services.socket, services.clock, services.random, services.asker,
+                                        services.catalogue},
+            services.networkPort) {
+  game_.SetRaceHooks(this);
+  SetHelpFile();
+}
+
+clsGameSession::~clsGameSession() { game_.SetRaceHooks(nullptr); }
+
+std::string clsGameSession::Text(const char* key, const char* defaultText) const {
+  return game_.Text(key, defaultText);
+}
+
+void clsGameSession::StartUp(const std::vector<std::string>& arguments) {
+  game_.StartUp(arguments);
+  Publish();
+}
+
+void clsGameSession::Handle(const SessionEvent& event) {
+  using Kind = SessionEvent::Kind;
+  view_.mayClose = false;
+  switch (event.kind) {
+    case Kind::Button: OnButton(event.command); break;
+    case Kind::GridClick: game_.ClickCell(event.number); break;
+    case Kind::GridDoubleClick: game_.DoubleClickCell(event.number); break;
+    case Kind::HelpKey: services_.desktop.ShowHelp(helpFile_, race_.View().helpContext); break;
+    case Kind::MakerLink: services_.desktop.OpenWebPage(kMakerWebPage); break;
+    case Kind::WindowClose: view_.mayClose = game_.RequestClose(); break;
+    case Kind::StartUpTimer:
+      title_ = kFullTitle;
+      RegisterFileTypeOnce(services_.settings, services_.registrar, services_.programFolder);
+      break;
+    case Kind::Tick: race_.Tick(); break;
+    case Kind::Datagram: race_.Receive(event.text); break;
+    case Kind::Kick: race_.Kick(event.number); break;
+    case Kind::Chat: race_.SendChat(event.text); break;
+    case Kind::RaceOptions: race_.OptionsEdited(event.number, event.text); break;
+  }
+  Publish();
+}
+
+void clsGameSession::OnButton(Command command) {
+  // A button the player cannot see or press does nothing, whoever sends it.
+  if (command <= Command::Close && !(view_.Button(command).visible && view_.Button(command).enabled)) return;
+  switch (command) {
+    case Command::New: game_.ClickNew(); break;
+    case Command::Clear: game_.ClickClear(); break;
+    case Command::Solve: game_.ClickSolve(); break;
+    case Command::AddBookmark: game_.ClickAddBookmark(); break;
+    case Command::OpenBookmark: game_.ClickOpenBookmark(); break;
+    case Command::Save: game_.ClickSave(); break;
+    case Command::Load: game_.ClickLoad(); break;
+    case Command::Print: OpenPrint(); break;
+    case Command::Options: OpenOptions(); break;
+    case Command::NetworkGame: OpenNetworkGame(); break;
+    case Command::Help: services_.desktop.ShowHelp(helpFile_, kHelpMainWindow); break;
+    case Command::Homepage: services_.desktop.OpenWebPage(kProductWebPage); break;
+    case Command::Close: view_.mayClose = game_.ClickClose(); break;
+    case Command::NetStart: race_.ClickStart(); break;
+    case Command::NetCancel: race_.Cancel(); break;
+    case Command::NetGiveUp: race_.GiveUp(true); break;
+    case Command::NetExit: race_.Exit(); break;
+    case Command::CloseResults: race_.CloseResults(); break;
+  }
+}
+
+void clsGameSession::OpenPrint() {
+  if (!services_.printers.HasPrinter()) {
+    services_.asker.Tell(Text("strNoPrinter", "No printer installed"), kTitle, MessageIcon::None);
+    return;
+  }
+  services_.dialogs.Print(game_.Puzzle(), game_.Style());
+}
+
+void clsGameSession::OpenOptions() {
+  const std::optional<int> style = services_.dialogs.ChooseOptions(game_.Style());
+  if (!style) return;
+  game_.ApplyStyle(*style);
+  ++textsVersion_;
+  title_ = kFullTitle;
+  SetHelpFile();
+}
+
+void clsGameSession::OpenNetworkGame() {
+  if (!services_.asker.AskYesNo(Text("strMsgNewNetGame", "Do you really want to start a new net game?"),
+                                Text("strTitNewNetGame", "New net game"), MessageIcon::Question, false)) {
+    return;
+  }
+  const std::optional<NetworkChoice> choice = services_.networkDialog.AskNetworkGame();
+  if (!choice) return;
+  race_.Begin(choice->IPAddressLocal, choice->IPAddressHost, choice->Host, choice->NamePlayer);
+}
+
+void clsGameSession::SetHelpFile() {
+  const clsTranslation* language = services_.catalogue.CurrentTranslation();
+  helpFile_ = HelpFileFor(services_.programFolder, language == nullptr ? nullptr : &language->Code()).string();
+}
+
+void clsGameSession::Publish() {
+  view_.board = game_.Board();
+  view_.grid = game_.Grid();
+  view_.race = race_.View();
+  view_.title = title_;
+  view_.textsVersion = textsVersion_;
+
+  // During a race only Quit stands beside the race panel; the board is the
+  // race's until it ends.
+  const bool racing = view_.race.raceShown;
+  const bool boardFree = !game_.RaceRunning();
+  const ButtonStates& states = game_.Buttons();
+  for (int i = 0; i < kMainButtonCount; ++i) {
+    const auto command = static_cast<Command>(i);
+    view_.buttons[static_cast<std::size_t>(i)] = {command == Command::Close || !racing, true};
+  }
+  view_.Button(Command::Close).enabled = view_.race.closeAvailable;
+  view_.Button(Command::New).enabled = boardFree;
+  view_.Button(Command::Clear).enabled = boardFree;
+  view_.Button(Command::Load).enabled = boardFree;
+  view_.Button(Command::Solve).enabled = boardFree && states.solve;
+  view_.Button(Command::AddBookmark).enabled = boardFree && states.addBookmark;
+  view_.Button(Command::OpenBookmark).enabled = boardFree && states.openBookmark;
+  if (display_ != nullptr) display_->Show(view_);
+}
+
+}  // namespace glyph

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "net/cls_race_controller.h"
+#include "session/cls_game_controller.h"
+#include "session/session_event.h"
+#include "session/session_services.h"
+#include "session/session_view.h"
+
+namespace glyph {
+
+// The game's one core: it owns the game controller, the race controller and
+// the services, takes every event of every front end through Handle, and
+// publishes one view of the whole window after each. Every rule of the main
+// window and the race panels is decided here or below.
+class clsGameSession : private clsRaceHooks {
+ public:
+  static constexpr const char* kTitle = "Glyphmatic";
+  static constexpr const char* kFullTitle = "Glyphmatic 2.0";
+
+  explicit clsGameSession(const SessionServices& services);
+  ~clsGameSession() override;
+
+  void SetDisplay(clsSessionDisplay* display) { display_ = display; }
+
+  // After the window's texts are translated: the style, then the game of the
+  // command line or a new one.
+  void StartUp(const std::vector<std::string>& arguments);
+  void Handle(const SessionEvent& event);
+
+  const SessionView& View() const { return view_; }
+  const clsGameController& Game() const { return game_; }
+  const clsRaceController& Race() const { return race_; }
+  const std::string& HelpFile() const { return helpFile_; }
+
+ private:
+  void OnButton(Command command);
+  void OpenNetworkGame();
+  void OpenOptions();
+  void OpenPrint();
+  void SetHelpFile();
+  std::string Text(const char* key, const char* defaultText) const;
+  void Publish();
+
+  void LocalSolve() override { race_.LocalSolve(); }
+  void CloseRequested() override { race_.CloseRequested(); }
+
+  SessionServices services_;
+  clsGameController game_;
+  clsRaceController race_;
+  clsSessionDisplay* display_ = nullptr;
+  SessionView view_;
+  std::string helpFile_;
+  std::string title_ = kTitle;
+  int textsVersion_ = 0;
+};
+
+}  // namespace glyph

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+
+namespace glyph {
+
+// The main window's buttons and the race panels' buttons, each a command of
+// the session.
+enum class Command {
+  New,
+  Clear,
+  Solve,
+  AddBookmark,
+  OpenBookmark,
+  Save,
+  Load,
+  Print,
+  Options,
+  NetworkGame,
+  Help,
+  Homepage,
+  Close,
+  // The race panels.
+  NetStart,
+  NetCancel,
+  NetGiveUp,
+  NetExit,
+  CloseResults,
+};
+inline constexpr int kMainButtonCount = static_cast<int>(Command::Close) + 1;
+
+// Everything that happens to the game: what the player does, the clock's
+// ticks and what the network brings. Every front end turns its input into
+// these and hands them to clsGameSession::Handle.
+struct SessionEvent {
+  enum class Kind {
+    Button,           // command
+    GridClick,        // number: the cell 10 s + d
+    GridDoubleClick,  // number: the cell 10 s + d
+    HelpKey,          // F1: help at the topic of what is shown
+    MakerLink,        // the maker's address under the buttons
+    WindowClose,      // the window's own close control
+    StartUpTimer,     // the one-shot timer after the start-up
+    Tick,             // the 500 ms network tick
+    Datagram,         // text: the payload as received
+    Kick,             // number: the lobby list's row
+    Chat,             // text: the line typed
+    RaceOptions,      // number: the time field in seconds; text: the penalty field
+  };
+
+  Kind kind = Kind::Tick;
+  Command command = Command::New;
+  int number = 0;
+  std::string text;
+
+  static SessionEvent Button(Command c) { return {Kind::Button, c, 0, {}}; }
+  static SessionEvent Of(Kind k, int n = 0, std::string t = {}) { return {k, Command::New, n, std::move(t)}; }
+};
+
+}  // namespace glyph

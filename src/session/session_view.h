@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/board_view.h"
+#include "net/race_view.h"
+#include "session/session_event.h"
+
+namespace glyph {
+
+// One of the main window's buttons as the player sees it.
+struct ButtonView {
+  bool visible = true;
+  bool enabled = true;
+  bool operator==(const ButtonView&) const = default;
+};
+
+// Everything the main window shows, computed by the session after each
+// event: the board, the grid, the buttons, the title and the race panels.
+struct SessionView {
+  BoardView board;
+  GridView grid;
+  std::array<ButtonView, kMainButtonCount> buttons{};
+  std::string title;
+  RaceView race;
+  // Goes up when the language changed: the window sets its texts again.
+  int textsVersion = 0;
+  // The window may close now (after the quit question, or with no race).
+  bool mayClose = false;
+
+  const ButtonView& Button(Command c) const { return buttons[static_cast<std::size_t>(c)]; }
+  ButtonView& Button(Command c) { return buttons[static_cast<std::size_t>(c)]; }
+};
+
+// A front end that shows the session's view: the main window, or a
+// headless peer that reports it.
+class clsSessionDisplay {
+ public:
+  virtual ~clsSessionDisplay() = default;
+  virtual void Show(const SessionView& view) = 0;
+};
+
+}  // namespace glyph

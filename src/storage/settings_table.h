@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+namespace glyph {
+
+class clsSettingsStore;
+
+// Every setting the game keeps, application "Glyphmatic".
+enum class Setting { Language, Style, Association, IsHost, RemoteIp, LastLocalIp, PlayerName };
+
+// The declared table: where a setting lives, its default, and the values it
+// may take ("" allows any text).
+struct SettingRule {
+  Setting setting;
+  const char* section;
+  const char* key;
+  const char* defaultValue;
+  const char* const* allowed;  // nullptr-terminated, or nullptr for any text
+};
+const SettingRule& RuleOf(Setting setting);
+
+// Reads a setting: the default when it is absent, and when it holds a value
+// the game never writes.
+std::string ReadSetting(const clsSettingsStore& store, Setting setting);
+void WriteSetting(clsSettingsStore& store, Setting setting, const std::string& value);
+
+// Sections and keys of the store.
+inline constexpr char kSectionOptions[] = "Options";
+inline constexpr char kSectionNetworkGame[] = "NetworkGame";
+inline constexpr char kKeyLanguage[] = "Language";
+inline constexpr char kKeyStyle[] = "Style";
+inline constexpr char kKeyAssociation[] = "Association";
+inline constexpr char kKeyIsHost[] = "IsHost";
+inline constexpr char kKeyRemoteIp[] = "RemoteIP";
+inline constexpr char kKeyLastLocalIp[] = "LastLocalIP";
+inline constexpr char kKeyPlayerName[] = "PlayerName";
+
+}  // namespace glyph

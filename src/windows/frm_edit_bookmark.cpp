@@ -1,0 +1,45 @@
+#include "windows/frm_edit_bookmark.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/ansi_text.h"
+#include "platform/dialog_buttons.h"
+#include "platform/translate_form.h"
+
+namespace glyph {
+
+frmEditBookmark::frmEditBookmark(const clsCatalogue& catalogue, const std::string& bookName, QWidget* parent)
+    : QDialog(parent), bookName_(bookName) {
+  setObjectName("frmEditBookmark");
+  setWindowTitle("Edit bookmark");
+  auto* lblName = new QLabel("&Name:", this);
+  lblName->setObjectName("lblName");
+  txtName_ = new QLineEdit(FromAnsi(bookName), this);
+  txtName_->setObjectName("txtName");
+  txtName_->setMinimumWidth(220);
+  lblName->setBuddy(txtName_);
+  const DialogButtons buttons = MakeDialogButtons(this);
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(lblName);
+  row->addWidget(txtName_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(row);
+  layout->addWidget(buttons.box);
+
+  connect(buttons.confirm, &QPushButton::clicked, this, [this] {
+    bookName_ = ToAnsi(txtName_->text());  // any text, an empty one too
+    ok_ = true;
+    accept();
+  });
+
+  TranslateForm(this, catalogue);
+  txtName_->selectAll();
+  txtName_->setFocus();
+}
+
+}  // namespace glyph

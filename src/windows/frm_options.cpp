@@ -1,0 +1,64 @@
+#include "windows/frm_options.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "i18n/cls_catalogue.h"
+#include "options/options_logic.h"
+#include "platform/ansi_text.h"
+#include "platform/dialog_buttons.h"
+#include "platform/translate_form.h"
+
+namespace glyph {
+
+frmOptions::frmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, QWidget* parent)
+    : QDialog(parent), catalogue_(catalogue), settings_(settings) {
+  setObjectName("frmOptions");
+  setWindowTitle("Options");
+
+  auto* lblStyle = new QLabel("&Style:", this);
+  lblStyle->setObjectName("lblStyle");
+  cboStyle_ = new QComboBox(this);
+  cboStyle_->setObjectName("cboStyle");
+  lblStyle->setBuddy(cboStyle_);
+  auto* lblLanguage = new QLabel("&Language:", this);
+  lblLanguage->setObjectName("lblLanguage");
+  cboLanguage_ = new QComboBox(this);
+  cboLanguage_->setObjectName("cboLanguage");
+  cboLanguage_->setMinimumContentsLength(16);
+  lblLanguage->setBuddy(cboLanguage_);
+
+  const DialogButtons buttons = MakeDialogButtons(this);
+  connect(buttons.confirm, &QPushButton::clicked, this, &frmOptions::Confirm);
+
+  auto* form = new QFormLayout;
+  form->addRow(lblStyle, cboStyle_);
+  form->addRow(lblLanguage, cboLanguage_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons.box);
+
+  TranslateForm(this, catalogue_);
+  for (const std::string& name : StyleNames(catalogue_)) cboStyle_->addItem(FromAnsi(name));
+  const LanguageList languages = FillLanguageList(catalogue_, settings_);
+  for (const std::string& name : languages.names) cboLanguage_->addItem(FromAnsi(name));
+  cboLanguage_->setCurrentIndex(languages.selected);
+  SetStyle(style_);
+}
+
+void frmOptions::SetStyle(int style) {
+  style_ = style;
+  cboStyle_->setCurrentIndex(style == 0 ? 0 : 1);
+}
+
+void frmOptions::Confirm() {
+  style_ = cboStyle_->currentIndex();
+  ConfirmOptions(catalogue_, settings_, style_, cboLanguage_->currentIndex());
+  ok_ = true;
+  accept();
+}
+
+}  // namespace glyph

@@ -1,0 +1,284 @@
+#include "windows/frm_symbol.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QUrl>
+
+#include "i18n/cls_catalogue.h"
+#include "platform/ansi_text.h"
+#include "platform/qt_translations.h"
+#include "platform/translate_form.h"
+#include "storage/web_pages.h"
+#include "windows/frm_options.h"
+#include "windows/frm_print.h"
+#include "windows/network_panels.h"
+#include "windows/picture_cell.h"
+
+namespace glyph {
+
+namespace {
+
+// Positions are designed in twips; 15 twips make one pixel at 96 dots per
+// inch, and Qt scales pixels for denser screens.
+constexpr int Px(int twips) { return twips / 15; }
+
+constexpr int kDigitCell = Px(375);
+constexpr std::array<int, 3> kNumberColumns{Px(90), Px(2160), Px(4230)};  // hundreds of the 1st, 2nd, 3rd number
+constexpr int kDigitPitch = Px(450);
+constexpr std::array<int, 3> kRowTops{Px(90), Px(1080), Px(1665)};
+constexpr int kOpVertLeft = Px(1575);
+constexpr int kEqualLeft = Px(3645);
+constexpr int kOpHorzTop = Px(585);
+constexpr int kRasterCell = Px(420);
+
+constexpr QRect kPuzzlePanel(Px(45), Px(45), Px(5685), Px(2175));
+constexpr QRect kGridPanel(Px(45), Px(2250), Px(5685), Px(4560));
+constexpr int kButtonLeft = Px(5685) + Px(45) + 12;
+constexpr int kButtonWidth = 156;
+constexpr int kButtonHeight = 26;
+
+struct ButtonText {
+  Command command;
+  const char* name;
+  const char* caption;
+  const char* tipKey;
+  const char* tip;
+  bool gapBefore;
+};
+
+// The buttons in the order they stand, with their captions and tool tips.
+constexpr std::array<ButtonText, 13> kButtons{{
+    {Command::New, "cmdNew", "&New game", "strTipNew", "Start a new puzzle", false},
+    {Command::Clear, "cmdClear", "&Clear grid", "strTipClear", "Remove every mark from the solution grid", false},
+    {Command::Solve, "cmdSolve", "&Solve game", "strTipSolve", "Show the solution of this puzzle", false},
+    {Command::AddBookmark, "cmdAddBookmark", "&Add bookmark", "strTipAddBookmark", "Keep a named copy of the solution grid", true},
+    {Command::OpenBookmark, "cmdOpenBookmark", "&Open bookmark", "strTipOpenBookmark", "Go back to a bookmark of this game", false},
+    {Command::Save, "cmdSave", "Sa&ve game", "strTipSave", "Save this game to a file", true},
+    {Command::Load, "cmdLoad", "&Load game", "strTipLoad", "Load a saved game", false},
+    {Command::Print, "cmdPrint", "&Print game", "strTipPrint", "Print puzzles on paper or to a PDF file", false},
+    {Command::Options, "cmdOptions", "Op&tions", "strTipOptions", "Choose the style and the language", true},
+    {Command::NetworkGame, "cmdNetworkGame", "Net&work game", "strTipNetworkGame", "Race other players on the local network", false},
+    {Command::Help, "cmdHelp", "&Help", "strTipHelp", "How to play", true},
+    {Command::Homepage, "cmdHomepage", "Ho&mepage", "strTipHomepage", "Open the game's web page", false},
+    {Command::Close, "cmdClose", "&Quit game", "strTipClose", "Close Glyphmatic", true},
+}};
+
+const char* const kDigitPlaceLetters[3] = {"H", "Z", "E"};
+
+}  // namespace
+
+frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      session_(SessionServices{services.asker, services.settings, services.random, services.catalogue, services.files,
+                               services.bookmarkDialogs, services.printers, services.clock, services.socket,
+                               services.networkDialog, services.desktop, services.registrar, *this,
+                               services.programFolder, services.networkPort}) {
+  setObjectName("frmSymbol");
+  setWindowTitle(clsGameSession::kTitle);
+  BuildBoard();
+  BuildGrid();
+  BuildButtons();
+  const int homepageBottom = findChild<QLabel*>("lblHomepage")->geometry().bottom();
+  setFixedSize(kButtonLeft + kButtonWidth + 12, std::max(kGridPanel.bottom() + 1 + Px(45), homepageBottom + 6));
+  const QRect board(0, 0, kGridPanel.right() + Px(45), height());
+  const QRect raceColumn(kButtonLeft, kPuzzlePanel.top(), kButtonWidth,
+                         findChild<QPushButton*>("cmdClose")->geometry().top() - 8 - kPuzzlePanel.top());
+  panels_ = new clsNetworkPanels(*this, session_, store_, services.catalogue, board, raceColumn);
+  networkTimer_ = new QTimer(this);
+  networkTimer_->setInterval(clsRaceController::kTickMilliseconds);
+  connect(networkTimer_, &QTimer::timeout, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::Tick)); });
+  networkTimer_->start();
+  auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+  connect(helpKey, &QShortcut::activated, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::HelpKey)); });
+
+  startUpTimer_ = new QTimer(this);
+  startUpTimer_->setSingleShot(true);
+  startUpTimer_->setInterval(500);
+  connect(startUpTimer_, &QTimer::timeout, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::StartUpTimer)); });
+  ApplyTexts();
+  session_.SetDisplay(this);
+}
+
+frmSymbol::~frmSymbol() { session_.SetDisplay(nullptr); }
+
+void frmSymbol::Send(const SessionEvent& event) { session_.Handle(event); }
+
+void frmSymbol::ReceiveDatagram(const std::string& payload) {
+  Send(SessionEvent::Of(SessionEvent::Kind::Datagram, 0, payload));
+}
+
+void frmSymbol::BuildBoard() {
+  picPuzzle_ = new QFrame(this);
+  picPuzzle_->setObjectName("picPuzzle");
+  picPuzzle_->setGeometry(kPuzzlePanel);
+  picPuzzle_->setAutoFillBackground(true);
+  picPuzzle_->setFrameShape(QFrame::Panel);
+  picPuzzle_->setFrameShadow(QFrame::Sunken);
+
+  for (int k = 0; k < 9; ++k) {
+    for (int place = 0; place < 3; ++place) {
+      auto* cell = new clsPictureCell(QString("pic%1%2").arg(k + 1).arg(kDigitPlaceLetters[place]), store_, picPuzzle_);
+      cell->setGeometry(kNumberColumns[static_cast<std::size_t>(k % 3)] + place * kDigitPitch,
+                        kRowTops[static_cast<std::size_t>(k / 3)], kDigitCell, kDigitCell);
+      digitCells_[static_cast<std::size_t>(k)][static_cast<std::size_t>(place)] = cell;
+    }
+  }
+  for (int i = 0; i < 3; ++i) {
+    const auto row = static_cast<std::size_t>(i);
+    opVert_[row] = new clsPictureCell(QString("picOpVert%1").arg(i + 1), store_, picPuzzle_);
+    opVert_[row]->setGeometry(kOpVertLeft, kRowTops[row], kDigitCell, kDigitCell);
+    equals_[row] = new clsPictureCell(QString("picEqual%1").arg(i + 1), store_, picPuzzle_);
+    equals_[row]->setGeometry(kEqualLeft, kRowTops[row], Px(380), Px(380));
+    opHorz_[row] = new clsPictureCell(QString("picOpHorz%1").arg(i + 1), store_, picPuzzle_);
+    opHorz_[row]->setGeometry(kNumberColumns[row] + kDigitPitch, kOpHorzTop, kDigitCell, kDigitCell);
+  }
+  auto* line = new QFrame(picPuzzle_);
+  line->setObjectName("Line1");
+  line->setGeometry(Px(90), Px(1575) - 1, Px(5535) - Px(90), 2);
+  line->setAutoFillBackground(true);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, ToQColor(kRuleColor));
+  line->setPalette(palette);
+}
+
+void frmSymbol::BuildGrid() {
+  picture1_ = new QFrame(this);
+  picture1_->setObjectName("Picture1");
+  picture1_->setGeometry(kGridPanel);
+  picture1_->setAutoFillBackground(true);
+  picture1_->setFrameShape(QFrame::Panel);
+  picture1_->setFrameShadow(QFrame::Sunken);
+  QPalette white = picture1_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  picture1_->setPalette(white);
+
+  picRasterSymbols_ = new QFrame(picture1_);
+  picRasterSymbols_->setObjectName("picRasterSymbols");
+  picRasterSymbols_->setGeometry(0, 0, Px(645) - Px(45), kGridPanel.height());
+  picRasterSymbols_->setAutoFillBackground(true);
+  for (int k = 0; k < 10; ++k) {
+    auto* head = new clsPictureCell(QString("picMatrixSymbol%1").arg(k), store_, picRasterSymbols_);
+    head->setGeometry(Px(90) - Px(45), Px(45) + k * Px(450), kRasterCell, kRasterCell);
+    matrixSymbols_[static_cast<std::size_t>(k)] = head;
+  }
+  for (int i = 0; i < 100; ++i) {
+    auto* cell = new clsGridCell(i, store_, picture1_);
+    cell->setGeometry(Px(675) + Px(495) * (i % 10), Px(45) + Px(450) * (i / 10), kRasterCell, kRasterCell);
+    connect(cell, &clsGridCell::Clicked, this,
+            [this](int index) { Send(SessionEvent::Of(SessionEvent::Kind::GridClick, index)); });
+    connect(cell, &clsGridCell::DoubleClicked, this,
+            [this](int index) { Send(SessionEvent::Of(SessionEvent::Kind::GridDoubleClick, index)); });
+    raster_[static_cast<std::size_t>(i)] = cell;
+  }
+}
+
+void frmSymbol::BuildButtons() {
+  int top = kPuzzlePanel.top();
+  for (const ButtonText& text : kButtons) {
+    if (text.gapBefore) top += 8;
+    auto* button = new QPushButton(text.caption, this);
+    button->setObjectName(text.name);
+    button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
+    top += kButtonHeight + 4;  // 13 buttons and 4 gaps fit beside board and grid
+    buttons_[static_cast<std::size_t>(text.command)] = button;
+    connect(button, &QPushButton::clicked, this, [this, command = text.command] {
+      Send(SessionEvent::Button(command));
+      if (command == Command::Close && session_.View().mayClose) {
+        closeApproved_ = true;
+        close();
+      }
+    });
+  }
+
+  // The product's address; a click on it opens the maker's page.
+  auto* homepage = new QLabel(this);
+  homepage->setObjectName("lblHomepage");
+  homepage->setText(QString("<a href=\"%1\">%2</a>").arg(kMakerWebPage, QUrl(kProductWebPage).host()));
+  homepage->setGeometry(kButtonLeft, top + 2, kButtonWidth, 20);
+  homepage->setAlignment(Qt::AlignCenter);
+  connect(homepage, &QLabel::linkActivated, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::MakerLink)); });
+}
+
+void frmSymbol::ApplyTexts() {
+  TranslateForm(this, services_.catalogue);
+  for (const ButtonText& text : kButtons) {
+    findChild<QPushButton*>(text.name)->setToolTip(FromAnsi(session_.Game().Text(text.tipKey, text.tip)));
+  }
+  const QString gridTip = FromAnsi(session_.Game().Text(
+      "strTipRaster", "Click: this symbol is not this digit. Double-click: this symbol is this digit."));
+  for (clsGridCell* cell : raster_) cell->setToolTip(gridTip);
+  findChild<QLabel*>("lblHomepage")->setToolTip(FromAnsi(session_.Game().Text("strTipMaker", "Visit the maker's web page")));
+}
+
+void frmSymbol::StartUp(const std::vector<std::string>& arguments) {
+  session_.StartUp(arguments);
+  startUpTimer_->start();
+}
+
+void frmSymbol::Print(const clsPuzzle& board, int style) {
+  frmPrint print(board, style, services_.printers, services_.random, services_.catalogue, services_.asker, this);
+  print.exec();
+}
+
+std::optional<int> frmSymbol::ChooseOptions(int style) {
+  frmOptions options(services_.catalogue, services_.settings, this);
+  options.SetStyle(style);
+  options.exec();
+  if (!options.OK()) return std::nullopt;
+  return options.Style();
+}
+
+void frmSymbol::Show(const SessionView& view) {
+  if (view.textsVersion != textsShown_) {
+    textsShown_ = view.textsVersion;
+    if (const clsTranslation* language = services_.catalogue.CurrentTranslation()) UseQtTranslations(language->Code());
+    ApplyTexts();
+    panels_->Retranslate();
+  }
+  setWindowTitle(QString::fromStdString(view.title));
+  const BoardView& board = view.board;
+  const auto paint = [&](clsPictureCell* cell, const BoardCell& view) {
+    cell->Show(frmAllSymbols::PicturePath(board.style, view.picture), ToQColor(view.backColor));
+  };
+  QPalette panel = picPuzzle_->palette();
+  panel.setColor(QPalette::Window, ToQColor(board.panelColor));
+  picPuzzle_->setPalette(panel);
+  QPalette header = picRasterSymbols_->palette();
+  header.setColor(QPalette::Window, ToQColor(board.headerColor));
+  picRasterSymbols_->setPalette(header);
+
+  for (std::size_t k = 0; k < 9; ++k) {
+    for (std::size_t place = 0; place < 3; ++place) paint(digitCells_[k][place], board.digits[k][place]);
+  }
+  for (std::size_t i = 0; i < 3; ++i) {
+    paint(opVert_[i], board.opVert[i]);
+    paint(opHorz_[i], board.opHorz[i]);
+    paint(equals_[i], board.equals[i]);
+  }
+  for (std::size_t k = 0; k < 10; ++k) paint(matrixSymbols_[k], board.matrixSymbols[k]);
+  for (std::size_t i = 0; i < 100; ++i) {
+    raster_[i]->Show(frmAllSymbols::GridDigitPath(view.grid.looks[i], static_cast<int>(i % 10)), Qt::white);
+  }
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    buttons_[i]->setVisible(view.buttons[i].visible);
+    buttons_[i]->setEnabled(view.buttons[i].enabled);
+  }
+  panels_->RefreshRace(view.race);
+}
+
+void frmSymbol::closeEvent(QCloseEvent* event) {
+  if (!closeApproved_) Send(SessionEvent::Of(SessionEvent::Kind::WindowClose));
+  if (closeApproved_ || session_.View().mayClose) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+  closeApproved_ = false;
+}
+
+}  // namespace glyph

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "pictures/frm_all_symbols.h"
+#include "session/cls_game_session.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace glyph {
+
+class clsNetworkPanels;
+class clsGridCell;
+class clsPictureCell;
+
+// What the main window reaches the desktop and the program's state through.
+struct MainWindowServices {
+  clsAsker& asker;
+  clsSettingsStore& settings;
+  clsRandomSource& random;
+  clsCatalogue& catalogue;
+  clsDesktop& desktop;
+  clsFileTypeRegistrar& registrar;
+  clsFileChooser& files;
+  clsBookmarkDialogs& bookmarkDialogs;
+  clsPrinterSystem& printers;
+  clsClock& clock;
+  clsDatagramSocket& socket;
+  clsNetworkDialog& networkDialog;
+  std::string programFolder;  // where language files, help pages and the program live
+  std::uint16_t networkPort = 0;  // 0: the game's own port
+};
+
+
+// The main window: the board, the solution grid and the game's buttons. It
+// forwards every event to the session and paints the view the session
+// publishes; it opens the options and print dialogs when the session asks.
+class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionDialogs {
+  Q_OBJECT
+
+ public:
+  explicit frmSymbol(const MainWindowServices& services, QWidget* parent = nullptr);
+  ~frmSymbol() override;
+
+  // Start-up after the window's texts are translated: the style, the game of
+  // the command line or a new one, then the start-up timer.
+  void StartUp(const std::vector<std::string>& arguments);
+
+  clsGameSession& Session() { return session_; }
+  const clsGameController& Controller() const { return session_.Game(); }
+  const clsRaceController& Race() const { return session_.Race(); }
+
+  // A datagram arrived on the network socket.
+  void ReceiveDatagram(const std::string& payload);
+  const std::string& HelpFile() const { return session_.HelpFile(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Show(const SessionView& view) override;
+  std::optional<int> ChooseOptions(int style) override;
+  void Print(const clsPuzzle& board, int style) override;
+  void Send(const SessionEvent& event);
+  void BuildBoard();
+  void BuildGrid();
+  void BuildButtons();
+  void ApplyTexts();
+
+  MainWindowServices services_;
+  frmAllSymbols store_;
+  clsGameSession session_;
+  clsNetworkPanels* panels_ = nullptr;
+  QTimer* startUpTimer_ = nullptr;
+  QTimer* networkTimer_ = nullptr;
+  int textsShown_ = 0;
+
+  QFrame* picPuzzle_ = nullptr;
+  QFrame* picture1_ = nullptr;
+  QFrame* picRasterSymbols_ = nullptr;
+  std::array<std::array<clsPictureCell*, 3>, 9> digitCells_{};
+  std::array<clsPictureCell*, 3> opVert_{};
+  std::array<clsPictureCell*, 3> opHorz_{};
+  std::array<clsPictureCell*, 3> equals_{};
+  std::array<clsPictureCell*, 10> matrixSymbols_{};
+  std::array<clsGridCell*, 100> raster_{};
+  std::array<QPushButton*, kMainButtonCount> buttons_{};
+  bool closeApproved_ = false;
+};
+
+}  // namespace glyph

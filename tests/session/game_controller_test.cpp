@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "session/cls_game_controller.h"
+#include "core/cls_system_random.h"
+#include "i18n/cls_catalogue.h"
+#include "storage/cls_memory_settings.h"
+#include "storage/settings_table.h"
+#include "support/language_files.h"
+#include "support/scripted_asker.h"
+#include "support/scripted_dialogs.h"
+
+namespace glyph {
+namespace {
+
+class GameControllerTest : public ::testing::Test {
+ protected:
+  GameControllerTest()
+      : random_(12345), controller_(GameServices{asker_, settings_, random_, catalogue_, files_, bookmarkDialogs_}) {}
+
+  void StartWith(const std::string& puzzleText, const std::vector<int>& symbols) {
+    controller_.StartUp({});
+    ASSERT_TRUE(controller_.Puzzle().GetSendString(puzzleText));
+    for (int d = 0; d < 10; ++d) controller_.Puzzle().SetSymbols(d, static_cast<std::int16_t>(symbols[d]));
+    controller_.SolveStatus().Clear();
+    controller_.ApplyStyle(controller_.Style());
+  }
+
+  // A double click as the desktop delivers it: a click, then a double click.
+  void DoubleClick(int s, int d) {
+    controller_.ClickCell(10 * s + d);
+    controller_.DoubleClickCell(10 * s + d);
+  }
+
+  // Declares digit declared for the symbol of true digit t.
+  void Declare(int t, int declared) { DoubleClick(controller_.Puzzle().Symbols(t), declared); }
+
+  void DeclareAllCorrectly() {
+    for (int t = 0; t < 10; ++t) Declare(t, t);
+  }
+
+  std::string Grid() const { return controller_.SolveStatus().MakeStatusString(); }
+
+  clsScriptedAsker asker_;
+  clsMemorySettings settings_;
+  clsSystemRandom random_;
+  clsCatalogue catalogue_;
+  clsScriptedFileChooser files_;
+  clsScriptedBookmarkDialogs bookmarkDialogs_;
+  clsGameController controller_;
+};
+
+// Two digit assignments solve this one; the puzzle's own digits are one.
+constexpr char kTwoSolutions[] = "------999;412;587;570;310;260;429;102;327";
+const std::vector<int> kSymbols{3, 7, 0, 9, 1, 5, 8, 2, 6, 4};
+
+TEST_F(GameControllerTest, StartsWithANewGameInTheStoredStyle) {
+  controller_.StartUp({});
+  EXPECT_TRUE(controller_.Puzzle().EquationsHold());
+  EXPECT_FALSE(controller_.GameOver());
+  EXPECT_EQ(controller_.Style(), kStyleModern);  // nothing stored: "Glyphmatic 2.0"
+  EXPECT_EQ(controller_.Board().panelColor, kModernBackColor);
+  EXPECT_FALSE(controller_.Buttons().addBookmark);
+  EXPECT_FALSE(controller_.Buttons().openBookmark);
+  EXPECT_TRUE(controller_.Buttons().solve);
+  EXPECT_EQ(Grid(), std::string(100, '0'));
+
+  for (const auto& [stored, style] : std::vector<std::pair<std::string, int>>{{"0", 0}, {"1", 1}, {"7", 1}, {"x", 1}}) {
+    clsMemorySettings settings;
+    settings.Write(kSectionOptions, kKeyStyle, stored);
+    clsGameController controller(GameServices{asker_, settings, random_, catalogue_, files_, bookmarkDialogs_});
+    controller.StartUp({});
+    EXPECT_EQ(controller.Style(), style) << stored;
+    EXPECT_EQ(controller.Board().headerColor, style == 0 ? kClassicBackColor : kModernBackColor);
+  }
+}
+
+TEST_F(GameControllerTest, CommandLineIsJoinedAndCutAtTheMarker) {
+  EXPECT_EQ(clsGameController::CommandLineFile({}), "");
+  EXPECT_EQ(clsGameController::CommandLineFile({"/home/me/My", "Game.gly"}), "/home/me/My Game.gly");
+  EXPECT_EQ(clsGameController::CommandLineFile({"/tmp/a.gly#0#ignored", "too"}), "/tmp/a.gly");
+  EXPECT_EQ(clsGameController::CommandLineFile({"#0#"}), "");
+
+  // A file that is no saved game starts a new game, not an empty board.
+  test::clsTempFolder folder;
+  std::ofstream(folder / "notes.gly") << "not a saved game\n";
+  controller_.StartUp({(folder / "notes.gly").string() + "#0#xyz"});
+  ASSERT_EQ(asker_.Shown().size(), 1u);
+  EXPECT_EQ(asker_.Shown()[0].text, "This file is not a saved Glyphmatic game.");
+  EXPECT_TRUE(controller_.Puzzle().EquationsHold());
+  EXPECT_GE(controller_.Puzzle().Number1(), 100);
+}
+
+TEST_F(GameControllerTest, AnsweringNoChangesNothing) {
+  StartWith(kTwoSolutions, kSymbols);
+  DoubleClick(2, 5);
+  const std::string puzzle = controller_.Puzzle().MakeSendString();
+  const std::string grid = Grid();
+  for (int i = 0; i < 4; ++i) asker_.Answer(false);
+  controller_.ClickNew();
+  controller_.ClickClear();
+  controller_.ClickSolve();
+  EXPECT_FALSE(controller_.ClickClose());
+  EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
+  EXPECT_EQ(Grid(), grid);
+  EXPECT_FALSE(controller_.GameOver());
+
+  const auto& shown = asker_.Shown();
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown[0].text, "Do you really want to start a new game?");
+  EXPECT_EQ(shown[0].title, "New game");
+  EXPECT_TRUE(shown[0].yesPreselected);
+  EXPECT_EQ(shown[1].title, "Clear grid");
+  EXPECT_FALSE(shown[1].yesPreselected);
+  EXPECT_EQ(shown[2].text, "Do you really want to see the solution of this game?");
+  EXPECT_FALSE(shown[2].yesPreselected);
+  EXPECT_EQ(shown[3].title, "Quit game");
+  EXPECT_FALSE(shown[3].yesPreselected);
+  for (const auto& s : shown) EXPECT_EQ(s.icon, MessageIcon::Question);
+}
+
+TEST_F(GameControllerTest, NewGameOnYes) {
+  StartWith(kTwoSolutions, kSymbols);
+  DoubleClick(2, 5);
+  asker_.Answer(true);
+  controller_.ClickNew();
+  EXPECT_NE(controller_.Puzzle().MakeSendString(), kTwoSolutions);
+  EXPECT_EQ(Grid(), std::string(100, '0'));
+  EXPECT_FALSE(controller_.Buttons().addBookmark);
+}
+
+TEST_F(GameControllerTest, DoubleClickTableThroughTheGrid) {
+  StartWith(kTwoSolutions, kSymbols);
+  DoubleClick(4, 7);  // open -> yes, its row and column greyed
+  EXPECT_EQ(controller_.SolveStatus().Status(4, 7), kCellYes);
+  EXPECT_EQ(controller_.SolveStatus().Status(4, 0), kCellGreyed);
+  EXPECT_EQ(controller_.SolveStatus().Status(9, 7), kCellGreyed);
+  EXPECT_EQ(controller_.Grid().looks[47], GridLook::Yes);
+  EXPECT_EQ(controller_.Grid().looks[40], GridLook::Greyed);
+
+  DoubleClick(4, 3);  // greyed: the click greys-and-rules-out, the double click does nothing
+  EXPECT_EQ(controller_.SolveStatus().Status(4, 3), kCellGreyedNo);
+  EXPECT_EQ(controller_.Grid().looks[43], GridLook::GreyedNo);
+
+  controller_.ClickCell(47);  // a click on a yes mark changes nothing...
+  EXPECT_EQ(controller_.SolveStatus().Status(4, 7), kCellYes);
+  EXPECT_TRUE(controller_.Buttons().addBookmark);  // ...but the grid was handled
+
+  DoubleClick(4, 7);  // yes -> open, row and column released
+  EXPECT_EQ(controller_.SolveStatus().Status(4, 7), kCellOpen);
+  EXPECT_EQ(controller_.SolveStatus().Status(4, 0), kCellOpen);
+  EXPECT_EQ(controller_.SolveStatus().Status(4, 3), kCellNo);
+
+  controller_.ClickCell(0);
+  controller_.ClickCell(99);
+  EXPECT_EQ(controller_.SolveStatus().Status(0, 0), kCellNo);
+  EXPECT_EQ(controller_.SolveStatus().Status(9, 9), kCellNo);
+}
+
+TEST_F(GameControllerTest, BoardShowsTheDeclaredDigitWhereverItsSymbolStands) {
+  StartWith(kTwoSolutions, kSymbols);
+  for (const auto& number : controller_.Board().digits) {
+    for (const BoardCell& cell : number) EXPECT_EQ(cell.picture.kind, PictureKind::Symbol);
+  }
+  Declare(9, 4);  // the player holds the symbol of 9 to be 4 (wrong)
+  int shown = 0;
+  for (int k = 1; k <= 9; ++k) {
+    for (int place = 0; place < 3; ++place) {
+      const BoardCell& cell = controller_.Board().digits[k - 1][kOnes - place];
+      if (DigitAt(controller_.Puzzle().Number(k), place) == 9) {
+        EXPECT_EQ(cell.picture, (BoardPicture{PictureKind::Digit, 4}));
+        ++shown;
+      } else {
+        EXPECT_EQ(cell.picture.kind, PictureKind::Symbol);
+      }
+      EXPECT_EQ(cell.backColor, kModernBackColor);  // no verdict colours before the end
+    }
+  }
+  EXPECT_EQ(shown, 4);  // 999 and the ones of 429
+  EXPECT_EQ(controller_.Board().digits[0][kHundreds].picture, (BoardPicture{PictureKind::Digit, 4}));
+  EXPECT_EQ(controller_.Board().opVert[0].picture.kind, PictureKind::Minus);
+}
+
+TEST_F(GameControllerTest, SolvingAsksOnceLocksTheGridAndCountsOnce) {
+  StartWith(kTwoSolutions, kSymbols);
+  for (int t = 0; t < 9; ++t) Declare(t, t);
+  EXPECT_TRUE(asker_.Shown().empty());
+  asker_.Answer(false);  // no new game
+  Declare(9, 9);
+  ASSERT_EQ(asker_.Shown().size(), 1u);
+  EXPECT_EQ(asker_.Shown()[0].title, "Puzzle solved");
+  EXPECT_TRUE(asker_.Shown()[0].yesPreselected);
+  EXPECT_TRUE(controller_.GameOver());
+  EXPECT_TRUE(controller_.Puzzle().Solved());
+  EXPECT_FALSE(controller_.Buttons().solve);
+  EXPECT_TRUE(controller_.Buttons().addBookmark);  // left enabled by the solving mark
+
+  const std::string grid = Grid();
+  DoubleClick(0, 0);
+  controller_.ClickCell(55);
+  EXPECT_EQ(Grid(), grid);  // locked
+
+  // Cleared after the end: marks can be made again, and solving again is
+  // neither announced nor locks the grid.
+  asker_.Answer(true);
+  controller_.ClickClear();
+  EXPECT_FALSE(controller_.GameOver());
+  EXPECT_TRUE(controller_.Puzzle().Solved());
+  EXPECT_EQ(Grid(), std::string(100, '0'));
+  DeclareAllCorrectly();
+  EXPECT_EQ(asker_.Shown().size(), 2u);  // the clear question only
+  EXPECT_FALSE(controller_.GameOver());
+  controller_.ClickCell(0);
+  EXPECT_NE(Grid(), grid);
+}
+
+TEST_F(GameControllerTest, AnotherValidAssignmentCountsAsSolved) {
+  StartWith(kTwoSolutions, kSymbols);
+  // 1 and 2, 4 and 5, 7 and 8 swapped also satisfy all six equations.
+  const std::array<int, 10> other{0, 2, 1, 3, 5, 4, 6, 8, 7, 9};
+  asker_.Answer(false);
+  for (int t = 0; t < 10; ++t) Declare(t, other[t]);
+  EXPECT_TRUE(controller_.GameOver());
+  EXPECT_EQ(asker_.Shown().size(), 1u);
+}
+
+TEST_F(GameControllerTest, SolvedMessageYesStartsANewGame) {
+  StartWith(kTwoSolutions, kSymbols);
+  asker_.Answer(true);
+  DeclareAllCorrectly();
+  EXPECT_FALSE(controller_.GameOver());
+  EXPECT_FALSE(controller_.Puzzle().Solved());
+  EXPECT_NE(controller_.Puzzle().MakeSendString(), kTwoSolutions);
+  EXPECT_EQ(Grid(), std::string(100, '0'));
+}
+
+TEST_F(GameControllerTest, RevealingColoursRightWrongAndMissingDigits) {
+  StartWith(kTwoSolutions, kSymbols);
+  Declare(9, 9);  // right
+  Declare(1, 2);  // wrong
+  asker_.Answer(true);
+  controller_.ClickSolve();
+  EXPECT_TRUE(controller_.GameOver());
+  EXPECT_TRUE(controller_.Puzzle().Solved());
+  EXPECT_FALSE(controller_.Buttons().solve);
+  EXPECT_EQ(controller_.Puzzle().SolveStatus(9), 1);
+  EXPECT_EQ(controller_.Puzzle().SolveStatus(1), 2);
+  EXPECT_EQ(controller_.Puzzle().SolveStatus(0), 0);
+
+  const BoardView& board = controller_.Board();
+  EXPECT_EQ(board.digits[0][kHundreds].backColor, kVerdictRightColor);  // 999
+  EXPECT_EQ(board.digits[1][kTens].backColor, kVerdictWrongColor);      // 412: the 1
+  EXPECT_EQ(board.digits[3][kOnes].backColor, kModernBackColor);        // 570: the 0
+  EXPECT_EQ(board.digits[1][kTens].picture, (BoardPicture{PictureKind::Digit, 1}));
+
+  int yesMarks = 0;
+  for (int s = 0; s < 10; ++s) {
+    for (int d = 0; d < 10; ++d) yesMarks += controller_.SolveStatus().Status(s, d) == kCellYes;
+  }
+  EXPECT_EQ(yesMarks, 10);
+  EXPECT_TRUE(controller_.IsSolutionCorrect());
+
+  // The classic style keeps the verdicts; only the ground of unmarked digits changes.
+  controller_.ApplyStyle(kStyleClassic);
+  EXPECT_EQ(controller_.Board().digits[0][kHundreds].backColor, kVerdictRightColor);
+  EXPECT_EQ(controller_.Board().digits[3][kOnes].backColor, kClassicBackColor);
+  EXPECT_EQ(controller_.Board().style, kStyleClassic);
+  EXPECT_EQ(controller_.Grid().looks[10 * kSymbols[9] + 9], GridLook::Yes);
+}
+
+TEST_F(GameControllerTest, OperatorsOtherThanOneAreMinusAndShortNumbersShowZeros) {
+  StartWith("+-+-+-5;0;5;0;0;0;5;0;5", kSymbols);
+  const BoardView& board = controller_.Board();
+  EXPECT_EQ(board.opHorz[0].picture.kind, PictureKind::Plus);
+  EXPECT_EQ(board.opHorz[1].picture.kind, PictureKind::Minus);
+  controller_.Puzzle().SetOpVert1(0);
+  controller_.ApplyStyle(kStyleModern);
+  EXPECT_EQ(board.opVert[0].picture.kind, PictureKind::Minus);
+  EXPECT_EQ(board.digits[0][kHundreds].picture, (BoardPicture{PictureKind::Symbol, kSymbols[0]}));
+  EXPECT_EQ(board.digits[0][kOnes].picture, (BoardPicture{PictureKind::Symbol, kSymbols[5]}));
+  for (const BoardCell& equals : board.equals) EXPECT_EQ(equals.picture.kind, PictureKind::Equals);
+}
+
+TEST_F(GameControllerTest, ClosingAndTheNetworkSession) {
+  controller_.StartUp({});
+  EXPECT_TRUE(controller_.RequestClose());  // the window's own control asks nothing
+  EXPECT_TRUE(asker_.Shown().empty());
+  asker_.Answer(true);
+  EXPECT_TRUE(controller_.ClickClose());
+  controller_.SetNetworkSessionExists(true);
+  EXPECT_FALSE(controller_.RequestClose());
+  asker_.Answer(true);
+  EXPECT_FALSE(controller_.ClickClose());
+}
+
+TEST_F(GameControllerTest, AFinishedRacePlayerCannotMark) {
+  StartWith(kTwoSolutions, kSymbols);
+  controller_.SetLocalFinished(true);
+  DoubleClick(3, 3);
+  EXPECT_EQ(Grid(), std::string(100, '0'));
+}
+
+TEST_F(GameControllerTest, TextsComeFromTheCatalogue) {
+  catalogue_.ReadPlainLines({"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]",
+                             "frmSymbol|strMsgNewGame|Neues Spiel?", "FRMSYMBOL|strTitNewGame|Neu"});
+  catalogue_.SetCurrentTranslation(catalogue_.FindLanguage("Deutsch"));
+  controller_.StartUp({});
+  asker_.Answer(false);
+  controller_.ClickNew();
+  EXPECT_EQ(asker_.Shown().at(0).text, "Neues Spiel?");
+  EXPECT_EQ(asker_.Shown().at(0).title, "Neu");
+}
+
+}  // namespace
+}  // namespace glyph

@@ -1,0 +1,210 @@
+// The main window's saving, loading and bookmarks, driven through the game
+// controller with scripted dialogs.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "session/cls_game_controller.h"
+#include "core/cls_system_random.h"
+#include "i18n/cls_catalogue.h"
+#include "storage/cls_memory_settings.h"
+#include "storage/saved_game.h"
+#include "support/language_files.h"
+#include "support/scripted_asker.h"
+#include "support/scripted_dialogs.h"
+
+namespace glyph {
+namespace {
+
+class SaveAndBookmarkTest : public ::testing::Test {
+ protected:
+  SaveAndBookmarkTest() : controller_(GameServices{asker_, settings_, random_, catalogue_, files_, dialogs_}) {
+    controller_.StartUp({});
+  }
+
+  void Mark(int index) {
+    controller_.ClickCell(index);
+    controller_.DoubleClickCell(index);
+  }
+  std::string Grid() const { return controller_.SolveStatus().MakeStatusString(); }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& bookmark : controller_.Bookmarks()) names.push_back(bookmark.Name());
+    return names;
+  }
+  void AddBookmark(std::optional<std::string> name) {
+    dialogs_.Name(std::move(name));
+    controller_.ClickAddBookmark();
+  }
+  void Save(const std::filesystem::path& file) {
+    files_.Choose(file.string());
+    controller_.ClickSave();
+  }
+  void Load(const std::filesystem::path& file) {
+    asker_.Answer(true);
+    files_.Choose(file.string());
+    controller_.ClickLoad();
+  }
+
+  test::clsTempFolder folder_;
+  clsScriptedAsker asker_;
+  clsMemorySettings settings_;
+  clsSystemRandom random_{31};
+  clsCatalogue catalogue_;
+  clsScriptedFileChooser files_;
+  clsScriptedBookmarkDialogs dialogs_;
+  clsGameController controller_;
+};
+
+TEST_F(SaveAndBookmarkTest, DefaultNamesCountCancelledBookmarksToo) {
+  Mark(12);
+  AddBookmark("first guess");
+  EXPECT_FALSE(controller_.Buttons().addBookmark);  // the same grid cannot be taken twice
+  EXPECT_TRUE(controller_.Buttons().openBookmark);
+  Mark(35);
+  AddBookmark(std::nullopt);  // cancelled: nothing added, the number is used up
+  AddBookmark("");
+  EXPECT_EQ(dialogs_.namesOffered, (std::vector<std::string>{"Bookmark 1", "Bookmark 2", "Bookmark 3"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"first guess", ""}));
+  EXPECT_EQ(controller_.Bookmarks()[1].MakeStatusString(), Grid());
+
+  asker_.Answer(true);
+  controller_.ClickNew();  // a new game starts the names again
+  EXPECT_TRUE(controller_.Bookmarks().empty());
+  EXPECT_FALSE(controller_.Buttons().openBookmark);
+  Mark(1);
+  AddBookmark("x");
+  EXPECT_EQ(dialogs_.namesOffered.back(), "Bookmark 1");
+}
+
+TEST_F(SaveAndBookmarkTest, TheCounterStopsAtItsLargestValue) {
+  for (int i = 0; i < 32770; ++i) AddBookmark(std::nullopt);
+  EXPECT_EQ(controller_.BookmarkCounter(), 32767);
+  EXPECT_EQ(dialogs_.namesOffered.back(), "Bookmark 32767");
+}
+
+TEST_F(SaveAndBookmarkTest, OpeningABookmarkReplacesOnlyTheGridAndEndsGameOver) {
+  Mark(12);
+  AddBookmark("early");
+  const std::string early = Grid();
+  const std::string puzzle = controller_.Puzzle().MakeSendString();
+  asker_.Answer(true);
+  controller_.ClickSolve();
+  ASSERT_TRUE(controller_.GameOver());
+
+  dialogs_.OnList([](std::vector<clsSolveStatus>& list) { return std::optional<std::size_t>(list.size() - 1); });
+  controller_.ClickOpenBookmark();
+  EXPECT_FALSE(controller_.GameOver());
+  EXPECT_EQ(Grid(), early);
+  EXPECT_EQ(controller_.SolveStatus().Name(), "");
+  EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
+  EXPECT_EQ(Names(), std::vector<std::string>{"early"});
+  controller_.ClickCell(99);  // marks can be made again
+  EXPECT_EQ(controller_.SolveStatus().Status(9, 9), kCellNo);
+}
+
+TEST_F(SaveAndBookmarkTest, RemovalsInTheDialogAreFinalEvenAfterCancel) {
+  AddBookmark("only");
+  dialogs_.OnList([](std::vector<clsSolveStatus>& list) {
+    list.clear();
+    return std::optional<std::size_t>();
+  });
+  const std::string grid = Grid();
+  controller_.ClickOpenBookmark();
+  EXPECT_TRUE(controller_.Bookmarks().empty());
+  EXPECT_TRUE(controller_.Buttons().openBookmark);  // stays enabled; the dialog opens empty
+  EXPECT_EQ(Grid(), grid);
+}
+
+TEST_F(SaveAndBookmarkTest, SaveAndLoadRestoreTheWholeGame) {
+  Mark(23);
+  AddBookmark("one");
+  Mark(45);
+  AddBookmark("two");
+  const std::string puzzle = controller_.Puzzle().MakeSendString();
+  const std::string grid = Grid();
+  Save(folder_ / "game.gly");
+  EXPECT_EQ(files_.filters.back(), "Glyphmatic (*.gly)");
+  EXPECT_EQ(files_.suffixes.back(), "gly");
+  EXPECT_TRUE(asker_.Shown().empty());  // no message on success
+
+  asker_.Answer(true);
+  controller_.ClickNew();
+  asker_.Answer(true);
+  controller_.ClickSolve();
+  Load(folder_ / "game.gly");
+  EXPECT_EQ(asker_.Shown().back().text, "Do you really want to load a saved game?");
+  EXPECT_FALSE(asker_.Shown().back().yesPreselected);
+  EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
+  EXPECT_EQ(Grid(), grid);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"one", "two"}));
+  EXPECT_FALSE(controller_.GameOver());
+  EXPECT_TRUE(controller_.Buttons().solve);
+  EXPECT_TRUE(controller_.Buttons().addBookmark);
+  EXPECT_TRUE(controller_.Buttons().openBookmark);
+  EXPECT_EQ(controller_.BookmarkCounter(), 0);  // loading leaves the counter as it was
+
+  SavedGame withoutBookmarks;
+  withoutBookmarks.puzzle = controller_.Puzzle();
+  ASSERT_TRUE(SaveSavedGame(folder_ / "bare.gly", withoutBookmarks, random_));
+  Load(folder_ / "bare.gly");
+  EXPECT_FALSE(controller_.Buttons().openBookmark);
+  EXPECT_TRUE(controller_.Buttons().addBookmark);
+}
+
+TEST_F(SaveAndBookmarkTest, AFileThatIsNotASavedGameSaysSoAndChangesNothing) {
+  Mark(23);
+  AddBookmark("keep me");
+  std::ofstream(folder_ / "notes.gly") << "shopping list\n";
+  const std::string puzzle = controller_.Puzzle().MakeSendString();
+  Load(folder_ / "notes.gly");
+  EXPECT_EQ(asker_.Shown().back().text, "This file is not a saved Glyphmatic game.");
+  EXPECT_EQ(asker_.Shown().back().title, "Load game");
+  EXPECT_FALSE(asker_.Shown().back().isQuestion);
+  EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
+  EXPECT_EQ(Names(), std::vector<std::string>{"keep me"});
+}
+
+TEST_F(SaveAndBookmarkTest, NoCancelAndMissingFilesDoNothingQuietly) {
+  const std::string puzzle = controller_.Puzzle().MakeSendString();
+  asker_.Answer(false);
+  controller_.ClickLoad();  // No: no file dialog either
+  Load("");                 // cancelled dialog
+  Load(folder_ / "gone.gly");
+  files_.Choose("");
+  controller_.ClickSave();
+  EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
+  for (const auto& shown : asker_.Shown()) EXPECT_TRUE(shown.isQuestion);
+  EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+}
+
+TEST_F(SaveAndBookmarkTest, AFailedSaveIsReported) {
+  std::filesystem::create_directory(folder_ / "folder.gly");
+  Save(folder_ / "folder.gly");
+  ASSERT_EQ(asker_.Shown().size(), 1u);
+  EXPECT_EQ(asker_.Shown()[0].title, "Save game");
+  EXPECT_EQ(asker_.Shown()[0].text, "The game could not be saved. The file is unchanged.");
+  Save(folder_ / "missing" / "game.gly");
+  EXPECT_EQ(asker_.Shown().size(), 2u);
+}
+
+TEST_F(SaveAndBookmarkTest, TheCommandLineOpensASavedGame) {
+  std::filesystem::create_directory(folder_ / "My Games");
+  const std::filesystem::path file = folder_ / "My Games" / "race day.gly";
+  Mark(77);
+  AddBookmark("b");
+  Save(file);
+  const std::string puzzle = controller_.Puzzle().MakeSendString();
+
+  // The desktop passes the path; blanks split it into several arguments.
+  const std::string path = file.string();
+  const std::size_t blank = path.find(' ');
+  clsGameController fresh(GameServices{asker_, settings_, random_, catalogue_, files_, dialogs_});
+  fresh.StartUp({path.substr(0, blank), path.substr(blank + 1) + "#0#extra"});
+  EXPECT_EQ(fresh.Puzzle().MakeSendString(), puzzle);
+  EXPECT_EQ(fresh.Bookmarks().size(), 1u);
+  EXPECT_TRUE(fresh.Buttons().openBookmark);
+}
+
+}  // namespace
+}  // namespace glyph

@@ -1,0 +1,172 @@
+// The session's own rules: which events reach the game, what the view shows,
+// and the dialogs, help and desktop ties it decides on.
+#include <gtest/gtest.h>
+
+#include "session/cls_game_session.h"
+#include "support/fake_desktop.h"
+#include "support/fake_network.h"
+#include "support/fake_printers.h"
+#include "support/scripted_asker.h"
+#include "support/scripted_dialogs.h"
+#include "storage/help_file.h"
+#include "storage/web_pages.h"
+
+namespace glyph {
+namespace {
+
+// The options and print dialogs, answered from the test.
+class clsRecordingDialogs : public clsSessionDialogs {
+ public:
+  std::optional<int> optionsAnswer;
+  std::vector<int> printed;  // the style of each print dialog opened
+  std::optional<int> ChooseOptions(int) override { return optionsAnswer; }
+  void Print(const clsPuzzle&, int style) override { printed.push_back(style); }
+};
+
+class SessionTest : public ::testing::Test, public clsSessionDisplay {
+ protected:
+  SessionTest()
+      : session_(SessionServices{asker_, settings_, random_, catalogue_, files_, bookmarks_, printers_, clock_, socket_,
+                                 network_, desktop_, registrar_, dialogs_, "/opt/glyph", 0}) {
+    session_.SetDisplay(this);
+    session_.StartUp({});
+  }
+  void Show(const SessionView& view) override {
+    ++shown_;
+    view_ = view;
+  }
+  void Press(Command command) { session_.Handle(SessionEvent::Button(command)); }
+  void Send(SessionEvent::Kind kind, int number = 0) { session_.Handle(SessionEvent::Of(kind, number)); }
+  std::vector<std::string> Titles() const {
+    std::vector<std::string> titles;
+    for (const auto& shown : asker_.Shown()) titles.push_back(shown.title);
+    return titles;
+  }
+
+  clsScriptedAsker asker_;
+  clsMemorySettings settings_;
+  clsSystemRandom random_{5};
+  clsCatalogue catalogue_;
+  clsScriptedFileChooser files_;
+  clsScriptedBookmarkDialogs bookmarks_;
+  clsFakePrinterSystem printers_;
+  clsFakeClock clock_;
+  clsFakeNetwork net_;
+  clsFakeNetwork::Socket socket_{net_};
+  clsScriptedNetworkDialog network_;
+  clsRecordingDesktop desktop_;
+  clsRecordingRegistrar registrar_;
+  clsRecordingDialogs dialogs_;
+  clsGameSession session_;
+  SessionView view_;
+  int shown_ = 0;
+};
+
+TEST_F(SessionTest, EachEventPublishesTheViewOnce) {
+  shown_ = 0;
+  Send(SessionEvent::Kind::GridClick, 34);
+  EXPECT_EQ(shown_, 1);
+  EXPECT_EQ(view_.grid.looks[34], GridLook::No);
+  EXPECT_TRUE(view_.Button(Command::AddBookmark).enabled);
+  Send(SessionEvent::Kind::Tick);
+  EXPECT_EQ(shown_, 2);
+}
+
+TEST_F(SessionTest, StartUpTimerGivesTheFullTitleAndRegistersTheFileTypeOnce) {
+  EXPECT_EQ(view_.title, "Glyphmatic");
+  Send(SessionEvent::Kind::StartUpTimer);
+  Send(SessionEvent::Kind::StartUpTimer);
+  EXPECT_EQ(view_.title, "Glyphmatic 2.0");
+  EXPECT_EQ(registrar_.registrations, std::vector<std::string>{"gly Glyphmatic /opt/glyph/glyphmatic"});
+}
+
+TEST_F(SessionTest, HelpAndWebPages) {
+  Press(Command::Help);
+  Send(SessionEvent::Kind::HelpKey);
+  Press(Command::Homepage);
+  Send(SessionEvent::Kind::MakerLink);
+  const std::vector<std::pair<std::string, int>> help{{"/opt/glyph/glyph_en.html", kHelpMainWindow},
+                                                       {"/opt/glyph/glyph_en.html", kHelpMainWindow}};
+  EXPECT_EQ(desktop_.helpShown, help);
+  EXPECT_EQ(desktop_.pagesOpened, (std::vector<std::string>{kProductWebPage, kMakerWebPage}));
+}
+
+TEST_F(SessionTest, PrintingNeedsAPrinter) {
+  printers_.installed = false;
+  Press(Command::Print);
+  EXPECT_EQ(asker_.Shown().back().text, "No printer installed");
+  EXPECT_TRUE(dialogs_.printed.empty());
+  printers_.installed = true;
+  Press(Command::Print);
+  EXPECT_EQ(dialogs_.printed, std::vector<int>{kStyleModern});
+}
+
+TEST_F(SessionTest, ConfirmedOptionsChangeTheStyleAndTheTexts) {
+  Press(Command::Options);  // cancelled
+  EXPECT_EQ(view_.textsVersion, 0);
+  dialogs_.optionsAnswer = kStyleClassic;
+  Press(Command::Options);
+  EXPECT_EQ(view_.textsVersion, 1);
+  EXPECT_EQ(view_.board.style, kStyleClassic);
+  EXPECT_EQ(view_.board.panelColor, kClassicBackColor);
+  EXPECT_EQ(view_.title, "Glyphmatic 2.0");
+}
+
+TEST_F(SessionTest, TheNetworkGameAsksFirstAndACancelledDialogBeginsNothing) {
+  asker_.Answer(false);
+  Press(Command::NetworkGame);
+  EXPECT_EQ(network_.opened, 0);
+  asker_.Answer(true);
+  Press(Command::NetworkGame);
+  EXPECT_EQ(network_.opened, 1);
+  EXPECT_FALSE(session_.Race().HasSession());
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"New net game", "New net game"}));
+}
+
+TEST_F(SessionTest, QuittingAsksAndTheWindowsOwnControlDoesNot) {
+  asker_.Answer(false);
+  Press(Command::Close);
+  EXPECT_FALSE(view_.mayClose);
+  asker_.Answer(true);
+  Press(Command::Close);
+  EXPECT_TRUE(view_.mayClose);
+  asker_.Forget();
+  Send(SessionEvent::Kind::WindowClose);
+  EXPECT_TRUE(view_.mayClose);
+  EXPECT_TRUE(asker_.Shown().empty());
+}
+
+// During a race the board is the race's: the game's buttons are hidden and
+// their commands, however sent, change nothing and ask nothing (the
+// scripted asker throws on a question it has no answer for).
+TEST(SessionRaceTest, NoNewLoadClearSolveOrBookmarkWhileARaceRuns) {
+  clsFakeClock clock;
+  clsFakeNetwork network;
+  clsTestPeer host(network, clock, 1);
+  clsTestPeer client(network, clock, 2);
+  ASSERT_TRUE(host.race.Begin("127.0.0.1", "", true, "Host"));
+  ASSERT_TRUE(client.race.Begin("127.0.0.2", "127.0.0.1", false, "Client"));
+  network.Deliver();
+  host.race.Tick();  // the options reach the client
+  network.Deliver();
+  host.race.ClickStart();
+  network.Deliver();
+  ASSERT_TRUE(client.game.RaceRunning());
+  client.Send(SessionEvent::Kind::GridClick, 12);
+  const std::string puzzle = client.game.Puzzle().MakeSendString();
+  const std::string grid = client.game.Board().SolveStatus().MakeStatusString();
+  const std::size_t asked = client.asker.titles.size();
+  for (Command command : {Command::New, Command::Load, Command::Clear, Command::Solve, Command::AddBookmark,
+                          Command::OpenBookmark, Command::Save, Command::NetworkGame}) {
+    EXPECT_FALSE(client.window.Button(command).visible);
+    client.Press(command);
+  }
+  EXPECT_EQ(client.asker.titles.size(), asked);
+  EXPECT_EQ(client.game.Puzzle().MakeSendString(), puzzle);
+  EXPECT_EQ(client.game.Board().SolveStatus().MakeStatusString(), grid);
+  EXPECT_TRUE(client.window.Button(Command::Close).visible);
+  EXPECT_FALSE(client.window.Button(Command::Close).enabled);
+}
+
+}  // namespace
+}  // namespace glyph

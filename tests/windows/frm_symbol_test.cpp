@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include "windows/frm_symbol.h"
+#include "support/main_window_fakes.h"
+#include "windows/picture_cell.h"
+#include "i18n/cls_catalogue.h"
+#include "i18n/language_choice.h"
+#include "platform/user_locale.h"
+#include "storage/settings_table.h"
+
+namespace glyph {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void Open(clsCatalogue& catalogue) {
+    window_ = std::make_unique<frmSymbol>(
+        fakes_.Services(catalogue));
+    window_->StartUp({});
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void SetUp() override { Open(emptyCatalogue_); }
+
+  clsGridCell* Cell(int index) {
+    for (clsGridCell* cell : window_->findChildren<clsGridCell*>("picRaster")) {
+      if (cell->Index() == index) return cell;
+    }
+    return nullptr;
+  }
+  QPoint CentreOf(QWidget* widget) { return widget->mapTo(window_.get(), widget->rect().center()); }
+  // Real mouse input, through the window as the desktop delivers it.
+  void Click(int index) { QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, CentreOf(Cell(index))); }
+  void DoubleClick(int index) {
+    QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, CentreOf(Cell(index)));
+  }
+  int Status(int index) { return window_->Controller().SolveStatus().Status(index / 10, index % 10); }
+  QPushButton* Button(const char* name) { return window_->findChild<QPushButton*>(name); }
+
+  clsMainWindowFakes fakes_{77};
+  clsCatalogue emptyCatalogue_;
+  std::unique_ptr<frmSymbol> window_;
+};
+
+TEST_F(MainWindowTest, HasEveryNamedControl) {
+  for (int k = 1; k <= 9; ++k) {
+    for (const char* place : {"H", "Z", "E"}) {
+      EXPECT_NE(window_->findChild<clsPictureCell*>(QString("pic%1%2").arg(k).arg(place)), nullptr);
+    }
+  }
+  for (int i = 1; i <= 3; ++i) {
+    for (const char* name : {"picOpVert", "picOpHorz", "picEqual"}) {
+      EXPECT_NE(window_->findChild<clsPictureCell*>(QString("%1%2").arg(name).arg(i)), nullptr);
+    }
+  }
+  for (int k = 0; k < 10; ++k) EXPECT_NE(window_->findChild<clsPictureCell*>(QString("picMatrixSymbol%1").arg(k)), nullptr);
+  EXPECT_EQ(window_->findChildren<clsGridCell*>("picRaster").size(), 100);
+  for (const char* name : {"picPuzzle", "Picture1", "picRasterSymbols", "Line1"}) {
+    EXPECT_NE(window_->findChild<QWidget*>(name), nullptr) << name;
+  }
+  for (const char* name : {"cmdNew", "cmdClear", "cmdSolve", "cmdClose", "cmdAddBookmark", "cmdOpenBookmark",
+                           "cmdSave", "cmdLoad", "cmdPrint", "cmdOptions", "cmdNetworkGame", "cmdHelp",
+                           "cmdHomepage"}) {
+    ASSERT_NE(Button(name), nullptr) << name;
+    EXPECT_FALSE(Button(name)->toolTip().isEmpty()) << name;
+  }
+  EXPECT_EQ(Button("cmdNew")->text(), "&New game");
+}
+
+// Real mouse input reaches the grid and the grid paints what it holds (the
+// rules of the marks are the core's).
+TEST_F(MainWindowTest, ClicksAndDoubleClicksOnRealCells) {
+  Click(47);
+  EXPECT_EQ(Status(47), kCellNo);
+  EXPECT_EQ(Cell(47)->PicturePath(), ":/assets/grid/no7.svg");
+  DoubleClick(40);
+  EXPECT_EQ(Status(40), kCellYes);
+  EXPECT_EQ(Cell(40)->PicturePath(), ":/assets/grid/yes0.svg");
+  EXPECT_EQ(Cell(41)->PicturePath(), ":/assets/grid/greyed1.svg");
+}
+
+TEST_F(MainWindowTest, BoardShowsTheDeclaredDigit) {
+  const clsPuzzle& puzzle = window_->Controller().Puzzle();
+  const int symbol = puzzle.Symbols(DigitAt(puzzle.Number1(), 2));
+  auto* hundreds = window_->findChild<clsPictureCell*>("pic1H");
+  EXPECT_EQ(hundreds->PicturePath(), QString(":/assets/modern/symbol%1.svg").arg(symbol));
+  DoubleClick(10 * symbol + 6);
+  EXPECT_EQ(hundreds->PicturePath(), ":/assets/modern/digit6.svg");
+}
+
+TEST_F(MainWindowTest, BookmarkButtonsFollowTheGame) {
+  EXPECT_FALSE(Button("cmdAddBookmark")->isEnabled());
+  EXPECT_FALSE(Button("cmdOpenBookmark")->isEnabled());
+  Click(12);
+  EXPECT_TRUE(Button("cmdAddBookmark")->isEnabled());
+  fakes_.bookmarkDialogs.Name("mine");
+  QTest::mouseClick(Button("cmdAddBookmark"), Qt::LeftButton);
+  EXPECT_FALSE(Button("cmdAddBookmark")->isEnabled());
+  EXPECT_TRUE(Button("cmdOpenBookmark")->isEnabled());
+  Click(12);
+  EXPECT_TRUE(Button("cmdAddBookmark")->isEnabled());
+  fakes_.bookmarkDialogs.OnList([](std::vector<clsSolveStatus>&) { return std::optional<std::size_t>(0); });
+  QTest::mouseClick(Button("cmdOpenBookmark"), Qt::LeftButton);
+  EXPECT_EQ(Status(12), kCellNo);  // the grid of the bookmark
+}
+
+TEST_F(MainWindowTest, QuitButtonAsks) {
+  fakes_.asker.Answer(false);
+  QTest::mouseClick(Button("cmdClose"), Qt::LeftButton);
+  EXPECT_TRUE(window_->isVisible());
+  fakes_.asker.Answer(true);
+  QTest::mouseClick(Button("cmdClose"), Qt::LeftButton);
+  EXPECT_FALSE(window_->isVisible());
+}
+
+// The buttons follow the view: during a race only Quit stands, disabled;
+// and a network session keeps the window open.
+TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndKeepsTheWindowOpen) {
+  fakes_.socket.SetReceiver([this](const std::string& payload) { window_->ReceiveDatagram(payload); });
+  clsTestPeer client(fakes_.network, fakes_.clock, 3);
+  fakes_.networkDialog.answer = NetworkChoice{true, "", "127.0.0.1", "Host"};
+  fakes_.asker.Answer(true);
+  QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
+  ASSERT_TRUE(client.race.Begin("127.0.0.2", "127.0.0.1", false, "Client"));
+  fakes_.network.Deliver();
+  window_->Session().Handle(SessionEvent::Of(SessionEvent::Kind::Tick));  // the options reach the client
+  fakes_.network.Deliver();
+  QTest::mouseClick(window_->findChild<QPushButton*>("cmdNetStart"), Qt::LeftButton);
+  EXPECT_FALSE(Button("cmdNew")->isVisible());
+  EXPECT_FALSE(Button("cmdClose")->isEnabled());
+  EXPECT_TRUE(window_->findChild<QWidget*>("picNetGameRunning")->isVisible());
+  fakes_.asker.Answer(false);  // not giving up
+  EXPECT_FALSE(window_->close());
+  EXPECT_TRUE(window_->isVisible());
+}
+
+// A German desktop with nothing stored starts in German and stores it.
+TEST_F(MainWindowTest, GermanDesktopStartsInGerman) {
+  const QByteArray savedLang = qgetenv("LANG");
+  qunsetenv("LC_ALL");
+  qunsetenv("LC_MESSAGES");
+  qputenv("LANG", "de_DE.UTF-8");
+  clsCatalogue catalogue;
+  clsMemorySettings settings;
+  LoadLanguages(catalogue, GLYPH_PROGRAM_DIR, settings, GetLocaleString(kLocaleLanguageId));
+  qputenv("LANG", savedLang);
+
+  EXPECT_EQ(ReadSetting(settings, Setting::Language), "Deutsch");
+  Open(catalogue);
+  EXPECT_EQ(Button("cmdNew")->text(), "&Neues Spiel");
+  EXPECT_EQ(Button("cmdSolve")->text(), QString::fromUtf8("&Aufl\u00F6sen"));
+  EXPECT_EQ(Button("cmdNew")->toolTip(), QString::fromUtf8("Ein neues R\u00E4tsel beginnen"));
+}
+
+}  // namespace
+}  // namespace glyph
