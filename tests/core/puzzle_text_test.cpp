@@ -114,18 +114,5 @@ TEST(PuzzleText, IndexedAccessOutsideRangeThrowsBeforeChanging) {
   EXPECT_EQ(puzzle.MakeSendString(), "------0;0;0;0;0;0;0;0;0");
 }
 
-TEST(PuzzleText, DigitsOfNegativeNumbersStayDigits) {
-  EXPECT_EQ(DigitAt(740, 0), 0);
-  EXPECT_EQ(DigitAt(740, 1), 4);
-  EXPECT_EQ(DigitAt(740, 2), 7);
-  EXPECT_EQ(DigitAt(1234, 2), 2);  // only three places are shown
-  for (int n : {-1, -5, -32768}) {
-    for (int place = 0; place < 3; ++place) {
-      EXPECT_GE(DigitAt(n, place), 0);
-      EXPECT_LE(DigitAt(n, place), 9);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace glyph

@@ -108,18 +108,5 @@ TEST(SolutionCounter, AgreesWithBruteForce) {
   }
 }
 
-TEST(SolutionCounter, DigitsOffTheBoardAreMinusOne) {
-  clsPuzzle puzzle;
-  ASSERT_TRUE(puzzle.GetSendString("++++++123;0;123;0;0;0;123;0;123"));
-  UseIdentitySymbols(puzzle);
-  const std::vector<DigitAssignment> solutions = FindSolutions(puzzle);
-  ASSERT_EQ(solutions.size(), 9u * 8u * 7u);  // 0 stays 0; 1, 2, 3 any distinct other digits
-  for (const DigitAssignment& a : solutions) {
-    EXPECT_EQ(a[0], 0);
-    for (int t = 4; t < 10; ++t) EXPECT_EQ(a[t], -1);
-  }
-  EXPECT_TRUE(std::is_sorted(solutions.begin(), solutions.end()));
-}
-
 }  // namespace
 }  // namespace glyph

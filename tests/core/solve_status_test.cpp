@@ -58,36 +58,6 @@ TEST(SolveStatus, ReleaseKeepsCellsHeldByAnotherYesMark) {
   EXPECT_EQ(grid.Status(0, 7), kCellOpen);
 }
 
-TEST(SolveStatus, PlainWritesChangeOnlyTheirCell) {
-  clsSolveStatus grid;
-  grid.SetStatus(3, 7, kCellYes);
-  const std::string before = grid.MakeStatusString();
-  for (std::int16_t value : {kCellNo, kCellGreyed, kCellGreyedNo}) {
-    grid.SetStatus(3, 2, value);
-    grid.SetStatus(3, 2, kCellOpen);  // 0 over a 1, 3 or 4 releases nothing
-    EXPECT_EQ(grid.Status(3, 2), kCellOpen);
-    EXPECT_EQ(grid.Status(3, 7), kCellYes);
-  }
-  grid.SetStatus(3, 2, kCellGreyed);
-  EXPECT_EQ(grid.MakeStatusString(), before);
-}
-
-TEST(SolveStatus, AssignCopiesCellsNotNameAndStaysIndependent) {
-  clsSolveStatus bookmark;
-  bookmark.SetName("before the guess");
-  bookmark.SetStatus(1, 1, kCellYes);
-  clsSolveStatus current;
-  current.Assign(bookmark);
-  EXPECT_EQ(current.MakeStatusString(), bookmark.MakeStatusString());
-  EXPECT_EQ(current.Name(), "");
-  current.SetStatus(2, 2, kCellNo);
-  bookmark.SetStatus(4, 4, kCellNo);
-  EXPECT_EQ(bookmark.Status(2, 2), kCellOpen);
-  EXPECT_EQ(current.Status(4, 4), kCellOpen);
-  current.Clear();
-  EXPECT_EQ(current.MakeStatusString(), std::string(100, '0'));
-}
-
 TEST(SolveStatus, BadIndicesAndValuesThrowBeforeChanging) {
   clsSolveStatus grid;
   EXPECT_THROW(grid.Status(10, 0), std::out_of_range);

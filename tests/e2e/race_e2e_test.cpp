@@ -1,5 +1,6 @@
 // A host and three clients as separate glyphtool processes racing over real
-// UDP, each on its own loopback address.
+// UDP, each on its own loopback address, while a fifth address floods the
+// host with hostile datagrams.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -9,10 +10,58 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 #include <memory>
+#include <random>
+
+#include "core/cls_system_random.h"
+#include "net/net_protocol.h"
 
 namespace glyph {
 namespace {
+
+// Datagrams no copy of the game sends, and messages that name nobody.
+std::string HostileDatagram(std::mt19937& random, clsSystemRandom& cipherRandom) {
+  static const char* const kNotAddresses[] = {"", "abc", "999.1.1.1", "127.0.0.1.5", "-1", "127.0.0",
+                                              "\xff\xfe", "    ", "0.0.0.0", ";;;"};
+  // No tag that rightly changes the race (a newcomer, an introduction, a
+  // start or a close): those would be valid messages, not hostile ones.
+  static const char* const kTags[] = {"LIV", "WAY", "STC", "GUP", "FIN", "NIN", "QUI", "OOK", "OPT", "MSG",
+                                      "XYZ", "ok!", "LIVE", "new", "NEX"};
+  std::uniform_int_distribution<int> kind(0, 5);
+  std::uniform_int_distribution<int> length(0, 300);
+  std::uniform_int_distribution<int> byte(0, 255);
+  std::string body;
+  for (int i = length(random); i > 0; --i) body += static_cast<char>(byte(random));
+  switch (kind(random)) {
+    case 0: {  // random hexadecimal of any length
+      std::string hex;
+      for (int i = length(random); i > 0; --i) hex += "0123456789ABCDEF"[byte(random) % 16];
+      return hex;
+    }
+    case 1:  // random bytes
+      return body;
+    case 2:  // a game key longer than the text
+      return EncodeDatagram("99GLYPHLIV" + body.substr(0, 5), cipherRandom);
+    case 3:  // not the game's prefix
+      return EncodeDatagram("00GLYFHLIV127.0.0.62", cipherRandom);
+    case 4: {  // a tag with an address that is no address
+      const std::string tag = kTags[byte(random) % 15];
+      return EncodeDatagram("00GLYPH" + tag + kNotAddresses[byte(random) % 10], cipherRandom);
+    }
+    default: {  // a tag with a body of any length and content
+      const std::string tag = kTags[byte(random) % 15];
+      return EncodeDatagram("00GLYPH" + tag + body, cipherRandom);
+    }
+  }
+}
+
+// A free UDP port on the host's address, so that parallel runs never meet.
+QString FreePort(const char* address) {
+  QUdpSocket probe;
+  if (!probe.bind(QHostAddress(address), 0)) return "25611";
+  return QString::number(probe.localPort());
+}
 
 struct PeerRun {
   std::unique_ptr<QProcess> process;
@@ -51,9 +100,9 @@ QJsonObject EndOf(const QString& log) {
   return {};
 }
 
-TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResults) {
+TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
   QTemporaryDir folder;
-  const QString port = "25611";
+  const QString port = FreePort("127.0.0.11");
   const QStringList common{"--port", port, "--max-seconds", "60", "--linger", "1"};
   std::vector<PeerRun> peers;
   peers.push_back(StartPeer(folder, "host",
@@ -70,6 +119,15 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResults) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return Connected(peers[1].log) && Connected(peers[2].log) && Connected(peers[3].log); },
                               30000));
   QTest::qWait(300);  // the introductions that follow the acceptance
+  QUdpSocket flood;
+  ASSERT_TRUE(flood.bind(QHostAddress("127.0.0.15"), 0));
+  std::mt19937 random(2026);
+  clsSystemRandom cipherRandom(77);
+  for (int i = 0; i < 5000; ++i) {
+    const std::string payload = HostileDatagram(random, cipherRandom);
+    flood.writeDatagram(QByteArray::fromStdString(payload), QHostAddress("127.0.0.11"), port.toUShort());
+    if (i % 200 == 199) QTest::qWait(20);
+  }
   peers[0].process->write("chat good luck\n");
   peers[2].process->write("chat hi\n");
   ASSERT_TRUE(peers[0].process->waitForBytesWritten(5000));
@@ -82,7 +140,7 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResults) {
   for (const PeerRun& peer : peers) {
     const QJsonObject end = EndOf(peer.log);
     const QJsonArray results = end["results"].toArray();
-    ASSERT_EQ(results.size(), 4) << peer.log.toStdString();
+    ASSERT_EQ(results.size(), 4) << peer.log.toStdString();  // no stranger joined
     const auto row = [&](int i) { return results[i].toObject(); };
     EXPECT_EQ(row(0)["name"].toString(), "Hanna");
     EXPECT_EQ(row(0)["rank"].toInt(), 1);
@@ -125,7 +183,7 @@ TEST(RaceEndToEnd, OnlyLoopbackAddressesAreAccepted) {
 TEST(RaceEndToEnd, AClientWithoutAHostEndsWithoutResults) {
   QTemporaryDir folder;
   PeerRun lonely = StartPeer(folder, "lonely", {"join", "--local", "127.0.0.21", "--host", "127.0.0.22", "--port",
-                                                "25612", "--max-seconds", "2"});
+                                                FreePort("127.0.0.21"), "--max-seconds", "2"});
   ASSERT_TRUE(lonely.process->waitForFinished(30000));
   EXPECT_EQ(lonely.process->exitCode(), 1);
   EXPECT_TRUE(EndOf(lonely.log)["results"].isNull());

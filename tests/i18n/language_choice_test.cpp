@@ -27,13 +27,6 @@ std::string Chosen(clsCatalogue& catalogue, clsMemorySettings& settings, const s
   return catalogue.CurrentTranslation() == nullptr ? "(none)" : catalogue.CurrentTranslation()->Sprache();
 }
 
-TEST(LocaleTable, HasEveryRowOnceByKey) {
-  std::set<std::string_view> keys;
-  for (const LocaleRow& row : LocaleTable()) keys.insert(row.key);
-  EXPECT_EQ(LocaleTable().size(), 202u);
-  EXPECT_EQ(keys.size(), 202u);
-}
-
 TEST(LocaleTable, IdentifiersAreNormalisedBeforeTheLookup) {
   EXPECT_EQ(LcidToLocaleCode("0407"), "de-de");
   EXPECT_EQ(LcidToLocaleCode("0x0409"), "en-us");

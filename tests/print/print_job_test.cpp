@@ -86,14 +86,6 @@ TEST_F(PrintJobTest, OnePuzzleIsTheBoardsOwn) {
   EXPECT_EQ(std::vector<int>({rule.x, rule.y, rule.x2, rule.y2}), std::vector<int>({0, 2250, 4400, 2270}));
 }
 
-TEST_F(PrintJobTest, ACountThatIsNoNumberPrintsTheHeaderAlone) {
-  const auto result = Print("many", true, true);
-  ASSERT_TRUE(result);
-  EXPECT_EQ(result->pages, 1);
-  EXPECT_EQ(device_->drawn.size(), 2u);
-  EXPECT_EQ(Print("-3", false, true)->puzzles, 0);
-}
-
 TEST_F(PrintJobTest, GridAndSolutionsOverTwoPagesShareOneSolutionPage) {
   // Two puzzles with grid fit a page: five make three groups' worth of pages.
   const auto result = Print("5", true, true);
@@ -172,15 +164,6 @@ TEST_F(PrintJobTest, APageTooSmallForOnePuzzleDrawsNothing) {
   EXPECT_TRUE(device_->drawn.empty());
   EXPECT_FALSE(Print("1", true, false, 10000, 5000));
   EXPECT_TRUE(Print("1", false, false, 10000, 5000));
-}
-
-TEST_F(PrintJobTest, CaptionWordsComeFromTheCatalogue) {
-  catalogue_.ReadPlainLines({"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmPrint|strPuzzle|R\xE4tsel",
-                             "frmPrint|strPrintTitle|Glyphmatic-2.0-R\xE4tsel"});
-  catalogue_.SetCurrentTranslation(catalogue_.FindLanguage("Deutsch"));
-  ASSERT_TRUE(Print("1", false, false));
-  EXPECT_EQ(device_->drawn[0].text, "Glyphmatic-2.0-R\xE4tsel");
-  EXPECT_EQ(device_->drawn[2].text, "R\xE4tsel 1");
 }
 
 TEST(PrintCount, SpinButtonsNeverGoBelowOne) {

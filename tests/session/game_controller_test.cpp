@@ -120,44 +120,6 @@ TEST_F(GameControllerTest, AnsweringNoChangesNothing) {
   for (const auto& s : shown) EXPECT_EQ(s.icon, MessageIcon::Question);
 }
 
-TEST_F(GameControllerTest, NewGameOnYes) {
-  StartWith(kTwoSolutions, kSymbols);
-  DoubleClick(2, 5);
-  asker_.Answer(true);
-  controller_.ClickNew();
-  EXPECT_NE(controller_.Puzzle().MakeSendString(), kTwoSolutions);
-  EXPECT_EQ(Grid(), std::string(100, '0'));
-  EXPECT_FALSE(controller_.Buttons().addBookmark);
-}
-
-TEST_F(GameControllerTest, DoubleClickTableThroughTheGrid) {
-  StartWith(kTwoSolutions, kSymbols);
-  DoubleClick(4, 7);  // open -> yes, its row and column greyed
-  EXPECT_EQ(controller_.SolveStatus().Status(4, 7), kCellYes);
-  EXPECT_EQ(controller_.SolveStatus().Status(4, 0), kCellGreyed);
-  EXPECT_EQ(controller_.SolveStatus().Status(9, 7), kCellGreyed);
-  EXPECT_EQ(controller_.Grid().looks[47], GridLook::Yes);
-  EXPECT_EQ(controller_.Grid().looks[40], GridLook::Greyed);
-
-  DoubleClick(4, 3);  // greyed: the click greys-and-rules-out, the double click does nothing
-  EXPECT_EQ(controller_.SolveStatus().Status(4, 3), kCellGreyedNo);
-  EXPECT_EQ(controller_.Grid().looks[43], GridLook::GreyedNo);
-
-  controller_.ClickCell(47);  // a click on a yes mark changes nothing...
-  EXPECT_EQ(controller_.SolveStatus().Status(4, 7), kCellYes);
-  EXPECT_TRUE(controller_.Buttons().addBookmark);  // ...but the grid was handled
-
-  DoubleClick(4, 7);  // yes -> open, row and column released
-  EXPECT_EQ(controller_.SolveStatus().Status(4, 7), kCellOpen);
-  EXPECT_EQ(controller_.SolveStatus().Status(4, 0), kCellOpen);
-  EXPECT_EQ(controller_.SolveStatus().Status(4, 3), kCellNo);
-
-  controller_.ClickCell(0);
-  controller_.ClickCell(99);
-  EXPECT_EQ(controller_.SolveStatus().Status(0, 0), kCellNo);
-  EXPECT_EQ(controller_.SolveStatus().Status(9, 9), kCellNo);
-}
-
 TEST_F(GameControllerTest, BoardShowsTheDeclaredDigitWhereverItsSymbolStands) {
   StartWith(kTwoSolutions, kSymbols);
   for (const auto& number : controller_.Board().digits) {
@@ -215,16 +177,6 @@ TEST_F(GameControllerTest, SolvingAsksOnceLocksTheGridAndCountsOnce) {
   EXPECT_NE(Grid(), grid);
 }
 
-TEST_F(GameControllerTest, AnotherValidAssignmentCountsAsSolved) {
-  StartWith(kTwoSolutions, kSymbols);
-  // 1 and 2, 4 and 5, 7 and 8 swapped also satisfy all six equations.
-  const std::array<int, 10> other{0, 2, 1, 3, 5, 4, 6, 8, 7, 9};
-  asker_.Answer(false);
-  for (int t = 0; t < 10; ++t) Declare(t, other[t]);
-  EXPECT_TRUE(controller_.GameOver());
-  EXPECT_EQ(asker_.Shown().size(), 1u);
-}
-
 TEST_F(GameControllerTest, SolvedMessageYesStartsANewGame) {
   StartWith(kTwoSolutions, kSymbols);
   asker_.Answer(true);
@@ -267,49 +219,6 @@ TEST_F(GameControllerTest, RevealingColoursRightWrongAndMissingDigits) {
   EXPECT_EQ(controller_.Board().digits[3][kOnes].backColor, kClassicBackColor);
   EXPECT_EQ(controller_.Board().style, kStyleClassic);
   EXPECT_EQ(controller_.Grid().looks[10 * kSymbols[9] + 9], GridLook::Yes);
-}
-
-TEST_F(GameControllerTest, OperatorsOtherThanOneAreMinusAndShortNumbersShowZeros) {
-  StartWith("+-+-+-5;0;5;0;0;0;5;0;5", kSymbols);
-  const BoardView& board = controller_.Board();
-  EXPECT_EQ(board.opHorz[0].picture.kind, PictureKind::Plus);
-  EXPECT_EQ(board.opHorz[1].picture.kind, PictureKind::Minus);
-  controller_.Puzzle().SetOpVert1(0);
-  controller_.ApplyStyle(kStyleModern);
-  EXPECT_EQ(board.opVert[0].picture.kind, PictureKind::Minus);
-  EXPECT_EQ(board.digits[0][kHundreds].picture, (BoardPicture{PictureKind::Symbol, kSymbols[0]}));
-  EXPECT_EQ(board.digits[0][kOnes].picture, (BoardPicture{PictureKind::Symbol, kSymbols[5]}));
-  for (const BoardCell& equals : board.equals) EXPECT_EQ(equals.picture.kind, PictureKind::Equals);
-}
-
-TEST_F(GameControllerTest, ClosingAndTheNetworkSession) {
-  controller_.StartUp({});
-  EXPECT_TRUE(controller_.RequestClose());  // the window's own control asks nothing
-  EXPECT_TRUE(asker_.Shown().empty());
-  asker_.Answer(true);
-  EXPECT_TRUE(controller_.ClickClose());
-  controller_.SetNetworkSessionExists(true);
-  EXPECT_FALSE(controller_.RequestClose());
-  asker_.Answer(true);
-  EXPECT_FALSE(controller_.ClickClose());
-}
-
-TEST_F(GameControllerTest, AFinishedRacePlayerCannotMark) {
-  StartWith(kTwoSolutions, kSymbols);
-  controller_.SetLocalFinished(true);
-  DoubleClick(3, 3);
-  EXPECT_EQ(Grid(), std::string(100, '0'));
-}
-
-TEST_F(GameControllerTest, TextsComeFromTheCatalogue) {
-  catalogue_.ReadPlainLines({"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]",
-                             "frmSymbol|strMsgNewGame|Neues Spiel?", "FRMSYMBOL|strTitNewGame|Neu"});
-  catalogue_.SetCurrentTranslation(catalogue_.FindLanguage("Deutsch"));
-  controller_.StartUp({});
-  asker_.Answer(false);
-  controller_.ClickNew();
-  EXPECT_EQ(asker_.Shown().at(0).text, "Neues Spiel?");
-  EXPECT_EQ(asker_.Shown().at(0).title, "Neu");
 }
 
 }  // namespace

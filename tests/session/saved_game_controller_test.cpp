@@ -77,12 +77,6 @@ TEST_F(SaveAndBookmarkTest, DefaultNamesCountCancelledBookmarksToo) {
   EXPECT_EQ(dialogs_.namesOffered.back(), "Bookmark 1");
 }
 
-TEST_F(SaveAndBookmarkTest, TheCounterStopsAtItsLargestValue) {
-  for (int i = 0; i < 32770; ++i) AddBookmark(std::nullopt);
-  EXPECT_EQ(controller_.BookmarkCounter(), 32767);
-  EXPECT_EQ(dialogs_.namesOffered.back(), "Bookmark 32767");
-}
-
 TEST_F(SaveAndBookmarkTest, OpeningABookmarkReplacesOnlyTheGridAndEndsGameOver) {
   Mark(12);
   AddBookmark("early");
@@ -101,19 +95,6 @@ TEST_F(SaveAndBookmarkTest, OpeningABookmarkReplacesOnlyTheGridAndEndsGameOver) 
   EXPECT_EQ(Names(), std::vector<std::string>{"early"});
   controller_.ClickCell(99);  // marks can be made again
   EXPECT_EQ(controller_.SolveStatus().Status(9, 9), kCellNo);
-}
-
-TEST_F(SaveAndBookmarkTest, RemovalsInTheDialogAreFinalEvenAfterCancel) {
-  AddBookmark("only");
-  dialogs_.OnList([](std::vector<clsSolveStatus>& list) {
-    list.clear();
-    return std::optional<std::size_t>();
-  });
-  const std::string grid = Grid();
-  controller_.ClickOpenBookmark();
-  EXPECT_TRUE(controller_.Bookmarks().empty());
-  EXPECT_TRUE(controller_.Buttons().openBookmark);  // stays enabled; the dialog opens empty
-  EXPECT_EQ(Grid(), grid);
 }
 
 TEST_F(SaveAndBookmarkTest, SaveAndLoadRestoreTheWholeGame) {
@@ -163,19 +144,6 @@ TEST_F(SaveAndBookmarkTest, AFileThatIsNotASavedGameSaysSoAndChangesNothing) {
   EXPECT_FALSE(asker_.Shown().back().isQuestion);
   EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
   EXPECT_EQ(Names(), std::vector<std::string>{"keep me"});
-}
-
-TEST_F(SaveAndBookmarkTest, NoCancelAndMissingFilesDoNothingQuietly) {
-  const std::string puzzle = controller_.Puzzle().MakeSendString();
-  asker_.Answer(false);
-  controller_.ClickLoad();  // No: no file dialog either
-  Load("");                 // cancelled dialog
-  Load(folder_ / "gone.gly");
-  files_.Choose("");
-  controller_.ClickSave();
-  EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
-  for (const auto& shown : asker_.Shown()) EXPECT_TRUE(shown.isQuestion);
-  EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
 }
 
 TEST_F(SaveAndBookmarkTest, AFailedSaveIsReported) {

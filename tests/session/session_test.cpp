@@ -37,11 +37,6 @@ class SessionTest : public ::testing::Test, public clsSessionDisplay {
   }
   void Press(Command command) { session_.Handle(SessionEvent::Button(command)); }
   void Send(SessionEvent::Kind kind, int number = 0) { session_.Handle(SessionEvent::Of(kind, number)); }
-  std::vector<std::string> Titles() const {
-    std::vector<std::string> titles;
-    for (const auto& shown : asker_.Shown()) titles.push_back(shown.title);
-    return titles;
-  }
 
   clsScriptedAsker asker_;
   clsMemorySettings settings_;
@@ -120,7 +115,7 @@ TEST_F(SessionTest, TheNetworkGameAsksFirstAndACancelledDialogBeginsNothing) {
   Press(Command::NetworkGame);
   EXPECT_EQ(network_.opened, 1);
   EXPECT_FALSE(session_.Race().HasSession());
-  EXPECT_EQ(Titles(), (std::vector<std::string>{"New net game", "New net game"}));
+  EXPECT_EQ(asker_.Titles(), (std::vector<std::string>{"New net game", "New net game"}));
 }
 
 TEST_F(SessionTest, QuittingAsksAndTheWindowsOwnControlDoesNot) {
@@ -155,13 +150,13 @@ TEST(SessionRaceTest, NoNewLoadClearSolveOrBookmarkWhileARaceRuns) {
   client.Send(SessionEvent::Kind::GridClick, 12);
   const std::string puzzle = client.game.Puzzle().MakeSendString();
   const std::string grid = client.game.Board().SolveStatus().MakeStatusString();
-  const std::size_t asked = client.asker.titles.size();
+  const std::size_t asked = client.asker.Titles().size();
   for (Command command : {Command::New, Command::Load, Command::Clear, Command::Solve, Command::AddBookmark,
                           Command::OpenBookmark, Command::Save, Command::NetworkGame}) {
     EXPECT_FALSE(client.window.Button(command).visible);
     client.Press(command);
   }
-  EXPECT_EQ(client.asker.titles.size(), asked);
+  EXPECT_EQ(client.asker.Titles().size(), asked);
   EXPECT_EQ(client.game.Puzzle().MakeSendString(), puzzle);
   EXPECT_EQ(client.game.Board().SolveStatus().MakeStatusString(), grid);
   EXPECT_TRUE(client.window.Button(Command::Close).visible);

@@ -144,32 +144,5 @@ TEST(SavedGame, AFileThatIsNotASavedGameChangesNothing) {
   EXPECT_EQ(LoadSavedGame(folder.Path(), game), LoadOutcome::Unreadable);  // a folder
 }
 
-TEST(SavedGame, AFailedSaveLeavesTheOldFileAsItWas) {
-  test::clsTempFolder folder;
-  clsSystemRandom random(3);
-  // A folder where the file should go: the replacement cannot happen.
-  std::filesystem::create_directory(folder / "taken.gly");
-  std::ofstream(folder / "taken.gly" / "inside") << "kept";
-  EXPECT_FALSE(SaveSavedGame(folder / "taken.gly", SampleGame(1), random));
-  EXPECT_EQ(ReadAll(folder / "taken.gly" / "inside"), "kept");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);  // no temporary left
-
-  // A folder nobody may write in (root may, so there it cannot be shown).
-  std::filesystem::create_directory(folder / "readonly");
-  ASSERT_TRUE(SaveSavedGame(folder / "readonly" / "game.gly", SampleGame(0), random));
-  const std::string before = ReadAll(folder / "readonly" / "game.gly");
-  std::filesystem::permissions(folder / "readonly", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  const bool saved = SaveSavedGame(folder / "readonly" / "game.gly", SampleGame(3), random);
-  std::filesystem::permissions(folder / "readonly", std::filesystem::perms::owner_all);
-  if (geteuid() != 0) {
-    EXPECT_FALSE(saved);
-  }
-  if (!saved) {
-    EXPECT_EQ(ReadAll(folder / "readonly" / "game.gly"), before);
-  }
-  // A folder that does not exist.
-  EXPECT_FALSE(SaveSavedGame(folder / "nowhere" / "game.gly", SampleGame(0), random));
-}
-
 }  // namespace
 }  // namespace glyph

@@ -19,6 +19,7 @@
 #include "net/cls_race_controller.h"
 #include "net/net_protocol.h"
 #include "storage/cls_memory_settings.h"
+#include "support/scripted_asker.h"
 #include "support/scripted_dialogs.h"
 
 namespace glyph {
@@ -101,22 +102,6 @@ class clsFakeNetwork {
   std::map<std::string, Socket*> bound_;
 };
 
-// Answers every question with a fixed answer, or from a queue, and records
-// what it was asked and told.
-class clsRecordingAsker : public clsAsker {
- public:
-  bool defaultAnswer = true;
-  std::deque<bool> answers;
-  std::vector<std::string> titles;
-  bool AskYesNo(const std::string&, const std::string& title, MessageIcon, bool) override {
-    titles.push_back(title);
-    if (answers.empty()) return defaultAnswer;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  void Tell(const std::string&, const std::string& title, MessageIcon) override { titles.push_back(title); }
-};
 
 // The host/join dialog answered from a script.
 class clsScriptedNetworkDialog : public clsNetworkDialog {
@@ -141,6 +126,7 @@ class clsTestPeer : public clsSessionDisplay {
         socket(network),
         session(SessionServices{asker, settings, random, catalogue, files, bookmarks, none, clock, socket, networkDialog,
                                 none, none, none, "", 0}) {
+    asker.defaultAnswer = true;
     session.SetDisplay(this);
     socket.SetReceiver([this](const std::string& payload) { Send(SessionEvent::Kind::Datagram, 0, payload); });
     session.StartUp({});
@@ -170,13 +156,10 @@ class clsTestPeer : public clsSessionDisplay {
 
   struct RaceActions {
     clsTestPeer& peer;
-    // The host/join dialog answered, then the network game button; the
-    // question before it is not counted among the asker's titles.
+    // The host/join dialog answered, then the network game button.
     bool Begin(const std::string& local, const std::string& host, bool isHost, const std::string& name) {
       peer.networkDialog.answer = NetworkChoice{isHost, host, local, name};
-      const std::size_t asked = peer.asker.titles.size();
       peer.Press(Command::NetworkGame);
-      peer.asker.titles.erase(peer.asker.titles.begin() + static_cast<std::ptrdiff_t>(asked));
       if (isHost && HasSession()) peer.Send(SessionEvent::Kind::RaceOptions, peer.time, peer.penalty);
       return HasSession();
     }
@@ -211,7 +194,7 @@ class clsTestPeer : public clsSessionDisplay {
   std::string penalty = "100";
   RaceView view;
   SessionView window;
-  clsRecordingAsker asker;
+  clsScriptedAsker asker;
   clsMemorySettings settings;
   clsSystemRandom random;
   clsCatalogue catalogue;

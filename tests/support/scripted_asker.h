@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -9,7 +10,9 @@
 
 namespace glyph {
 
-// Answers questions from a script and records every question and message.
+// Answers questions from a script, else with the default answer when one is
+// set, and records every question and message. A question it has no answer
+// for throws: a test never answers one it did not expect.
 class clsScriptedAsker : public clsAsker {
  public:
   struct Shown {
@@ -21,9 +24,11 @@ class clsScriptedAsker : public clsAsker {
   };
 
   void Answer(bool yes) { answers_.push_back(yes); }
+  std::optional<bool> defaultAnswer;
 
   bool AskYesNo(const std::string& text, const std::string& title, MessageIcon icon, bool yesPreselected) override {
     shown_.push_back({text, title, icon, yesPreselected, true});
+    if (answers_.empty() && defaultAnswer) return *defaultAnswer;
     if (answers_.empty()) throw std::logic_error("unexpected question: " + text);
     const bool yes = answers_.front();
     answers_.pop_front();
@@ -34,7 +39,11 @@ class clsScriptedAsker : public clsAsker {
   }
 
   const std::vector<Shown>& Shown() const { return shown_; }
-  std::size_t Unanswered() const { return answers_.size(); }
+  std::vector<std::string> Titles() const {
+    std::vector<std::string> titles;
+    for (const auto& shown : shown_) titles.push_back(shown.title);
+    return titles;
+  }
   void Forget() { shown_.clear(); }
 
  private:

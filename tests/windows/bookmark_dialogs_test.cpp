@@ -33,18 +33,6 @@ class BookmarkDialogTest : public ::testing::Test {
   clsOpenBookmarkLogic logic_{list_, asker_, catalogue_, names_};
 };
 
-TEST_F(BookmarkDialogTest, EntriesAreKeyedByPositionAndTheNewestIsSelected) {
-  const auto entries = logic_.Entries();
-  ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(entries[0].key, "K1");
-  EXPECT_EQ(entries[2].key, "K3");
-  EXPECT_EQ(entries[2].text, "Bookmark 3");
-  EXPECT_EQ(logic_.InitialSelection(), 2);
-  EXPECT_EQ(logic_.Header(), "Bookmarks");
-  std::vector<clsSolveStatus> none;
-  EXPECT_EQ(clsOpenBookmarkLogic(none, asker_, catalogue_, names_).InitialSelection(), -1);
-}
-
 TEST_F(BookmarkDialogTest, RemovingAsksAndRenamingUsesTheNameDialog) {
   EXPECT_FALSE(logic_.Remove(-1));
   EXPECT_FALSE(logic_.Rename(-1));
