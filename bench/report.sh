@@ -47,9 +47,11 @@ for i in $(seq 2 10); do
 done
 wait
 hostRss=$(cat "$work/host.rss")
-# The game's own window, idle with a puzzle on the board.
+# The game's own window, idle with a puzzle on the board. Only the copy
+# started here is ended (the child of its time process), never a player's.
 gameRss=$(xvfb-run -a -s "-screen 0 800x600x24" bash -c "
-  /usr/bin/time -f %M -o $work/game.rss $build/src/glyphmatic >/dev/null 2>&1 & sleep 3; pkill -x glyphmatic; sleep 1; tail -n 1 $work/game.rss" 2>/dev/null)
+  /usr/bin/time -f %M -o $work/game.rss $build/src/glyphmatic >/dev/null 2>&1 & timer=\$!
+  sleep 3; pkill -TERM -P \$timer; wait \$timer; tail -n 1 $work/game.rss" 2>/dev/null)
 
 cat <<TABLE
 | Figure | Measured | Floor or target |

@@ -8,16 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "session/cls_game_controller.h"
 #include "core/cls_asker.h"
 #include "core/cls_clock.h"
-#include "core/cls_file_chooser.h"
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
 #include "net/cls_datagram_socket.h"
-#include "net/cls_race_controller.h"
 #include "net/net_protocol.h"
-#include "session/bookmark_dialogs.h"
+#include "net/new_network_logic.h"
+#include "session/cls_game_session.h"
+#include "session/headless_services.h"
 #include "storage/cls_memory_settings.h"
 
 namespace {
@@ -28,55 +27,63 @@ struct Clock : clsClock {
   std::int64_t now = 1'800'000'000'000;
   std::int64_t NowMilliseconds() override { return now; }
 };
+// The two peers reach each other through this queue, so that the host's
+// client can join and a race can start.
+std::vector<std::pair<std::string, std::string>>* inFlight = nullptr;
 struct Socket : clsDatagramSocket {
   bool Bind(const std::string&, std::uint16_t) override { return true; }
   void Close() override {}
-  void Send(const std::string&, std::uint16_t, const std::string&) override {}
+  void Send(const std::string& address, std::uint16_t, const std::string& payload) override {
+    if (inFlight != nullptr && inFlight->size() < 1000) inFlight->push_back({address, payload});
+  }
 };
 struct Asker : clsAsker {
   bool AskYesNo(const std::string&, const std::string&, MessageIcon, bool) override { return true; }
   void Tell(const std::string&, const std::string&, MessageIcon) override {}
 };
-struct NoFiles : clsFileChooser {
-  std::string ChooseFileToOpen(const std::string&) override { return {}; }
-  std::string ChooseFileToSave(const std::string&, const std::string&) override { return {}; }
-};
-struct NoBookmarks : clsBookmarkDialogs {
-  std::optional<std::string> EditName(const std::string&) override { return std::nullopt; }
-  std::optional<std::size_t> ChooseBookmark(std::vector<clsSolveStatus>&) override { return std::nullopt; }
-};
-struct Display : clsRaceDisplay {
-  void RefreshRace(const RaceView&) override {}
-  int OptionTimeSeconds() override { return 60; }
-  std::string OptionPenaltyText() override { return "10"; }
+struct Choice : clsNetworkDialog {
+  NetworkChoice choice;
+  std::optional<NetworkChoice> AskNetworkGame() override { return choice; }
 };
 
+// One copy of the game, driven through its session as the window drives it.
 struct Peer {
   Asker asker;
   clsMemorySettings settings;
   clsSystemRandom random{7};
   clsCatalogue catalogue;
-  NoFiles files;
-  NoBookmarks bookmarks;
+  clsNoDesktopServices none;
+  Choice network;
   Clock clock;
   Socket socket;
-  Display display;
-  clsGameController game{GameServices{asker, settings, random, catalogue, files, bookmarks}};
-  clsRaceController race{clsRaceController::Services{game, socket, clock, random, asker, catalogue}};
+  clsGameSession session{SessionServices{asker, settings, random, catalogue, none, none, none, clock, socket, network,
+                                         none, none, none, "", 0}};
 
   explicit Peer(bool host) {
-    race.SetDisplay(&display);
-    game.StartUp({});
-    race.Begin(host ? "127.0.0.1" : "127.0.0.2", host ? "" : "127.0.0.1", host, host ? "Host" : "Client");
+    network.choice = {host, host ? "" : "127.0.0.1", host ? "127.0.0.1" : "127.0.0.2", host ? "Host" : "Client"};
+    session.StartUp({});
+    session.Handle(SessionEvent::Button(Command::NetworkGame));
+    session.Handle(SessionEvent::Of(SessionEvent::Kind::RaceOptions, 60, "10"));
   }
+  void Receive(const std::string& payload) { session.Handle(SessionEvent::Of(SessionEvent::Kind::Datagram, 0, payload)); }
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
+  std::vector<std::pair<std::string, std::string>> queue;
+  inFlight = &queue;
   Peer host(true);
   Peer client(false);
+  const auto deliver = [&] {
+    for (int round = 0; round < 20 && !queue.empty(); ++round) {
+      const auto batch = std::move(queue);
+      queue.clear();
+      for (const auto& [to, payload] : batch) (to == "127.0.0.1" ? host : client).Receive(payload);
+    }
+  };
+  deliver();
   clsSystemRandom random(3);
   std::size_t start = 0;
   while (start <= input.size()) {
@@ -87,15 +94,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (Peer* peer : {&host, &client}) {
       if (line == "!") {
         peer->clock.now += clsRaceController::kTickMilliseconds * 11;
-        peer->race.Tick();
+        peer->session.Handle(SessionEvent::Of(SessionEvent::Kind::Tick));
       } else if (line == "*") {
-        peer->race.StartRace();
+        peer->session.Handle(SessionEvent::Button(Command::NetStart));
       } else if (!line.empty() && line[0] == '#') {
-        peer->race.Receive(EncodeDatagram(line.substr(1), random));
+        peer->Receive(EncodeDatagram(line.substr(1), random));
       } else {
-        peer->race.Receive(line);
+        peer->Receive(line);
       }
     }
+    deliver();
   }
+  inFlight = nullptr;
   return 0;
 }

@@ -10,6 +10,9 @@ if [ "${1:-}" = "--sanitize" ]; then
   options=(-DCMAKE_BUILD_TYPE=Debug -DGLYPH_SANITIZE=ON -DGLYPH_BUILD_BENCH=OFF)
 fi
 
+# CI treats every warning as an error.
+[ -n "${CI:-}" ] && options+=(-DGLYPH_WERROR=ON)
+
 cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null
 cmake --build "$build_dir"
 echo "$build_dir"

@@ -242,8 +242,8 @@ void frmSymbol::Show(const SessionView& view) {
   }
   setWindowTitle(QString::fromStdString(view.title));
   const BoardView& board = view.board;
-  const auto paint = [&](clsPictureCell* cell, const BoardCell& view) {
-    cell->Show(frmAllSymbols::PicturePath(board.style, view.picture), ToQColor(view.backColor));
+  const auto paint = [&](clsPictureCell* cell, const BoardCell& cellView) {
+    cell->Show(frmAllSymbols::PicturePath(board.style, cellView.picture), ToQColor(cellView.backColor));
   };
   QPalette panel = picPuzzle_->palette();
   panel.setColor(QPalette::Window, ToQColor(board.panelColor));

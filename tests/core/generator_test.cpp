@@ -56,43 +56,6 @@ TEST(Generator, ReferenceAttempts) {
   }
 }
 
-TEST(Generator, RandomNumberRoundsHalfToEvenAndRejectsOutside100To999) {
-  clsScriptedRandom random(kTimeOfDay);
-  random.PushDraw(0.9995, 0.1);  // 999.5 rounds to 1000: rejected
-  random.PushDraw(0.0994, 0.2);  // 99.4 gives 99: rejected
-  random.PushDraw(0.0995, 0.3);  // 99.5 rounds to 100: kept
-  EXPECT_EQ(RandomNumber(random), 100);
-  // A reseed from a fresh value times the time of day before every draw,
-  // the rejected ones included.
-  EXPECT_EQ(random.Reseeds(), (std::vector<double>{0.1 * kTimeOfDay, 0.2 * kTimeOfDay, 0.3 * kTimeOfDay}));
-
-  random.PushDraw(0.9994);
-  EXPECT_EQ(RandomNumber(random), 999);
-  random.PushDraw(0.1005);  // 100.5 rounds to the even 100
-  EXPECT_EQ(RandomNumber(random), 100);
-}
-
-TEST(Generator, SymbolTableRedrawsTenAndTakenSymbols) {
-  clsScriptedRandom random(kTimeOfDay);
-  // Digit 0: 0.95 rounds to 10, which is never a symbol; then 3.
-  random.Push({0.7, 0.95});
-  random.PushDraw(0.3, 0.6);
-  // Digit 1: 3 is taken; 0.05 gives 0.5, rounding to the even 0.
-  random.Push({0.8, 0.3});
-  random.PushDraw(0.05, 0.9);
-  // Digits 2..9 take the remaining symbols in order.
-  PushSymbols(random, {1, 2, 4, 5, 6, 7, 8, 9});
-
-  const std::array<std::int16_t, 10> symbols = MakeSymbolTable(random);
-  EXPECT_EQ(symbols, (std::array<std::int16_t, 10>{3, 0, 1, 2, 4, 5, 6, 7, 8, 9}));
-  ASSERT_GE(random.Reseeds().size(), 4u);
-  EXPECT_DOUBLE_EQ(random.Reseeds()[0], 0.7 * 100);          // before each digit: times 100
-  EXPECT_DOUBLE_EQ(random.Reseeds()[1], 0.6 * kTimeOfDay);   // before a redraw: times the time of day
-  EXPECT_DOUBLE_EQ(random.Reseeds()[2], 0.8 * 100);
-  EXPECT_DOUBLE_EQ(random.Reseeds()[3], 0.9 * kTimeOfDay);
-  EXPECT_EQ(random.Remaining(), 0u);
-}
-
 // Every generated puzzle, over many seeds, is a valid square.
 TEST(Generator, GeneratedPuzzlesAreValidOverManySeeds) {
   for (std::uint64_t seed = 1; seed <= 40; ++seed) {

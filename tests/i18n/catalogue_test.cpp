@@ -91,17 +91,6 @@ TEST(Catalogue, HeaderCountsPerFileButTheTargetCarriesOver) {
   EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "cmdNew", ""), "New");
 }
 
-TEST(Catalogue, ReadingAgainStartsAfresh) {
-  test::clsTempFolder folder;
-  test::WriteLanguageFile(folder / "a.tsp", {"[GlyphmaLang]", "(Deutsch|de)"});
-  clsCatalogue catalogue;
-  catalogue.ReadPlainLines({"[GlyphmaLang]", "(Old|ol)", "[Language:Old]"});
-  catalogue.LoadLanguages(folder.Path());
-  EXPECT_EQ(Names(catalogue), std::vector<std::string>{"Deutsch"});
-  EXPECT_EQ(catalogue.CurrentTranslation(), nullptr);
-  EXPECT_FALSE(catalogue.ReadLanguageFile(folder / "absent.tsp"));
-}
-
 TEST(Catalogue, AFileUnderAnotherKeyContributesNothing) {
   test::clsTempFolder folder;
   test::WriteLanguageFile(folder / "a.tsp", {"[GlyphmaLang]", "(Deutsch|de)"});

@@ -111,24 +111,6 @@ TEST_F(PrintJobTest, GridAndSolutionsOverTwoPagesShareOneSolutionPage) {
   EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{{0, 500}, {4800, 500}, {0, 2800}, {4800, 2800}}));
 }
 
-TEST_F(PrintJobTest, WithoutGridEachPuzzlePageIsFollowedByItsSolutions) {
-  const auto result = Print("8", false, true);  // six to a page
-  ASSERT_TRUE(result);
-  EXPECT_EQ(result->pages, 4);
-  EXPECT_EQ(CaptionsOnPage(1).size(), 6u);
-  EXPECT_EQ(CaptionsOnPage(2), CaptionsOnPage(1));
-  EXPECT_EQ(CaptionsOnPage(3), (std::vector<std::string>{"Puzzle 7", "Puzzle 8"}));
-  EXPECT_EQ(CaptionsOnPage(4), CaptionsOnPage(3));
-  // A solution shows digits centred in their square: "7" of 740 at (0, 1000).
-  bool found = false;
-  for (const Drawn& d : device_->OnPage(2)) {
-    if (d.kind == Drawn::Text && d.text == "7" && d.x == (300 - 100) / 2 && d.y == 1000 + (300 - 200) / 2) {
-      found = d.font == PrintFont{"Times New Roman", 16, true, false};
-    }
-  }
-  EXPECT_TRUE(found);
-}
-
 TEST_F(PrintJobTest, GridIsATableOfSymbolsAndDigits) {
   ASSERT_TRUE(Print("1", true, false));
   int digits = 0;
