@@ -65,7 +65,9 @@ struct Peer {
     session.Handle(SessionEvent::Button(Command::NetworkGame));
     session.Handle(SessionEvent::Of(SessionEvent::Kind::RaceOptions, 60, "10"));
   }
-  void Receive(const std::string& payload) { session.Handle(SessionEvent::Of(SessionEvent::Kind::Datagram, 0, payload)); }
+  void Receive(const std::string& payload) {
+    session.Handle(SessionEvent::Of(SessionEvent::Kind::Datagram, 0, payload));
+  }
 };
 
 }  // namespace

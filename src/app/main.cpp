@@ -1,22 +1,22 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "windows/frm_symbol.h"
 #include "core/cls_clock.h"
 #include "core/cls_system_random.h"
 #include "i18n/language_choice.h"
 #include "i18n/program_catalogue.h"
-#include "windows/frm_new_network.h"
 #include "platform/desktop_services.h"
 #include "platform/qt_asker.h"
 #include "platform/qt_file_chooser.h"
+#include "platform/qt_printer_system.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_translations.h"
 #include "platform/qt_udp_socket.h"
 #include "platform/user_locale.h"
 #include "platform/xdg_file_type_registrar.h"
-#include "platform/qt_printer_system.h"
 #include "storage/cipher_keys.h"
+#include "windows/frm_new_network.h"
+#include "windows/frm_symbol.h"
 #include "windows/qt_bookmark_dialogs.h"
 
 int main(int argc, char* argv[]) {

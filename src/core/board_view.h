@@ -58,13 +58,13 @@ PuzzlePictures DescribePuzzle(const clsPuzzle& puzzle, const clsPuzzle& symbols,
 // Everything the board panel and the grid's header column show.
 struct BoardView {
   int style = kStyleModern;
-  Colour panelColor = kModernBackColor;   // picPuzzle
-  Colour headerColor = kModernBackColor;  // picRasterSymbols, the grid's header column
+  Colour panelColor = kModernBackColor;              // picPuzzle
+  Colour headerColor = kModernBackColor;             // picRasterSymbols, the grid's header column
   std::array<std::array<BoardCell, 3>, 9> digits{};  // [number 1..9 - 1][DigitPlace]
-  std::array<BoardCell, 3> opVert{};                  // picOpVert1..3
-  std::array<BoardCell, 3> opHorz{};                  // picOpHorz1..3
-  std::array<BoardCell, 3> equals{};                  // picEqual1..3
-  std::array<BoardCell, 10> matrixSymbols{};          // picMatrixSymbol0..9
+  std::array<BoardCell, 3> opVert{};                 // picOpVert1..3
+  std::array<BoardCell, 3> opHorz{};                 // picOpHorz1..3
+  std::array<BoardCell, 3> equals{};                 // picEqual1..3
+  std::array<BoardCell, 10> matrixSymbols{};         // picMatrixSymbol0..9
 };
 
 // The five looks of a grid digit, one per cell value 0..4.

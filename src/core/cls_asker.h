@@ -14,8 +14,7 @@ class clsAsker {
 
   // A Yes/No question; true for Yes. yesPreselected chooses the button that
   // Enter presses.
-  virtual bool AskYesNo(const std::string& text, const std::string& title, MessageIcon icon,
-                        bool yesPreselected) = 0;
+  virtual bool AskYesNo(const std::string& text, const std::string& title, MessageIcon icon, bool yesPreselected) = 0;
 
   // A message with an OK button.
   virtual void Tell(const std::string& text, const std::string& title, MessageIcon icon) = 0;

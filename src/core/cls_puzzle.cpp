@@ -58,8 +58,7 @@ std::string clsPuzzle::MakeSendString() const {
 }
 
 bool clsPuzzle::GetSendString(std::string_view text) {
-  const std::string_view rest =
-      text.size() > kOperatorChars ? text.substr(kOperatorChars) : std::string_view{};
+  const std::string_view rest = text.size() > kOperatorChars ? text.substr(kOperatorChars) : std::string_view{};
   const std::vector<std::string_view> fields = SplitFields(rest, ';');
   if (fields.size() != kNumberFields) return false;
 
@@ -92,9 +91,7 @@ void clsPuzzle::SetOpHorz(int k, std::int32_t value) { CheckedAt(opHorz_, k, 1, 
 std::int16_t clsPuzzle::Symbols(int d) const { return CheckedAt(symbols_, d, 0, "Symbols"); }
 void clsPuzzle::SetSymbols(int d, std::int16_t symbol) { CheckedAt(symbols_, d, 0, "Symbols") = symbol; }
 std::int16_t clsPuzzle::SolveStatus(int d) const { return CheckedAt(solveStatus_, d, 0, "SolveStatus"); }
-void clsPuzzle::SetSolveStatus(int d, std::int16_t verdict) {
-  CheckedAt(solveStatus_, d, 0, "SolveStatus") = verdict;
-}
+void clsPuzzle::SetSolveStatus(int d, std::int16_t verdict) { CheckedAt(solveStatus_, d, 0, "SolveStatus") = verdict; }
 
 void clsPuzzle::ClearSolveStatus() { solveStatus_.fill(0); }
 

@@ -10,10 +10,10 @@ namespace glyph {
 // Values of one cell of the solution grid.
 enum CellValue : std::int16_t {
   kCellOpen = 0,
-  kCellNo = 1,         // the player ruled this digit out for this symbol
-  kCellYes = 2,        // the player holds this digit to be the symbol's
-  kCellGreyed = 3,     // ruled out by a yes mark in its row or column
-  kCellGreyedNo = 4,   // ruled out by a yes mark, after the player had ruled it out
+  kCellNo = 1,        // the player ruled this digit out for this symbol
+  kCellYes = 2,       // the player holds this digit to be the symbol's
+  kCellGreyed = 3,    // ruled out by a yes mark in its row or column
+  kCellGreyedNo = 4,  // ruled out by a yes mark, after the player had ruled it out
 };
 
 // The solution grid: one row per symbol, one column per digit. Writing a yes

@@ -3,8 +3,8 @@
 #include <bit>
 #include <chrono>
 #include <cmath>
-#include <random>
 #include <ctime>
+#include <random>
 
 namespace glyph {
 
@@ -37,7 +37,8 @@ double LocalTimeOfDay() {
   constexpr std::int64_t kMicrosPerDay = 86'400'000'000;
   timespec now{};
   clock_gettime(CLOCK_REALTIME_COARSE, &now);
-  const std::int64_t micros = (static_cast<std::int64_t>(now.tv_sec) + utcOffsetSeconds) * 1'000'000 + now.tv_nsec / 1000;
+  const std::int64_t micros =
+      (static_cast<std::int64_t>(now.tv_sec) + utcOffsetSeconds) * 1'000'000 + now.tv_nsec / 1000;
   const std::int64_t ofDay = ((micros % kMicrosPerDay) + kMicrosPerDay) % kMicrosPerDay;
   return static_cast<double>(ofDay) / static_cast<double>(kMicrosPerDay);
 }
@@ -45,8 +46,7 @@ double LocalTimeOfDay() {
 clsSystemRandom::clsSystemRandom() : timeOfDay_(LocalTimeOfDay) {
   std::random_device device;
   state_ = (static_cast<std::uint64_t>(device()) << 32) ^ device() ^
-           static_cast<std::uint64_t>(
-               std::chrono::steady_clock::now().time_since_epoch().count());
+           static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 clsSystemRandom::clsSystemRandom(std::uint64_t seed)
@@ -62,9 +62,7 @@ double clsSystemRandom::Random() {
   return static_cast<double>(NextBits() >> 11) * 0x1.0p-53;
 }
 
-void clsSystemRandom::Reseed(double seed) {
-  state_ ^= Mix64(std::bit_cast<std::uint64_t>(seed) + kGoldenGamma);
-}
+void clsSystemRandom::Reseed(double seed) { state_ ^= Mix64(std::bit_cast<std::uint64_t>(seed) + kGoldenGamma); }
 
 double clsSystemRandom::TimeOfDay() { return timeOfDay_(); }
 

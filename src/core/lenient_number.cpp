@@ -62,8 +62,7 @@ std::int32_t ReadLenientInt32(std::string_view field) {
 
 std::optional<std::int16_t> ReadLenientInt16(std::string_view field) {
   const long long value = ReadLenient(field);
-  if (value < std::numeric_limits<std::int16_t>::min() ||
-      value > std::numeric_limits<std::int16_t>::max()) {
+  if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max()) {
     return std::nullopt;
   }
   return static_cast<std::int16_t>(value);

@@ -164,8 +164,7 @@ class clsSolutionSearch {
 
 }  // namespace
 
-long long ForEachSolution(const clsPuzzle& puzzle,
-                          const std::function<void(const DigitAssignment&)>& visit) {
+long long ForEachSolution(const clsPuzzle& puzzle, const std::function<void(const DigitAssignment&)>& visit) {
   return clsSolutionSearch(puzzle).Run(&visit);
 }
 

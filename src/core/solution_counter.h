@@ -21,8 +21,7 @@ using DigitAssignment = std::array<int, 10>;
 long long CountSolutions(const clsPuzzle& puzzle);
 
 // The same search, handing every solution to the visitor as it is found.
-long long ForEachSolution(const clsPuzzle& puzzle,
-                          const std::function<void(const DigitAssignment&)>& visit);
+long long ForEachSolution(const clsPuzzle& puzzle, const std::function<void(const DigitAssignment&)>& visit);
 
 // Every solution, sorted by the digits declared for true digit 0, 1, ...
 std::vector<DigitAssignment> FindSolutions(const clsPuzzle& puzzle);

@@ -4,12 +4,8 @@ namespace glyph {
 
 void MarkCell(clsSolveStatus& grid, int s, int d, bool isDouble) {
   switch (grid.Status(s, d)) {
-    case kCellOpen:
-      grid.SetStatus(s, d, isDouble ? kCellYes : kCellNo);
-      break;
-    case kCellNo:
-      grid.SetStatus(s, d, isDouble ? kCellYes : kCellOpen);
-      break;
+    case kCellOpen: grid.SetStatus(s, d, isDouble ? kCellYes : kCellNo); break;
+    case kCellNo: grid.SetStatus(s, d, isDouble ? kCellYes : kCellOpen); break;
     case kCellYes:
       if (isDouble) grid.SetStatus(s, d, kCellOpen);
       break;
@@ -19,8 +15,7 @@ void MarkCell(clsSolveStatus& grid, int s, int d, bool isDouble) {
     case kCellGreyedNo:
       if (!isDouble) grid.SetStatus(s, d, kCellGreyed);
       break;
-    default:
-      break;  // values no operation of the game makes are left alone
+    default: break;  // values no operation of the game makes are left alone
   }
 }
 
@@ -37,8 +32,7 @@ bool IsSolutionCorrect(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
   for (const PuzzleEquation& equation : kPuzzleEquations) {
     if (!EquationHolds(players[static_cast<std::size_t>(equation.left)],
                        players[static_cast<std::size_t>(equation.right)],
-                       players[static_cast<std::size_t>(equation.result)],
-                       OperatorOf(puzzle, equation))) {
+                       players[static_cast<std::size_t>(equation.result)], OperatorOf(puzzle, equation))) {
       return false;
     }
   }

@@ -66,8 +66,8 @@ clsNetworkPlayer* clsNetworkGame::FindPlayer(const std::string& ip) {
 }
 
 bool clsNetworkGame::RemovePlayer(const std::string& ip) {
-  const auto found = std::find_if(CollClients.begin(), CollClients.end(),
-                                  [&](const clsNetworkPlayer& p) { return p.IP == ip; });
+  const auto found =
+      std::find_if(CollClients.begin(), CollClients.end(), [&](const clsNetworkPlayer& p) { return p.IP == ip; });
   if (found == CollClients.end()) return false;
   CollClients.erase(found);
   return true;

@@ -72,9 +72,9 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
   }
   // A session that can hear nothing would wait for ever: it is not begun.
   if (!socket_.Bind(localAddress, port_)) {
-    asker_.Tell(Text("strMsgNetBind",
-                     "The network game cannot be opened: this computer cannot receive at the chosen address."),
-                Text("strTitNetBind", "Network game"), MessageIcon::Exclamation);
+    asker_.Tell(
+        Text("strMsgNetBind", "The network game cannot be opened: this computer cannot receive at the chosen address."),
+        Text("strTitNetBind", "Network game"), MessageIcon::Exclamation);
     return false;
   }
   session_ = std::make_unique<clsNetworkGame>();
@@ -335,8 +335,7 @@ void clsRaceController::ShowOptions() {
 void clsRaceController::RebuildPlayerList() {
   if (!session_) return;
   const bool running = game_.RaceRunning();
-  (running ? view_.racePlayers : view_.lobbyPlayers) =
-      PlayerRows(*session_, running, Text("strPoints", "points"));
+  (running ? view_.racePlayers : view_.lobbyPlayers) = PlayerRows(*session_, running, Text("strPoints", "points"));
   view_.status = session_->Status;
 }
 

@@ -12,19 +12,17 @@ namespace glyph {
 
 namespace {
 
-constexpr std::array<std::string_view, 15> kTags{tag::kNew,       tag::kOk,       tag::kOther,     tag::kWhoAreYou,
-                                                 tag::kLiving,    tag::kMessage,  tag::kOptions,   tag::kOptionsOk,
-                                                 tag::kStart,     tag::kStartConfirmed, tag::kGiveUp, tag::kFinished,
-                                                 tag::kNeedResult, tag::kQuit,    tag::kClose};
+constexpr std::array<std::string_view, 15> kTags{
+    tag::kNew,     tag::kOk,       tag::kOther,      tag::kWhoAreYou, tag::kLiving,
+    tag::kMessage, tag::kOptions,  tag::kOptionsOk,  tag::kStart,     tag::kStartConfirmed,
+    tag::kGiveUp,  tag::kFinished, tag::kNeedResult, tag::kQuit,      tag::kClose};
 constexpr std::size_t kTagLength = 3;
 constexpr std::size_t kPrefixLength = 5;
 constexpr std::int64_t kLargestField = 99'999;
 
 }  // namespace
 
-bool IsKnownTag(std::string_view candidate) {
-  return std::find(kTags.begin(), kTags.end(), candidate) != kTags.end();
-}
+bool IsKnownTag(std::string_view candidate) { return std::find(kTags.begin(), kTags.end(), candidate) != kTags.end(); }
 
 std::string MakeGameKey(const std::string& hostIp) {
   char length[8];

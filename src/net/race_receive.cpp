@@ -10,7 +10,7 @@ namespace glyph {
 
 namespace {
 
-constexpr std::size_t kRecordHead = 6;   // "F" or "G" and five digits before the address
+constexpr std::size_t kRecordHead = 6;  // "F" or "G" and five digits before the address
 constexpr std::size_t kOptionLength = 10;
 
 }  // namespace
@@ -21,20 +21,34 @@ void clsRaceController::Receive(const std::string& datagram) {
   if (!message) return;
   const std::string& t = message->tag;
   const std::string& body = message->body;
-  if (t == tag::kNew) OnNew(body);
-  else if (t == tag::kOk) OnOk();
-  else if (t == tag::kOther) OnOther(body);
-  else if (t == tag::kWhoAreYou) OnWhoAreYou(body);
-  else if (t == tag::kLiving) OnLiving(body);
-  else if (t == tag::kMessage) OnMessage(body);
-  else if (t == tag::kOptions) OnOptions(body);
-  else if (t == tag::kOptionsOk) OnOptionsOk(body);
-  else if (t == tag::kStart) OnStart(body);
-  else if (t == tag::kStartConfirmed) OnStartConfirmed(body);
-  else if (t == tag::kGiveUp) OnGiveUp(body);
-  else if (t == tag::kFinished) OnFinished(body);
-  else if (t == tag::kNeedResult) OnNeedResult(body);
-  else if (t == tag::kQuit) OnQuit(body);
+  if (t == tag::kNew)
+    OnNew(body);
+  else if (t == tag::kOk)
+    OnOk();
+  else if (t == tag::kOther)
+    OnOther(body);
+  else if (t == tag::kWhoAreYou)
+    OnWhoAreYou(body);
+  else if (t == tag::kLiving)
+    OnLiving(body);
+  else if (t == tag::kMessage)
+    OnMessage(body);
+  else if (t == tag::kOptions)
+    OnOptions(body);
+  else if (t == tag::kOptionsOk)
+    OnOptionsOk(body);
+  else if (t == tag::kStart)
+    OnStart(body);
+  else if (t == tag::kStartConfirmed)
+    OnStartConfirmed(body);
+  else if (t == tag::kGiveUp)
+    OnGiveUp(body);
+  else if (t == tag::kFinished)
+    OnFinished(body);
+  else if (t == tag::kNeedResult)
+    OnNeedResult(body);
+  else if (t == tag::kQuit)
+    OnQuit(body);
   else if (t == tag::kClose) {
     LeaveSession();
     ResetRaceState();

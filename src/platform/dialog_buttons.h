@@ -16,7 +16,6 @@ struct DialogButtons {
   QPushButton* confirm;
   QPushButton* cancel;
 };
-DialogButtons MakeDialogButtons(QDialog* dialog, const QString& confirmText = "OK",
-                                const char* confirmName = "cmdOK");
+DialogButtons MakeDialogButtons(QDialog* dialog, const QString& confirmText = "OK", const char* confirmName = "cmdOK");
 
 }  // namespace glyph

@@ -1,8 +1,8 @@
 #include "platform/network_info.h"
 
-#include <QNetworkInterface>
 #include <pwd.h>
 #include <unistd.h>
+#include <QNetworkInterface>
 
 #include "platform/ansi_text.h"
 

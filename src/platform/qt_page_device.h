@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFont>
-#include <QPainter>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <map>
 #include <memory>
 

@@ -6,9 +6,7 @@ namespace glyph {
 
 namespace {
 
-QString KeyPath(const std::string& section, const std::string& key) {
-  return FromAnsi(section) + "/" + FromAnsi(key);
-}
+QString KeyPath(const std::string& section, const std::string& key) { return FromAnsi(section) + "/" + FromAnsi(key); }
 
 }  // namespace
 

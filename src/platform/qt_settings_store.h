@@ -14,8 +14,7 @@ class clsQtSettingsStore : public clsSettingsStore {
   // A settings file of its own, for tests and portable use.
   explicit clsQtSettingsStore(const QString& fileName);
 
-  std::string Read(const std::string& section, const std::string& key,
-                   const std::string& defaultValue) const override;
+  std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue) const override;
   void Write(const std::string& section, const std::string& key, const std::string& value) override;
 
  private:

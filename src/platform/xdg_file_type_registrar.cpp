@@ -32,8 +32,7 @@ void clsXdgFileTypeRegistrar::RegisterFileType(const std::string& extension, con
   const QString name = QString::fromStdString(appName).toLower();
   QDir().mkpath(mimeFolder + "/packages");
   QDir().mkpath(applications);
-  WriteFileAtomically((mimeFolder + "/packages/" + name + ".xml").toStdString(),
-                      MimePackageXml(extension, appName));
+  WriteFileAtomically((mimeFolder + "/packages/" + name + ".xml").toStdString(), MimePackageXml(extension, appName));
   WriteFileAtomically((applications + "/" + name + ".desktop").toStdString(), DesktopEntry(appName, programPath));
   RefreshWith("update-mime-database", mimeFolder);
   RefreshWith("update-desktop-database", applications);

@@ -240,8 +240,8 @@ class clsPrintJob {
 
 }  // namespace
 
-std::optional<PrintResult> RunPrintJob(const clsPuzzle& boardPuzzle, const PrintOptions& options,
-                                       clsPageDevice& device, clsRandomSource& random, const clsCatalogue& catalogue,
+std::optional<PrintResult> RunPrintJob(const clsPuzzle& boardPuzzle, const PrintOptions& options, clsPageDevice& device,
+                                       clsRandomSource& random, const clsCatalogue& catalogue,
                                        const std::string& webAddress, clsPrintProgress* progress) {
   return clsPrintJob(boardPuzzle, options, device, random, catalogue, webAddress, progress).Run();
 }

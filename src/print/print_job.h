@@ -41,8 +41,8 @@ struct PrintResult {
 // each with an empty grid when asked, and pages of solutions when asked.
 // Every printed puzzle shows the board's symbols. Returns nothing (and draws
 // nothing) when the page cannot hold a single puzzle.
-std::optional<PrintResult> RunPrintJob(const clsPuzzle& boardPuzzle, const PrintOptions& options,
-                                       clsPageDevice& device, clsRandomSource& random, const clsCatalogue& catalogue,
+std::optional<PrintResult> RunPrintJob(const clsPuzzle& boardPuzzle, const PrintOptions& options, clsPageDevice& device,
+                                       clsRandomSource& random, const clsCatalogue& catalogue,
                                        const std::string& webAddress, clsPrintProgress* progress = nullptr);
 
 // The spin buttons of the count: one more, one less, never below 1.

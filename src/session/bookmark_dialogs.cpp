@@ -25,10 +25,9 @@ std::string clsOpenBookmarkLogic::Header() const {
 
 bool clsOpenBookmarkLogic::Remove(int row) {
   if (!IsRow(row)) return false;
-  if (!asker_.AskYesNo(catalogue_.GetTranslation(kModule, "strMsgRemBookmark",
-                                                 "Do you really want to remove this bookmark?"),
-                       catalogue_.GetTranslation(kModule, "strMsgTitBookmark", "Remove bookmark"),
-                       MessageIcon::Question, false)) {
+  if (!asker_.AskYesNo(
+          catalogue_.GetTranslation(kModule, "strMsgRemBookmark", "Do you really want to remove this bookmark?"),
+          catalogue_.GetTranslation(kModule, "strMsgTitBookmark", "Remove bookmark"), MessageIcon::Question, false)) {
     return false;
   }
   bookmarks_.erase(bookmarks_.begin() + row);

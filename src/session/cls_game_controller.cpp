@@ -21,7 +21,6 @@ namespace {
 constexpr char kCommandLineEnd[] = "#0#";
 constexpr int kMostBookmarkNumber = 32767;  // the counter stops here rather than overflow
 
-
 }  // namespace
 
 clsGameController::clsGameController(const GameServices& services)
@@ -74,8 +73,7 @@ void clsGameController::StartUp(const std::vector<std::string>& arguments) {
 bool clsGameController::LoadGameFile(const std::string& path) {
   SavedGame game{puzzle_, solveStatus_, {}};
   switch (LoadSavedGame(path, game)) {
-    case LoadOutcome::Loaded:
-      break;
+    case LoadOutcome::Loaded: break;
     case LoadOutcome::NotASavedGame:
       Tell("strMsgNotSavedGame", "This file is not a saved Glyphmatic game.", "strTitLoadGame", "Load game");
       return false;

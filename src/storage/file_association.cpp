@@ -63,9 +63,15 @@ std::string MimeTypeName(const std::string& appName) { return "application/x-" +
 std::string MimePackageXml(const std::string& extension, const std::string& appName) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-         "  <mime-type type=\"" + XmlEscaped(MimeTypeName(appName)) + "\">\n"
-         "    <comment>" + XmlEscaped(appName + " Document") + "</comment>\n"
-         "    <glob pattern=\"*." + XmlEscaped(extension) + "\"/>\n"
+         "  <mime-type type=\"" +
+         XmlEscaped(MimeTypeName(appName)) +
+         "\">\n"
+         "    <comment>" +
+         XmlEscaped(appName + " Document") +
+         "</comment>\n"
+         "    <glob pattern=\"*." +
+         XmlEscaped(extension) +
+         "\"/>\n"
          "  </mime-type>\n"
          "</mime-info>\n";
 }
@@ -73,10 +79,18 @@ std::string MimePackageXml(const std::string& extension, const std::string& appN
 std::string DesktopEntry(const std::string& appName, const std::string& programPath) {
   return "[Desktop Entry]\n"
          "Type=Application\n"
-         "Name=" + appName + "\n"
-         "Comment=" + appName + " puzzle game\n"
-         "Exec=" + ExecArgument(programPath) + " %f\n"
-         "MimeType=" + MimeTypeName(appName) + ";\n"
+         "Name=" +
+         appName +
+         "\n"
+         "Comment=" +
+         appName +
+         " puzzle game\n"
+         "Exec=" +
+         ExecArgument(programPath) +
+         " %f\n"
+         "MimeType=" +
+         MimeTypeName(appName) +
+         ";\n"
          "Categories=Game;LogicGame;\n"
          "Terminal=false\n";
 }

@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "storage/atomic_file.h"
-#include "storage/text_lines.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
+#include "storage/text_lines.h"
 
 namespace glyph {
 
@@ -55,12 +55,8 @@ bool ReadSavedGameLines(const std::vector<std::string>& lines, SavedGame& game) 
       case kTagPuzzle:
         game.puzzle.GetSendString(content);  // a malformed text leaves the puzzle as it was
         break;
-      case kTagSymbols:
-        ReadSymbols(content, game.puzzle);
-        break;
-      case kTagGrid:
-        game.grid.ReadFromString(content);
-        break;
+      case kTagSymbols: ReadSymbols(content, game.puzzle); break;
+      case kTagGrid: game.grid.ReadFromString(content); break;
       case kTagBookmark: {
         clsSolveStatus bookmark;
         bookmark.ReadFromString(content);
@@ -70,8 +66,7 @@ bool ReadSavedGameLines(const std::vector<std::string>& lines, SavedGame& game) 
         game.bookmarks.push_back(std::move(bookmark));
         break;
       }
-      default:
-        break;  // a tag of a later version, or garbage
+      default: break;  // a tag of a later version, or garbage
     }
   }
   return true;

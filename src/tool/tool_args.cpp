@@ -10,8 +10,7 @@ ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std:
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--") {
-      parsed.positionals.insert(parsed.positionals.end(), args.begin() + static_cast<long>(i) + 1,
-                                args.end());
+      parsed.positionals.insert(parsed.positionals.end(), args.begin() + static_cast<long>(i) + 1, args.end());
       break;
     }
     if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
@@ -51,8 +50,8 @@ std::int64_t ParseInteger(const std::string& option, const std::string& text, st
   std::int64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest) {
-    throw clsToolError("--" + option + " takes a whole number from " + std::to_string(lowest) +
-                       " to " + std::to_string(highest) + ", not \"" + text + "\"");
+    throw clsToolError("--" + option + " takes a whole number from " + std::to_string(lowest) + " to " +
+                       std::to_string(highest) + ", not \"" + text + "\"");
   }
   return value;
 }
@@ -61,8 +60,7 @@ std::uint64_t ParseUnsigned(const std::string& option, const std::string& text) 
   std::uint64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-    throw clsToolError("--" + option + " takes a whole number from 0 to 18446744073709551615, not \"" +
-                       text + "\"");
+    throw clsToolError("--" + option + " takes a whole number from 0 to 18446744073709551615, not \"" + text + "\"");
   }
   return value;
 }

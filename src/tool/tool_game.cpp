@@ -77,18 +77,15 @@ void Show(const ToolArgs& args, std::ostream& out) {
       out << JsonLine(result);
       return;
     }
-    case LoadOutcome::NotASavedGame:
-      out << JsonLine(QJsonObject{{"accepted", false}});
-      return;
-    case LoadOutcome::Unreadable:
-      throw clsToolError("cannot read " + args.positionals[0]);
+    case LoadOutcome::NotASavedGame: out << JsonLine(QJsonObject{{"accepted", false}}); return;
+    case LoadOutcome::Unreadable: throw clsToolError("cannot read " + args.positionals[0]);
   }
 }
 
 void New(const ToolArgs& args, std::ostream& out) {
   ExpectPositionals(args, 1, "the file to write: glyphtool game new OUT [--seed S] [--bookmarks N]");
-  clsSystemRandom random = args.Has("seed") ? clsSystemRandom(ParseUnsigned("seed", args.options.at("seed")))
-                                            : clsSystemRandom();
+  clsSystemRandom random =
+      args.Has("seed") ? clsSystemRandom(ParseUnsigned("seed", args.options.at("seed"))) : clsSystemRandom();
   const std::int64_t count =
       args.Has("bookmarks") ? ParseInteger("bookmarks", args.options.at("bookmarks"), 0, kMostBookmarks) : 0;
   SavedGame game;

@@ -139,7 +139,8 @@ void Show(const std::vector<std::string>& args, std::ostream& out) {
         {"module", QString::fromStdString(lookup.module)},
         {"item", QString::fromStdString(lookup.item)},
         {"default", QString::fromStdString(lookup.defaultText)},
-        {"result", FromAnsi(catalogue.GetTranslation(Ansi(lookup.module), Ansi(lookup.item), Ansi(lookup.defaultText)))}});
+        {"result",
+         FromAnsi(catalogue.GetTranslation(Ansi(lookup.module), Ansi(lookup.item), Ansi(lookup.defaultText)))}});
   }
   result["lookups"] = lookupResults;
   out << JsonLine(result);

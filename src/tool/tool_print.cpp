@@ -7,8 +7,8 @@
 
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
-#include "print/print_job.h"
 #include "platform/qt_page_device.h"
+#include "print/print_job.h"
 #include "storage/saved_game.h"
 #include "storage/web_pages.h"
 #include "tool/tool_args.h"
@@ -48,8 +48,7 @@ clsPuzzle BoardPuzzle(const ToolArgs& args, clsRandomSource& random) {
 }  // namespace
 
 void VerbPrint(const std::vector<std::string>& args, std::ostream& out) {
-  const ToolArgs parsed =
-      ParseToolArgs(args, {"pdf", "count", "style", "game", "page", "seed"}, {"grid", "solutions"});
+  const ToolArgs parsed = ParseToolArgs(args, {"pdf", "count", "style", "game", "page", "seed"}, {"grid", "solutions"});
   ExpectPositionals(parsed, 0, "no text besides the options: glyphtool print --pdf OUT.pdf ...");
   if (!parsed.Has("pdf")) throw clsToolError("--pdf OUT.pdf is needed");
   if (QGuiApplication::instance() == nullptr) throw clsToolError("printing needs the graphics system");
@@ -57,8 +56,8 @@ void VerbPrint(const std::vector<std::string>& args, std::ostream& out) {
   const std::int64_t count =
       parsed.Has("count") ? ParseInteger("count", parsed.options.at("count"), 0, kMostPrintedPuzzles) : 1;
   const QPageSize pageSize = PageSizeFrom(parsed);
-  clsSystemRandom random = parsed.Has("seed") ? clsSystemRandom(ParseUnsigned("seed", parsed.options.at("seed")))
-                                              : clsSystemRandom();
+  clsSystemRandom random =
+      parsed.Has("seed") ? clsSystemRandom(ParseUnsigned("seed", parsed.options.at("seed"))) : clsSystemRandom();
   const clsPuzzle board = BoardPuzzle(parsed, random);
 
   // Written aside and put in place only when the whole document is done.
@@ -68,17 +67,18 @@ void VerbPrint(const std::vector<std::string>& args, std::ostream& out) {
   writer.setResolution(kPdfResolution);
   writer.setCreator("Glyphmatic 2.0");
   writer.setTitle("Glyphmatic 2.0 puzzles");
-  writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
-                                   QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                             kMarginMillimetres),
-                                   QPageLayout::Millimeter));
+  writer.setPageLayout(
+      QPageLayout(pageSize, QPageLayout::Portrait,
+                  QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                  QPageLayout::Millimeter));
   clsQtPageDevice device(writer, style);
   const clsCatalogue english;
   const PrintOptions options{std::to_string(count), parsed.Flag("grid"), parsed.Flag("solutions")};
   const std::optional<PrintResult> result = RunPrintJob(board, options, device, random, english, kProductWebPage);
   if (!result) throw clsToolError("the page is too small to hold a puzzle");
   if (!file.commit()) throw clsToolError("cannot write " + parsed.options.at("pdf"));
-  out << JsonLine(QJsonObject{{"pages", result->pages}, {"puzzles", result->puzzles}, {"solutions", result->solutions}});
+  out << JsonLine(
+      QJsonObject{{"pages", result->pages}, {"puzzles", result->puzzles}, {"solutions", result->solutions}});
 }
 
 }  // namespace glyph

@@ -1,5 +1,6 @@
 // glyphtool host and join: a headless peer of the network race, driving the
 // game's own session over real UDP on this machine.
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QJsonArray>
@@ -7,7 +8,6 @@
 #include <QTimer>
 #include <iostream>
 #include <optional>
-#include <unistd.h>
 
 #include "core/cls_asker.h"
 #include "core/cls_clock.h"
@@ -121,8 +121,8 @@ class clsHeadlessPeer : public clsSessionDisplay {
         asker_(out),
         network_(NetworkChoice{options.host, options.hostAddress, options.local, options.name}),
         socket_(udp_, out),
-        session_(SessionServices{asker_, settings_, random_, catalogue_, none_, none_, none_, clock_, socket_,
-                                 network_, none_, none_, none_, "", options.port}) {
+        session_(SessionServices{asker_, settings_, random_, catalogue_, none_, none_, none_, clock_, socket_, network_,
+                                 none_, none_, none_, "", options.port}) {
     session_.SetDisplay(this);
     udp_.SetReceiver([this](const std::string& payload, const std::string& from) { Received(payload, from); });
   }
@@ -210,7 +210,8 @@ class clsHeadlessPeer : public clsSessionDisplay {
   }
 
   void ScheduleChat() {
-    QTimer::singleShot(1000, [this] { session_.Handle(SessionEvent::Of(SessionEvent::Kind::Chat, 0, Ansi(*options_.chat))); });
+    QTimer::singleShot(
+        1000, [this] { session_.Handle(SessionEvent::Of(SessionEvent::Kind::Chat, 0, Ansi(*options_.chat))); });
   }
 
   void SchedulePlay() {
@@ -318,7 +319,8 @@ class clsHeadlessPeer : public clsSessionDisplay {
 };
 
 PeerOptions ReadPeerOptions(const std::vector<std::string>& args, bool host) {
-  std::set<std::string> valued{"local", "port", "name", "chat", "max-seconds", "linger", "solve-after", "give-up-after"};
+  std::set<std::string> valued{"local",       "port",   "name",        "chat",
+                               "max-seconds", "linger", "solve-after", "give-up-after"};
   std::set<std::string> flags{"no-solve", "stdin"};
   if (host) {
     valued.insert({"time", "penalty", "start-after", "min-players"});

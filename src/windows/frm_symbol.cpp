@@ -55,13 +55,16 @@ constexpr std::array<ButtonText, 13> kButtons{{
     {Command::New, "cmdNew", "&New game", "strTipNew", "Start a new puzzle", false},
     {Command::Clear, "cmdClear", "&Clear grid", "strTipClear", "Remove every mark from the solution grid", false},
     {Command::Solve, "cmdSolve", "&Solve game", "strTipSolve", "Show the solution of this puzzle", false},
-    {Command::AddBookmark, "cmdAddBookmark", "&Add bookmark", "strTipAddBookmark", "Keep a named copy of the solution grid", true},
-    {Command::OpenBookmark, "cmdOpenBookmark", "&Open bookmark", "strTipOpenBookmark", "Go back to a bookmark of this game", false},
+    {Command::AddBookmark, "cmdAddBookmark", "&Add bookmark", "strTipAddBookmark",
+     "Keep a named copy of the solution grid", true},
+    {Command::OpenBookmark, "cmdOpenBookmark", "&Open bookmark", "strTipOpenBookmark",
+     "Go back to a bookmark of this game", false},
     {Command::Save, "cmdSave", "Sa&ve game", "strTipSave", "Save this game to a file", true},
     {Command::Load, "cmdLoad", "&Load game", "strTipLoad", "Load a saved game", false},
     {Command::Print, "cmdPrint", "&Print game", "strTipPrint", "Print puzzles on paper or to a PDF file", false},
     {Command::Options, "cmdOptions", "Op&tions", "strTipOptions", "Choose the style and the language", true},
-    {Command::NetworkGame, "cmdNetworkGame", "Net&work game", "strTipNetworkGame", "Race other players on the local network", false},
+    {Command::NetworkGame, "cmdNetworkGame", "Net&work game", "strTipNetworkGame",
+     "Race other players on the local network", false},
     {Command::Help, "cmdHelp", "&Help", "strTipHelp", "How to play", true},
     {Command::Homepage, "cmdHomepage", "Ho&mepage", "strTipHomepage", "Open the game's web page", false},
     {Command::Close, "cmdClose", "&Quit game", "strTipClose", "Close Glyphmatic", true},
@@ -212,7 +215,8 @@ void frmSymbol::ApplyTexts() {
   const QString gridTip = FromAnsi(session_.Game().Text(
       "strTipRaster", "Click: this symbol is not this digit. Double-click: this symbol is this digit."));
   for (clsGridCell* cell : raster_) cell->setToolTip(gridTip);
-  findChild<QLabel*>("lblHomepage")->setToolTip(FromAnsi(session_.Game().Text("strTipMaker", "Visit the maker's web page")));
+  findChild<QLabel*>("lblHomepage")
+      ->setToolTip(FromAnsi(session_.Game().Text("strTipMaker", "Visit the maker's web page")));
 }
 
 void frmSymbol::StartUp(const std::vector<std::string>& arguments) {

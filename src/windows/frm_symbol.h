@@ -35,10 +35,9 @@ struct MainWindowServices {
   clsClock& clock;
   clsDatagramSocket& socket;
   clsNetworkDialog& networkDialog;
-  std::string programFolder;  // where language files, help pages and the program live
+  std::string programFolder;      // where language files, help pages and the program live
   std::uint16_t networkPort = 0;  // 0: the game's own port
 };
-
 
 // The main window: the board, the solution grid and the game's buttons. It
 // forwards every event to the session and paints the view the session

@@ -15,10 +15,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "pictures/frm_all_symbols.h"
 #include "i18n/cls_catalogue.h"
-#include "session/cls_game_session.h"
+#include "pictures/frm_all_symbols.h"
 #include "platform/ansi_text.h"
+#include "session/cls_game_session.h"
 
 namespace glyph {
 
@@ -45,9 +45,7 @@ Widget* Named(Widget* widget, const char* name) {
   return widget;
 }
 
-QLabel* Caption(QWidget* parent, const char* name, const char* text) {
-  return Named(new QLabel(text, parent), name);
-}
+QLabel* Caption(QWidget* parent, const char* name, const char* text) { return Named(new QLabel(text, parent), name); }
 
 // Bold, and larger by a factor, for the captions and figures that matter.
 void Emphasise(QWidget* widget, double scale = 1.0) {

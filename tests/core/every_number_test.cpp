@@ -19,7 +19,8 @@ TEST(EveryNumber, ReferenceCases) {
     EXPECT_EQ(set.IsComplete(), c["complete"].toBool());
     const QJsonObject has = c["has"].toObject();
     for (const QString& key : has.keys()) {
-      EXPECT_EQ(set.HasNumber(static_cast<std::int16_t>(key.toInt())), has[key].toBool()) << "HasNumber " << key.toStdString();
+      EXPECT_EQ(set.HasNumber(static_cast<std::int16_t>(key.toInt())), has[key].toBool())
+          << "HasNumber " << key.toStdString();
     }
   }
 }

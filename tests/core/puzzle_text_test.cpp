@@ -93,8 +93,7 @@ TEST(PuzzleText, NumberFieldsAtTheEdgeOfSixteenBits) {
 
   const std::string before = puzzle.MakeSendString();
   for (const char* text : {"++++++32768;0;0;0;0;0;0;0;0", "++++++0;-32769;0;0;0;0;0;0;0",
-                           "++++++0;0;32767.5;0;0;0;0;0;0",
-                           "++++++0;0;0;99999999999999999999999;0;0;0;0;0"}) {
+                           "++++++0;0;32767.5;0;0;0;0;0;0", "++++++0;0;0;99999999999999999999999;0;0;0;0;0"}) {
     EXPECT_FALSE(puzzle.GetSendString(text)) << text;
     EXPECT_EQ(puzzle.MakeSendString(), before) << "a refused text changed the puzzle";
   }

@@ -97,10 +97,9 @@ TEST(SolutionCounter, EverySolutionFoundIsAcceptedByTheSolvedCheck) {
 }
 
 TEST(SolutionCounter, AgreesWithBruteForce) {
-  for (const char* text : {"------999;412;587;570;310;260;429;102;327",  // two solutions
-                           "++++++123;0;123;0;0;0;123;0;123",           // few digits, many solutions
-                           "++++++5;5;10;5;5;10;10;10;20",
-                           "++++++1;2;3;4;5;6;7;8;9"}) {                // equations do not hold
+  for (const char* text : {"------999;412;587;570;310;260;429;102;327",                   // two solutions
+                           "++++++123;0;123;0;0;0;123;0;123",                             // few digits, many solutions
+                           "++++++5;5;10;5;5;10;10;10;20", "++++++1;2;3;4;5;6;7;8;9"}) {  // equations do not hold
     clsPuzzle puzzle;
     ASSERT_TRUE(puzzle.GetSendString(text));
     UseIdentitySymbols(puzzle);

@@ -28,9 +28,11 @@ TEST(SolutionRules, ReferenceClicksAndDoubleClicks) {
 
 // The net effect of a whole double click from every cell value.
 TEST(SolutionRules, DoubleClickTable) {
-  const std::vector<std::pair<std::int16_t, std::int16_t>> table{
-      {kCellOpen, kCellYes}, {kCellNo, kCellYes}, {kCellYes, kCellOpen},
-      {kCellGreyed, kCellGreyedNo}, {kCellGreyedNo, kCellGreyed}};
+  const std::vector<std::pair<std::int16_t, std::int16_t>> table{{kCellOpen, kCellYes},
+                                                                 {kCellNo, kCellYes},
+                                                                 {kCellYes, kCellOpen},
+                                                                 {kCellGreyed, kCellGreyedNo},
+                                                                 {kCellGreyedNo, kCellGreyed}};
   for (const auto& [before, after] : table) {
     clsSolveStatus grid;
     grid.ReadFromString(std::string(44, '0') + static_cast<char>('0' + before));

@@ -22,12 +22,12 @@ namespace {
 
 // Datagrams no copy of the game sends, and messages that name nobody.
 std::string HostileDatagram(std::mt19937& random, clsSystemRandom& cipherRandom) {
-  static const char* const kNotAddresses[] = {"", "abc", "999.1.1.1", "127.0.0.1.5", "-1", "127.0.0",
-                                              "\xff\xfe", "    ", "0.0.0.0", ";;;"};
+  static const char* const kNotAddresses[] = {"",        "abc",      "999.1.1.1", "127.0.0.1.5", "-1",
+                                              "127.0.0", "\xff\xfe", "    ",      "0.0.0.0",     ";;;"};
   // No tag that rightly changes the race (a newcomer, an introduction, a
   // start or a close): those would be valid messages, not hostile ones.
-  static const char* const kTags[] = {"LIV", "WAY", "STC", "GUP", "FIN", "NIN", "QUI", "OOK", "OPT", "MSG",
-                                      "XYZ", "ok!", "LIVE", "new", "NEX"};
+  static const char* const kTags[] = {"LIV", "WAY", "STC", "GUP", "FIN",  "NIN", "QUI", "OOK",
+                                      "OPT", "MSG", "XYZ", "ok!", "LIVE", "new", "NEX"};
   std::uniform_int_distribution<int> kind(0, 5);
   std::uniform_int_distribution<int> length(0, 300);
   std::uniform_int_distribution<int> byte(0, 255);
@@ -105,19 +105,26 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
   const QString port = FreePort("127.0.0.11");
   const QStringList common{"--port", port, "--max-seconds", "60", "--linger", "1"};
   std::vector<PeerRun> peers;
-  peers.push_back(StartPeer(folder, "host",
-                            QStringList{"host", "--local", "127.0.0.11", "--name", "Hanna", "--time", "600", "--penalty",
-                                        "50", "--start-after", "3", "--min-players", "3", "--solve-after", "2",
-                                        "--stdin"} + common));
-  peers.push_back(StartPeer(folder, "bob", QStringList{"join", "--local", "127.0.0.12", "--host", "127.0.0.11",
-                                                       "--name", "Bob", "--solve-after", "4"} + common));
-  peers.push_back(StartPeer(folder, "cy", QStringList{"join", "--local", "127.0.0.13", "--host", "127.0.0.11",
-                                                      "--name", "Cy", "--solve-after", "6", "--stdin"} + common));
-  peers.push_back(StartPeer(folder, "dee", QStringList{"join", "--local", "127.0.0.14", "--host", "127.0.0.11",
-                                                       "--name", "Dee", "--give-up-after", "1"} + common));
+  peers.push_back(
+      StartPeer(folder, "host",
+                QStringList{"host", "--local", "127.0.0.11", "--name", "Hanna", "--time", "600", "--penalty", "50",
+                            "--start-after", "3", "--min-players", "3", "--solve-after", "2", "--stdin"} +
+                    common));
+  peers.push_back(StartPeer(
+      folder, "bob",
+      QStringList{"join", "--local", "127.0.0.12", "--host", "127.0.0.11", "--name", "Bob", "--solve-after", "4"} +
+          common));
+  peers.push_back(StartPeer(folder, "cy",
+                            QStringList{"join", "--local", "127.0.0.13", "--host", "127.0.0.11", "--name", "Cy",
+                                        "--solve-after", "6", "--stdin"} +
+                                common));
+  peers.push_back(StartPeer(
+      folder, "dee",
+      QStringList{"join", "--local", "127.0.0.14", "--host", "127.0.0.11", "--name", "Dee", "--give-up-after", "1"} +
+          common));
   // Chat once everybody is in: a line reaches the players its sender knows.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Connected(peers[1].log) && Connected(peers[2].log) && Connected(peers[3].log); },
-                              30000));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Connected(peers[1].log) && Connected(peers[2].log) && Connected(peers[3].log); }, 30000));
   QTest::qWait(300);  // the introductions that follow the acceptance
   QUdpSocket flood;
   ASSERT_TRUE(flood.bind(QHostAddress("127.0.0.15"), 0));
@@ -182,8 +189,9 @@ TEST(RaceEndToEnd, OnlyLoopbackAddressesAreAccepted) {
 
 TEST(RaceEndToEnd, AClientWithoutAHostEndsWithoutResults) {
   QTemporaryDir folder;
-  PeerRun lonely = StartPeer(folder, "lonely", {"join", "--local", "127.0.0.21", "--host", "127.0.0.22", "--port",
-                                                FreePort("127.0.0.21"), "--max-seconds", "2"});
+  PeerRun lonely = StartPeer(folder, "lonely",
+                             {"join", "--local", "127.0.0.21", "--host", "127.0.0.22", "--port", FreePort("127.0.0.21"),
+                              "--max-seconds", "2"});
   ASSERT_TRUE(lonely.process->waitForFinished(30000));
   EXPECT_EQ(lonely.process->exitCode(), 1);
   EXPECT_TRUE(EndOf(lonely.log)["results"].isNull());

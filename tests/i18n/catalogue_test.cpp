@@ -24,8 +24,8 @@ TEST(Catalogue, NoLanguageFilesMeansEnglishDefaults) {
 
 TEST(Catalogue, LanguagesSortOrdinallyAndTheFirstDeclarationWins) {
   clsCatalogue catalogue;
-  catalogue.ReadPlainLines({"[GlyphmaLang]", "(Italiano|it)", "(Deutsch|de)", "(English|en)", "(deutsch|xx)",
-                            "(aaa)", "(Zulu|zu)"});
+  catalogue.ReadPlainLines(
+      {"[GlyphmaLang]", "(Italiano|it)", "(Deutsch|de)", "(English|en)", "(deutsch|xx)", "(aaa)", "(Zulu|zu)"});
   catalogue.ReadPlainLines({"[GlyphmaLang]", "(DEUTSCH|yy)", "(Espa\xF1ol|es)"});
   // Upper case before lower case; byte by byte, so "English" before "Espa\xF1ol".
   EXPECT_EQ(Names(catalogue),
@@ -37,10 +37,9 @@ TEST(Catalogue, LanguagesSortOrdinallyAndTheFirstDeclarationWins) {
 
 TEST(Catalogue, FirstNonEmptyTextWinsAndEmptyTextsAreReturnedAsEmpty) {
   clsCatalogue catalogue;
-  catalogue.ReadPlainLines({"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]",
-                            "frmSymbol|strMsgLoadGame|", "frmSymbol|strMsgLoadGame|Spiel laden?",
-                            "frmSymbol|strMsgLoadGame|Zu spät", "frmSymbol|strEmpty|",
-                            "frmSymbol|cmdNew|&Neu", "frmSymbol|CMDNEW|NEU (zweites)"});
+  catalogue.ReadPlainLines({"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmSymbol|strMsgLoadGame|",
+                            "frmSymbol|strMsgLoadGame|Spiel laden?", "frmSymbol|strMsgLoadGame|Zu spät",
+                            "frmSymbol|strEmpty|", "frmSymbol|cmdNew|&Neu", "frmSymbol|CMDNEW|NEU (zweites)"});
   EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "strMsgLoadGame", "Load?"), "Spiel laden?");
   EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "strEmpty", "Default"), "");
   // Looked up without regard to case, stored with it: the first stored is found.
@@ -52,11 +51,10 @@ TEST(Catalogue, FirstNonEmptyTextWinsAndEmptyTextsAreReturnedAsEmpty) {
 
 TEST(Catalogue, LinesThatAreNotItemsAreIgnored) {
   clsCatalogue catalogue;
-  catalogue.ReadPlainLines({"(Before|bf)", "[Language:Before]", "frmSymbol|cmdNew|before the header",
-                            "[GlyphmaLang]", "frmSymbol|cmdNew|before any switch", "(Deutsch|de)", "(",
-                            "[Language:", "frmSymbol|cmdNew|still no target", "[Language:Deutsch]",
-                            "frmSymbol|cmdClear|A|B", "frmSymbol|cmdClose", "plain words",
-                            "[Language:Nobody]", "frmSymbol|cmdSolve|to nowhere"});
+  catalogue.ReadPlainLines({"(Before|bf)", "[Language:Before]", "frmSymbol|cmdNew|before the header", "[GlyphmaLang]",
+                            "frmSymbol|cmdNew|before any switch", "(Deutsch|de)", "(", "[Language:",
+                            "frmSymbol|cmdNew|still no target", "[Language:Deutsch]", "frmSymbol|cmdClear|A|B",
+                            "frmSymbol|cmdClose", "plain words", "[Language:Nobody]", "frmSymbol|cmdSolve|to nowhere"});
   EXPECT_EQ(Names(catalogue), std::vector<std::string>{"Deutsch"});
   const clsTranslation* deutsch = catalogue.FindLanguage("Deutsch");
   EXPECT_TRUE(deutsch->CollModule().empty());
@@ -65,13 +63,13 @@ TEST(Catalogue, LinesThatAreNotItemsAreIgnored) {
 
 TEST(Catalogue, HeaderCountsPerFileButTheTargetCarriesOver) {
   test::clsTempFolder folder;
-  test::WriteLanguageFile(folder / "a.tsp", {"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]",
-                                             "frmSymbol|cmdNew|Neu"});
+  test::WriteLanguageFile(folder / "a.tsp",
+                          {"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmSymbol|cmdNew|Neu"});
   // No switch in b.tsp: its items go to Deutsch. Its first line comes before
   // its own header and is ignored.
-  test::WriteLanguageFile(folder / "b.tsp", {"frmSymbol|cmdOld|vor der Kopfzeile", "[GlyphmaLang]",
-                                             "frmSymbol|cmdClear|Leeren", "(English|en)",
-                                             "[Language:English]", "frmSymbol|cmdNew|New"},
+  test::WriteLanguageFile(folder / "b.tsp",
+                          {"frmSymbol|cmdOld|vor der Kopfzeile", "[GlyphmaLang]", "frmSymbol|cmdClear|Leeren",
+                           "(English|en)", "[Language:English]", "frmSymbol|cmdNew|New"},
                           "\n");  // LF alone reads like CR LF
   test::WriteLanguageFile(folder / "c.tsp", {"[GlyphmaLang]", "[Language:Deutsch]", "frmSymbol|cmdSolve|L\xF6sen"});
   std::filesystem::create_symlink(folder / "missing", folder / "broken.tsp");

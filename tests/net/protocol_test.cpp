@@ -56,7 +56,7 @@ TEST(Protocol, OptionString) {
   game.GetOptFromString("ab12c99999");
   EXPECT_EQ(game.Time, 0);
   EXPECT_EQ(game.Penalty, 99999);
-  EXPECT_EQ(FiveDigits(-7), "00000");      // held inside what five places carry
+  EXPECT_EQ(FiveDigits(-7), "00000");  // held inside what five places carry
   EXPECT_EQ(FiveDigits(123456), "99999");
 }
 

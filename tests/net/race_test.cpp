@@ -266,7 +266,8 @@ TEST_P(LossyRaceTest, CompletesWithTheRightResults) {
   host.time = 120;
   host.penalty = "30";
   ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
-  for (int i = 1; i <= 3; ++i) ASSERT_TRUE(AddPeer().race.Begin(Address(i), Address(0), false, "P" + std::to_string(i)));
+  for (int i = 1; i <= 3; ++i)
+    ASSERT_TRUE(AddPeer().race.Begin(Address(i), Address(0), false, "P" + std::to_string(i)));
   for (int second = 0; second < 60 && !host.game.RaceRunning(); ++second) {
     Run(1);
     bool ready = host.race.Session()->CollClients.size() == 4;

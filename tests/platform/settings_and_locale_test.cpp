@@ -15,11 +15,15 @@ TEST(QtSettingsStore, ReadsDefaultsAndKeepsWritesAtOnce) {
   {
     clsQtSettingsStore settings(file);
     EXPECT_EQ(settings.Read(kSectionOptions, kKeyStyle, "1"), "1");
-    settings.Write(kSectionOptions, kKeyLanguage, "Fran\xE7" "ais");
+    settings.Write(kSectionOptions, kKeyLanguage,
+                   "Fran\xE7"
+                   "ais");
     settings.Write(kSectionNetworkGame, kKeyPlayerName, "J\xFCrgen");
   }
   clsQtSettingsStore reopened(file);
-  EXPECT_EQ(reopened.Read(kSectionOptions, kKeyLanguage, ""), "Fran\xE7" "ais");
+  EXPECT_EQ(reopened.Read(kSectionOptions, kKeyLanguage, ""),
+            "Fran\xE7"
+            "ais");
   EXPECT_EQ(reopened.Read(kSectionNetworkGame, kKeyPlayerName, ""), "J\xFCrgen");
   EXPECT_EQ(reopened.Read(kSectionNetworkGame, kKeyLanguage, "absent"), "absent");  // sections are apart
 }

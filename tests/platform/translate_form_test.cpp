@@ -57,9 +57,8 @@ class TranslateFormTest : public ::testing::Test {
 
 TEST_F(TranslateFormTest, ReplacesCaptionsOfCaptionedControlsMatchedWithoutCase) {
   const clsCatalogue catalogue = Catalogue({"FRMTEST|caption|Testfenster", "frmTest|LBLINFO|Hinweis",
-                                            "frmTest|cmdnew|&Neu", "frmTest|chkGrid|Gitter",
-                                            "frmTest|fraStyle|Stil", "frmTest|optClassic|Klassisch",
-                                            "frmTest|txtName|nicht für Textfelder"});
+                                            "frmTest|cmdnew|&Neu", "frmTest|chkGrid|Gitter", "frmTest|fraStyle|Stil",
+                                            "frmTest|optClassic|Klassisch", "frmTest|txtName|nicht für Textfelder"});
   TranslateForm(&form_, catalogue);
   EXPECT_EQ(form_.windowTitle(), "Testfenster");
   EXPECT_EQ(label_->text(), "Hinweis");

@@ -75,11 +75,11 @@ TEST_F(PrintJobTest, OnePuzzleIsTheBoardsOwn) {
   EXPECT_EQ(glyphAt(0, 1000), (PrintGlyph{PictureKind::Symbol, 9 - 7}));
   EXPECT_EQ(glyphAt(400, 1000), (PrintGlyph{PictureKind::Symbol, 9 - 4}));
   EXPECT_EQ(glyphAt(800, 1000), (PrintGlyph{PictureKind::Symbol, 9 - 0}));
-  EXPECT_EQ(glyphAt(1200, 1000).kind, PictureKind::Plus);    // OpVert1
-  EXPECT_EQ(glyphAt(1200, 1800).kind, PictureKind::Minus);   // OpVert2
-  EXPECT_EQ(glyphAt(2800, 2300).kind, PictureKind::Equals);  // row 3
-  EXPECT_EQ(glyphAt(400, 1400).kind, PictureKind::Minus);    // OpHorz1
-  EXPECT_EQ(glyphAt(2000, 1400).kind, PictureKind::Plus);    // OpHorz2
+  EXPECT_EQ(glyphAt(1200, 1000).kind, PictureKind::Plus);                    // OpVert1
+  EXPECT_EQ(glyphAt(1200, 1800).kind, PictureKind::Minus);                   // OpVert2
+  EXPECT_EQ(glyphAt(2800, 2300).kind, PictureKind::Equals);                  // row 3
+  EXPECT_EQ(glyphAt(400, 1400).kind, PictureKind::Minus);                    // OpHorz1
+  EXPECT_EQ(glyphAt(2000, 1400).kind, PictureKind::Plus);                    // OpHorz2
   EXPECT_EQ(glyphAt(4000, 2300), (PrintGlyph{PictureKind::Symbol, 9 - 5}));  // ones of 805
   const Drawn& rule = device_->drawn.back();
   EXPECT_EQ(rule.kind, Drawn::Box);

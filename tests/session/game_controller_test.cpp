@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "session/cls_game_controller.h"
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
+#include "session/cls_game_controller.h"
 #include "storage/cls_memory_settings.h"
 #include "storage/settings_table.h"
 #include "support/language_files.h"

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "session/cls_game_session.h"
+#include "storage/help_file.h"
+#include "storage/web_pages.h"
 #include "support/fake_desktop.h"
 #include "support/fake_network.h"
 #include "support/fake_printers.h"
 #include "support/scripted_asker.h"
 #include "support/scripted_dialogs.h"
-#include "storage/help_file.h"
-#include "storage/web_pages.h"
 
 namespace glyph {
 namespace {
@@ -81,7 +81,7 @@ TEST_F(SessionTest, HelpAndWebPages) {
   Press(Command::Homepage);
   Send(SessionEvent::Kind::MakerLink);
   const std::vector<std::pair<std::string, int>> help{{"/opt/glyph/glyph_en.html", kHelpMainWindow},
-                                                       {"/opt/glyph/glyph_en.html", kHelpMainWindow}};
+                                                      {"/opt/glyph/glyph_en.html", kHelpMainWindow}};
   EXPECT_EQ(desktop_.helpShown, help);
   EXPECT_EQ(desktop_.pagesOpened, (std::vector<std::string>{kProductWebPage, kMakerWebPage}));
 }

@@ -77,10 +77,10 @@ TEST(Crypt, EveryByteRoundTripsUnderEveryKey) {
 TEST(Crypt, PadNeverHoldsZeroAndFactorStaysInRange) {
   // Draws that round to 0 or outside the ranges are drawn again.
   clsScriptedRandom random;
-  random.PushDraw(0.05);                  // r = 500: too small
-  random.PushDraw(0.99999);               // r = 9999
-  random.PushDraw(0.0019);                // pad 0.48 rounds to 0: rejected
-  random.PushDraw(0.5 / 255);             // pad 0.5 rounds to the even 0: rejected
+  random.PushDraw(0.05);       // r = 500: too small
+  random.PushDraw(0.99999);    // r = 9999
+  random.PushDraw(0.0019);     // pad 0.48 rounds to 0: rejected
+  random.PushDraw(0.5 / 255);  // pad 0.5 rounds to the even 0: rejected
   for (int i = 0; i < 20; ++i) random.PushDraw(1.0 / 255);
   const std::string cipher = clsCrypt(random).Encrypt("", 1);
   EXPECT_EQ(cipher.substr(16, 2), "0F");  // 9999 = 0x270F

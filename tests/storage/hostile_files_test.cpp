@@ -3,9 +3,9 @@
 // the file is valid.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <csignal>
 #include <fstream>
-#include <sys/resource.h>
 
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"

@@ -54,9 +54,7 @@ void WritePlain(const std::filesystem::path& file, const std::vector<std::string
   for (const std::string& line : lines) stream << (line.empty() ? "" : crypt.Encrypt(line, kSaveGameKey)) << lineEnd;
 }
 
-void ExpectSameGame(const SavedGame& a, const SavedGame& b) {
-  EXPECT_EQ(SavedGameLines(a), SavedGameLines(b));
-}
+void ExpectSameGame(const SavedGame& a, const SavedGame& b) { EXPECT_EQ(SavedGameLines(a), SavedGameLines(b)); }
 
 TEST(SavedGame, PlainLinesOfAGame) {
   SavedGame game = SampleGame(0);
@@ -97,8 +95,9 @@ TEST(SavedGame, RoundTripIsExactAndTwoSavesDiffer) {
 TEST(SavedGame, LinesInAnyOrderBlankLinesAndLfEnds) {
   test::clsTempFolder folder;
   const std::string grid(100, '1');
-  WritePlain(folder / "g.gly", {"A------1;2;3;4;5;6;7;8;9", "", "B" + grid + "first", "Q whatever", "Y0123456789",
-                                "A++++++769;481;288;233;124;109;536;357;179", "S" + grid, "", "B" + grid + "second"},
+  WritePlain(folder / "g.gly",
+             {"A------1;2;3;4;5;6;7;8;9", "", "B" + grid + "first", "Q whatever", "Y0123456789",
+              "A++++++769;481;288;233;124;109;536;357;179", "S" + grid, "", "B" + grid + "second"},
              "\n");
   SavedGame game;
   ASSERT_EQ(LoadSavedGame(folder / "g.gly", game), LoadOutcome::Loaded);

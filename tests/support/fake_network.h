@@ -8,9 +8,6 @@
 #include <random>
 #include <string>
 
-#include "net/new_network_logic.h"
-#include "session/cls_game_session.h"
-#include "session/headless_services.h"
 #include "core/cls_asker.h"
 #include "core/cls_clock.h"
 #include "core/cls_system_random.h"
@@ -18,6 +15,9 @@
 #include "net/cls_datagram_socket.h"
 #include "net/cls_race_controller.h"
 #include "net/net_protocol.h"
+#include "net/new_network_logic.h"
+#include "session/cls_game_session.h"
+#include "session/headless_services.h"
 #include "storage/cls_memory_settings.h"
 #include "support/scripted_asker.h"
 #include "support/scripted_dialogs.h"
@@ -102,7 +102,6 @@ class clsFakeNetwork {
   std::map<std::string, Socket*> bound_;
 };
 
-
 // The host/join dialog answered from a script.
 class clsScriptedNetworkDialog : public clsNetworkDialog {
  public:
@@ -114,7 +113,6 @@ class clsScriptedNetworkDialog : public clsNetworkDialog {
   }
 };
 
-
 // One copy of the game on the fake network, driven through its session as
 // a window would drive it. race and game give the tests the race's and the
 // board's actions by their old names, each sent as the event a player
@@ -124,8 +122,8 @@ class clsTestPeer : public clsSessionDisplay {
   clsTestPeer(clsFakeNetwork& network, clsFakeClock& clock, std::uint64_t seed)
       : random(seed),
         socket(network),
-        session(SessionServices{asker, settings, random, catalogue, files, bookmarks, none, clock, socket, networkDialog,
-                                none, none, none, "", 0}) {
+        session(SessionServices{asker, settings, random, catalogue, files, bookmarks, none, clock, socket,
+                                networkDialog, none, none, none, "", 0}) {
     asker.defaultAnswer = true;
     session.SetDisplay(this);
     socket.SetReceiver([this](const std::string& payload) { Send(SessionEvent::Kind::Datagram, 0, payload); });

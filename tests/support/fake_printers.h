@@ -33,7 +33,9 @@ class clsFakePrinterSystem : public clsPrinterSystem {
     int TextWidth(const std::string& text) override { return target_.TextWidth(text); }
     int TextHeight(const std::string& text) override { return target_.TextHeight(text); }
     void DrawText(int x, int y, const std::string& text) override { target_.DrawText(x, y, text); }
-    void DrawGlyph(const PrintGlyph& glyph, int x, int y, int w, int h) override { target_.DrawGlyph(glyph, x, y, w, h); }
+    void DrawGlyph(const PrintGlyph& glyph, int x, int y, int w, int h) override {
+      target_.DrawGlyph(glyph, x, y, w, h);
+    }
     void FillBox(int x1, int y1, int x2, int y2, Colour colour) override { target_.FillBox(x1, y1, x2, y2, colour); }
     void NewPage() override { target_.NewPage(); }
     void EndDoc() override { target_.EndDoc(); }

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "windows/frm_symbol.h"
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
 #include "storage/cls_memory_settings.h"
@@ -11,6 +10,7 @@
 #include "support/fake_printers.h"
 #include "support/scripted_asker.h"
 #include "support/scripted_dialogs.h"
+#include "windows/frm_symbol.h"
 
 namespace glyph {
 
@@ -20,8 +20,8 @@ struct clsMainWindowFakes {
   explicit clsMainWindowFakes(std::uint64_t seed) : random(seed) {}
 
   MainWindowServices Services(clsCatalogue& catalogue) {
-    return MainWindowServices{asker,  settings, random, catalogue, desktop,       registrar,        files,
-                              bookmarkDialogs, printers, clock, socket, networkDialog, GLYPH_PROGRAM_DIR};
+    return MainWindowServices{asker,           settings, random, catalogue, desktop,       registrar,        files,
+                              bookmarkDialogs, printers, clock,  socket,    networkDialog, GLYPH_PROGRAM_DIR};
   }
 
   clsScriptedAsker asker;

@@ -7,10 +7,10 @@
 
 #include "i18n/cls_catalogue.h"
 #include "session/bookmark_dialogs.h"
-#include "windows/frm_edit_bookmark.h"
-#include "windows/frm_open_bookmark.h"
 #include "support/scripted_asker.h"
 #include "support/scripted_dialogs.h"
+#include "windows/frm_edit_bookmark.h"
+#include "windows/frm_open_bookmark.h"
 
 namespace glyph {
 namespace {

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "windows/frm_new_network.h"
 #include "storage/settings_table.h"
 #include "support/fake_network.h"
+#include "windows/frm_new_network.h"
 
 namespace glyph {
 namespace {

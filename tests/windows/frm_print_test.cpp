@@ -9,9 +9,9 @@
 
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
-#include "windows/frm_print.h"
 #include "support/fake_printers.h"
 #include "support/scripted_asker.h"
+#include "windows/frm_print.h"
 
 namespace glyph {
 namespace {

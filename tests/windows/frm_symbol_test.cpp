@@ -5,13 +5,13 @@
 #include <QTest>
 #include <QWindow>
 
-#include "windows/frm_symbol.h"
-#include "support/main_window_fakes.h"
-#include "windows/picture_cell.h"
 #include "i18n/cls_catalogue.h"
 #include "i18n/language_choice.h"
 #include "platform/user_locale.h"
 #include "storage/settings_table.h"
+#include "support/main_window_fakes.h"
+#include "windows/frm_symbol.h"
+#include "windows/picture_cell.h"
 
 namespace glyph {
 namespace {
@@ -19,8 +19,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
  protected:
   void Open(clsCatalogue& catalogue) {
-    window_ = std::make_unique<frmSymbol>(
-        fakes_.Services(catalogue));
+    window_ = std::make_unique<frmSymbol>(fakes_.Services(catalogue));
     window_->StartUp({});
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -58,14 +57,14 @@ TEST_F(MainWindowTest, HasEveryNamedControl) {
       EXPECT_NE(window_->findChild<clsPictureCell*>(QString("%1%2").arg(name).arg(i)), nullptr);
     }
   }
-  for (int k = 0; k < 10; ++k) EXPECT_NE(window_->findChild<clsPictureCell*>(QString("picMatrixSymbol%1").arg(k)), nullptr);
+  for (int k = 0; k < 10; ++k)
+    EXPECT_NE(window_->findChild<clsPictureCell*>(QString("picMatrixSymbol%1").arg(k)), nullptr);
   EXPECT_EQ(window_->findChildren<clsGridCell*>("picRaster").size(), 100);
   for (const char* name : {"picPuzzle", "Picture1", "picRasterSymbols", "Line1"}) {
     EXPECT_NE(window_->findChild<QWidget*>(name), nullptr) << name;
   }
-  for (const char* name : {"cmdNew", "cmdClear", "cmdSolve", "cmdClose", "cmdAddBookmark", "cmdOpenBookmark",
-                           "cmdSave", "cmdLoad", "cmdPrint", "cmdOptions", "cmdNetworkGame", "cmdHelp",
-                           "cmdHomepage"}) {
+  for (const char* name : {"cmdNew", "cmdClear", "cmdSolve", "cmdClose", "cmdAddBookmark", "cmdOpenBookmark", "cmdSave",
+                           "cmdLoad", "cmdPrint", "cmdOptions", "cmdNetworkGame", "cmdHelp", "cmdHomepage"}) {
     ASSERT_NE(Button(name), nullptr) << name;
     EXPECT_FALSE(Button(name)->toolTip().isEmpty()) << name;
   }
