@@ -1,7 +1,8 @@
 // Datagrams reaching a host and a client in every state of a race. Each input
 // line is one datagram: raw cipher text, or, after a "#", a message text that
-// is enciphered first so that every tag's body handler is reached. A line
-// "!" advances the clock by a tick; "*" starts the race on the host.
+// is enciphered first so that every tag's body handler is reached. It comes
+// from the other peer, or from a stranger (127.0.0.9) after a leading "~".
+// A line "!" advances the clock by a tick; "*" starts the race on the host.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -65,8 +66,8 @@ struct Peer {
     session.Handle(SessionEvent::Button(Command::NetworkGame));
     session.Handle(SessionEvent::Of(SessionEvent::Kind::RaceOptions, 60, "10"));
   }
-  void Receive(const std::string& payload) {
-    session.Handle(SessionEvent::Of(SessionEvent::Kind::Datagram, 0, payload));
+  void Receive(const std::string& payload, const std::string& from) {
+    session.Handle(SessionEvent::Datagram(payload, from));
   }
 };
 
@@ -82,7 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int round = 0; round < 20 && !queue.empty(); ++round) {
       const auto batch = std::move(queue);
       queue.clear();
-      for (const auto& [to, payload] : batch) (to == "127.0.0.1" ? host : client).Receive(payload);
+      for (const auto& [to, payload] : batch) {
+        if (to == "127.0.0.1") host.Receive(payload, "127.0.0.2");
+        if (to == "127.0.0.2") client.Receive(payload, "127.0.0.1");
+      }
     }
   };
   deliver();
@@ -91,18 +95,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (start <= input.size()) {
     std::size_t end = input.find('\n', start);
     if (end == std::string::npos) end = input.size();
-    const std::string line = input.substr(start, end - start);
+    std::string line = input.substr(start, end - start);
     start = end + 1;
+    const bool stranger = !line.empty() && line[0] == '~';
+    if (stranger) line.erase(0, 1);
     for (Peer* peer : {&host, &client}) {
+      const char* other = peer == &host ? "127.0.0.2" : "127.0.0.1";
       if (line == "!") {
         peer->clock.now += clsRaceController::kTickMilliseconds * 11;
         peer->session.Handle(SessionEvent::Of(SessionEvent::Kind::Tick));
       } else if (line == "*") {
         peer->session.Handle(SessionEvent::Button(Command::NetStart));
       } else if (!line.empty() && line[0] == '#') {
-        peer->Receive(EncodeDatagram(line.substr(1), random));
+        peer->Receive(EncodeDatagram(line.substr(1), random), stranger ? "127.0.0.9" : other);
       } else {
-        peer->Receive(line);
+        peer->Receive(line, stranger ? "127.0.0.9" : other);
       }
     }
     deliver();

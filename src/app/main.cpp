@@ -47,7 +47,8 @@ int main(int argc, char* argv[]) {
   glyph::clsQtNetworkDialog networkDialog(settings, glyph::ProgramCatalogue(), asker);
   glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, files,
                            bookmarkDialogs, printers, clock, socket, networkDialog, programFolder});
-  socket.SetReceiver([&window](const std::string& payload, const std::string&) { window.ReceiveDatagram(payload); });
+  socket.SetReceiver(
+      [&window](const std::string& payload, const std::string& from) { window.ReceiveDatagram(payload, from); });
   networkDialog.SetParent(&window);
   asker.SetParent(&window);
   desktop.SetOwner(&window);

@@ -7,6 +7,7 @@
 #include "core/lenient_number.h"
 #include "i18n/cls_catalogue.h"
 #include "net/cls_datagram_socket.h"
+#include "net/ip_address.h"
 #include "net/net_protocol.h"
 #include "net/race_rules.h"
 
@@ -41,8 +42,10 @@ bool clsRaceController::Ask(const char* textKey, const char* text, const char* t
 
 // ---- Sending --------------------------------------------------------------
 
+// Only ever to one player: never to a broadcast, multicast or unspecified
+// address, whatever a list holds.
 void clsRaceController::Send(const std::string& address, const char* tag, const std::string& body) {
-  if (!session_) return;
+  if (!session_ || !IsUnicastIPv4(address)) return;
   socket_.Send(address, port_, EncodeDatagram(MakeMessageText(session_->GameKey(), tag, body), random_));
 }
 
@@ -78,17 +81,22 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
     return false;
   }
   session_ = std::make_unique<clsNetworkGame>();
+  recentJoiners_.clear();
+  asked_.clear();
+  // Addresses are kept as the network writes them, so that a datagram's
+  // source compares equal to what the player typed.
+  const std::string local = CanonicalIPv4(localAddress);
   if (isHost) {
-    clsNetworkPlayer local;
-    local.IP = localAddress;
-    local.Name = playerName;
-    local.KnowsOptions = true;
-    session_->AddPlayer(local, Now());
+    clsNetworkPlayer self;
+    self.IP = local;
+    self.Name = playerName;
+    self.KnowsOptions = true;
+    session_->AddPlayer(self, Now());
   } else {
-    session_->HostIp = hostAddress;
+    session_->HostIp = CanonicalIPv4(hostAddress);
   }
   session_->Host = isHost;
-  session_->LocalIP = localAddress;
+  session_->LocalIP = local;
   session_->LocalName = playerName;
 
   view_ = RaceView{};
@@ -105,7 +113,7 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
     view_.kickAndStartAvailable = true;
   } else {
     clsNetworkPlayer self;
-    self.IP = localAddress;
+    self.IP = local;
     self.Name = playerName;
     Send(session_->HostIp, tag::kNew, self.MakeInfoString());
     session_->Status = 2;
@@ -323,7 +331,13 @@ void clsRaceController::SendChat(const std::string& text) {
   AppendChat(line);
 }
 
-void clsRaceController::AppendChat(const std::string& line) { view_.chat.push_back(line); }
+void clsRaceController::AppendChat(const std::string& line) {
+  auto lines = std::make_shared<std::deque<std::string>>(*view_.chat.lines);
+  lines->push_back(line.substr(0, kChatLineLength));
+  if (lines->size() > kChatLines) lines->pop_front();
+  view_.chat.lines = std::move(lines);
+  ++view_.chat.added;
+}
 
 void clsRaceController::ShowOptions() {
   view_.shownTime = fieldTime_ = session_->Time;

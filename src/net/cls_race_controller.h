@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,14 @@ class clsRaceController {
   static constexpr int kTickMilliseconds = 500;
   static constexpr int kHeartbeatSeconds = 5;
   static constexpr int kDeadAfterSeconds = 30;
+  // A race holds at most this many players; later newcomers stay connecting.
+  static constexpr std::size_t kMostPlayers = 64;
+  // The chat keeps this many lines, each cut to this many characters.
+  static constexpr std::size_t kChatLines = 500;
+  static constexpr std::size_t kChatLineLength = 500;
+  // Heartbeats after joining during which a newcomer is introduced again, in
+  // case an introduction was lost.
+  static constexpr int kIntroductionRounds = 3;
 
   struct Services {
     clsRaceBoard& game;
@@ -45,8 +54,9 @@ class clsRaceController {
   bool Begin(const std::string& localAddress, const std::string& hostAddress, bool isHost,
              const std::string& playerName);
 
-  // A datagram arrived on the receiving socket.
-  void Receive(const std::string& datagram);
+  // A datagram arrived on the receiving socket from source. It is believed
+  // only from a sender that may send it (see race_receive.cpp).
+  void Receive(const std::string& datagram, const std::string& source);
   // The 500 ms tick.
   void Tick();
 
@@ -84,21 +94,23 @@ class clsRaceController {
   void SendToOthersWhere(const char* tag, const std::string& body,
                          const std::function<bool(const clsNetworkPlayer&)>& predicate);
 
-  void IntroduceEveryone();
-  void OnNew(const std::string& body);
+  void IntroduceRecentJoiners();
+  void Joined(const std::string& address);
+  void OnNew(const std::string& body, const std::string& source);
   void OnOk();
-  void OnOther(const std::string& body);
-  void OnWhoAreYou(const std::string& body);
-  void OnLiving(const std::string& body);
-  void OnMessage(const std::string& body);
+  void OnOther(const std::string& body, const std::string& source, bool fromHost);
+  void OnWhoAreYou(const std::string& source);
+  void OnLiving(const std::string& source);
+  void AskWhoItIs(const std::string& source);
+  void OnMessage(const std::string& body, const std::string& source);
   void OnOptions(const std::string& body);
-  void OnOptionsOk(const std::string& body);
+  void OnOptionsOk(const std::string& body, const std::string& source);
   void OnStart(const std::string& body);
-  void OnStartConfirmed(const std::string& body);
-  void OnGiveUp(const std::string& body);
-  void OnFinished(const std::string& body);
-  void OnNeedResult(const std::string& body);
-  void OnQuit(const std::string& body);
+  void OnStartConfirmed(const std::string& source);
+  void OnGiveUp(const std::string& source);
+  void OnFinished(const std::string& body, const std::string& source);
+  void OnNeedResult(const std::string& source);
+  void OnQuit(const std::string& source);
 
   void StartLocally();
   void LocalPlayerFinished();
@@ -131,6 +143,11 @@ class clsRaceController {
   std::int64_t raceStart_ = 0;
   std::int64_t lastHeartbeat_;  // the main window's time reference
   RaceView view_;
+  // Newcomers still to be introduced again, with the heartbeats left.
+  std::map<std::string, int> recentJoiners_;
+  // Strangers asked who they are, with the time of asking: their answer
+  // about themselves is believed, and each is asked once a heartbeat.
+  std::map<std::string, std::int64_t> asked_;
 };
 
 }  // namespace glyph

@@ -33,23 +33,6 @@ NewNetworkFields OpenNewNetwork(const clsSettingsStore& settings, const std::vec
   return fields;
 }
 
-bool IsDottedIPv4(const std::string& text) {
-  int parts = 0;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t dot = text.find('.', start);
-    const std::string part = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
-    if (part.empty() || part.size() > 3 || part.find_first_not_of("0123456789") != std::string::npos ||
-        std::stoi(part) > 255) {
-      return false;
-    }
-    ++parts;
-    if (dot == std::string::npos) break;
-    start = dot + 1;
-  }
-  return parts == 4;
-}
-
 std::optional<NetworkFieldProblem> ConfirmNewNetwork(clsSettingsStore& settings, NetworkChoice& choice,
                                                      const std::string& loginName, const clsCatalogue& catalogue) {
   const auto problem = [&](NetworkField field, const char* key, const char* text) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "net/ip_address.h"
+
 namespace glyph {
 
 class clsCatalogue;
@@ -31,8 +33,6 @@ struct NewNetworkFields {
 NewNetworkFields OpenNewNetwork(const clsSettingsStore& settings, const std::vector<std::string>& localAddresses,
                                 const std::string& loginName);
 
-// True for an IPv4 address in dotted form: four numbers 0..255.
-bool IsDottedIPv4(const std::string& text);
 
 // A field the dialog cannot accept, with the message that says why.
 enum class NetworkField { Local, Host };

@@ -1,8 +1,14 @@
-// The race's reactions to every message it receives.
-#include "net/cls_race_controller.h"
+// The race's reactions to every message it receives, and who may send what.
+// A datagram is judged by its source address: the host's own messages only
+// from the host, a message that names its sender only from that sender,
+// the race's messages only from its players, and every answer goes back to
+// the source, never to an address read from a body.
+#include <iterator>
 
 #include "core/cls_clock.h"
 #include "net/cls_datagram_socket.h"
+#include "net/cls_race_controller.h"
+#include "net/ip_address.h"
 #include "net/net_protocol.h"
 #include "net/race_rules.h"
 
@@ -12,80 +18,104 @@ namespace {
 
 constexpr std::size_t kRecordHead = 6;  // "F" or "G" and five digits before the address
 constexpr std::size_t kOptionLength = 10;
+constexpr std::size_t kMostAsked = 256;  // strangers remembered at once
+
+std::string After(const std::string& body, std::size_t head) { return body.size() > head ? body.substr(head) : ""; }
 
 }  // namespace
 
-void clsRaceController::Receive(const std::string& datagram) {
-  if (!session_) return;
+void clsRaceController::Receive(const std::string& datagram, const std::string& from) {
+  const std::string source = CanonicalIPv4(from);
+  if (!session_ || source.empty() || source == session_->LocalIP) return;
   const std::optional<ReceivedMessage> message = DecodeDatagram(datagram);
   if (!message) return;
   const std::string& t = message->tag;
   const std::string& body = message->body;
-  if (t == tag::kNew)
-    OnNew(body);
-  else if (t == tag::kOk)
-    OnOk();
-  else if (t == tag::kOther)
-    OnOther(body);
-  else if (t == tag::kWhoAreYou)
-    OnWhoAreYou(body);
-  else if (t == tag::kLiving)
-    OnLiving(body);
-  else if (t == tag::kMessage)
-    OnMessage(body);
-  else if (t == tag::kOptions)
-    OnOptions(body);
-  else if (t == tag::kOptionsOk)
-    OnOptionsOk(body);
-  else if (t == tag::kStart)
-    OnStart(body);
-  else if (t == tag::kStartConfirmed)
-    OnStartConfirmed(body);
-  else if (t == tag::kGiveUp)
-    OnGiveUp(body);
-  else if (t == tag::kFinished)
-    OnFinished(body);
-  else if (t == tag::kNeedResult)
-    OnNeedResult(body);
-  else if (t == tag::kQuit)
-    OnQuit(body);
-  else if (t == tag::kClose) {
-    LeaveSession();
-    ResetRaceState();
-  }
-}
+  const bool fromHost = !session_->Host && source == session_->HostIp;
+  const bool fromPlayer = fromHost || session_->FindPlayer(source) != nullptr;
+  // A body that names its sender must name the source.
+  const auto names = [&](std::size_t head) { return CanonicalIPv4(After(body, head)) == source; };
 
-void clsRaceController::OnNew(const std::string& body) {
-  if (!session_->Host) return;
-  clsNetworkPlayer newcomer;
-  newcomer.FillFromInfo(body);
-  // Added, or already listed from an earlier announcement: either way the
-  // newcomer is accepted and introduced.
-  session_->AddPlayer(newcomer, Now());
-  Send(newcomer.IP, tag::kOk, "");
-  std::vector<clsNetworkPlayer> others;
-  for (const clsNetworkPlayer& q : session_->CollClients) {
-    if (q.IP != newcomer.IP) others.push_back(q);
-  }
-  for (const clsNetworkPlayer& q : others) {
-    if (q.IP != session_->LocalIP) Send(q.IP, tag::kOther, newcomer.MakeInfoString());
-    Send(newcomer.IP, tag::kOther, q.MakeInfoString());
-  }
-  RebuildPlayerList();
-}
-
-void clsRaceController::IntroduceEveryone() {
-  const std::vector<clsNetworkPlayer> players = session_->CollClients;
-  for (const clsNetworkPlayer& to : players) {
-    if (to.IP == session_->LocalIP || to.IsDead) continue;
-    for (const clsNetworkPlayer& about : players) {
-      if (about.IP != to.IP) Send(to.IP, tag::kOther, about.MakeInfoString());
+  if (t == tag::kNew) {
+    if (session_->Host) OnNew(body, source);
+  } else if (t == tag::kOk) {
+    if (fromHost) OnOk();
+  } else if (t == tag::kOther) {
+    OnOther(body, source, fromHost);
+  } else if (t == tag::kWhoAreYou) {
+    if (names(0)) OnWhoAreYou(source);
+  } else if (t == tag::kLiving) {
+    if (names(0)) OnLiving(source);
+  } else if (t == tag::kMessage) {
+    if (fromPlayer && CanonicalIPv4(clsNetworkGame::GetMsgIP(body)) == source) OnMessage(body, source);
+  } else if (t == tag::kOptions) {
+    if (fromHost) OnOptions(body);
+  } else if (t == tag::kOptionsOk) {
+    if (session_->Host && names(kOptionLength)) OnOptionsOk(body, source);
+  } else if (t == tag::kStart) {
+    if (fromPlayer) OnStart(body);
+  } else if (t == tag::kStartConfirmed) {
+    if (fromPlayer && names(0)) OnStartConfirmed(source);
+  } else if (t == tag::kGiveUp) {
+    if (fromPlayer && names(kRecordHead)) OnGiveUp(source);
+  } else if (t == tag::kFinished) {
+    if (fromPlayer && names(kRecordHead)) OnFinished(body, source);
+  } else if (t == tag::kNeedResult) {
+    if (fromPlayer && names(0)) OnNeedResult(source);
+  } else if (t == tag::kQuit) {
+    if (fromPlayer && names(0)) OnQuit(source);
+  } else if (t == tag::kClose) {
+    if (fromHost) {
+      LeaveSession();
+      ResetRaceState();
     }
   }
 }
 
+void clsRaceController::OnNew(const std::string& body, const std::string& source) {
+  clsNetworkPlayer newcomer;
+  newcomer.FillFromInfo(body);
+  if (CanonicalIPv4(newcomer.IP) != source) return;  // a newcomer announces itself only
+  newcomer.IP = source;
+  // Beyond the cap a newcomer is not answered and stays connecting.
+  if (session_->FindPlayer(source) == nullptr && session_->CollClients.size() >= kMostPlayers) return;
+  // Added, or already listed from an earlier announcement: either way the
+  // newcomer is accepted and introduced.
+  if (session_->AddPlayer(newcomer, Now()) == 0) Joined(source);
+  Send(source, tag::kOk, "");
+  const std::string info = newcomer.MakeInfoString();
+  for (const clsNetworkPlayer& q : session_->CollClients) {
+    if (q.IP == source) continue;
+    if (q.IP != session_->LocalIP) Send(q.IP, tag::kOther, info);
+    Send(source, tag::kOther, q.MakeInfoString());
+  }
+  RebuildPlayerList();
+}
+
+void clsRaceController::Joined(const std::string& address) { recentJoiners_[address] = kIntroductionRounds; }
+
+// An introduction lost on joining would leave two players strangers for the
+// whole race: for a few heartbeats after someone joined, the host
+// introduces the newcomer to everyone and everyone to the newcomer again.
+// When nobody joins, a heartbeat costs nothing here.
+void clsRaceController::IntroduceRecentJoiners() {
+  for (auto joiner = recentJoiners_.begin(); joiner != recentJoiners_.end();) {
+    const clsNetworkPlayer* newcomer = session_->FindPlayer(joiner->first);
+    if (newcomer == nullptr || newcomer->IsDead) {
+      joiner = recentJoiners_.erase(joiner);
+      continue;
+    }
+    const std::string info = newcomer->MakeInfoString();
+    for (const clsNetworkPlayer& q : session_->CollClients) {
+      if (q.IP == joiner->first) continue;
+      if (q.IP != session_->LocalIP && !q.IsDead) Send(q.IP, tag::kOther, info);
+      Send(joiner->first, tag::kOther, q.MakeInfoString());
+    }
+    joiner = --joiner->second > 0 ? std::next(joiner) : recentJoiners_.erase(joiner);
+  }
+}
+
 void clsRaceController::OnOk() {
-  if (session_->Host) return;
   clsNetworkPlayer self;
   self.IP = session_->LocalIP;
   self.Name = session_->LocalName;
@@ -94,21 +124,30 @@ void clsRaceController::OnOk() {
   view_.status = 3;
 }
 
-void clsRaceController::OnOther(const std::string& body) {
+// Introductions come from the host; a stranger asked with WAY may introduce
+// only itself.
+void clsRaceController::OnOther(const std::string& body, const std::string& source, bool fromHost) {
   clsNetworkPlayer player;
   player.FillFromInfo(body);
-  if (session_->AddPlayer(player, Now()) == 0) RebuildPlayerList();
+  player.IP = CanonicalIPv4(player.IP);
+  if (player.IP.empty() || player.IP == session_->LocalIP) return;
+  const bool answer = asked_.count(source) > 0 && player.IP == source;
+  if (!fromHost && !answer) return;
+  if (answer) asked_.erase(source);
+  if (session_->FindPlayer(player.IP) == nullptr && session_->CollClients.size() >= kMostPlayers) return;
+  if (session_->AddPlayer(player, Now()) != 0) return;
+  if (session_->Host) Joined(player.IP);
+  RebuildPlayerList();
 }
 
-void clsRaceController::OnWhoAreYou(const std::string& body) {
-  if (const clsNetworkPlayer* local = session_->LocalPlayer()) Send(body, tag::kOther, local->MakeInfoString());
+void clsRaceController::OnWhoAreYou(const std::string& source) {
+  if (const clsNetworkPlayer* local = session_->LocalPlayer()) Send(source, tag::kOther, local->MakeInfoString());
 }
 
-void clsRaceController::OnLiving(const std::string& body) {
-  if (body == session_->LocalIP) return;
-  clsNetworkPlayer* player = session_->FindPlayer(body);
+void clsRaceController::OnLiving(const std::string& source) {
+  clsNetworkPlayer* player = session_->FindPlayer(source);
   if (player == nullptr) {
-    Send(body, tag::kWhoAreYou, session_->LocalIP);
+    AskWhoItIs(source);
     return;
   }
   player->LastLiving = Now();
@@ -118,23 +157,35 @@ void clsRaceController::OnLiving(const std::string& body) {
   }
 }
 
-void clsRaceController::OnMessage(const std::string& body) {
+// A heartbeat from a stranger is answered with WAY, once a heartbeat period
+// per address, and only while few strangers are waiting for an answer.
+void clsRaceController::AskWhoItIs(const std::string& source) {
+  const std::int64_t now = Now();
+  const std::int64_t period = kHeartbeatSeconds * 1000;
+  const auto asked = asked_.find(source);
+  if (asked != asked_.end() && now - asked->second < period) return;
+  if (asked == asked_.end() && asked_.size() >= kMostAsked) {
+    std::erase_if(asked_, [&](const auto& entry) { return now - entry.second >= period; });
+    if (asked_.size() >= kMostAsked) return;
+  }
+  asked_[source] = now;
+  Send(source, tag::kWhoAreYou, session_->LocalIP);
+}
+
+void clsRaceController::OnMessage(const std::string& body, const std::string&) {
   const std::string line = session_->GotMsg(body);
-  if (line.empty() || clsNetworkGame::GetMsgIP(body).empty()) return;
-  AppendChat(line);
+  if (!line.empty()) AppendChat(line);
 }
 
 void clsRaceController::OnOptions(const std::string& body) {
-  if (session_->Host) return;
   session_->GetOptFromString(body);
   ShowOptions();
   Send(session_->HostIp, tag::kOptionsOk, session_->MakeOptString() + session_->LocalIP);
 }
 
-void clsRaceController::OnOptionsOk(const std::string& body) {
-  if (!session_->Host) return;
+void clsRaceController::OnOptionsOk(const std::string& body, const std::string& source) {
   if (body.substr(0, kOptionLength) != session_->MakeOptString()) return;  // a stale echo
-  clsNetworkPlayer* player = session_->FindPlayer(body.size() > kOptionLength ? body.substr(kOptionLength) : "");
+  clsNetworkPlayer* player = session_->FindPlayer(source);
   if (player == nullptr) return;
   player->KnowsOptions = true;
   RebuildPlayerList();
@@ -150,15 +201,15 @@ void clsRaceController::OnStart(const std::string& body) {
   StartLocally();
 }
 
-void clsRaceController::OnStartConfirmed(const std::string& body) {
-  if (clsNetworkPlayer* player = session_->FindPlayer(body)) {
+void clsRaceController::OnStartConfirmed(const std::string& source) {
+  if (clsNetworkPlayer* player = session_->FindPlayer(source)) {
     player->Started = true;
     RebuildPlayerList();
   }
 }
 
-void clsRaceController::OnGiveUp(const std::string& body) {
-  if (clsNetworkPlayer* player = session_->FindPlayer(body.size() > kRecordHead ? body.substr(kRecordHead) : "")) {
+void clsRaceController::OnGiveUp(const std::string& source) {
+  if (clsNetworkPlayer* player = session_->FindPlayer(source)) {
     player->TimeNeeded = 0;
     player->Points = -session_->Penalty;
     player->HasFinished = true;
@@ -167,30 +218,32 @@ void clsRaceController::OnGiveUp(const std::string& body) {
   CheckAllFinished();
 }
 
-void clsRaceController::OnFinished(const std::string& body) {
-  if (clsNetworkPlayer* player = session_->FindPlayer(body.size() > kRecordHead ? body.substr(kRecordHead) : "")) {
-    if (!body.empty() && body[0] == 'F') {
-      player->Points = FieldValue(body.substr(1, 5));
-      player->TimeNeeded = session_->Time - player->Points;
-    } else {
-      player->Points = -session_->Penalty;
-      player->TimeNeeded = session_->Time;
-    }
-    player->HasFinished = true;
-    RebuildPlayerList();
+void clsRaceController::OnFinished(const std::string& body, const std::string& source) {
+  clsNetworkPlayer* player = session_->FindPlayer(source);
+  if (player == nullptr) return;
+  if (!body.empty() && body[0] == 'F') {
+    const std::int32_t points = FieldValue(body.substr(1, 5));
+    if (points > session_->Time) return;  // more seconds left than the race had: not believed
+    player->Points = points;
+    player->TimeNeeded = session_->Time - points;
+  } else {
+    player->Points = -session_->Penalty;
+    player->TimeNeeded = session_->Time;
   }
+  player->HasFinished = true;
+  RebuildPlayerList();
   CheckAllFinished();
 }
 
-void clsRaceController::OnNeedResult(const std::string& body) {
+void clsRaceController::OnNeedResult(const std::string& source) {
   const clsNetworkPlayer* local = session_->LocalPlayer();
   if (local == nullptr || !local->HasFinished) return;
-  Send(body, tag::kFinished,
+  Send(source, tag::kFinished,
        local->Points < 0 ? GaveUpRecord(session_->LocalIP) : SolvedRecord(local->Points, session_->LocalIP));
 }
 
-void clsRaceController::OnQuit(const std::string& body) {
-  if (session_->RemovePlayer(body)) RebuildPlayerList();
+void clsRaceController::OnQuit(const std::string& source) {
+  if (session_->RemovePlayer(source)) RebuildPlayerList();
   // The one still racing may have left: the others need not wait for it.
   if (game_.RaceRunning()) CheckAllFinished();
 }

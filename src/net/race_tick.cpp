@@ -34,10 +34,7 @@ void clsRaceController::Tick() {
   if (sinceHeartbeat > kHeartbeatSeconds) {
     lastHeartbeat_ = now;
     SendToOthers(tag::kLiving, local);
-    // An introduction lost on joining would leave two players strangers for
-    // the whole race: the host introduces everyone, itself included, again
-    // with its heartbeat.
-    if (session_->Host) IntroduceEveryone();
+    if (session_->Host) IntroduceRecentJoiners();
     // A lost announcement would leave the client connecting for ever.
     if (!session_->Host && session_->Status == 2) {
       clsNetworkPlayer self;

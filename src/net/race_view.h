@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +40,22 @@ struct ResultRow {
   bool operator==(const ResultRow&) const = default;
 };
 
+// The chat: the lines kept, shared by every view published (a view is copied
+// after each event, the lines are not), and how many lines were ever added,
+// so that a painter knows which lines are new.
+struct ChatView {
+  std::shared_ptr<const std::deque<std::string>> lines = std::make_shared<const std::deque<std::string>>();
+  std::uint64_t added = 0;
+  std::vector<std::string> Lines() const { return {lines->begin(), lines->end()}; }
+  // The lines added since `shown` lines had been added, or every line kept
+  // when those are no longer all here (or a new session began).
+  std::vector<std::string> Since(std::uint64_t shown) const {
+    const std::uint64_t fresh = added >= shown ? added - shown : added;
+    const std::size_t skip = fresh >= lines->size() ? 0 : lines->size() - static_cast<std::size_t>(fresh);
+    return {lines->begin() + static_cast<std::ptrdiff_t>(skip), lines->end()};
+  }
+};
+
 // Everything the race shows: the connection state, the three panels, the
 // player lists, the chat, the clocks, the results and which buttons can be
 // pressed. The race controller keeps it; the window paints it.
@@ -47,7 +66,7 @@ struct RaceView {
   bool resultsShown = false;
   std::vector<PlayerRow> lobbyPlayers;
   std::vector<PlayerRow> racePlayers;
-  std::vector<std::string> chat;
+  ChatView chat;
   std::string timeRunning = "00:00:00";
   std::string timeRemaining = "00:00:00";
   std::string points;

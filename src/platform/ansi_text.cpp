@@ -1,5 +1,7 @@
 #include "platform/ansi_text.h"
 
+#include <QTextDocument>
+
 #include <QList>
 #include <array>
 
@@ -52,6 +54,11 @@ QString FromAnsi(const std::string& text) {
     out += (code >= 0x80 && code < 0xA0) ? QChar(kHighControls[code - 0x80]) : QChar(code);
   }
   return out;
+}
+
+QString PlainToolTip(const std::string& text) {
+  const QString plain = FromAnsi(text);
+  return Qt::mightBeRichText(plain) ? "<p>" + plain.toHtmlEscaped() + "</p>" : plain;
 }
 
 }  // namespace glyph

@@ -17,4 +17,8 @@ std::string ToAnsi(const QString& text, bool* lossy = nullptr);
 // byte decodes and encodes back to itself.
 QString FromAnsi(const std::string& text);
 
+// A tool tip that shows its text as it stands: Qt would read a tip that
+// looks like markup as rich text, so such a tip is escaped first.
+QString PlainToolTip(const std::string& text);
+
 }  // namespace glyph

@@ -23,6 +23,7 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
 
 bool clsQtAsker::AskYesNo(const std::string& text, const std::string& title, MessageIcon icon, bool yesPreselected) {
   QMessageBox box(IconOf(icon), FromAnsi(title), FromAnsi(text), QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);  // texts may come from a peer or a file
   box.setDefaultButton(yesPreselected ? QMessageBox::Yes : QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
@@ -30,6 +31,7 @@ bool clsQtAsker::AskYesNo(const std::string& text, const std::string& title, Mes
 
 void clsQtAsker::Tell(const std::string& text, const std::string& title, MessageIcon icon) {
   QMessageBox box(IconOf(icon), FromAnsi(title), FromAnsi(text), QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

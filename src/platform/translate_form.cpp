@@ -22,6 +22,7 @@ void TranslateControl(QWidget* control, const clsModule& module) {
   if (item == nullptr) return;
   const QString text = FromAnsi(item->Translation);
   if (auto* label = qobject_cast<QLabel*>(control)) {
+    label->setTextFormat(Qt::PlainText);  // a language file's text is never markup
     label->setText(text);
   } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
     button->setText(text);

@@ -48,7 +48,7 @@ void clsGameSession::Handle(const SessionEvent& event) {
       RegisterFileTypeOnce(services_.settings, services_.registrar, services_.programFolder);
       break;
     case Kind::Tick: race_.Tick(); break;
-    case Kind::Datagram: race_.Receive(event.text); break;
+    case Kind::Datagram: race_.Receive(event.text, event.source); break;
     case Kind::Kick: race_.Kick(event.number); break;
     case Kind::Chat: race_.SendChat(event.text); break;
     case Kind::RaceOptions: race_.OptionsEdited(event.number, event.text); break;

@@ -42,7 +42,7 @@ struct SessionEvent {
     WindowClose,      // the window's own close control
     StartUpTimer,     // the one-shot timer after the start-up
     Tick,             // the 500 ms network tick
-    Datagram,         // text: the payload as received
+    Datagram,         // text: the payload as received; source: the sender's address
     Kick,             // number: the lobby list's row
     Chat,             // text: the line typed
     RaceOptions,      // number: the time field in seconds; text: the penalty field
@@ -52,9 +52,13 @@ struct SessionEvent {
   Command command = Command::New;
   int number = 0;
   std::string text;
+  std::string source;
 
-  static SessionEvent Button(Command c) { return {Kind::Button, c, 0, {}}; }
-  static SessionEvent Of(Kind k, int n = 0, std::string t = {}) { return {k, Command::New, n, std::move(t)}; }
+  static SessionEvent Button(Command c) { return {Kind::Button, c, 0, {}, {}}; }
+  static SessionEvent Of(Kind k, int n = 0, std::string t = {}) { return {k, Command::New, n, std::move(t), {}}; }
+  static SessionEvent Datagram(std::string payload, std::string from) {
+    return {Kind::Datagram, Command::New, 0, std::move(payload), std::move(from)};
+  }
 };
 
 }  // namespace glyph

@@ -156,10 +156,8 @@ class clsHeadlessPeer : public clsSessionDisplay {
       Emit(out_, {{"event", "status"}, {"status", status_}});
       if (status_ == 3 && options_.chat) ScheduleChat();
     }
-    for (std::size_t i = chatShown_; i < view.chat.size(); ++i) {
-      Emit(out_, {{"event", "chat"}, {"line", FromAnsi(view.chat[i])}});
-    }
-    chatShown_ = view.chat.size();
+    for (const std::string& line : view.chat.Since(chatShown_)) Emit(out_, {{"event", "chat"}, {"line", FromAnsi(line)}});
+    chatShown_ = view.chat.added;
     if (view.raceShown && !raceSeen_) {
       raceSeen_ = true;
       Emit(out_, {{"event", "race_started"}, {"puzzle", FromAnsi(Game().Puzzle().MakeSendString())}});
@@ -168,11 +166,11 @@ class clsHeadlessPeer : public clsSessionDisplay {
     if (view.resultsShown && !resultsSeen_) {
       resultsSeen_ = true;
       results_ = view.results;
-      chat_ = view.chat;
+      chat_ = view.chat.Lines();
       Emit(out_, {{"event", "results"}});
       QTimer::singleShot(options_.linger * 1000, [this] { Finish(0); });
     }
-    if (Race().HasSession()) chat_ = view.chat;
+    if (Race().HasSession()) chat_ = view.chat.Lines();
     if (!Race().HasSession() && began_ != 0 && !resultsSeen_ && !ended_) {
       Emit(out_, {{"event", "session_ended"}});
       QTimer::singleShot(0, [this] { Finish(1); });
@@ -190,7 +188,7 @@ class clsHeadlessPeer : public clsSessionDisplay {
                 {"from", QString::fromStdString(from)},
                 {"tag", message ? QString::fromStdString(message->tag) : QString()},
                 {"body", message ? FromAnsi(message->body) : QString()}});
-    session_.Handle(SessionEvent::Of(SessionEvent::Kind::Datagram, 0, payload));
+    session_.Handle(SessionEvent::Datagram(payload, from));
   }
 
   // Start asks whether to go on without every player ready; the peer
@@ -309,7 +307,7 @@ class clsHeadlessPeer : public clsSessionDisplay {
   clsGameSession session_;
   std::int64_t began_ = 0;
   int status_ = -1;
-  std::size_t chatShown_ = 0;
+  std::uint64_t chatShown_ = 0;
   bool raceSeen_ = false;
   bool resultsSeen_ = false;
   bool started_ = false;

@@ -111,8 +111,8 @@ frmSymbol::~frmSymbol() { session_.SetDisplay(nullptr); }
 
 void frmSymbol::Send(const SessionEvent& event) { session_.Handle(event); }
 
-void frmSymbol::ReceiveDatagram(const std::string& payload) {
-  Send(SessionEvent::Of(SessionEvent::Kind::Datagram, 0, payload));
+void frmSymbol::ReceiveDatagram(const std::string& payload, const std::string& from) {
+  Send(SessionEvent::Datagram(payload, from));
 }
 
 void frmSymbol::BuildBoard() {
@@ -210,13 +210,13 @@ void frmSymbol::BuildButtons() {
 void frmSymbol::ApplyTexts() {
   TranslateForm(this, services_.catalogue);
   for (const ButtonText& text : kButtons) {
-    findChild<QPushButton*>(text.name)->setToolTip(FromAnsi(session_.Game().Text(text.tipKey, text.tip)));
+    findChild<QPushButton*>(text.name)->setToolTip(PlainToolTip(session_.Game().Text(text.tipKey, text.tip)));
   }
-  const QString gridTip = FromAnsi(session_.Game().Text(
+  const QString gridTip = PlainToolTip(session_.Game().Text(
       "strTipRaster", "Click: this symbol is not this digit. Double-click: this symbol is this digit."));
   for (clsGridCell* cell : raster_) cell->setToolTip(gridTip);
   findChild<QLabel*>("lblHomepage")
-      ->setToolTip(FromAnsi(session_.Game().Text("strTipMaker", "Visit the maker's web page")));
+      ->setToolTip(PlainToolTip(session_.Game().Text("strTipMaker", "Visit the maker's web page")));
 }
 
 void frmSymbol::StartUp(const std::vector<std::string>& arguments) {

@@ -57,8 +57,8 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   const clsGameController& Controller() const { return session_.Game(); }
   const clsRaceController& Race() const { return session_.Race(); }
 
-  // A datagram arrived on the network socket.
-  void ReceiveDatagram(const std::string& payload);
+  // A datagram arrived on the network socket from an address.
+  void ReceiveDatagram(const std::string& payload, const std::string& from);
   const std::string& HelpFile() const { return session_.HelpFile(); }
 
  protected:

@@ -39,9 +39,12 @@ const StatusLook kStatusLooks[] = {
     {"strStatusDenied", "State: denied", QColor(192, 0, 0)},
 };
 
+// Every label of the panels shows plain text: names and chat come from
+// other players.
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
   widget->setObjectName(name);
+  if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextFormat(Qt::PlainText);
   return widget;
 }
 
@@ -101,6 +104,7 @@ QWidget* clsNetworkPanels::BuildLobby(QRect area) {
 
   txtNetMsg_ = Named(new QPlainTextEdit(panel), "txtNetMsg");
   txtNetMsg_->setReadOnly(true);
+  txtNetMsg_->setMaximumBlockCount(static_cast<int>(clsRaceController::kChatLines));
   txtNetNewMsg_ = Named(new QLineEdit(panel), "txtNetNewMsg");
   cmdNetSendMsg_ = Named(new QPushButton("Sen&d", panel), "cmdNetSendMsg");
   auto* lblNetNewMsg = Caption(panel, "lblNetNewMsg", "M&essage:");
@@ -298,11 +302,9 @@ void clsNetworkPanels::RefreshRace(const RaceView& view) {
   if (first || view.racePlayers != shown_.racePlayers) ShowPlayers(lvPlayer_, view.racePlayers, false);
 
   // A new session starts with an empty chat; otherwise lines are only added.
-  if (view.chat.size() < chatShown_) {
-    txtNetMsg_->clear();
-    chatShown_ = 0;
-  }
-  for (; chatShown_ < view.chat.size(); ++chatShown_) txtNetMsg_->appendPlainText(FromAnsi(view.chat[chatShown_]));
+  if (view.chat.added < chatShown_ || view.chat.added - chatShown_ > view.chat.lines->size()) txtNetMsg_->clear();
+  for (const std::string& line : view.chat.Since(chatShown_)) txtNetMsg_->appendPlainText(FromAnsi(line));
+  chatShown_ = view.chat.added;
   txtNetMsg_->verticalScrollBar()->setValue(txtNetMsg_->verticalScrollBar()->maximum());
 
   if (view.shownOptionsVersion != shown_.shownOptionsVersion) {

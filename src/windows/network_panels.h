@@ -78,7 +78,7 @@ class clsNetworkPanels : public QObject {
   std::array<QLabel*, 3> imRank_{};
 
   RaceView shown_;
-  std::size_t chatShown_ = 0;
+  std::uint64_t chatShown_ = 0;
   bool firstRefresh_ = true;
   bool settingOptions_ = false;
 };

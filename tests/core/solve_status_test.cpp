@@ -32,32 +32,6 @@ TEST(SolveStatus, ReferenceReadFromString) {
   }
 }
 
-TEST(SolveStatus, YesMarkGreysOnlyItsRowAndColumn) {
-  clsSolveStatus grid;
-  grid.SetStatus(3, 7, kCellYes);
-  for (int s = 0; s < 10; ++s) {
-    for (int d = 0; d < 10; ++d) {
-      const int expected = (s == 3 && d == 7) ? kCellYes : (s == 3 || d == 7) ? kCellGreyed : kCellOpen;
-      EXPECT_EQ(grid.Status(s, d), expected) << s << "," << d;
-    }
-  }
-  EXPECT_EQ(grid.GetSolvedNum(3), 7);
-  EXPECT_EQ(grid.GetSolvedNum(2), -1);
-  grid.SetStatus(3, 7, kCellOpen);
-  EXPECT_EQ(grid.MakeStatusString(), std::string(100, '0'));
-}
-
-TEST(SolveStatus, ReleaseKeepsCellsHeldByAnotherYesMark) {
-  clsSolveStatus grid;
-  grid.SetStatus(5, 2, kCellYes);  // holds row 5 and column 2
-  grid.SetStatus(3, 7, kCellYes);
-  grid.SetStatus(3, 7, kCellOpen);
-  EXPECT_EQ(grid.Status(5, 7), kCellGreyed);  // row 5 still has its yes mark
-  EXPECT_EQ(grid.Status(3, 2), kCellGreyed);  // column 2 too
-  EXPECT_EQ(grid.Status(3, 0), kCellOpen);
-  EXPECT_EQ(grid.Status(0, 7), kCellOpen);
-}
-
 TEST(SolveStatus, BadIndicesAndValuesThrowBeforeChanging) {
   clsSolveStatus grid;
   EXPECT_THROW(grid.Status(10, 0), std::out_of_range);

@@ -36,6 +36,7 @@ class clsFakeClock : public clsClock {
 class clsFakeNetwork {
  public:
   struct Datagram {
+    std::string from;
     std::string to;
     std::string payload;
   };
@@ -56,13 +57,13 @@ class clsFakeNetwork {
     void Send(const std::string& address, std::uint16_t, const std::string& payload) override {
       network_.Post(address_, address, payload);
     }
-    void SetReceiver(std::function<void(const std::string&)> receiver) { receiver_ = std::move(receiver); }
+    void SetReceiver(std::function<void(const std::string&, const std::string&)> receiver) { receiver_ = std::move(receiver); }
 
    private:
     friend class clsFakeNetwork;
     clsFakeNetwork& network_;
     std::string address_;
-    std::function<void(const std::string&)> receiver_;
+    std::function<void(const std::string&, const std::string&)> receiver_;
   };
 
   explicit clsFakeNetwork(unsigned seed = 1) : random_(seed) {}
@@ -77,7 +78,7 @@ class clsFakeNetwork {
     if (message) sent.push_back({to, *message});
     if (filter && message && !filter(from, to, message->tag)) return;
     if (std::uniform_real_distribution<double>(0, 1)(random_) < dropRate) return;
-    queue_.push_back({to, payload});
+    queue_.push_back({from, to, payload});
   }
 
   // Delivers until nothing is in flight (bounded, as replies make more).
@@ -86,7 +87,7 @@ class clsFakeNetwork {
       Datagram datagram = queue_.front();
       queue_.pop_front();
       const auto target = bound_.find(datagram.to);
-      if (target != bound_.end() && target->second->receiver_) target->second->receiver_(datagram.payload);
+      if (target != bound_.end() && target->second->receiver_) target->second->receiver_(datagram.payload, datagram.from);
     }
   }
 
@@ -126,7 +127,8 @@ class clsTestPeer : public clsSessionDisplay {
                                 networkDialog, none, none, none, "", 0}) {
     asker.defaultAnswer = true;
     session.SetDisplay(this);
-    socket.SetReceiver([this](const std::string& payload) { Send(SessionEvent::Kind::Datagram, 0, payload); });
+    socket.SetReceiver(
+        [this](const std::string& payload, const std::string& from) { session.Handle(SessionEvent::Datagram(payload, from)); });
     session.StartUp({});
   }
   void Show(const SessionView& v) override {
@@ -167,7 +169,9 @@ class clsTestPeer : public clsSessionDisplay {
     void Tick() { peer.Send(SessionEvent::Kind::Tick); }
     void Kick(int row) { peer.Send(SessionEvent::Kind::Kick, row); }
     void SendChat(const std::string& text) { peer.Send(SessionEvent::Kind::Chat, 0, text); }
-    void Receive(const std::string& payload) { peer.Send(SessionEvent::Kind::Datagram, 0, payload); }
+    void Receive(const std::string& payload, const std::string& from) {
+      peer.session.Handle(SessionEvent::Datagram(payload, from));
+    }
     bool HasSession() const { return peer.session.Race().HasSession(); }
     const clsNetworkGame* Session() const { return peer.session.Race().Session(); }
     bool TimeOver() const { return peer.session.Race().TimeOver(); }

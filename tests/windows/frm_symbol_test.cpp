@@ -120,7 +120,8 @@ TEST_F(MainWindowTest, QuitButtonAsks) {
 // The buttons follow the view: during a race only Quit stands, disabled;
 // and a network session keeps the window open.
 TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndKeepsTheWindowOpen) {
-  fakes_.socket.SetReceiver([this](const std::string& payload) { window_->ReceiveDatagram(payload); });
+  fakes_.socket.SetReceiver(
+      [this](const std::string& payload, const std::string& from) { window_->ReceiveDatagram(payload, from); });
   clsTestPeer client(fakes_.network, fakes_.clock, 3);
   fakes_.networkDialog.answer = NetworkChoice{true, "", "127.0.0.1", "Host"};
   fakes_.asker.Answer(true);
