@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QNetworkDatagram>
+#include <sys/socket.h>
 
 namespace glyph {
 
@@ -16,23 +17,33 @@ clsQtUdpSocket::clsQtUdpSocket(QObject* parent) : QObject(parent) {
   connect(&listen_, &QUdpSocket::readyRead, this, &clsQtUdpSocket::ReadPending);
 }
 
+// Both sockets are bound anew with every session: datagrams go out from the
+// session's own address, so that peers see who sent them.
 bool clsQtUdpSocket::Bind(const std::string& localAddress, std::uint16_t port) {
   Close();
   QHostAddress address;
   if (!address.setAddress(QString::fromStdString(localAddress))) return false;
-  if (!listen_.bind(address, port)) return false;
-  // Datagrams go out from the same address, so that peers see who sent them.
-  if (send_.state() == QAbstractSocket::UnconnectedState) send_.bind(address, 0);
+  if (!listen_.bind(address, port) || !send_.bind(address, 0)) {
+    Close();
+    return false;
+  }
+  // Qt allows broadcasts on a UDP socket; the race never sends one.
+  const int off = 0;
+  ::setsockopt(static_cast<int>(send_.socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &off, sizeof off);
   return true;
 }
 
 void clsQtUdpSocket::Close() {
   if (listen_.state() != QAbstractSocket::UnconnectedState) listen_.close();
+  if (send_.state() != QAbstractSocket::UnconnectedState) send_.close();
 }
 
 void clsQtUdpSocket::Send(const std::string& address, std::uint16_t port, const std::string& payload) {
   QHostAddress recipient;
   if (!recipient.setAddress(QString::fromStdString(address))) return;  // not an address: nothing is sent
+  if (recipient.isMulticast() || recipient.isBroadcast() || recipient.isNull() || recipient == QHostAddress::AnyIPv4) {
+    return;  // one player at a time, never everyone on the network
+  }
   send_.writeDatagram(QByteArray::fromStdString(payload), recipient, port);
 }
 

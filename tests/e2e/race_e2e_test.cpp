@@ -135,6 +135,24 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
     flood.writeDatagram(QByteArray::fromStdString(payload), QHostAddress("127.0.0.11"), port.toUShort());
     if (i % 200 == 199) QTest::qWait(20);
   }
+  // Well-formed messages that would steer the race if a stranger were
+  // believed: closing it, a made-up puzzle, no time, someone else's result,
+  // name or chat. (A stranger announcing itself would be a new player.)
+  const std::vector<std::pair<const char*, std::string>> forged{
+      {tag::kClose, ""},
+      {tag::kOptions, "0000000000"},
+      {tag::kStart, "------999;412;587;570;310;260;429;102;327"},
+      {tag::kFinished, SolvedRecord(99999, "127.0.0.12")},
+      {tag::kQuit, "127.0.0.13"},
+      {tag::kOther, "999.1.1.1      Phantom"},
+      {tag::kNew, "127.0.0.12     Imposter"},
+      {tag::kMessage, "0217;127.0.0.12Bob: forged"}};
+  for (const char* peer : {"127.0.0.11", "127.0.0.12", "127.0.0.13", "127.0.0.14"}) {
+    for (const auto& [tag, body] : forged) {
+      const std::string payload = EncodeDatagram(MakeMessageText("00", tag, body), cipherRandom);
+      flood.writeDatagram(QByteArray::fromStdString(payload), QHostAddress(peer), port.toUShort());
+    }
+  }
   peers[0].process->write("chat good luck\n");
   peers[2].process->write("chat hi\n");
   ASSERT_TRUE(peers[0].process->waitForBytesWritten(5000));
@@ -163,6 +181,7 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
     for (const QJsonValue& line : end["chat"].toArray()) chat << line.toString();
     EXPECT_EQ(chat.count("Hanna: good luck"), 1) << peer.log.toStdString();
     EXPECT_EQ(chat.count("Cy: hi"), 1) << peer.log.toStdString();
+    EXPECT_EQ(chat.count("Bob: forged"), 0) << peer.log.toStdString();
   }
 
   // Every datagram stayed on the loopback range.

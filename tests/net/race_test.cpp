@@ -253,6 +253,92 @@ TEST_F(RaceTest, ClosingTheWindowDuringARaceGivesUpOrExits) {
   EXPECT_EQ(points, -100);
 }
 
+// A stranger on another address forges every kind of message the race
+// knows: none of them changes the race, and it is never answered on behalf
+// of someone else.
+TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
+  Lobby(2, 600, "50");
+  clsFakeNetwork::Socket stranger(network_);
+  ASSERT_TRUE(stranger.Bind("127.0.0.9", 0));
+  clsSystemRandom random(4);
+  const auto forge = [&](const std::string& to, const char* tag, const std::string& body) {
+    stranger.Send(to, 0, EncodeDatagram(MakeMessageText("00", tag, body), random));
+  };
+  clsNetworkPlayer phantom;
+  phantom.IP = "999.1.1.1";
+  for (int client = 1; client <= 2; ++client) {
+    forge(Address(client), tag::kClose, "");
+    forge(Address(client), tag::kOptions, "0000000000");
+    forge(Address(client), tag::kStart, "------999;412;587;570;310;260;429;102;327");
+    forge(Address(client), tag::kOther, phantom.MakeInfoString());
+    forge(Address(client), tag::kMessage, "0212;127.0.0.2Player1: forged");
+    forge(Address(client), tag::kWhoAreYou, "192.168.7.7");  // an answer to a third party
+  }
+  forge(Address(0), tag::kNew, "127.0.0.2      Imposter");
+  forge(Address(0), tag::kQuit, Address(2));
+  forge(Address(0), tag::kNeedResult, "192.168.7.7");
+  network_.Deliver();
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(Peer(i).race.HasSession()) << i;
+    EXPECT_EQ(Peer(i).race.Session()->CollClients.size(), 3u) << i;
+    EXPECT_EQ(Peer(i).race.Session()->Time, 600) << i;
+    EXPECT_FALSE(Peer(i).game.RaceRunning()) << i;
+    EXPECT_EQ(Peer(i).view.chat.added, 0u) << i;
+  }
+  EXPECT_EQ(Peer(0).Player(Address(1))->Name, "Player1");
+  for (const auto& [to, message] : network_.sent) EXPECT_NE(to, "192.168.7.7") << message.tag;
+
+  Peer(0).race.ClickStart();
+  network_.Deliver();
+  forge(Address(0), tag::kFinished, SolvedRecord(99999, Address(1)));  // someone else's result
+  forge(Address(0), tag::kFinished, SolvedRecord(500, "127.0.0.9"));  // not a player
+  network_.Deliver();
+  EXPECT_FALSE(Peer(0).Player(Address(1))->HasFinished);
+  // A player's own finish with more points than the race had is not believed.
+  clsFakeNetwork::Socket& client = Peer(1).socket;
+  client.Send(Address(0), 0, EncodeDatagram(MakeMessageText("00", tag::kFinished, SolvedRecord(601, Address(1))), random));
+  network_.Deliver();
+  EXPECT_FALSE(Peer(0).Player(Address(1))->HasFinished);
+  EXPECT_EQ(Peer(0).Player(Address(1))->Points, 0);
+}
+
+// Beyond 64 players a newcomer is not answered; with nothing changing, a
+// heartbeat costs the host one datagram per player.
+TEST_F(RaceTest, SixtyFourPlayersAtMostAndHeartbeatsGrowLinearly) {
+  clsTestPeer& host = AddPeer();
+  ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
+  clsFakeNetwork::Socket joiners(network_);
+  clsSystemRandom random(5);
+  for (int i = 1; i <= 70; ++i) {
+    clsNetworkPlayer joiner;
+    joiner.IP = "127.0.1." + std::to_string(i);
+    joiner.Name = "J" + std::to_string(i);
+    ASSERT_TRUE(joiners.Bind(joiner.IP, 0));
+    joiners.Send(Address(0), 0, EncodeDatagram(MakeMessageText("00", tag::kNew, joiner.MakeInfoString()), random));
+    joiners.Send(Address(0), 0, EncodeDatagram(MakeMessageText("00", tag::kOptionsOk, "0180000100" + joiner.IP), random));
+    network_.Deliver();
+    joiners.Close();
+  }
+  EXPECT_EQ(host.race.Session()->CollClients.size(), clsRaceController::kMostPlayers);
+  EXPECT_EQ(network_.CountSent("OK!", "127.0.1.64"), 0);
+  EXPECT_EQ(network_.CountSent("OK!", "127.0.1.63"), 1);
+  Run(30);  // the newcomers' extra introductions are over
+  network_.sent.clear();
+  Run(6);  // one heartbeat: a heartbeat to each of the others
+  EXPECT_EQ(network_.sent.size(), clsRaceController::kMostPlayers - 1);
+}
+
+TEST_F(RaceTest, ChatKeepsItsLastLinesEachCut) {
+  Lobby(1);
+  for (int i = 0; i < 510; ++i) Peer(1).race.SendChat(std::to_string(i) + std::string(600, 'x'));
+  network_.Deliver();
+  const ChatView& chat = Peer(0).view.chat;
+  EXPECT_EQ(chat.added, 510u);
+  ASSERT_EQ(chat.lines->size(), clsRaceController::kChatLines);
+  EXPECT_EQ(chat.lines->front().substr(0, 12), "Player1: 10x");
+  EXPECT_EQ(chat.lines->back().size(), clsRaceController::kChatLineLength);
+}
+
 // A host and three clients finish with consistent results although a fifth
 // of all datagrams is lost.
 class LossyRaceTest : public RaceTest, public ::testing::WithParamInterface<unsigned> {

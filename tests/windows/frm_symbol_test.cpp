@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -117,26 +118,38 @@ TEST_F(MainWindowTest, QuitButtonAsks) {
   EXPECT_FALSE(window_->isVisible());
 }
 
-// The buttons follow the view: during a race only Quit stands, disabled;
-// and a network session keeps the window open.
-TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndKeepsTheWindowOpen) {
+// The buttons follow the view: during a race only Quit stands, disabled; a
+// network session keeps the window open; and the results show a player's
+// name as plain text, whatever it holds.
+TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   fakes_.socket.SetReceiver(
       [this](const std::string& payload, const std::string& from) { window_->ReceiveDatagram(payload, from); });
   clsTestPeer client(fakes_.network, fakes_.clock, 3);
   fakes_.networkDialog.answer = NetworkChoice{true, "", "127.0.0.1", "Host"};
   fakes_.asker.Answer(true);
   QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
-  ASSERT_TRUE(client.race.Begin("127.0.0.2", "127.0.0.1", false, "Client"));
+  ASSERT_TRUE(client.race.Begin("127.0.0.2", "127.0.0.1", false, "<img src=x>"));
   fakes_.network.Deliver();
   window_->Session().Handle(SessionEvent::Of(SessionEvent::Kind::Tick));  // the options reach the client
   fakes_.network.Deliver();
   QTest::mouseClick(window_->findChild<QPushButton*>("cmdNetStart"), Qt::LeftButton);
+  fakes_.network.Deliver();
   EXPECT_FALSE(Button("cmdNew")->isVisible());
   EXPECT_FALSE(Button("cmdClose")->isEnabled());
   EXPECT_TRUE(window_->findChild<QWidget*>("picNetGameRunning")->isVisible());
   fakes_.asker.Answer(false);  // not giving up
   EXPECT_FALSE(window_->close());
   EXPECT_TRUE(window_->isVisible());
+
+  client.race.GiveUp(true);
+  fakes_.network.Deliver();
+  const clsPuzzle& puzzle = window_->Controller().Puzzle();
+  for (int d = 0; d < 10; ++d) DoubleClick(10 * puzzle.Symbols(d) + d);
+  fakes_.network.Deliver();
+  ASSERT_TRUE(window_->findChild<QWidget*>("picResults")->isVisible());
+  const QList<QLabel*> rows = window_->findChildren<QLabel*>("lblResult");
+  EXPECT_EQ(rows[1]->text(), "2. <img src=x>");
+  EXPECT_EQ(rows[1]->textFormat(), Qt::PlainText);
 }
 
 // A German desktop with nothing stored starts in German and stores it.
