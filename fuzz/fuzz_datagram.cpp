@@ -57,7 +57,7 @@ struct Peer {
   Choice network;
   Clock clock;
   Socket socket;
-  clsGameSession session{SessionServices{asker, settings, random, catalogue, none, none, none, clock, socket, network,
+  clsGameSession session{SessionServices{asker, settings, random, catalogue, none, none, none, none, clock, socket, network,
                                          none, none, none, "", 0}};
 
   explicit Peer(bool host) {

@@ -8,6 +8,7 @@
 #include "platform/desktop_services.h"
 #include "platform/qt_asker.h"
 #include "platform/qt_file_chooser.h"
+#include "platform/qt_file_writer.h"
 #include "platform/qt_printer_system.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_translations.h"
@@ -45,8 +46,9 @@ int main(int argc, char* argv[]) {
   glyph::clsSystemClock clock;
   glyph::clsQtUdpSocket socket;
   glyph::clsQtNetworkDialog networkDialog(settings, glyph::ProgramCatalogue(), asker);
+  glyph::clsQtFileWriter writer;
   glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, files,
-                           bookmarkDialogs, printers, clock, socket, networkDialog, programFolder});
+                           bookmarkDialogs, writer, printers, clock, socket, networkDialog, programFolder});
   socket.SetReceiver(
       [&window](const std::string& payload, const std::string& from) { window.ReceiveDatagram(payload, from); });
   networkDialog.SetParent(&window);

@@ -18,8 +18,7 @@ constexpr std::string_view kFilePattern = ".tsp";
 bool IsLanguageFile(const std::filesystem::directory_entry& entry) {
   const std::string name = entry.path().filename().string();
   return name.size() > kFilePattern.size() &&
-         name.compare(name.size() - kFilePattern.size(), kFilePattern.size(), kFilePattern) == 0 &&
-         !entry.is_directory();
+         name.compare(name.size() - kFilePattern.size(), kFilePattern.size(), kFilePattern) == 0;
 }
 
 }  // namespace
@@ -41,6 +40,12 @@ std::vector<std::filesystem::path> clsCatalogue::LoadLanguages(const std::filesy
 }
 
 bool clsCatalogue::ReadLanguageFile(const std::filesystem::path& file) {
+  // Only a regular file (a link is followed): a pipe or a device beside the
+  // program would hang or flood the start-up.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return false;
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (error || size > kLargestFile) return false;
   std::ifstream stream(file, std::ios::binary);
   if (!stream) return false;
   std::ostringstream content;
@@ -59,6 +64,9 @@ void clsCatalogue::ReadLanguageContent(const std::string& content) {
 void clsCatalogue::ReadPlainLines(const std::vector<std::string>& lines) {
   bool headerSeen = false;
   for (const std::string& line : lines) ReadPlainLine(line, headerSeen);
+  // Ordinal order of the names, which all differ.
+  std::sort(languages_.begin(), languages_.end(),
+            [](const auto& a, const auto& b) { return a->Sprache() < b->Sprache(); });
 }
 
 void clsCatalogue::ReadPlainLine(std::string_view line, bool& headerSeen) {
@@ -84,23 +92,19 @@ void clsCatalogue::Declare(std::string_view inner) {
   const std::string_view name = inner.substr(0, bar);
   const std::string_view code = bar == std::string_view::npos ? std::string_view{} : inner.substr(bar + 1);
   if (FindLanguage(name) != nullptr) return;  // the first declaration of a name wins
-
-  // Ordinal order: before the first language whose name is not smaller.
-  const auto position = std::find_if(languages_.begin(), languages_.end(),
-                                     [&](const auto& language) { return language->Sprache() >= name; });
-  languages_.insert(position, std::make_unique<clsTranslation>(std::string(name), std::string(code)));
+  languages_.push_back(std::make_unique<clsTranslation>(std::string(name), std::string(code)));
+  byUpperName_.emplace(AnsiUpper(name), languages_.back().get());
 }
 
 void clsCatalogue::Clear() {
   current_ = nullptr;
   languages_.clear();
+  byUpperName_.clear();
 }
 
 clsTranslation* clsCatalogue::FindLanguage(std::string_view name) const {
-  for (const auto& language : languages_) {
-    if (EqualsIgnoreCase(language->Sprache(), name)) return language.get();
-  }
-  return nullptr;
+  const auto found = byUpperName_.find(AnsiUpper(name));
+  return found == byUpperName_.end() ? nullptr : found->second;
 }
 
 std::string clsCatalogue::GetTranslation(std::string_view moduleName, std::string_view itemName,

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,8 @@ namespace glyph {
 class clsCatalogue {
  public:
   static constexpr std::string_view kHeader = "[GlyphmaLang]";
+  // Far above any real language file; a larger one is not read.
+  static constexpr std::uintmax_t kLargestFile = 4u * 1024u * 1024u;
 
   // The key language files are deciphered with; set first thing at start-up.
   void SetLanguageKey(std::int32_t key) { languageKey_ = key; }
@@ -35,7 +38,8 @@ class clsCatalogue {
   std::vector<std::filesystem::path> LoadLanguages(const std::filesystem::path& folder);
 
   // Reads one enciphered language file (CR LF or LF lines). False when it
-  // cannot be opened; the catalogue is then unchanged.
+  // is no regular file, is larger than kLargestFile, or cannot be opened;
+  // the catalogue is then unchanged.
   bool ReadLanguageFile(const std::filesystem::path& file);
 
   // Reads the content of one whole enciphered language file.
@@ -66,6 +70,9 @@ class clsCatalogue {
   void ReadPlainLine(std::string_view line, bool& headerSeen);
 
   std::vector<std::unique_ptr<clsTranslation>> languages_;
+  // Every language by its upper-case name, so that declaring many stays
+  // linear; the list is put in order once a file is read.
+  std::unordered_map<std::string, clsTranslation*> byUpperName_;
   clsTranslation* current_ = nullptr;
   std::int32_t languageKey_ = kLanguageFileKey;
 };

@@ -5,20 +5,20 @@
 namespace glyph {
 
 void clsModule::AddItem(const std::string& itemName, const std::string& translation) {
-  for (clsItem& item : items_) {
-    if (item.ItemName == itemName) {
-      if (item.Translation.empty()) item.Translation = translation;
-      return;
-    }
+  const auto known = byName_.find(itemName);
+  if (known != byName_.end()) {
+    clsItem& item = items_[known->second];
+    if (item.Translation.empty()) item.Translation = translation;
+    return;
   }
+  byName_.emplace(itemName, items_.size());
+  byUpperName_.emplace(AnsiUpper(itemName), items_.size());  // keeps the first of equal names
   items_.push_back({itemName, translation});
 }
 
 const clsItem* clsModule::FindItem(std::string_view itemName) const {
-  for (const clsItem& item : items_) {
-    if (EqualsIgnoreCase(item.ItemName, itemName)) return &item;
-  }
-  return nullptr;
+  const auto found = byUpperName_.find(AnsiUpper(itemName));
+  return found == byUpperName_.end() ? nullptr : &items_[found->second];
 }
 
 }  // namespace glyph

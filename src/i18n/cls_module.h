@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "i18n/cls_item.h"
@@ -25,6 +26,10 @@ class clsModule {
  private:
   std::string moduleName_;
   std::vector<clsItem> items_;
+  // Positions by exact name, and of the first item by upper-case name, so
+  // that a file of many items reads in linear time.
+  std::unordered_map<std::string, std::size_t> byName_;
+  std::unordered_map<std::string, std::size_t> byUpperName_;
 };
 
 }  // namespace glyph

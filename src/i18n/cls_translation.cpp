@@ -14,21 +14,22 @@ void clsTranslation::AddModuleAndItem(std::string_view line) {
   const std::string itemName(line.substr(first + 1, second - first - 1));
   const std::string text(line.substr(second + 1));
 
-  for (clsModule& module : modules_) {
-    if (EqualsIgnoreCase(module.ModuleName(), moduleName)) {
-      module.AddItem(itemName, text);
-      return;
-    }
+  if (clsModule* module = Find(moduleName)) {
+    module->AddItem(itemName, text);
+    return;
   }
+  byUpperName_.emplace(AnsiUpper(moduleName), modules_.size());
   modules_.emplace_back(std::string(moduleName));
   modules_.back().AddItem(itemName, text);
 }
 
+clsModule* clsTranslation::Find(std::string_view moduleName) {
+  const auto found = byUpperName_.find(AnsiUpper(moduleName));
+  return found == byUpperName_.end() ? nullptr : &modules_[found->second];
+}
+
 const clsModule* clsTranslation::FindModule(std::string_view moduleName) const {
-  for (const clsModule& module : modules_) {
-    if (EqualsIgnoreCase(module.ModuleName(), moduleName)) return &module;
-  }
-  return nullptr;
+  return const_cast<clsTranslation*>(this)->Find(moduleName);
 }
 
 }  // namespace glyph

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "i18n/cls_module.h"
@@ -31,6 +32,8 @@ class clsTranslation {
   std::string sprache_;
   std::string code_;
   std::vector<clsModule> modules_;
+  std::unordered_map<std::string, std::size_t> byUpperName_;  // the first module of each name
+  clsModule* Find(std::string_view moduleName);
 };
 
 }  // namespace glyph

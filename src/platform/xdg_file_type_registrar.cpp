@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 #include <QString>
 
-#include "storage/atomic_file.h"
+#include "platform/qt_file_writer.h"
 
 namespace glyph {
 
@@ -32,8 +32,9 @@ void clsXdgFileTypeRegistrar::RegisterFileType(const std::string& extension, con
   const QString name = QString::fromStdString(appName).toLower();
   QDir().mkpath(mimeFolder + "/packages");
   QDir().mkpath(applications);
-  WriteFileAtomically((mimeFolder + "/packages/" + name + ".xml").toStdString(), MimePackageXml(extension, appName));
-  WriteFileAtomically((applications + "/" + name + ".desktop").toStdString(), DesktopEntry(appName, programPath));
+  clsQtFileWriter writer;
+  writer.WriteWhole((mimeFolder + "/packages/" + name + ".xml").toStdString(), MimePackageXml(extension, appName));
+  writer.WriteWhole((applications + "/" + name + ".desktop").toStdString(), DesktopEntry(appName, programPath));
   RefreshWith("update-mime-database", mimeFolder);
   RefreshWith("update-desktop-database", applications);
 }

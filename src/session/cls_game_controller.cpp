@@ -29,7 +29,8 @@ clsGameController::clsGameController(const GameServices& services)
       random_(services.random),
       catalogue_(services.catalogue),
       files_(services.files),
-      bookmarkDialogs_(services.bookmarkDialogs) {}
+      bookmarkDialogs_(services.bookmarkDialogs),
+      writer_(services.writer) {}
 
 std::string clsGameController::Text(const char* item, const char* defaultText) const {
   return catalogue_.GetTranslation(kModule, item, defaultText);
@@ -107,8 +108,14 @@ void clsGameController::ClickLoad() {
 void clsGameController::ClickSave() {
   const std::string path = files_.ChooseFileToSave(kSavedGameFilter, kSaveGameExtension);
   if (path.empty()) return;
-  if (!SaveSavedGame(path, SavedGame{puzzle_, solveStatus_, bookmarks_}, random_)) {
-    Tell("strMsgSaveFailed", "The game could not be saved. The file is unchanged.", "strTitSaveGame", "Save game");
+  switch (SaveSavedGame(path, SavedGame{puzzle_, solveStatus_, bookmarks_}, random_, writer_)) {
+    case WriteOutcome::Written: break;
+    case WriteOutcome::ReadOnly:
+      Tell("strMsgSaveReadOnly", "The file is read-only. The game was not saved.", "strTitSaveGame", "Save game");
+      break;
+    case WriteOutcome::Failed:
+      Tell("strMsgSaveFailed", "The game could not be saved. The file is unchanged.", "strTitSaveGame", "Save game");
+      break;
   }
 }
 

@@ -14,6 +14,7 @@ class clsAsker;
 class clsBookmarkDialogs;
 class clsCatalogue;
 class clsFileChooser;
+class clsFileWriter;
 class clsRandomSource;
 class clsSettingsStore;
 
@@ -34,6 +35,7 @@ struct GameServices {
   const clsCatalogue& catalogue;
   clsFileChooser& files;
   clsBookmarkDialogs& bookmarkDialogs;
+  clsFileWriter& writer;
 };
 
 // The state and operations of the main window, without a window: the current
@@ -142,6 +144,7 @@ class clsGameController : public clsRaceBoard {
   const clsCatalogue& catalogue_;
   clsFileChooser& files_;
   clsBookmarkDialogs& bookmarkDialogs_;
+  clsFileWriter& writer_;
   clsRaceHooks* raceHooks_ = nullptr;
 
   clsPuzzle puzzle_;

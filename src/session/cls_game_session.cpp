@@ -14,7 +14,7 @@ namespace glyph {
 clsGameSession::clsGameSession(const SessionServices& services)
     : services_(services),
       game_(GameServices{services.asker, services.settings, services.random, services.catalogue, services.files,
-                         services.bookmarkDialogs}),
+                         services.bookmarkDialogs, services.writer}),
       race_(clsRaceController::Services{game_, services.socket, services.clock, services.random, services.asker,
                                         services.catalogue},
             services.networkPort) {

@@ -5,19 +5,21 @@
 #include "print/cls_printer_system.h"
 #include "session/bookmark_dialogs.h"
 #include "session/session_services.h"
+#include "storage/cls_file_writer.h"
 #include "storage/file_association.h"
 
 namespace glyph {
 
 // The services of a session without windows (glyphtool's race peers): no
-// files are chosen, no bookmark, options or print dialog opens, there is no
+// files are chosen or written, no bookmark, options or print dialog opens, there is no
 // printer, no help window and no file type to register.
 class clsNoDesktopServices : public clsFileChooser,
                              public clsBookmarkDialogs,
                              public clsPrinterSystem,
                              public clsDesktop,
                              public clsFileTypeRegistrar,
-                             public clsSessionDialogs {
+                             public clsSessionDialogs,
+                             public clsFileWriter {
  public:
   std::string ChooseFileToOpen(const std::string&) override { return {}; }
   std::string ChooseFileToSave(const std::string&, const std::string&) override { return {}; }
@@ -30,6 +32,7 @@ class clsNoDesktopServices : public clsFileChooser,
   void RegisterFileType(const std::string&, const std::string&, const std::string&) override {}
   std::optional<int> ChooseOptions(int) override { return std::nullopt; }
   void Print(const clsPuzzle&, int) override {}
+  WriteOutcome WriteWhole(const std::filesystem::path&, const std::string&) override { return WriteOutcome::Failed; }
 };
 
 }  // namespace glyph

@@ -13,6 +13,7 @@ class clsClock;
 class clsDatagramSocket;
 class clsDesktop;
 class clsFileChooser;
+class clsFileWriter;
 class clsFileTypeRegistrar;
 class clsNetworkDialog;
 class clsPrinterSystem;
@@ -40,6 +41,7 @@ struct SessionServices {
   clsCatalogue& catalogue;
   clsFileChooser& files;
   clsBookmarkDialogs& bookmarkDialogs;
+  clsFileWriter& writer;
   clsPrinterSystem& printers;
   clsClock& clock;
   clsDatagramSocket& socket;

@@ -3,7 +3,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "storage/atomic_file.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
 #include "storage/text_lines.h"
@@ -28,7 +27,35 @@ void ReadSymbols(std::string_view content, clsPuzzle& puzzle) {
   }
 }
 
-std::vector<std::string> SplitLines(const std::string& content) { return SplitTextLines(content); }
+// Longer than any line the game writes (a bookmark with a name of thousands
+// of characters); a longer line cannot belong to a saved game.
+constexpr std::size_t kLongestLine = 64 * 1024;
+
+bool IsCipherLine(const std::string& line) {
+  return line.find_first_not_of("0123456789ABCDEFabcdef") == std::string::npos;
+}
+
+// Reads line by line: the first line must be the puzzle's, or nothing more
+// is read; reading stops at the first line that cannot belong to a saved
+// game (not a cipher line, or too long), and what came before it counts.
+LoadOutcome ReadSavedGameStream(std::istream& stream, SavedGame& game) {
+  clsLineReader reader(stream, kLongestLine);
+  std::vector<std::string> plain;
+  const std::optional<std::string> first = reader.Next();
+  if (!first || !IsCipherLine(*first)) return LoadOutcome::NotASavedGame;
+  plain.push_back(clsCrypt::Decrypt(*first, kSaveGameKey));
+  if (plain.front().empty() || plain.front().front() != kTagPuzzle) return LoadOutcome::NotASavedGame;
+  while (const std::optional<std::string> line = reader.Next()) {
+    if (line->empty()) continue;
+    if (!IsCipherLine(*line)) break;
+    plain.push_back(clsCrypt::Decrypt(*line, kSaveGameKey));
+  }
+  if (stream.bad()) return LoadOutcome::Unreadable;
+  SavedGame loaded = game;
+  if (!ReadSavedGameLines(plain, loaded)) return LoadOutcome::NotASavedGame;
+  game = std::move(loaded);
+  return LoadOutcome::Loaded;
+}
 
 }  // namespace
 
@@ -87,24 +114,17 @@ LoadOutcome LoadSavedGame(const std::filesystem::path& file, SavedGame& game) {
 
   std::ifstream stream(file, std::ios::binary);
   if (!stream) return LoadOutcome::Unreadable;
-  std::ostringstream content;
-  content << stream.rdbuf();
-  if (stream.bad()) return LoadOutcome::Unreadable;
-
-  return ReadSavedGameContent(content.str(), game);
+  return ReadSavedGameStream(stream, game);
 }
 
 LoadOutcome ReadSavedGameContent(const std::string& content, SavedGame& game) {
-  std::vector<std::string> plain;
-  for (const std::string& line : SplitLines(content)) plain.push_back(clsCrypt::Decrypt(line, kSaveGameKey));
-  SavedGame loaded = game;
-  if (!ReadSavedGameLines(plain, loaded)) return LoadOutcome::NotASavedGame;
-  game = std::move(loaded);
-  return LoadOutcome::Loaded;
+  std::istringstream stream(content);
+  return ReadSavedGameStream(stream, game);
 }
 
-bool SaveSavedGame(const std::filesystem::path& file, const SavedGame& game, clsRandomSource& random) {
-  return WriteFileAtomically(file, EncipherSavedGame(game, random));
+WriteOutcome SaveSavedGame(const std::filesystem::path& file, const SavedGame& game, clsRandomSource& random,
+                           clsFileWriter& writer) {
+  return writer.WriteWhole(file, EncipherSavedGame(game, random));
 }
 
 }  // namespace glyph

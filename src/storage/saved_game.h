@@ -6,6 +6,7 @@
 
 #include "core/cls_puzzle.h"
 #include "core/cls_solve_status.h"
+#include "storage/cls_file_writer.h"
 
 namespace glyph {
 
@@ -38,15 +39,18 @@ std::string EncipherSavedGame(const SavedGame& game, clsRandomSource& random);
 
 enum class LoadOutcome { Loaded, NotASavedGame, Unreadable };
 
-// Reads and checks the whole file first; game changes only when the outcome
-// is Loaded. Lines ended by LF alone read as well as CR LF lines.
+// Reads the file line by line, the first line checked before any other is
+// read, and stops at the first line that cannot belong to a saved game;
+// game changes only when the outcome is Loaded. Lines ended by LF or CR
+// alone read as well as CR LF lines.
 LoadOutcome LoadSavedGame(const std::filesystem::path& file, SavedGame& game);
 
 // The same check and reading for the content of a whole file.
 LoadOutcome ReadSavedGameContent(const std::string& content, SavedGame& game);
 
-// Writes the game through a temporary file that then replaces the file, so
-// a failed save leaves an existing file as it was. False on failure.
-bool SaveSavedGame(const std::filesystem::path& file, const SavedGame& game, clsRandomSource& random);
+// Writes the game through the writer, so that a failed save leaves an
+// existing file as it was.
+WriteOutcome SaveSavedGame(const std::filesystem::path& file, const SavedGame& game, clsRandomSource& random,
+                           clsFileWriter& writer);
 
 }  // namespace glyph

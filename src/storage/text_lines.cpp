@@ -17,4 +17,23 @@ std::vector<std::string> SplitTextLines(std::string_view content) {
   return lines;
 }
 
+std::optional<std::string> clsLineReader::Next() {
+  if (tooLong_) return std::nullopt;
+  std::string line;
+  for (int c = stream_.get(); c != std::char_traits<char>::eof(); c = stream_.get()) {
+    if (c == '\n') return line;
+    if (c == '\r') {
+      if (stream_.peek() == '\n') stream_.get();
+      return line;
+    }
+    if (line.size() == longest_) {
+      tooLong_ = true;
+      return std::nullopt;
+    }
+    line += static_cast<char>(c);
+  }
+  if (line.empty()) return std::nullopt;  // the end of the last line starts no other
+  return line;
+}
+
 }  // namespace glyph

@@ -5,6 +5,7 @@
 
 #include "core/cls_system_random.h"
 #include "platform/ansi_text.h"
+#include "platform/qt_file_writer.h"
 #include "storage/saved_game.h"
 #include "tool/tool_args.h"
 #include "tool/tool_json.h"
@@ -63,7 +64,8 @@ SavedGame GameFromDescription(const QJsonObject& description) {
 }
 
 void Write(const std::string& path, const SavedGame& game, clsRandomSource& random, std::ostream& out) {
-  if (!SaveSavedGame(path, game, random)) throw clsToolError("cannot write " + path);
+  clsQtFileWriter writer;
+  if (SaveSavedGame(path, game, random, writer) != WriteOutcome::Written) throw clsToolError("cannot write " + path);
   out << JsonLine(Describe(game));
 }
 

@@ -9,7 +9,7 @@
 #include "i18n/cls_catalogue.h"
 #include "i18n/language_choice.h"
 #include "platform/ansi_text.h"
-#include "storage/atomic_file.h"
+#include "platform/qt_file_writer.h"
 #include "storage/cls_crypt.h"
 #include "storage/cls_memory_settings.h"
 #include "storage/settings_table.h"
@@ -47,7 +47,7 @@ void Compile(const ToolArgs& args, std::ostream& out) {
     }
     enciphered += crypt.Encrypt(plain, kLanguageFileKey) + "\r\n";
   }
-  if (!WriteFileAtomically(args.positionals[1], enciphered)) throw clsToolError("cannot write " + args.positionals[1]);
+  if (clsQtFileWriter().WriteWhole(args.positionals[1], enciphered) != WriteOutcome::Written) throw clsToolError("cannot write " + args.positionals[1]);
   QJsonObject result;
   result["file"] = QString::fromStdString(args.positionals[1]);
   result["lines"] = static_cast<qint64>(source.size());

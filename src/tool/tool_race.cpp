@@ -121,7 +121,7 @@ class clsHeadlessPeer : public clsSessionDisplay {
         asker_(out),
         network_(NetworkChoice{options.host, options.hostAddress, options.local, options.name}),
         socket_(udp_, out),
-        session_(SessionServices{asker_, settings_, random_, catalogue_, none_, none_, none_, clock_, socket_, network_,
+        session_(SessionServices{asker_, settings_, random_, catalogue_, none_, none_, none_, none_, clock_, socket_, network_,
                                  none_, none_, none_, "", options.port}) {
     session_.SetDisplay(this);
     udp_.SetReceiver([this](const std::string& payload, const std::string& from) { Received(payload, from); });

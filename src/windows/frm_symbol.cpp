@@ -78,7 +78,7 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent),
       services_(services),
       session_(SessionServices{services.asker, services.settings, services.random, services.catalogue, services.files,
-                               services.bookmarkDialogs, services.printers, services.clock, services.socket,
+                               services.bookmarkDialogs, services.writer, services.printers, services.clock, services.socket,
                                services.networkDialog, services.desktop, services.registrar, *this,
                                services.programFolder, services.networkPort}) {
   setObjectName("frmSymbol");

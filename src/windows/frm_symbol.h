@@ -31,6 +31,7 @@ struct MainWindowServices {
   clsFileTypeRegistrar& registrar;
   clsFileChooser& files;
   clsBookmarkDialogs& bookmarkDialogs;
+  clsFileWriter& writer;
   clsPrinterSystem& printers;
   clsClock& clock;
   clsDatagramSocket& socket;

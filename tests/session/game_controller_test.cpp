@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "core/cls_system_random.h"
+#include "platform/qt_file_writer.h"
 #include "i18n/cls_catalogue.h"
 #include "session/cls_game_controller.h"
 #include "storage/cls_memory_settings.h"
@@ -17,7 +18,7 @@ namespace {
 class GameControllerTest : public ::testing::Test {
  protected:
   GameControllerTest()
-      : random_(12345), controller_(GameServices{asker_, settings_, random_, catalogue_, files_, bookmarkDialogs_}) {}
+      : random_(12345), controller_(GameServices{asker_, settings_, random_, catalogue_, files_, bookmarkDialogs_, writer_}) {}
 
   void StartWith(const std::string& puzzleText, const std::vector<int>& symbols) {
     controller_.StartUp({});
@@ -48,6 +49,7 @@ class GameControllerTest : public ::testing::Test {
   clsCatalogue catalogue_;
   clsScriptedFileChooser files_;
   clsScriptedBookmarkDialogs bookmarkDialogs_;
+  clsQtFileWriter writer_;
   clsGameController controller_;
 };
 
@@ -69,7 +71,7 @@ TEST_F(GameControllerTest, StartsWithANewGameInTheStoredStyle) {
   for (const auto& [stored, style] : std::vector<std::pair<std::string, int>>{{"0", 0}, {"1", 1}, {"7", 1}, {"x", 1}}) {
     clsMemorySettings settings;
     settings.Write(kSectionOptions, kKeyStyle, stored);
-    clsGameController controller(GameServices{asker_, settings, random_, catalogue_, files_, bookmarkDialogs_});
+    clsGameController controller(GameServices{asker_, settings, random_, catalogue_, files_, bookmarkDialogs_, writer_});
     controller.StartUp({});
     EXPECT_EQ(controller.Style(), style) << stored;
     EXPECT_EQ(controller.Board().headerColor, style == 0 ? kClassicBackColor : kModernBackColor);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "core/cls_system_random.h"
+#include "platform/qt_file_writer.h"
 #include "i18n/cls_catalogue.h"
 #include "session/cls_game_controller.h"
 #include "storage/cls_memory_settings.h"
@@ -18,7 +19,7 @@ namespace {
 
 class SaveAndBookmarkTest : public ::testing::Test {
  protected:
-  SaveAndBookmarkTest() : controller_(GameServices{asker_, settings_, random_, catalogue_, files_, dialogs_}) {
+  SaveAndBookmarkTest() : controller_(GameServices{asker_, settings_, random_, catalogue_, files_, dialogs_, writer_}) {
     controller_.StartUp({});
   }
 
@@ -53,6 +54,7 @@ class SaveAndBookmarkTest : public ::testing::Test {
   clsCatalogue catalogue_;
   clsScriptedFileChooser files_;
   clsScriptedBookmarkDialogs dialogs_;
+  clsQtFileWriter writer_;
   clsGameController controller_;
 };
 
@@ -127,7 +129,7 @@ TEST_F(SaveAndBookmarkTest, SaveAndLoadRestoreTheWholeGame) {
 
   SavedGame withoutBookmarks;
   withoutBookmarks.puzzle = controller_.Puzzle();
-  ASSERT_TRUE(SaveSavedGame(folder_ / "bare.gly", withoutBookmarks, random_));
+  ASSERT_EQ(SaveSavedGame(folder_ / "bare.gly", withoutBookmarks, random_, writer_), WriteOutcome::Written);
   Load(folder_ / "bare.gly");
   EXPECT_FALSE(controller_.Buttons().openBookmark);
   EXPECT_TRUE(controller_.Buttons().addBookmark);
@@ -154,6 +156,14 @@ TEST_F(SaveAndBookmarkTest, AFailedSaveIsReported) {
   EXPECT_EQ(asker_.Shown()[0].text, "The game could not be saved. The file is unchanged.");
   Save(folder_ / "missing" / "game.gly");
   EXPECT_EQ(asker_.Shown().size(), 2u);
+  // A file the player made read-only is left alone, and says so.
+  const std::filesystem::path kept = folder_ / "kept.gly";
+  std::ofstream(kept) << "mine\n";
+  std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
+  Save(kept);
+  EXPECT_EQ(asker_.Shown().back().text, "The file is read-only. The game was not saved.");
+  std::ifstream stream(kept);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(stream), {}), "mine\n");
 }
 
 TEST_F(SaveAndBookmarkTest, TheCommandLineOpensASavedGame) {
@@ -167,7 +177,7 @@ TEST_F(SaveAndBookmarkTest, TheCommandLineOpensASavedGame) {
   // The desktop passes the path; blanks split it into several arguments.
   const std::string path = file.string();
   const std::size_t blank = path.find(' ');
-  clsGameController fresh(GameServices{asker_, settings_, random_, catalogue_, files_, dialogs_});
+  clsGameController fresh(GameServices{asker_, settings_, random_, catalogue_, files_, dialogs_, writer_});
   fresh.StartUp({path.substr(0, blank), path.substr(blank + 1) + "#0#extra"});
   EXPECT_EQ(fresh.Puzzle().MakeSendString(), puzzle);
   EXPECT_EQ(fresh.Bookmarks().size(), 1u);

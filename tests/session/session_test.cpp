@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "session/cls_game_session.h"
+#include "session/headless_services.h"
 #include "storage/help_file.h"
 #include "storage/web_pages.h"
 #include "support/fake_desktop.h"
@@ -26,7 +27,7 @@ class clsRecordingDialogs : public clsSessionDialogs {
 class SessionTest : public ::testing::Test, public clsSessionDisplay {
  protected:
   SessionTest()
-      : session_(SessionServices{asker_, settings_, random_, catalogue_, files_, bookmarks_, printers_, clock_, socket_,
+      : session_(SessionServices{asker_, settings_, random_, catalogue_, files_, bookmarks_, writer_, printers_, clock_, socket_,
                                  network_, desktop_, registrar_, dialogs_, "/opt/glyph", 0}) {
     session_.SetDisplay(this);
     session_.StartUp({});
@@ -44,6 +45,7 @@ class SessionTest : public ::testing::Test, public clsSessionDisplay {
   clsCatalogue catalogue_;
   clsScriptedFileChooser files_;
   clsScriptedBookmarkDialogs bookmarks_;
+  clsNoDesktopServices writer_;  // this session saves nothing
   clsFakePrinterSystem printers_;
   clsFakeClock clock_;
   clsFakeNetwork net_;

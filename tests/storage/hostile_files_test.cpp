@@ -9,6 +9,7 @@
 
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
+#include "platform/qt_file_writer.h"
 #include "storage/saved_game.h"
 #include "support/language_files.h"
 
@@ -108,7 +109,8 @@ TEST(HostileFiles, ASaveThatRunsOutOfSpaceLeavesTheEarlierFile) {
   test::clsTempFolder folder;
   clsSystemRandom random(8);
   const std::filesystem::path file = folder / "game.gly";
-  ASSERT_TRUE(SaveSavedGame(file, GameWithBookmarks(0), random));
+  clsQtFileWriter writer;
+  ASSERT_EQ(SaveSavedGame(file, GameWithBookmarks(0), random, writer), WriteOutcome::Written);
   std::ifstream before(file, std::ios::binary);
   const std::string earlier((std::istreambuf_iterator<char>(before)), std::istreambuf_iterator<char>());
 
@@ -118,15 +120,35 @@ TEST(HostileFiles, ASaveThatRunsOutOfSpaceLeavesTheEarlierFile) {
   rlimit small = saved;
   small.rlim_cur = 4096;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved200 = SaveSavedGame(file, GameWithBookmarks(200), random);  // far more than 4 KiB
+  const WriteOutcome saved200 = SaveSavedGame(file, GameWithBookmarks(200), random, writer);  // far over 4 KiB
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
 
-  EXPECT_FALSE(saved200);
+  EXPECT_EQ(saved200, WriteOutcome::Failed);
   std::ifstream after(file, std::ios::binary);
   const std::string now((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>());
   EXPECT_EQ(now, earlier);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);  // no temporary left
+}
+
+// Saving over a game keeps what the player set on the file: its
+// permissions, and a symbolic link to it.
+TEST(HostileFiles, SavingKeepsPermissionsAndWritesThroughALink) {
+  test::clsTempFolder folder;
+  clsSystemRandom random(9);
+  clsQtFileWriter writer;
+  const std::filesystem::path target = folder / "real.gly";
+  const std::filesystem::path link = folder / "link.gly";
+  ASSERT_EQ(SaveSavedGame(target, GameWithBookmarks(0), random, writer), WriteOutcome::Written);
+  std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  std::filesystem::create_symlink(target, link);
+  ASSERT_EQ(SaveSavedGame(link, GameWithBookmarks(2), random, writer), WriteOutcome::Written);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(std::filesystem::status(target).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  SavedGame game;
+  EXPECT_EQ(LoadSavedGame(target, game), LoadOutcome::Loaded);
+  EXPECT_EQ(game.bookmarks.size(), 2u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "core/cls_system_random.h"
+#include "platform/qt_file_writer.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
 #include "storage/saved_game.h"
@@ -76,8 +77,9 @@ TEST(SavedGame, RoundTripIsExactAndTwoSavesDiffer) {
   test::clsTempFolder folder;
   const SavedGame game = SampleGame(4);
   clsSystemRandom random(8);
-  ASSERT_TRUE(SaveSavedGame(folder / "a.gly", game, random));
-  ASSERT_TRUE(SaveSavedGame(folder / "b.gly", game, random));
+  clsQtFileWriter writer;
+  ASSERT_EQ(SaveSavedGame(folder / "a.gly", game, random, writer), WriteOutcome::Written);
+  ASSERT_EQ(SaveSavedGame(folder / "b.gly", game, random, writer), WriteOutcome::Written);
   EXPECT_NE(ReadAll(folder / "a.gly"), ReadAll(folder / "b.gly"));
   EXPECT_EQ(PlainLinesOf(folder / "a.gly"), SavedGameLines(game));
   EXPECT_EQ(PlainLinesOf(folder / "b.gly"), SavedGameLines(game));

@@ -123,7 +123,7 @@ class clsTestPeer : public clsSessionDisplay {
   clsTestPeer(clsFakeNetwork& network, clsFakeClock& clock, std::uint64_t seed)
       : random(seed),
         socket(network),
-        session(SessionServices{asker, settings, random, catalogue, files, bookmarks, none, clock, socket,
+        session(SessionServices{asker, settings, random, catalogue, files, bookmarks, none, none, clock, socket,
                                 networkDialog, none, none, none, "", 0}) {
     asker.defaultAnswer = true;
     session.SetDisplay(this);

@@ -4,6 +4,7 @@
 
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
+#include "platform/qt_file_writer.h"
 #include "storage/cls_memory_settings.h"
 #include "support/fake_desktop.h"
 #include "support/fake_network.h"
@@ -20,8 +21,8 @@ struct clsMainWindowFakes {
   explicit clsMainWindowFakes(std::uint64_t seed) : random(seed) {}
 
   MainWindowServices Services(clsCatalogue& catalogue) {
-    return MainWindowServices{asker,           settings, random, catalogue, desktop,       registrar,        files,
-                              bookmarkDialogs, printers, clock,  socket,    networkDialog, GLYPH_PROGRAM_DIR};
+    return MainWindowServices{asker,           settings, random,   catalogue, desktop, registrar,     files,
+                              bookmarkDialogs, writer,   printers, clock,     socket,  networkDialog, GLYPH_PROGRAM_DIR};
   }
 
   clsScriptedAsker asker;
@@ -31,6 +32,7 @@ struct clsMainWindowFakes {
   clsRecordingRegistrar registrar;
   clsScriptedFileChooser files;
   clsScriptedBookmarkDialogs bookmarkDialogs;
+  clsQtFileWriter writer;
   clsFakePrinterSystem printers;
   clsFakeClock clock;
   clsFakeNetwork network;

@@ -1,0 +1,12 @@
+#include "storage/cls_file_writer.h"
+
+namespace glyph {
+
+bool IsReadOnlyFile(const std::filesystem::path& file) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(file, error);
+  if (error || !std::filesystem::is_regular_file(status)) return false;
+  return (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+}
+
+}  // namespace glyph
