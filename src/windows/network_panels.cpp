@@ -262,11 +262,22 @@ void clsNetworkPanels::ShowStatus(int status) {
   lblNetStatus_->setPalette(palette);
 }
 
+// Rows are changed in place, so that a list of many players stays smooth
+// while a few of them change.
 void clsNetworkPanels::ShowPlayers(QTreeWidget* list, const std::vector<PlayerRow>& rows, bool lobby) {
-  list->clear();
-  for (const PlayerRow& row : rows) {
-    auto* item = new QTreeWidgetItem(list, {FromAnsi(row.text)});
-    item->setData(0, Qt::UserRole, QString::fromStdString(row.key));
+  while (list->topLevelItemCount() > static_cast<int>(rows.size()))
+    delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const PlayerRow& row = rows[i];
+    QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(i));
+    if (item == nullptr) item = new QTreeWidgetItem(list);
+    const QString key = QString::fromStdString(row.key);
+    if (item->data(0, Qt::UserRole).toString() == key && item->text(0) == FromAnsi(row.text) &&
+        item->data(0, Qt::UserRole + 1).toInt() == row.icon) {
+      continue;
+    }
+    item->setText(0, FromAnsi(row.text));
+    item->setData(0, Qt::UserRole, key);
     item->setData(0, Qt::UserRole + 1, row.icon);
     const QString path = QString(":/assets/icons/%1%2.svg").arg(lobby ? "lobby" : "race").arg(row.icon);
     item->setIcon(0, QIcon(store_.Render(path, QSize(16, 16), list->devicePixelRatioF())));
