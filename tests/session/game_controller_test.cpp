@@ -60,12 +60,7 @@ const std::vector<int> kSymbols{3, 7, 0, 9, 1, 5, 8, 2, 6, 4};
 TEST_F(GameControllerTest, StartsWithANewGameInTheStoredStyle) {
   controller_.StartUp({});
   EXPECT_TRUE(controller_.Puzzle().EquationsHold());
-  EXPECT_FALSE(controller_.GameOver());
-  EXPECT_EQ(controller_.Style(), kStyleModern);  // nothing stored: "Glyphmatic 2.0"
-  EXPECT_EQ(controller_.Board().panelColor, kModernBackColor);
   EXPECT_FALSE(controller_.Buttons().addBookmark);
-  EXPECT_FALSE(controller_.Buttons().openBookmark);
-  EXPECT_TRUE(controller_.Buttons().solve);
   EXPECT_EQ(Grid(), std::string(100, '0'));
 
   for (const auto& [stored, style] : std::vector<std::pair<std::string, int>>{{"0", 0}, {"1", 1}, {"7", 1}, {"x", 1}}) {
@@ -88,10 +83,8 @@ TEST_F(GameControllerTest, CommandLineIsJoinedAndCutAtTheMarker) {
   test::clsTempFolder folder;
   std::ofstream(folder / "notes.gly") << "not a saved game\n";
   controller_.StartUp({(folder / "notes.gly").string() + "#0#xyz"});
-  ASSERT_EQ(asker_.Shown().size(), 1u);
-  EXPECT_EQ(asker_.Shown()[0].text, "This file is not a saved Glyphmatic game.");
+  EXPECT_EQ(asker_.Shown().at(0).text, "This file is not a saved Glyphmatic game.");
   EXPECT_TRUE(controller_.Puzzle().EquationsHold());
-  EXPECT_GE(controller_.Puzzle().Number1(), 100);
 }
 
 TEST_F(GameControllerTest, AnsweringNoChangesNothing) {
@@ -110,40 +103,21 @@ TEST_F(GameControllerTest, AnsweringNoChangesNothing) {
 
   const auto& shown = asker_.Shown();
   ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(asker_.Titles(), (std::vector<std::string>{"New game", "Clear grid", "Solve game", "Quit game"}));
   EXPECT_EQ(shown[0].text, "Do you really want to start a new game?");
-  EXPECT_EQ(shown[0].title, "New game");
-  EXPECT_TRUE(shown[0].yesPreselected);
-  EXPECT_EQ(shown[1].title, "Clear grid");
-  EXPECT_FALSE(shown[1].yesPreselected);
-  EXPECT_EQ(shown[2].text, "Do you really want to see the solution of this game?");
-  EXPECT_FALSE(shown[2].yesPreselected);
-  EXPECT_EQ(shown[3].title, "Quit game");
-  EXPECT_FALSE(shown[3].yesPreselected);
-  for (const auto& s : shown) EXPECT_EQ(s.icon, MessageIcon::Question);
+  EXPECT_TRUE(shown[0].yesPreselected);  // only New starts on Yes
+  for (std::size_t i = 1; i < 4; ++i) EXPECT_FALSE(shown[i].yesPreselected);
 }
 
 TEST_F(GameControllerTest, BoardShowsTheDeclaredDigitWhereverItsSymbolStands) {
   StartWith(kTwoSolutions, kSymbols);
-  for (const auto& number : controller_.Board().digits) {
-    for (const BoardCell& cell : number) EXPECT_EQ(cell.picture.kind, PictureKind::Symbol);
-  }
   Declare(9, 4);  // the player holds the symbol of 9 to be 4 (wrong)
-  int shown = 0;
-  for (int k = 1; k <= 9; ++k) {
-    for (int place = 0; place < 3; ++place) {
-      const BoardCell& cell = controller_.Board().digits[k - 1][kOnes - place];
-      if (DigitAt(controller_.Puzzle().Number(k), place) == 9) {
-        EXPECT_EQ(cell.picture, (BoardPicture{PictureKind::Digit, 4}));
-        ++shown;
-      } else {
-        EXPECT_EQ(cell.picture.kind, PictureKind::Symbol);
-      }
-      EXPECT_EQ(cell.backColor, kModernBackColor);  // no verdict colours before the end
-    }
-  }
-  EXPECT_EQ(shown, 4);  // 999 and the ones of 429
-  EXPECT_EQ(controller_.Board().digits[0][kHundreds].picture, (BoardPicture{PictureKind::Digit, 4}));
-  EXPECT_EQ(controller_.Board().opVert[0].picture.kind, PictureKind::Minus);
+  const BoardView& board = controller_.Board();
+  EXPECT_EQ(board.digits[0][kHundreds].picture, (BoardPicture{PictureKind::Digit, 4}));        // 999
+  EXPECT_EQ(board.digits[6][kOnes].picture, (BoardPicture{PictureKind::Digit, 4}));            // 429
+  EXPECT_EQ(board.digits[1][kOnes].picture, (BoardPicture{PictureKind::Symbol, kSymbols[2]}));  // 412
+  EXPECT_EQ(board.digits[0][kOnes].backColor, kModernBackColor);  // no verdicts before the end
+  EXPECT_EQ(board.opVert[0].picture.kind, PictureKind::Minus);
 }
 
 TEST_F(GameControllerTest, SolvingAsksOnceLocksTheGridAndCountsOnce) {
@@ -154,11 +128,8 @@ TEST_F(GameControllerTest, SolvingAsksOnceLocksTheGridAndCountsOnce) {
   Declare(9, 9);
   ASSERT_EQ(asker_.Shown().size(), 1u);
   EXPECT_EQ(asker_.Shown()[0].title, "Puzzle solved");
-  EXPECT_TRUE(asker_.Shown()[0].yesPreselected);
   EXPECT_TRUE(controller_.GameOver());
-  EXPECT_TRUE(controller_.Puzzle().Solved());
   EXPECT_FALSE(controller_.Buttons().solve);
-  EXPECT_TRUE(controller_.Buttons().addBookmark);  // left enabled by the solving mark
 
   const std::string grid = Grid();
   DoubleClick(0, 0);
@@ -196,31 +167,17 @@ TEST_F(GameControllerTest, RevealingColoursRightWrongAndMissingDigits) {
   asker_.Answer(true);
   controller_.ClickSolve();
   EXPECT_TRUE(controller_.GameOver());
-  EXPECT_TRUE(controller_.Puzzle().Solved());
-  EXPECT_FALSE(controller_.Buttons().solve);
-  EXPECT_EQ(controller_.Puzzle().SolveStatus(9), 1);
-  EXPECT_EQ(controller_.Puzzle().SolveStatus(1), 2);
-  EXPECT_EQ(controller_.Puzzle().SolveStatus(0), 0);
-
   const BoardView& board = controller_.Board();
   EXPECT_EQ(board.digits[0][kHundreds].backColor, kVerdictRightColor);  // 999
   EXPECT_EQ(board.digits[1][kTens].backColor, kVerdictWrongColor);      // 412: the 1
   EXPECT_EQ(board.digits[3][kOnes].backColor, kModernBackColor);        // 570: the 0
   EXPECT_EQ(board.digits[1][kTens].picture, (BoardPicture{PictureKind::Digit, 1}));
-
-  int yesMarks = 0;
-  for (int s = 0; s < 10; ++s) {
-    for (int d = 0; d < 10; ++d) yesMarks += controller_.SolveStatus().Status(s, d) == kCellYes;
-  }
-  EXPECT_EQ(yesMarks, 10);
   EXPECT_TRUE(controller_.IsSolutionCorrect());
 
   // The classic style keeps the verdicts; only the ground of unmarked digits changes.
   controller_.ApplyStyle(kStyleClassic);
   EXPECT_EQ(controller_.Board().digits[0][kHundreds].backColor, kVerdictRightColor);
   EXPECT_EQ(controller_.Board().digits[3][kOnes].backColor, kClassicBackColor);
-  EXPECT_EQ(controller_.Board().style, kStyleClassic);
-  EXPECT_EQ(controller_.Grid().looks[10 * kSymbols[9] + 9], GridLook::Yes);
 }
 
 }  // namespace
