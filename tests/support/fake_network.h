@@ -174,15 +174,12 @@ class clsTestPeer : public clsSessionDisplay {
     }
     bool HasSession() const { return peer.session.Race().HasSession(); }
     const clsNetworkGame* Session() const { return peer.session.Race().Session(); }
-    bool TimeOver() const { return peer.session.Race().TimeOver(); }
-    bool TickActive() const { return peer.session.Race().TickActive(); }
   };
   struct BoardState {
     clsTestPeer& peer;
     const clsGameController& Board() const { return peer.session.Game(); }
     bool RaceRunning() const { return Board().RaceRunning(); }
     bool LocalFinished() const { return Board().LocalFinished(); }
-    bool GameOver() const { return Board().GameOver(); }
     bool NetworkSessionExists() const { return Board().NetworkSessionExists(); }
     const clsPuzzle& Puzzle() const { return Board().Puzzle(); }
     // The window's close control: true when the window may close.
