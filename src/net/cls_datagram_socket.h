@@ -11,8 +11,9 @@ namespace glyph {
 class clsDatagramSocket {
  public:
   virtual ~clsDatagramSocket() = default;
-  // False when the address and port cannot be bound.
+  // False when the address and port cannot be bound; BindError says why.
   virtual bool Bind(const std::string& localAddress, std::uint16_t port) = 0;
+  virtual std::string BindError() const { return {}; }
   virtual void Close() = 0;
   // Fire and forget: a failure is not reported.
   virtual void Send(const std::string& address, std::uint16_t port, const std::string& payload) = 0;

@@ -69,14 +69,19 @@ void clsRaceController::SendToOthers(const char* tag, const std::string& body) {
 
 bool clsRaceController::Begin(const std::string& localAddress, const std::string& hostAddress, bool isHost,
                               const std::string& playerName) {
+  // A session in hand ends as a cancelled one does, so that a failed begin
+  // leaves a single-player window that can be closed.
   if (session_) {
-    socket_.Close();
-    session_.reset();
+    SendToOthers(session_->Host ? tag::kClose : tag::kQuit, session_->Host ? "" : session_->LocalIP);
+    LeaveSession();
+    ResetRaceState();
   }
   // A session that can hear nothing would wait for ever: it is not begun.
   if (!socket_.Bind(localAddress, port_)) {
+    const std::string why = socket_.BindError();
     asker_.Tell(
-        Text("strMsgNetBind", "The network game cannot be opened: this computer cannot receive at the chosen address."),
+        Text("strMsgNetBind", "The network game cannot be opened: this computer cannot receive at the chosen address.") +
+            "\n\n" + localAddress + (why.empty() ? "" : ": " + why),
         Text("strTitNetBind", "Network game"), MessageIcon::Exclamation);
     return false;
   }
@@ -100,6 +105,7 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
   session_->LocalName = playerName;
 
   view_ = RaceView{};
+  ShowOptionFields();
   view_.lobbyShown = true;
   view_.helpContext = kHelpContextNetwork;
   timeOver_ = false;
@@ -325,7 +331,7 @@ void clsRaceController::ResetRaceState() {
 // ---- Chat and display -------------------------------------------------------
 
 void clsRaceController::SendChat(const std::string& text) {
-  if (!session_) return;
+  if (!session_ || text.empty()) return;  // an empty line says nothing to anyone
   const std::string line = session_->LocalName + ": " + text;
   SendToOthers(tag::kMessage, session_->MakeMsg(line));
   AppendChat(line);
@@ -339,11 +345,17 @@ void clsRaceController::AppendChat(const std::string& line) {
   ++view_.chat.added;
 }
 
+// The fields keep what they last showed from one network game to the next.
+void clsRaceController::ShowOptionFields() {
+  view_.shownTime = fieldTime_;
+  view_.shownPenalty = fieldPenalty_;
+  view_.shownOptionsVersion = ++optionsShown_;
+}
+
 void clsRaceController::ShowOptions() {
-  view_.shownTime = fieldTime_ = session_->Time;
-  view_.shownPenalty = session_->Penalty;
+  fieldTime_ = session_->Time;
   fieldPenalty_ = std::to_string(session_->Penalty);
-  ++view_.shownOptionsVersion;
+  ShowOptionFields();
 }
 
 void clsRaceController::RebuildPlayerList() {

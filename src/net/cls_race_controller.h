@@ -120,6 +120,7 @@ class clsRaceController {
   void ResetRaceState();
   void RebuildPlayerList();
   void ShowOptions();
+  void ShowOptionFields();
   void AppendChat(const std::string& line);
   bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title);
   std::string Text(const char* key, const char* defaultText) const;
@@ -136,6 +137,7 @@ class clsRaceController {
   // through OptionsEdited, and what the host receives is shown in them.
   int fieldTime_ = 1800;
   std::string fieldPenalty_ = "100";
+  int optionsShown_ = 0;
 
   std::unique_ptr<clsNetworkGame> session_;
   bool timeOver_ = false;

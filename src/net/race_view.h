@@ -78,7 +78,7 @@ struct RaceView {
   bool exitAvailable = false;
   // Options to show in the fields; the number goes up each time they change.
   int shownTime = 1800;
-  int shownPenalty = 100;
+  std::string shownPenalty = "100";
   int shownOptionsVersion = 0;
   int helpContext = kHelpContextMainWindow;
 };

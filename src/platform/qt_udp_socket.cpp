@@ -4,6 +4,8 @@
 #include <QNetworkDatagram>
 #include <sys/socket.h>
 
+#include "platform/ansi_text.h"
+
 namespace glyph {
 
 namespace {
@@ -21,9 +23,15 @@ clsQtUdpSocket::clsQtUdpSocket(QObject* parent) : QObject(parent) {
 // session's own address, so that peers see who sent them.
 bool clsQtUdpSocket::Bind(const std::string& localAddress, std::uint16_t port) {
   Close();
+  bindError_.clear();
   QHostAddress address;
-  if (!address.setAddress(QString::fromStdString(localAddress))) return false;
+  if (!address.setAddress(QString::fromStdString(localAddress))) {
+    bindError_ = "not an address";
+    return false;
+  }
   if (!listen_.bind(address, port) || !send_.bind(address, 0)) {
+    const QUdpSocket& failed = listen_.state() == QAbstractSocket::BoundState ? send_ : listen_;
+    bindError_ = ToAnsi(failed.errorString());
     Close();
     return false;
   }

@@ -23,6 +23,7 @@ class clsQtUdpSocket : public QObject, public clsDatagramSocket {
   void SetReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
 
   bool Bind(const std::string& localAddress, std::uint16_t port) override;
+  std::string BindError() const override { return bindError_; }
   void Close() override;
   void Send(const std::string& address, std::uint16_t port, const std::string& payload) override;
 
@@ -32,6 +33,7 @@ class clsQtUdpSocket : public QObject, public clsDatagramSocket {
   QUdpSocket listen_;
   QUdpSocket send_;
   Receiver receiver_;
+  std::string bindError_;
 };
 
 }  // namespace glyph

@@ -40,7 +40,7 @@ frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& cat
   optJoin_->setObjectName("optJoin");
   cboLocalIP_ = new QComboBox(this);
   cboLocalIP_->setObjectName("cboLocalIP");
-  cboLocalIP_->setEditable(true);  // an address the discovery did not find can be typed
+  cboLocalIP_->setEditable(false);  // the computer's own addresses; only the host's is typed
   cboRemoteIP_ = new QComboBox(this);
   cboRemoteIP_->setObjectName("cboRemoteIP");
   cboRemoteIP_->setEditable(true);

@@ -111,7 +111,10 @@ QWidget* clsNetworkPanels::BuildLobby(QRect area) {
   lblNetNewMsg->setBuddy(txtNetNewMsg_);
   // Typing a line makes Send the button that Enter presses.
   connect(txtNetNewMsg_, &QLineEdit::textEdited, this, [this] { cmdNetSendMsg_->setDefault(true); });
-  connect(txtNetNewMsg_, &QLineEdit::returnPressed, this, &clsNetworkPanels::SendChat);
+  // Enter sends only a line edited since the last send.
+  connect(txtNetNewMsg_, &QLineEdit::returnPressed, this, [this] {
+    if (cmdNetSendMsg_->isDefault()) SendChat();
+  });
   connect(cmdNetSendMsg_, &QPushButton::clicked, this, &clsNetworkPanels::SendChat);
 
   auto* fraOptions = Named(new QGroupBox("Options", panel), "fraOptions");
@@ -321,11 +324,11 @@ void clsNetworkPanels::RefreshRace(const RaceView& view) {
   if (view.shownOptionsVersion != shown_.shownOptionsVersion) {
     settingOptions_ = true;
     dtOptTime_->setTime(QTime(0, 0).addSecs(view.shownTime));
-    txtOptPenalty_->setText(QString::number(view.shownPenalty));
+    txtOptPenalty_->setText(FromAnsi(view.shownPenalty));
     settingOptions_ = false;
   }
   dtOptTime_->setEnabled(view.optionsEditable);
-  txtOptPenalty_->setReadOnly(!view.optionsEditable);
+  txtOptPenalty_->setEnabled(view.optionsEditable);
   cmdKickPlayer_->setEnabled(view.kickAndStartAvailable);
   cmdNetStart_->setEnabled(view.kickAndStartAvailable);
 

@@ -2,6 +2,7 @@
 
 #include "core/cls_system_random.h"
 #include "net/cls_network_game.h"
+#include "net/ip_address.h"
 #include "net/net_protocol.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
@@ -88,6 +89,13 @@ TEST(Protocol, ChatEnvelopeAndItsDuplicateFilter) {
   EXPECT_EQ(receiver.GotMsg(third), "Bob: hi");  // ten others later it is new again
   EXPECT_EQ(receiver.GotMsg(""), "");
   EXPECT_EQ(receiver.GotMsg("9"), "");
+}
+
+TEST(Protocol, AddressesAreComparedAsTheNetworkWritesThem) {
+  EXPECT_EQ(CanonicalIPv4("010.000.0.07"), "10.0.0.7");
+  EXPECT_EQ(CanonicalIPv4("999.1.1.1"), "");
+  for (const char* address : {"0.0.0.0", "224.0.0.1", "255.255.255.255", "abc"}) EXPECT_FALSE(IsUnicastIPv4(address));
+  EXPECT_TRUE(IsUnicastIPv4("192.168.0.5"));
 }
 
 TEST(Protocol, ResultRecords) {

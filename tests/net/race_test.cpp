@@ -302,6 +302,43 @@ TEST_F(RaceTest, ChatKeepsItsLastLinesEachCut) {
   EXPECT_EQ(chat.lines->back().size(), clsRaceController::kChatLineLength);
 }
 
+// A second network game that cannot bind its address leaves the window as
+// a cancelled game does: no session, single-player, closable; the first
+// game's players are told it ended.
+TEST_F(RaceTest, AFailedSecondBeginLeavesAClosableSinglePlayerWindow) {
+  Lobby(1, 600, "50");
+  clsTestPeer& other = AddPeer();
+  ASSERT_TRUE(other.race.Begin(Address(5), "", true, "Holder"));
+  EXPECT_FALSE(Peer(0).race.Begin(Address(5), "", true, "Host"));  // held by another copy
+  network_.Deliver();
+  EXPECT_FALSE(Peer(0).race.HasSession());
+  EXPECT_FALSE(Peer(0).view.lobbyShown);
+  EXPECT_EQ(Peer(0).view.helpContext, kHelpContextSinglePlayer);
+  EXPECT_TRUE(Peer(0).window.Button(Command::Close).enabled);
+  EXPECT_TRUE(Peer(0).game.RequestClose());
+  EXPECT_NE(Peer(0).asker.Shown().back().text.find(Address(5)), std::string::npos);
+  EXPECT_FALSE(Peer(1).race.HasSession());  // told by the host's goodbye
+}
+
+// Each game binds the socket anew, to its own address; the option fields
+// keep their values from one game to the next; an empty chat line is never
+// sent.
+TEST_F(RaceTest, EachGameBindsItsAddressAndTheFieldsKeepTheirValues) {
+  Lobby(1, 600, "50");
+  Peer(0).race.Cancel();
+  ASSERT_TRUE(Peer(0).race.Begin(Address(4), "", true, "Host"));
+  EXPECT_EQ(Peer(0).socket.bindings, (std::vector<std::string>{Address(0), Address(4)}));
+  EXPECT_EQ(Peer(0).view.shownTime, 600);
+  EXPECT_EQ(Peer(0).view.shownPenalty, "50");
+  ASSERT_TRUE(Peer(1).race.Begin(Address(1), Address(4), false, "Player1"));
+  network_.Deliver();
+  Run(1);
+  EXPECT_EQ(Peer(1).race.Session()->Time, 600);
+  const std::size_t sent = network_.sent.size();
+  Peer(1).race.SendChat("");
+  EXPECT_EQ(network_.sent.size(), sent);
+}
+
 // A host and three clients finish with consistent results although a fifth
 // of all datagrams is lost.
 class LossyRaceTest : public RaceTest, public ::testing::WithParamInterface<unsigned> {

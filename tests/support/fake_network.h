@@ -48,6 +48,7 @@ class clsFakeNetwork {
       if (network_.bound_.count(localAddress) > 0 && network_.bound_[localAddress] != this) return false;
       address_ = localAddress;
       network_.bound_[localAddress] = this;
+      bindings.push_back(localAddress);
       return true;
     }
     void Close() override {
@@ -57,6 +58,7 @@ class clsFakeNetwork {
     void Send(const std::string& address, std::uint16_t, const std::string& payload) override {
       network_.Post(address_, address, payload);
     }
+    std::vector<std::string> bindings;  // every address bound, in order
     void SetReceiver(std::function<void(const std::string&, const std::string&)> receiver) { receiver_ = std::move(receiver); }
 
    private:

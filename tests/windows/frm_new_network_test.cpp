@@ -42,24 +42,25 @@ TEST(NewNetworkDialog, RemembersItsFieldsAcrossOpenings) {
   EXPECT_EQ(again.findChild<QLineEdit*>("txtName")->text(), "Bob");
 }
 
-TEST(NewNetworkDialog, ABlankNameIsTheLoginNameAndWrongAddressesKeepItOpen) {
+TEST(NewNetworkDialog, ABlankNameIsTheLoginNameAndAWrongHostKeepsItOpen) {
   clsMemorySettings settings;
   clsCatalogue catalogue;
   clsScriptedAsker asker;
   frmNewNetwork dialog(settings, catalogue, asker, kAddresses, "login");
   dialog.show();
-  dialog.findChild<QComboBox*>("cboLocalIP")->setEditText("192.168.0.300");
+  EXPECT_FALSE(dialog.findChild<QComboBox*>("cboLocalIP")->isEditable());  // only this computer's addresses
+  QTest::mouseClick(dialog.findChild<QRadioButton*>("optJoin"), Qt::LeftButton);
+  dialog.findChild<QComboBox*>("cboRemoteIP")->setEditText("192.168.0.300");
   dialog.findChild<QLineEdit*>("txtName")->setText("   ");
   QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(asker.Titles().size(), 1u);
   EXPECT_FALSE(settings.Has(kSectionNetworkGame, kKeyIsHost));
-  dialog.findChild<QComboBox*>("cboLocalIP")->setEditText("127.0.0.1");
+  dialog.findChild<QComboBox*>("cboRemoteIP")->setEditText("192.168.0.30");
   QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
   ASSERT_TRUE(dialog.OK());
   EXPECT_EQ(ReadSetting(settings, Setting::PlayerName), "login");
-  EXPECT_EQ(ReadSetting(settings, Setting::LastLocalIp), "127.0.0.1");
-  EXPECT_FALSE(settings.Has(kSectionNetworkGame, kKeyRemoteIp));  // only a client stores the host
+  EXPECT_EQ(ReadSetting(settings, Setting::RemoteIp), "192.168.0.30");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -135,6 +137,30 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   const QList<QLabel*> rows = window_->findChildren<QLabel*>("lblResult");
   EXPECT_EQ(rows[1]->text(), "2. <img src=x>");
   EXPECT_EQ(rows[1]->textFormat(), Qt::PlainText);
+}
+
+// A second network game whose address another copy holds leaves the
+// lobby for a single-player window that closes after the quit question.
+TEST_F(MainWindowTest, AFailedSecondNetworkGameLeavesAWindowThatCloses) {
+  clsFakeNetwork::Socket holder(fakes_.network);
+  ASSERT_TRUE(holder.Bind("127.0.0.9", 0));
+  for (const char* local : {"127.0.0.1", "127.0.0.9"}) {
+    fakes_.networkDialog.answer = NetworkChoice{true, "", local, "Host"};
+    fakes_.asker.Answer(true);
+    QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
+    if (std::string(local) != "127.0.0.1") continue;
+    // In the lobby, Enter sends a line once, and only a line typed since.
+    auto* line = window_->findChild<QLineEdit*>("txtNetNewMsg");
+    QTest::keyClicks(line, "hi");
+    QTest::keyClick(line, Qt::Key_Return);
+    QTest::keyClick(line, Qt::Key_Return);
+    EXPECT_EQ(window_->findChild<QPlainTextEdit*>("txtNetMsg")->toPlainText(), "Host: hi");
+  }
+  EXPECT_FALSE(window_->findChild<QWidget*>("picNetWork")->isVisible());
+  EXPECT_NE(fakes_.asker.Shown().back().text.find("127.0.0.9"), std::string::npos);
+  fakes_.asker.Answer(true);
+  QTest::mouseClick(Button("cmdClose"), Qt::LeftButton);
+  EXPECT_FALSE(window_->isVisible());
 }
 
 // A German desktop with nothing stored starts in German and stores it.
