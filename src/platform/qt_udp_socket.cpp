@@ -29,7 +29,9 @@ bool clsQtUdpSocket::Bind(const std::string& localAddress, std::uint16_t port) {
     bindError_ = "not an address";
     return false;
   }
-  if (!listen_.bind(address, port) || !send_.bind(address, 0)) {
+  // Not shared: a second copy of the game on the same address and port is
+  // told so, instead of silently taking the first one's datagrams.
+  if (!listen_.bind(address, port, QAbstractSocket::DontShareAddress) || !send_.bind(address, 0)) {
     const QUdpSocket& failed = listen_.state() == QAbstractSocket::BoundState ? send_ : listen_;
     bindError_ = ToAnsi(failed.errorString());
     Close();
