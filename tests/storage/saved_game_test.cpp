@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 
 #include "core/cls_system_random.h"
+#include "i18n/cls_catalogue.h"
 #include "platform/qt_file_writer.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
@@ -133,6 +136,141 @@ TEST(SavedGame, AFileThatIsNotASavedGameChangesNothing) {
   SavedGame game;
   EXPECT_EQ(LoadSavedGame(folder / "missing.gly", game), LoadOutcome::Unreadable);
   EXPECT_EQ(LoadSavedGame(folder.Path(), game), LoadOutcome::Unreadable);  // a folder
+}
+
+SavedGame GameWithBookmarks(int bookmarks) {
+  clsSystemRandom random(13);
+  SavedGame game;
+  game.puzzle.MakePuzzle(random);
+  game.grid.SetStatus(1, 2, kCellYes);
+  for (int i = 0; i < bookmarks; ++i) {
+    clsSolveStatus bookmark;
+    bookmark.SetStatus(i % 10, (i * 3) % 10, kCellYes);
+    bookmark.SetName("Bookmark " + std::to_string(i + 1));
+    game.bookmarks.push_back(bookmark);
+  }
+  return game;
+}
+
+TEST(HostileFiles, SavedGameCutAtEveryByte) {
+  clsSystemRandom random(5);
+  const SavedGame original = GameWithBookmarks(2);
+  const std::string content = EncipherSavedGame(original, random);
+  const SavedGame inHand = GameWithBookmarks(0);
+  for (std::size_t cut = 0; cut <= content.size(); ++cut) {
+    SavedGame game = inHand;
+    const LoadOutcome outcome = ReadSavedGameContent(content.substr(0, cut), game);
+    if (outcome != LoadOutcome::Loaded) {
+      ASSERT_EQ(SavedGameLines(game), SavedGameLines(inHand)) << "cut at " << cut;
+    } else {
+      // Whatever was read is a game the program can write and read again.
+      SavedGame again;
+      ASSERT_EQ(ReadSavedGameContent(EncipherSavedGame(game, random), again), LoadOutcome::Loaded);
+    }
+  }
+  SavedGame whole = inHand;
+  ASSERT_EQ(ReadSavedGameContent(content, whole), LoadOutcome::Loaded);
+  EXPECT_EQ(SavedGameLines(whole), SavedGameLines(original));
+}
+
+TEST(HostileFiles, SavedGameWithHugeLinesNulBytesAndLoneCarriageReturns) {
+  clsSystemRandom random(6);
+  const SavedGame inHand = GameWithBookmarks(1);
+  std::string valid = EncipherSavedGame(GameWithBookmarks(3), random);
+
+  std::string crOnly = valid;
+  std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+  const std::string megabyteLine(1 << 20, 'F');
+  std::string withNul = valid;
+  withNul.insert(withNul.size() / 2, std::string("\0\0\0", 3));
+  std::string bookmarkOfAMegabyte = valid + megabyteLine + "\r\n";
+
+  for (const std::string& content : {megabyteLine, std::string(1 << 20, '\0'), megabyteLine + "\r\n" + valid}) {
+    SavedGame game = inHand;
+    EXPECT_EQ(ReadSavedGameContent(content, game), LoadOutcome::NotASavedGame);
+    EXPECT_EQ(SavedGameLines(game), SavedGameLines(inHand));
+  }
+  // Still a saved game: its first line is intact; the rest reads as it can.
+  // Lines ended by CR alone read like any others.
+  for (const std::string& content : {withNul, bookmarkOfAMegabyte, crOnly}) {
+    SavedGame game = inHand;
+    EXPECT_EQ(ReadSavedGameContent(content, game), LoadOutcome::Loaded);
+  }
+}
+
+TEST(HostileFiles, LanguageFilesCutAtEveryByteAndFilledWithGarbage) {
+  test::clsTempFolder folder;
+  test::WriteLanguageFile(folder / "good.tsp", {"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]",
+                                                "frmSymbol|cmdNew|&Neues Spiel", "frmSymbol|cmdClear|Gitter &leeren"});
+  std::ifstream stream(folder / "good.tsp", std::ios::binary);
+  const std::string content((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+  for (std::size_t cut = 0; cut <= content.size(); ++cut) {
+    clsCatalogue catalogue;
+    catalogue.ReadLanguageContent(content.substr(0, cut));
+    for (const auto& language : catalogue.CollLanguages()) {
+      // A cut line deciphers to something else; only whole lines declare.
+      EXPECT_LE(language->CollModule().size(), 1u);
+    }
+  }
+  clsCatalogue catalogue;
+  for (const std::string& garbage : {std::string(1 << 20, 'A'), std::string(1 << 20, '\0')}) {
+    catalogue.ReadLanguageContent(garbage);
+  }
+  EXPECT_TRUE(catalogue.CollLanguages().empty());
+  std::string crOnly = content;
+  std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+  catalogue.ReadLanguageContent(content + std::string(1 << 20, '7') + "\r\n" + crOnly);
+  ASSERT_NE(catalogue.FindLanguage("Deutsch"), nullptr);
+  catalogue.SetCurrentTranslation(catalogue.FindLanguage("Deutsch"));
+  EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "cmdNew", ""), "&Neues Spiel");
+}
+
+// A disk that fills up while the game is saved: the file limit of the process
+// stands in for a full disk.
+TEST(HostileFiles, ASaveThatRunsOutOfSpaceLeavesTheEarlierFile) {
+  test::clsTempFolder folder;
+  clsSystemRandom random(8);
+  const std::filesystem::path file = folder / "game.gly";
+  clsQtFileWriter writer;
+  ASSERT_EQ(SaveSavedGame(file, GameWithBookmarks(0), random, writer), WriteOutcome::Written);
+  std::ifstream before(file, std::ios::binary);
+  const std::string earlier((std::istreambuf_iterator<char>(before)), std::istreambuf_iterator<char>());
+
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const WriteOutcome saved200 = SaveSavedGame(file, GameWithBookmarks(200), random, writer);  // far over 4 KiB
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_EQ(saved200, WriteOutcome::Failed);
+  std::ifstream after(file, std::ios::binary);
+  const std::string now((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(now, earlier);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);  // no temporary left
+}
+
+// Saving over a game keeps what the player set on the file: its
+// permissions, and a symbolic link to it.
+TEST(HostileFiles, SavingKeepsPermissionsAndWritesThroughALink) {
+  test::clsTempFolder folder;
+  clsSystemRandom random(9);
+  clsQtFileWriter writer;
+  const std::filesystem::path target = folder / "real.gly";
+  const std::filesystem::path link = folder / "link.gly";
+  ASSERT_EQ(SaveSavedGame(target, GameWithBookmarks(0), random, writer), WriteOutcome::Written);
+  std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  std::filesystem::create_symlink(target, link);
+  ASSERT_EQ(SaveSavedGame(link, GameWithBookmarks(2), random, writer), WriteOutcome::Written);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(std::filesystem::status(target).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  SavedGame game;
+  EXPECT_EQ(LoadSavedGame(target, game), LoadOutcome::Loaded);
+  EXPECT_EQ(game.bookmarks.size(), 2u);
 }
 
 }  // namespace

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
+
+#include <set>
 #include <sys/stat.h>
 
 #include "i18n/cls_catalogue.h"
+#include "i18n/language_choice.h"
+#include "i18n/locale_table.h"
+#include "storage/cls_memory_settings.h"
+#include "storage/settings_table.h"
 #include "support/language_files.h"
 
 namespace glyph {
@@ -96,6 +102,116 @@ TEST(Catalogue, AFileUnderAnotherKeyContributesNothing) {
   catalogue.SetLanguageKey(kNetworkKey);
   catalogue.LoadLanguages(folder.Path());
   EXPECT_TRUE(catalogue.CollLanguages().empty());
+}
+
+constexpr char kGerman[] = "0407";
+constexpr char kUnknownLocale[] = "";
+
+clsCatalogue CatalogueOf(const std::vector<std::string>& declarations) {
+  clsCatalogue catalogue;
+  std::vector<std::string> lines{"[GlyphmaLang]"};
+  lines.insert(lines.end(), declarations.begin(), declarations.end());
+  catalogue.ReadPlainLines(lines);
+  return catalogue;
+}
+
+std::string Chosen(clsCatalogue& catalogue, clsMemorySettings& settings, const std::string& languageId) {
+  ChooseLanguage(catalogue, settings, languageId);
+  return catalogue.CurrentTranslation() == nullptr ? "(none)" : catalogue.CurrentTranslation()->Sprache();
+}
+
+TEST(LocaleTable, IdentifiersAreNormalisedBeforeTheLookup) {
+  EXPECT_EQ(LcidToLocaleCode("0X0409"), "en-us");
+  EXPECT_EQ(LcidToLocaleCode("&0409"), "en-us");
+  EXPECT_EQ(LcidToLocaleCode("0000"), "");  // "0" is no key
+  EXPECT_EQ(LcidToLocaleCode("041d"), "sv-se");
+  EXPECT_EQ(LcidToLocaleCode("7"), "de");
+}
+
+TEST(LocaleTable, PosixLocaleNamesGiveFourDigitIdentifiers) {
+  EXPECT_EQ(LanguageIdForLocaleName("de_XX"), "0007");  // unknown region: the language's own row
+  EXPECT_EQ(LanguageIdForLocaleName("en_US.ISO-8859-1@euro"), "0409");
+  EXPECT_EQ(LanguageIdForLocaleName("es_ES.UTF-8"), "040A");  // the later of two rows es-es
+  EXPECT_EQ(LanguageIdForLocaleName("kok_IN"), "0457");
+  EXPECT_EQ(LanguageIdForLocaleName("C.UTF-8"), "");
+}
+
+TEST(LanguageChoice, FirstStartOnAGermanDesktopThenTheStoredValueDecides) {
+  clsCatalogue catalogue = CatalogueOf({"(English|en)", "(Deutsch|de)"});
+  clsMemorySettings settings;
+  EXPECT_EQ(Chosen(catalogue, settings, kGerman), "Deutsch");
+  EXPECT_EQ(settings.Read(kSectionOptions, kKeyLanguage, "?"), "Deutsch");
+  EXPECT_EQ(Chosen(catalogue, settings, "0409"), "Deutsch");  // the locale changed; the stored value wins
+}
+
+TEST(LanguageChoice, UnknownLocaleTakesTheFirstLanguageWithoutCodeElseTheFirst) {
+  clsCatalogue withCodes = CatalogueOf({"(English|en)", "(Deutsch|de)"});
+  clsMemorySettings settings;
+  EXPECT_EQ(Chosen(withCodes, settings, kUnknownLocale), "Deutsch");
+
+  clsCatalogue englishWithoutCode = CatalogueOf({"(English)", "(Deutsch|de)"});
+  clsMemorySettings fresh;
+  EXPECT_EQ(Chosen(englishWithoutCode, fresh, kUnknownLocale), "English");
+}
+
+TEST(LanguageChoice, OnlyTheFirstTwoLettersOfTheCodeCount) {
+  clsCatalogue catalogue = CatalogueOf({"(Deutsch| de )", "(English|en)", "(Schwiizerdütsch|de-ch)"});
+  EXPECT_EQ(GetDefaultLanguage(catalogue, "0807"), "Deutsch");  // de-ch gives DE, which the trimmed " de " is
+  EXPECT_EQ(GetDefaultLanguage(catalogue, "0C09"), "English");
+  EXPECT_EQ(GetDefaultLanguage(catalogue, "0411"), "");  // Japanese: nobody declares ja
+  clsMemorySettings settings;
+  EXPECT_EQ(Chosen(catalogue, settings, "0411"), "Deutsch");  // then the alphabetically first
+}
+
+TEST(LanguageChoice, StoredValueInAnotherCaseIsWrittenBackInTheFilesSpelling) {
+  clsCatalogue catalogue = CatalogueOf({"(English|en)", "(Deutsch|de)"});
+  clsMemorySettings settings;
+  settings.Write(kSectionOptions, kKeyLanguage, "DEUTSCH");
+  EXPECT_EQ(Chosen(catalogue, settings, "0409"), "Deutsch");
+  EXPECT_EQ(settings.Read(kSectionOptions, kKeyLanguage, ""), "Deutsch");
+
+  settings.Write(kSectionOptions, kKeyLanguage, "Klingon");
+  EXPECT_EQ(Chosen(catalogue, settings, "0409"), "Deutsch");  // unknown: the first, stored instead
+  EXPECT_EQ(settings.Read(kSectionOptions, kKeyLanguage, ""), "Deutsch");
+}
+
+TEST(LanguageChoice, NoLanguagesNoChoiceNothingWritten) {
+  clsCatalogue catalogue;
+  clsMemorySettings settings;
+  EXPECT_EQ(Chosen(catalogue, settings, kGerman), "(none)");
+  EXPECT_FALSE(settings.Has(kSectionOptions, kKeyLanguage));
+}
+
+using ItemKeys = std::set<std::pair<std::string, std::string>>;
+
+ItemKeys KeysOf(const clsTranslation& language) {
+  ItemKeys keys;
+  for (const clsModule& module : language.CollModule()) {
+    for (const clsItem& item : module.CollItems()) keys.insert({module.ModuleName(), item.ItemName});
+  }
+  return keys;
+}
+
+// The files the build enciphers beside the game: both load, and every text
+// has its item in both, German translated throughout.
+TEST(ShippedLanguages, EnglishAndGermanCarryTheSameItems) {
+  clsCatalogue catalogue;
+  EXPECT_TRUE(catalogue.LoadLanguages(GLYPH_PROGRAM_DIR).empty());
+  const clsTranslation* english = catalogue.FindLanguage("English");
+  const clsTranslation* german = catalogue.FindLanguage("Deutsch");
+  ASSERT_NE(english, nullptr);
+  ASSERT_NE(german, nullptr);
+  EXPECT_EQ(english->Code(), "en");
+  EXPECT_EQ(german->Code(), "de");
+  EXPECT_EQ(KeysOf(*english), KeysOf(*german));
+  EXPECT_GE(KeysOf(*english).size(), 2u);
+  for (const clsModule& module : german->CollModule()) {
+    for (const clsItem& item : module.CollItems()) {
+      EXPECT_FALSE(item.Translation.empty()) << module.ModuleName() << "|" << item.ItemName;
+      // German umlauts arrive as single Windows-1252 bytes, not as UTF-8 pairs.
+      EXPECT_EQ(item.Translation.find('\xC3'), std::string::npos) << item.Translation;
+    }
+  }
 }
 
 }  // namespace
