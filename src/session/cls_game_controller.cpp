@@ -84,6 +84,7 @@ bool clsGameController::LoadGameFile(const std::string& path) {
   }
   puzzle_ = game.puzzle;
   solveStatus_.Assign(game.grid);
+  ForgetHistory();
   bookmarks_ = std::move(game.bookmarks);
   buttons_.openBookmark = !bookmarks_.empty();
   buttons_.addBookmark = true;
@@ -137,10 +138,48 @@ void clsGameController::ClickOpenBookmark() {
   if (raceRunning_) return;  // the race owns the board until it ends
   const std::optional<std::size_t> chosen = bookmarkDialogs_.ChooseBookmark(bookmarks_);
   if (!chosen || *chosen >= bookmarks_.size()) return;
+  const bool afresh = gameOver_;  // a finished game's grid is no step to go back to
   SetGameOver(false);
+  const clsSolveStatus before = solveStatus_;
   solveStatus_.Assign(bookmarks_[*chosen]);
+  afresh ? ForgetHistory() : Remember(before);
   DrawRaster();
   DrawPuzzle();
+}
+
+// ---- Undo and redo -----------------------------------------------------
+// Every change of the grid by the player is a step; the steps belong to one
+// game and end with it.
+
+void clsGameController::Remember(const clsSolveStatus& before) {
+  lastClicked_ = -1;
+  if (before.MakeStatusString() == solveStatus_.MakeStatusString()) return;  // nothing changed
+  undo_.push_back(before);
+  redo_.clear();
+}
+
+void clsGameController::ForgetHistory() {
+  lastClicked_ = -1;
+  undo_.clear();
+  redo_.clear();
+}
+
+bool clsGameController::CanUndo() const { return !gameOver_ && !localFinished_ && !undo_.empty(); }
+bool clsGameController::CanRedo() const { return !gameOver_ && !localFinished_ && !redo_.empty(); }
+
+void clsGameController::Undo() { Step(undo_, redo_, CanUndo()); }
+void clsGameController::Redo() { Step(redo_, undo_, CanRedo()); }
+
+void clsGameController::Step(std::vector<clsSolveStatus>& from, std::vector<clsSolveStatus>& to, bool allowed) {
+  if (!allowed) return;
+  lastClicked_ = -1;
+  to.push_back(solveStatus_);
+  solveStatus_.Assign(from.back());
+  from.pop_back();
+  DrawRaster();
+  DrawPuzzle();
+  CheckSolved();
+  buttons_.addBookmark = true;
 }
 
 void clsGameController::SetGameOver(bool gameOver) {
@@ -150,6 +189,7 @@ void clsGameController::SetGameOver(bool gameOver) {
 }
 
 void clsGameController::NewGame() {
+  ForgetHistory();
   ResetBookmarks();
   puzzle_.MakePuzzle(random_);
   LoadStyle();
@@ -177,8 +217,12 @@ void clsGameController::ClickClear() {
   if (!Ask("strMsgClear", "Do you really want to clear the solution grid?", "strTitClear", "Clear grid", false)) {
     return;
   }
+  // Clearing a finished game starts it afresh; otherwise clearing is a step.
+  const bool afresh = gameOver_;
   SetGameOver(false);
+  const clsSolveStatus before = solveStatus_;
   solveStatus_.Clear();
+  afresh ? ForgetHistory() : Remember(before);
   DrawRaster();
   DrawPuzzle();
 }
@@ -235,9 +279,20 @@ void clsGameController::ClickCell(int index) { GridEvent(index, false); }
 
 void clsGameController::DoubleClickCell(int index) { GridEvent(index, true); }
 
+void clsGameController::DeclareCell(int index) {
+  ClickCell(index);
+  DoubleClickCell(index);
+}
+
 void clsGameController::GridEvent(int index, bool isDouble) {
   if (gameOver_ || localFinished_ || index < 0 || index > 99) return;
+  // A double click arrives after its own click: both make one step.
+  const bool sameStep = isDouble && lastClicked_ == index && !undo_.empty();
+  const clsSolveStatus before = sameStep ? undo_.back() : solveStatus_;
+  if (sameStep) undo_.pop_back();
   MarkCell(index / 10, index % 10, isDouble);
+  Remember(before);
+  lastClicked_ = isDouble || undo_.empty() || undo_.back().MakeStatusString() != before.MakeStatusString() ? -1 : index;
   // Redrawn, checked and ready for a bookmark even when the mark changed nothing.
   DrawRaster();
   DrawPuzzle();
@@ -254,12 +309,14 @@ void clsGameController::ApplyStyle(int style) {
 }
 
 std::string clsGameController::MakeRacePuzzle() {
+  ForgetHistory();
   ResetBookmarks();
   puzzle_.MakePuzzle(random_);
   return puzzle_.MakeSendString();
 }
 
 void clsGameController::ClearGridForRace() {
+  ForgetHistory();
   solveStatus_.Clear();
   DrawRaster();
   DrawPuzzle();
@@ -267,6 +324,7 @@ void clsGameController::ClearGridForRace() {
 
 bool clsGameController::ReceiveRacePuzzle(const std::string& text) {
   if (!puzzle_.GetSendString(text)) return false;
+  ForgetHistory();
   SetGameOver(false);
   LoadStyle();
   ResetBookmarks();

@@ -70,10 +70,20 @@ class clsGameController : public clsRaceBoard {
   bool RequestClose();
   void ClickCell(int index);
   void DoubleClickCell(int index);
+  // A whole double click at once (a key): one step.
+  void DeclareCell(int index);
   void ClickSave();
   void ClickLoad();
   void ClickAddBookmark();
   void ClickOpenBookmark();
+
+  // Undo and redo of the player's steps on the grid in this game: a click, a
+  // double click, Clear grid, opening a bookmark. Nothing once the game is
+  // over; a new, loaded or race puzzle starts an empty history.
+  bool CanUndo() const;
+  bool CanRedo() const;
+  void Undo();
+  void Redo();
 
   // Reads a saved game into the window; a file that is not one, or cannot be
   // read, is reported and changes nothing. True when the game was loaded.
@@ -129,6 +139,9 @@ class clsGameController : public clsRaceBoard {
   bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title, bool yesPreselected);
   void Tell(const char* textKey, const char* text, const char* titleKey, const char* title);
   void GridEvent(int index, bool isDouble);
+  void Remember(const clsSolveStatus& before);
+  void ForgetHistory();
+  void Step(std::vector<clsSolveStatus>& from, std::vector<clsSolveStatus>& to, bool allowed);
 
   // Drawing: these compute the views; the display paints them.
   void LoadStyle();
@@ -150,6 +163,9 @@ class clsGameController : public clsRaceBoard {
   clsPuzzle puzzle_;
   clsSolveStatus solveStatus_;
   std::vector<clsSolveStatus> bookmarks_;
+  std::vector<clsSolveStatus> undo_;
+  std::vector<clsSolveStatus> redo_;
+  int lastClicked_ = -1;  // the cell whose click made the last step, for its double click
   int bookmarkCounter_ = 0;
   bool raceRunning_ = false;
   bool localFinished_ = false;

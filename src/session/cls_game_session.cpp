@@ -1,5 +1,7 @@
 #include "session/cls_game_session.h"
 
+#include <algorithm>
+
 #include "core/cls_asker.h"
 #include "core/cls_desktop.h"
 #include "i18n/cls_catalogue.h"
@@ -30,7 +32,36 @@ std::string clsGameSession::Text(const char* key, const char* defaultText) const
 
 void clsGameSession::StartUp(const std::vector<std::string>& arguments) {
   game_.StartUp(arguments);
+  FocusGrid();
   Publish();
+}
+
+// The keyboard's cursor back on the first symbol's digit 0, and the grid
+// asked to take the focus.
+void clsGameSession::FocusGrid() {
+  cursor_ = 0;
+  ++focusVersion_;
+}
+
+// Arrows move the cursor (it stops at the edges), Home and End go to digit 0
+// and 9 of its row; Space is a click on its cell, Enter a double click, and
+// a digit a double click on that digit of its row.
+void clsGameSession::OnGridKey(int key) {
+  const int row = cursor_ / 10;
+  const int column = cursor_ % 10;
+  switch (key) {
+    case kGridKeyUp: cursor_ = 10 * std::max(row - 1, 0) + column; break;
+    case kGridKeyDown: cursor_ = 10 * std::min(row + 1, 9) + column; break;
+    case kGridKeyLeft: cursor_ = 10 * row + std::max(column - 1, 0); break;
+    case kGridKeyRight: cursor_ = 10 * row + std::min(column + 1, 9); break;
+    case kGridKeyHome: cursor_ = 10 * row; break;
+    case kGridKeyEnd: cursor_ = 10 * row + 9; break;
+    case kGridKeySpace: game_.ClickCell(cursor_); break;
+    case kGridKeyEnter: game_.DeclareCell(cursor_); break;
+    default:
+      if (key >= kGridKeyDigit && key <= kGridKeyDigit + 9) game_.DeclareCell(10 * row + key - kGridKeyDigit);
+      break;
+  }
 }
 
 void clsGameSession::Handle(const SessionEvent& event) {
@@ -52,6 +83,7 @@ void clsGameSession::Handle(const SessionEvent& event) {
     case Kind::Kick: race_.Kick(event.number); break;
     case Kind::Chat: race_.SendChat(event.text); break;
     case Kind::RaceOptions: race_.OptionsEdited(event.number, event.text); break;
+    case Kind::GridKey: OnGridKey(event.number); break;
   }
   Publish();
 }
@@ -60,13 +92,24 @@ void clsGameSession::OnButton(Command command) {
   // A button the player cannot see or press does nothing, whoever sends it.
   if (command <= Command::Close && !(view_.Button(command).visible && view_.Button(command).enabled)) return;
   switch (command) {
-    case Command::New: game_.ClickNew(); break;
+    case Command::New:
+      game_.ClickNew();
+      FocusGrid();
+      break;
     case Command::Clear: game_.ClickClear(); break;
     case Command::Solve: game_.ClickSolve(); break;
+    case Command::Undo: game_.Undo(); break;
+    case Command::Redo: game_.Redo(); break;
     case Command::AddBookmark: game_.ClickAddBookmark(); break;
-    case Command::OpenBookmark: game_.ClickOpenBookmark(); break;
+    case Command::OpenBookmark:
+      game_.ClickOpenBookmark();
+      FocusGrid();
+      break;
     case Command::Save: game_.ClickSave(); break;
-    case Command::Load: game_.ClickLoad(); break;
+    case Command::Load:
+      game_.ClickLoad();
+      FocusGrid();
+      break;
     case Command::Print: OpenPrint(); break;
     case Command::Options: OpenOptions(); break;
     case Command::NetworkGame: OpenNetworkGame(); break;
@@ -119,6 +162,8 @@ void clsGameSession::Publish() {
   view_.race = race_.View();
   view_.title = title_;
   view_.textsVersion = textsVersion_;
+  view_.gridCursor = cursor_;
+  view_.gridFocusVersion = focusVersion_;
 
   // During a race only Quit stands beside the race panel; the board is the
   // race's until it ends.
@@ -136,6 +181,8 @@ void clsGameSession::Publish() {
   view_.Button(Command::Solve).enabled = boardFree && states.solve;
   view_.Button(Command::AddBookmark).enabled = boardFree && states.addBookmark;
   view_.Button(Command::OpenBookmark).enabled = boardFree && states.openBookmark;
+  view_.Button(Command::Undo).enabled = game_.CanUndo();
+  view_.Button(Command::Redo).enabled = game_.CanRedo();
   if (display_ != nullptr) display_->Show(view_);
 }
 

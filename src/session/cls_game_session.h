@@ -37,6 +37,8 @@ class clsGameSession : private clsRaceHooks {
 
  private:
   void OnButton(Command command);
+  void OnGridKey(int key);
+  void FocusGrid();
   void OpenNetworkGame();
   void OpenOptions();
   void OpenPrint();
@@ -55,6 +57,8 @@ class clsGameSession : private clsRaceHooks {
   std::string helpFile_;
   std::string title_ = kTitle;
   int textsVersion_ = 0;
+  int cursor_ = 0;
+  int focusVersion_ = 0;
 };
 
 }  // namespace glyph

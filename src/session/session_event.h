@@ -10,6 +10,8 @@ enum class Command {
   New,
   Clear,
   Solve,
+  Undo,
+  Redo,
   AddBookmark,
   OpenBookmark,
   Save,
@@ -29,6 +31,19 @@ enum class Command {
 };
 inline constexpr int kMainButtonCount = static_cast<int>(Command::Close) + 1;
 
+// The keys the solution grid takes.
+enum GridKey {
+  kGridKeyUp,
+  kGridKeyDown,
+  kGridKeyLeft,
+  kGridKeyRight,
+  kGridKeyHome,
+  kGridKeyEnd,
+  kGridKeySpace,
+  kGridKeyEnter,
+  kGridKeyDigit
+};
+
 // Everything that happens to the game: what the player does, the clock's
 // ticks and what the network brings. Every front end turns its input into
 // these and hands them to clsGameSession::Handle.
@@ -46,6 +61,7 @@ struct SessionEvent {
     Kick,             // number: the lobby list's row
     Chat,             // text: the line typed
     RaceOptions,      // number: the time field in seconds; text: the penalty field
+    GridKey,          // number: a GridKey, or kGridKeyDigit + the digit typed
   };
 
   Kind kind = Kind::Tick;

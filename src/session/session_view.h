@@ -26,6 +26,11 @@ struct SessionView {
   RaceView race;
   // Goes up when the language changed: the window sets its texts again.
   int textsVersion = 0;
+  // The keyboard's cell of the grid, and a number that goes up when the grid
+  // should take the keyboard focus (at the start, after New, Load and
+  // opening a bookmark).
+  int gridCursor = 0;
+  int gridFocusVersion = 0;
   // The window may close now (after the quit question, or with no race).
   bool mayClose = false;
 

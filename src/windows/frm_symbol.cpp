@@ -2,11 +2,13 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
 #include <QUrl>
+#include <map>
 
 #include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
@@ -48,13 +50,16 @@ struct ButtonText {
   const char* tipKey;
   const char* tip;
   bool gapBefore;
+  bool halfLeft = false;  // the left half of a row the next button shares
 };
 
 // The buttons in the order they stand, with their captions and tool tips.
-constexpr std::array<ButtonText, 13> kButtons{{
+constexpr std::array<ButtonText, 15> kButtons{{
     {Command::New, "cmdNew", "&New game", "strTipNew", "Start a new puzzle", false},
     {Command::Clear, "cmdClear", "&Clear grid", "strTipClear", "Remove every mark from the solution grid", false},
     {Command::Solve, "cmdSolve", "&Solve game", "strTipSolve", "Show the solution of this puzzle", false},
+    {Command::Undo, "cmdUndo", "&Undo", "strTipUndo", "Take back the last change of the grid (Ctrl+Z)", false, true},
+    {Command::Redo, "cmdRedo", "Redo", "strTipRedo", "Make the change taken back again (Ctrl+Y)", false},
     {Command::AddBookmark, "cmdAddBookmark", "&Add bookmark", "strTipAddBookmark",
      "Keep a named copy of the solution grid", true},
     {Command::OpenBookmark, "cmdOpenBookmark", "&Open bookmark", "strTipOpenBookmark",
@@ -78,8 +83,8 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent),
       services_(services),
       session_(SessionServices{services.asker, services.settings, services.random, services.catalogue, services.files,
-                               services.bookmarkDialogs, services.writer, services.printers, services.clock, services.socket,
-                               services.networkDialog, services.desktop, services.registrar, *this,
+                               services.bookmarkDialogs, services.writer, services.printers, services.clock,
+                               services.socket, services.networkDialog, services.desktop, services.registrar, *this,
                                services.programFolder, services.networkPort}) {
   setObjectName("frmSymbol");
   setWindowTitle(clsGameSession::kTitle);
@@ -98,6 +103,21 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
   networkTimer_->start();
   auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
   connect(helpKey, &QShortcut::activated, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::HelpKey)); });
+  // The desktop's standard keys for the game's buttons.
+  const std::pair<QKeySequence, Command> shortcuts[] = {{QKeySequence::New, Command::New},
+                                                        {QKeySequence::Open, Command::Load},
+                                                        {QKeySequence::Save, Command::Save},
+                                                        {QKeySequence::Print, Command::Print},
+                                                        {QKeySequence::Undo, Command::Undo},
+                                                        {QKeySequence::Redo, Command::Redo},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_Y), Command::Redo},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_Q), Command::Close}};
+  for (const auto& [keys, command] : shortcuts) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, command = command] {
+      if (command == Command::Close) return buttons_[static_cast<std::size_t>(command)]->click();
+      Send(SessionEvent::Button(command));
+    });
+  }
 
   startUpTimer_ = new QTimer(this);
   startUpTimer_->setSingleShot(true);
@@ -110,6 +130,34 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
 frmSymbol::~frmSymbol() { session_.SetDisplay(nullptr); }
 
 void frmSymbol::Send(const SessionEvent& event) { session_.Handle(event); }
+
+// The grid's keys, while the grid has the keyboard focus; the cursor's
+// frame shows only then.
+bool frmSymbol::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != picture1_) return QWidget::eventFilter(watched, event);
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    ShowCursor();
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  static const std::map<int, int> kKeys{
+      {Qt::Key_Up, kGridKeyUp},       {Qt::Key_Down, kGridKeyDown},    {Qt::Key_Left, kGridKeyLeft},
+      {Qt::Key_Right, kGridKeyRight}, {Qt::Key_Home, kGridKeyHome},    {Qt::Key_End, kGridKeyEnd},
+      {Qt::Key_Space, kGridKeySpace}, {Qt::Key_Return, kGridKeyEnter}, {Qt::Key_Enter, kGridKeyEnter}};
+  int gridKey = -1;
+  if (const auto found = kKeys.find(key->key()); found != kKeys.end()) gridKey = found->second;
+  if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9) gridKey = kGridKeyDigit + key->key() - Qt::Key_0;
+  if (gridKey < 0) return false;
+  Send(SessionEvent::Of(SessionEvent::Kind::GridKey, gridKey));
+  return true;
+}
+
+void frmSymbol::ShowCursor() {
+  const bool focused = focusWidget() == picture1_;
+  for (clsGridCell* cell : raster_) cell->SetCursorFrame(focused && cell->Index() == session_.View().gridCursor);
+}
 
 void frmSymbol::ReceiveDatagram(const std::string& payload, const std::string& from) {
   Send(SessionEvent::Datagram(payload, from));
@@ -152,6 +200,8 @@ void frmSymbol::BuildBoard() {
 void frmSymbol::BuildGrid() {
   picture1_ = new QFrame(this);
   picture1_->setObjectName("Picture1");
+  picture1_->setFocusPolicy(Qt::StrongFocus);  // the grid takes keys (Tab reaches it)
+  picture1_->installEventFilter(this);
   picture1_->setGeometry(kGridPanel);
   picture1_->setAutoFillBackground(true);
   picture1_->setFrameShape(QFrame::Panel);
@@ -186,8 +236,11 @@ void frmSymbol::BuildButtons() {
     if (text.gapBefore) top += 8;
     auto* button = new QPushButton(text.caption, this);
     button->setObjectName(text.name);
-    button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
-    top += kButtonHeight + 4;  // 13 buttons and 4 gaps fit beside board and grid
+    const bool right = &text != kButtons.data() && (&text - 1)->halfLeft;
+    const int half = (kButtonWidth - 4) / 2;
+    button->setGeometry(kButtonLeft + (right ? half + 4 : 0), top, text.halfLeft || right ? half : kButtonWidth,
+                        kButtonHeight);
+    if (!text.halfLeft) top += kButtonHeight + 4;
     buttons_[static_cast<std::size_t>(text.command)] = button;
     connect(button, &QPushButton::clicked, this, [this, command = text.command] {
       Send(SessionEvent::Button(command));
@@ -245,6 +298,10 @@ void frmSymbol::Show(const SessionView& view) {
     panels_->Retranslate();
   }
   setWindowTitle(QString::fromStdString(view.title));
+  if (view.gridFocusVersion != focusShown_) {
+    focusShown_ = view.gridFocusVersion;
+    picture1_->setFocus(Qt::OtherFocusReason);
+  }
   const BoardView& board = view.board;
   const auto paint = [&](clsPictureCell* cell, const BoardCell& cellView) {
     cell->Show(frmAllSymbols::PicturePath(board.style, cellView.picture), ToQColor(cellView.backColor));
@@ -273,6 +330,7 @@ void frmSymbol::Show(const SessionView& view) {
     buttons_[i]->setEnabled(view.buttons[i].enabled);
   }
   panels_->RefreshRace(view.race);
+  ShowCursor();
 }
 
 void frmSymbol::closeEvent(QCloseEvent* event) {

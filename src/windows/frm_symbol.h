@@ -67,6 +67,8 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
 
  private:
   void Show(const SessionView& view) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void ShowCursor();
   std::optional<int> ChooseOptions(int style) override;
   void Print(const clsPuzzle& board, int style) override;
   void Send(const SessionEvent& event);
@@ -82,6 +84,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   QTimer* startUpTimer_ = nullptr;
   QTimer* networkTimer_ = nullptr;
   int textsShown_ = 0;
+  int focusShown_ = 0;
 
   QFrame* picPuzzle_ = nullptr;
   QFrame* picture1_ = nullptr;

@@ -53,4 +53,19 @@ void clsGridCell::mouseDoubleClickEvent(QMouseEvent*) {
   emit DoubleClicked(index_);
 }
 
+void clsGridCell::SetCursorFrame(bool on) {
+  if (frame_ == on) return;
+  frame_ = on;
+  update();
+}
+
+void clsGridCell::paintEvent(QPaintEvent* event) {
+  clsPictureCell::paintEvent(event);
+  if (!frame_) return;
+  QPainter painter(this);
+  QPen pen(palette().color(QPalette::Highlight), 2);
+  painter.setPen(pen);
+  painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
 }  // namespace glyph

@@ -40,6 +40,9 @@ class clsGridCell : public clsPictureCell {
  public:
   clsGridCell(int index, frmAllSymbols& store, QWidget* parent);
   int Index() const { return index_; }
+  // The keyboard's cursor: a focus frame around the cell.
+  void SetCursorFrame(bool on);
+  bool CursorFrame() const { return frame_; }
 
  signals:
   void Clicked(int index);
@@ -49,9 +52,11 @@ class clsGridCell : public clsPictureCell {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   int index_;
+  bool frame_ = false;
   bool pressed_ = false;
   bool afterDoubleClick_ = false;
 };

@@ -3,8 +3,8 @@
 #include <fstream>
 
 #include "core/cls_system_random.h"
-#include "platform/qt_file_writer.h"
 #include "i18n/cls_catalogue.h"
+#include "platform/qt_file_writer.h"
 #include "session/cls_game_controller.h"
 #include "storage/cls_memory_settings.h"
 #include "storage/saved_game.h"
@@ -19,7 +19,8 @@ namespace {
 class GameControllerTest : public ::testing::Test {
  protected:
   GameControllerTest()
-      : random_(12345), controller_(GameServices{asker_, settings_, random_, catalogue_, files_, bookmarkDialogs_, writer_}) {
+      : random_(12345),
+        controller_(GameServices{asker_, settings_, random_, catalogue_, files_, bookmarkDialogs_, writer_}) {
     controller_.StartUp({});
   }
 
@@ -89,7 +90,8 @@ TEST_F(GameControllerTest, StartsWithANewGameInTheStoredStyle) {
   for (const auto& [stored, style] : std::vector<std::pair<std::string, int>>{{"0", 0}, {"1", 1}, {"7", 1}, {"x", 1}}) {
     clsMemorySettings settings;
     settings.Write(kSectionOptions, kKeyStyle, stored);
-    clsGameController controller(GameServices{asker_, settings, random_, catalogue_, files_, bookmarkDialogs_, writer_});
+    clsGameController controller(
+        GameServices{asker_, settings, random_, catalogue_, files_, bookmarkDialogs_, writer_});
     controller.StartUp({});
     EXPECT_EQ(controller.Style(), style) << stored;
     EXPECT_EQ(controller.Board().headerColor, style == 0 ? kClassicBackColor : kModernBackColor);
@@ -136,8 +138,8 @@ TEST_F(GameControllerTest, BoardShowsTheDeclaredDigitWhereverItsSymbolStands) {
   StartWith(kTwoSolutions, kSymbols);
   Declare(9, 4);  // the player holds the symbol of 9 to be 4 (wrong)
   const BoardView& board = controller_.Board();
-  EXPECT_EQ(board.digits[0][kHundreds].picture, (BoardPicture{PictureKind::Digit, 4}));        // 999
-  EXPECT_EQ(board.digits[6][kOnes].picture, (BoardPicture{PictureKind::Digit, 4}));            // 429
+  EXPECT_EQ(board.digits[0][kHundreds].picture, (BoardPicture{PictureKind::Digit, 4}));         // 999
+  EXPECT_EQ(board.digits[6][kOnes].picture, (BoardPicture{PictureKind::Digit, 4}));             // 429
   EXPECT_EQ(board.digits[1][kOnes].picture, (BoardPicture{PictureKind::Symbol, kSymbols[2]}));  // 412
   EXPECT_EQ(board.digits[0][kOnes].backColor, kModernBackColor);  // no verdicts before the end
   EXPECT_EQ(board.opVert[0].picture.kind, PictureKind::Minus);
@@ -229,7 +231,8 @@ TEST_F(GameControllerTest, OpeningABookmarkReplacesOnlyTheGridAndEndsGameOver) {
   controller_.ClickSolve();
   ASSERT_TRUE(controller_.GameOver());
 
-  bookmarkDialogs_.OnList([](std::vector<clsSolveStatus>& list) { return std::optional<std::size_t>(list.size() - 1); });
+  bookmarkDialogs_.OnList(
+      [](std::vector<clsSolveStatus>& list) { return std::optional<std::size_t>(list.size() - 1); });
   controller_.ClickOpenBookmark();
   EXPECT_FALSE(controller_.GameOver());
   EXPECT_EQ(Grid(), early);
@@ -283,6 +286,36 @@ TEST_F(GameControllerTest, AFailedSaveIsReported) {
   EXPECT_EQ(asker_.Shown().back().text, "The file is read-only. The game was not saved.");
   std::ifstream stream(kept);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(stream), {}), "mine\n");
+}
+
+// Every change of the grid is one step (a double click with its own click);
+// undo puts the grid back exactly, greying included; a new change drops what
+// could be redone; a new game and the end of a game leave nothing to undo.
+TEST_F(GameControllerTest, UndoAndRedoStepThroughTheGridChanges) {
+  StartWith(kTwoSolutions, kSymbols);
+  const std::string empty = Grid();
+  DoubleClick(4, 7);
+  const std::string declared = Grid();
+  controller_.ClickCell(12);
+  controller_.Undo();
+  controller_.Undo();
+  EXPECT_EQ(Grid(), empty);
+  EXPECT_FALSE(controller_.CanUndo());
+  controller_.Redo();
+  EXPECT_EQ(Grid(), declared);
+  controller_.ClickCell(55);
+  EXPECT_FALSE(controller_.CanRedo());
+  asker_.Answer(true);
+  controller_.ClickClear();
+  controller_.Undo();  // Clear grid is a step as well
+  EXPECT_EQ(controller_.SolveStatus().Status(5, 5), kCellNo);
+  asker_.Answer(true);
+  controller_.ClickNew();
+  EXPECT_FALSE(controller_.CanUndo());
+  controller_.ClickCell(3);
+  asker_.Answer(true);
+  controller_.ClickSolve();
+  EXPECT_FALSE(controller_.CanUndo());  // the game is over
 }
 
 }  // namespace

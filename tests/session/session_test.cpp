@@ -27,8 +27,8 @@ class clsRecordingDialogs : public clsSessionDialogs {
 class SessionTest : public ::testing::Test, public clsSessionDisplay {
  protected:
   SessionTest()
-      : session_(SessionServices{asker_, settings_, random_, catalogue_, files_, bookmarks_, writer_, printers_, clock_, socket_,
-                                 network_, desktop_, registrar_, dialogs_, "/opt/glyph", 0}) {
+      : session_(SessionServices{asker_, settings_, random_, catalogue_, files_, bookmarks_, writer_, printers_, clock_,
+                                 socket_, network_, desktop_, registrar_, dialogs_, "/opt/glyph", 0}) {
     session_.SetDisplay(this);
     session_.StartUp({});
   }
@@ -130,6 +130,31 @@ TEST_F(SessionTest, QuittingAsksAndTheWindowsOwnControlDoesNot) {
   Send(SessionEvent::Kind::WindowClose);
   EXPECT_TRUE(view_.mayClose);
   EXPECT_TRUE(asker_.Shown().empty());
+}
+
+// The grid's keys: the cursor stops at the edges, Space is a click, Enter
+// and a digit a whole double click; New puts the cursor back and the focus
+// on the grid.
+TEST_F(SessionTest, KeysMoveTheCursorAndActLikeClicks) {
+  const auto key = [&](int gridKey) { Send(SessionEvent::Kind::GridKey, gridKey); };
+  for (int gridKey : {kGridKeyUp, kGridKeyLeft, kGridKeyDown, kGridKeyEnd}) key(gridKey);
+  EXPECT_EQ(view_.gridCursor, 19);
+  key(kGridKeySpace);
+  EXPECT_EQ(view_.grid.looks[19], GridLook::No);
+  key(kGridKeyHome);
+  key(kGridKeyEnter);
+  EXPECT_EQ(view_.grid.looks[10], GridLook::Yes);
+  key(kGridKeyDigit + 3);  // row 1 holds a declared digit: 3 is greyed, and ruled out too
+  EXPECT_EQ(view_.grid.looks[13], GridLook::GreyedNo);
+  Press(Command::Undo);
+  EXPECT_EQ(view_.grid.looks[13], GridLook::Greyed);
+  EXPECT_TRUE(view_.Button(Command::Redo).enabled);
+  const int focus = view_.gridFocusVersion;
+  asker_.Answer(true);
+  Press(Command::New);
+  EXPECT_EQ(view_.gridCursor, 0);
+  EXPECT_EQ(view_.gridFocusVersion, focus + 1);
+  EXPECT_FALSE(view_.Button(Command::Undo).enabled);
 }
 
 // During a race the board is the race's: the game's buttons are hidden and

@@ -139,6 +139,28 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   EXPECT_EQ(rows[1]->textFormat(), Qt::PlainText);
 }
 
+// A whole puzzle played with keys only, a wrong digit taken back with Ctrl+Z.
+TEST_F(MainWindowTest, AWholePuzzleWithKeysOnly) {
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QWidget* grid = window_->findChild<QWidget*>("Picture1");
+  ASSERT_TRUE(grid->hasFocus());
+  const clsPuzzle& puzzle = window_->Controller().Puzzle();
+  int row = 0;
+  for (int d = 0; d < 10; ++d) {
+    for (; row < puzzle.Symbols(d); ++row) QTest::keyClick(grid, Qt::Key_Down);
+    for (; row > puzzle.Symbols(d); --row) QTest::keyClick(grid, Qt::Key_Up);
+    if (d == 0) {
+      QTest::keyClick(grid, Qt::Key_5);
+      QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    }
+    if (d == 9) fakes_.asker.Answer(false);  // solved: no new game
+    QTest::keyClick(grid, static_cast<Qt::Key>(Qt::Key_0 + d));
+  }
+  EXPECT_TRUE(window_->Controller().GameOver());
+  EXPECT_EQ(fakes_.asker.Shown().back().title, "Puzzle solved");
+}
+
 // A second network game whose address another copy holds leaves the
 // lobby for a single-player window that closes after the quit question.
 TEST_F(MainWindowTest, AFailedSecondNetworkGameLeavesAWindowThatCloses) {
