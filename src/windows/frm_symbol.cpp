@@ -14,6 +14,7 @@
 #include "platform/ansi_text.h"
 #include "platform/qt_translations.h"
 #include "platform/translate_form.h"
+#include "session/accessible_texts.h"
 #include "storage/web_pages.h"
 #include "windows/frm_options.h"
 #include "windows/frm_print.h"
@@ -303,8 +304,14 @@ void frmSymbol::Show(const SessionView& view) {
     picture1_->setFocus(Qt::OtherFocusReason);
   }
   const BoardView& board = view.board;
+  // Each cell also says what it shows, for a screen reader.
+  const auto name = [](QWidget* cell, const std::string& text) {
+    const QString accessible = FromAnsi(text);
+    if (cell->accessibleName() != accessible) cell->setAccessibleName(accessible);
+  };
   const auto paint = [&](clsPictureCell* cell, const BoardCell& cellView) {
     cell->Show(frmAllSymbols::PicturePath(board.style, cellView.picture), ToQColor(cellView.backColor));
+    name(cell, BoardCellName(services_.catalogue, cellView.picture));
   };
   QPalette panel = picPuzzle_->palette();
   panel.setColor(QPalette::Window, ToQColor(board.panelColor));
@@ -324,6 +331,7 @@ void frmSymbol::Show(const SessionView& view) {
   for (std::size_t k = 0; k < 10; ++k) paint(matrixSymbols_[k], board.matrixSymbols[k]);
   for (std::size_t i = 0; i < 100; ++i) {
     raster_[i]->Show(frmAllSymbols::GridDigitPath(view.grid.looks[i], static_cast<int>(i % 10)), Qt::white);
+    name(raster_[i], GridCellName(services_.catalogue, static_cast<int>(i), view.grid.looks[i]));
   }
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     buttons_[i]->setVisible(view.buttons[i].visible);

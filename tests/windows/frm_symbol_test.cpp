@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
+#include <map>
 
 #include "i18n/cls_catalogue.h"
 #include "i18n/language_choice.h"
@@ -68,6 +71,9 @@ TEST_F(MainWindowTest, ClicksAndDoubleClicksOnRealCells) {
   Click(47);
   EXPECT_EQ(Status(47), kCellNo);
   EXPECT_EQ(Cell(47)->PicturePath(), ":/assets/grid/no7.svg");
+  // A screen reader hears the same.
+  QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(Cell(47));
+  EXPECT_EQ(cell->text(QAccessible::Name), "Symbol 5, digit 7: ruled out");
   DoubleClick(40);
   EXPECT_EQ(Status(40), kCellYes);
   EXPECT_EQ(Cell(40)->PicturePath(), ":/assets/grid/yes0.svg");
@@ -159,6 +165,30 @@ TEST_F(MainWindowTest, AWholePuzzleWithKeysOnly) {
   }
   EXPECT_TRUE(window_->Controller().GameOver());
   EXPECT_EQ(fakes_.asker.Shown().back().title, "Puzzle solved");
+}
+
+// In the lobby, main buttons and lobby controls show together: no two of
+// them share an Alt key, in English or in German.
+TEST_F(MainWindowTest, NoTwoVisibleControlsShareAMnemonic) {
+  clsCatalogue german;
+  german.LoadLanguages(GLYPH_PROGRAM_DIR);
+  german.SetCurrentTranslation(german.FindLanguage("Deutsch"));
+  for (clsCatalogue* catalogue : {&emptyCatalogue_, &german}) {
+    Open(*catalogue);
+    fakes_.networkDialog.answer = NetworkChoice{true, "", catalogue == &german ? "127.0.0.2" : "127.0.0.1", "Host"};
+    fakes_.asker.Answer(true);
+    QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
+    std::map<QKeySequence, QString> keys;
+    for (QWidget* control : window_->findChildren<QWidget*>()) {
+      QString text;
+      if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+      if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+      const QKeySequence key = QKeySequence::mnemonic(text);
+      if (!control->isVisible() || key.isEmpty()) continue;
+      EXPECT_FALSE(keys.count(key)) << text.toStdString() << " and " << keys[key].toStdString();
+      keys[key] = text;
+    }
+  }
 }
 
 // A second network game whose address another copy holds leaves the
