@@ -6,6 +6,10 @@
 namespace glyph {
 
 namespace {
+constexpr qsizetype kMostPictures = 4000;
+}  // namespace
+
+namespace {
 
 QString StyleFolder(int style) { return style == kStyleClassic ? "classic" : "modern"; }
 
@@ -73,6 +77,9 @@ QPixmap frmAllSymbols::Render(const QString& path, QSize size, qreal pixelRatio)
   const QString key = QString("%1@%2x%3").arg(path).arg(pixels.width()).arg(pixels.height());
   const auto cached = cache_.constFind(key);
   if (cached != cache_.constEnd()) return *cached;
+  // A window resized step by step asks for ever new sizes: the store starts
+  // afresh rather than grow without end.
+  if (cache_.size() > kMostPictures) cache_.clear();
 
   QPixmap pixmap(pixels);
   pixmap.fill(Qt::transparent);

@@ -14,7 +14,7 @@ constexpr const char* kYesNo[] = {"Y", "N", nullptr};
 
 // The language "" lets the start-up choose one by the desktop's locale; the
 // association "" means the file type was not registered yet.
-constexpr std::array<SettingRule, 7> kRules{{
+constexpr std::array<SettingRule, 8> kRules{{
     {Setting::Language, kSectionOptions, kKeyLanguage, "", nullptr},
     {Setting::Style, kSectionOptions, kKeyStyle, "1", kStyles},
     {Setting::Association, kSectionOptions, kKeyAssociation, "", nullptr},
@@ -22,6 +22,7 @@ constexpr std::array<SettingRule, 7> kRules{{
     {Setting::RemoteIp, kSectionNetworkGame, kKeyRemoteIp, "", nullptr},
     {Setting::LastLocalIp, kSectionNetworkGame, kKeyLastLocalIp, "", nullptr},
     {Setting::PlayerName, kSectionNetworkGame, kKeyPlayerName, "", nullptr},
+    {Setting::WindowGeometry, kSectionWindow, kKeyGeometry, "", nullptr},
 }};
 
 bool Allowed(const SettingRule& rule, const std::string& value) {

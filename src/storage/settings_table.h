@@ -7,7 +7,7 @@ namespace glyph {
 class clsSettingsStore;
 
 // Every setting the game keeps, application "Glyphmatic".
-enum class Setting { Language, Style, Association, IsHost, RemoteIp, LastLocalIp, PlayerName };
+enum class Setting { Language, Style, Association, IsHost, RemoteIp, LastLocalIp, PlayerName, WindowGeometry };
 
 // The declared table: where a setting lives, its default, and the values it
 // may take ("" allows any text).
@@ -35,5 +35,8 @@ inline constexpr char kKeyIsHost[] = "IsHost";
 inline constexpr char kKeyRemoteIp[] = "RemoteIP";
 inline constexpr char kKeyLastLocalIp[] = "LastLocalIP";
 inline constexpr char kKeyPlayerName[] = "PlayerName";
+// The main window's size and place (Qt's saved geometry in base 64).
+inline constexpr char kSectionWindow[] = "Window";
+inline constexpr char kKeyGeometry[] = "Geometry";
 
 }  // namespace glyph

@@ -15,6 +15,7 @@
 #include "platform/qt_translations.h"
 #include "platform/translate_form.h"
 #include "session/accessible_texts.h"
+#include "storage/settings_table.h"
 #include "storage/web_pages.h"
 #include "windows/frm_options.h"
 #include "windows/frm_print.h"
@@ -93,11 +94,19 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
   BuildGrid();
   BuildButtons();
   const int homepageBottom = findChild<QLabel*>("lblHomepage")->geometry().bottom();
-  setFixedSize(kButtonLeft + kButtonWidth + 12, std::max(kGridPanel.bottom() + 1 + Px(45), homepageBottom + 6));
-  const QRect board(0, 0, kGridPanel.right() + Px(45), height());
+  const QSize designSize(kButtonLeft + kButtonWidth + 12,
+                         std::max(kGridPanel.bottom() + 1 + Px(45), homepageBottom + 6));
+  const QRect board(0, 0, kGridPanel.right() + Px(45), designSize.height());
   const QRect raceColumn(kButtonLeft, kPuzzlePanel.top(), kButtonWidth,
                          findChild<QPushButton*>("cmdClose")->geometry().top() - 8 - kPuzzlePanel.top());
   panels_ = new clsNetworkPanels(*this, session_, store_, services.catalogue, board, raceColumn);
+  RememberDesign(board);
+  // Today's size is the smallest and the first; the board and grid grow
+  // with the window, and the window comes back where the player left it.
+  setMinimumSize(designSize);
+  resize(designSize);
+  restoreGeometry(
+      QByteArray::fromBase64(QByteArray::fromStdString(ReadSetting(services_.settings, Setting::WindowGeometry))));
   networkTimer_ = new QTimer(this);
   networkTimer_->setInterval(clsRaceController::kTickMilliseconds);
   connect(networkTimer_, &QTimer::timeout, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::Tick)); });
@@ -131,6 +140,46 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
 frmSymbol::~frmSymbol() { session_.SetDisplay(nullptr); }
 
 void frmSymbol::Send(const SessionEvent& event) { session_.Handle(event); }
+
+// Every widget's place at today's size: the board side scales from it, the
+// button column moves beside the board.
+void frmSymbol::RememberDesign(QRect boardSide) {
+  designBoardSide_ = boardSide;
+  for (QWidget* child : findChildren<QWidget*>()) {
+    // A widget a layout places, or a window of its own, is left to them.
+    if (child->isWindow() || child->parentWidget()->layout() != nullptr) continue;
+    design_.push_back({child, child->geometry(), child->parentWidget() == this && child->x() >= boardSide.right()});
+  }
+}
+
+void frmSymbol::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (design_.empty()) return;
+  const int column = minimumWidth() - designBoardSide_.width();
+  const double scale = std::max(
+      1.0, std::min(double(width() - column) / designBoardSide_.width(), double(height()) / designBoardSide_.height()));
+  const int shift = int(designBoardSide_.width() * scale) - designBoardSide_.width();
+  for (const DesignPlace& place : design_) {
+    const QRect r = place.rect;
+    if (place.inColumn) {
+      place.widget->setGeometry(r.translated(shift, 0));
+    } else {
+      place.widget->setGeometry(QRect(QPoint(int(r.x() * scale), int(r.y() * scale)),
+                                      QSize(int(r.width() * scale), int(r.height() * scale))));
+    }
+  }
+}
+
+void frmSymbol::closeEvent(QCloseEvent* event) {
+  if (!closeApproved_) Send(SessionEvent::Of(SessionEvent::Kind::WindowClose));
+  if (closeApproved_ || session_.View().mayClose) {
+    WriteSetting(services_.settings, Setting::WindowGeometry, saveGeometry().toBase64().toStdString());
+    event->accept();
+  } else {
+    event->ignore();
+  }
+  closeApproved_ = false;
+}
 
 // The grid's keys, while the grid has the keyboard focus; the cursor's
 // frame shows only then.
@@ -339,16 +388,6 @@ void frmSymbol::Show(const SessionView& view) {
   }
   panels_->RefreshRace(view.race);
   ShowCursor();
-}
-
-void frmSymbol::closeEvent(QCloseEvent* event) {
-  if (!closeApproved_) Send(SessionEvent::Of(SessionEvent::Kind::WindowClose));
-  if (closeApproved_ || session_.View().mayClose) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
-  closeApproved_ = false;
 }
 
 }  // namespace glyph

@@ -64,11 +64,13 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void Show(const SessionView& view) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void ShowCursor();
+  void RememberDesign(QRect boardSide);
   std::optional<int> ChooseOptions(int style) override;
   void Print(const clsPuzzle& board, int style) override;
   void Send(const SessionEvent& event);
@@ -85,6 +87,13 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   QTimer* networkTimer_ = nullptr;
   int textsShown_ = 0;
   int focusShown_ = 0;
+  struct DesignPlace {
+    QWidget* widget;
+    QRect rect;
+    bool inColumn;  // the button column keeps its size and moves beside the board
+  };
+  std::vector<DesignPlace> design_;
+  QRect designBoardSide_;
 
   QFrame* picPuzzle_ = nullptr;
   QFrame* picture1_ = nullptr;

@@ -167,6 +167,21 @@ TEST_F(MainWindowTest, AWholePuzzleWithKeysOnly) {
   EXPECT_EQ(fakes_.asker.Shown().back().title, "Puzzle solved");
 }
 
+// The board and grid grow with the window, the buttons keep their size
+// beside them, and the next window opens at the size the last one closed at.
+TEST_F(MainWindowTest, TheBoardGrowsWithTheWindowWhichKeepsItsSize) {
+  const QSize cell = Cell(0)->size();
+  const QSize button = Button("cmdNew")->size();
+  const QSize first = window_->size();
+  window_->resize(first * 2);
+  EXPECT_NEAR(Cell(0)->width(), 2 * cell.width(), 2);
+  EXPECT_EQ(Button("cmdNew")->size(), button);
+  EXPECT_GT(Button("cmdNew")->x(), Cell(99)->mapTo(window_.get(), QPoint(Cell(99)->width(), 0)).x());
+  EXPECT_TRUE(window_->close());
+  Open(emptyCatalogue_);
+  EXPECT_EQ(window_->size(), first * 2);
+}
+
 // In the lobby, main buttons and lobby controls show together: no two of
 // them share an Alt key, in English or in German.
 TEST_F(MainWindowTest, NoTwoVisibleControlsShareAMnemonic) {
