@@ -35,9 +35,14 @@ struct BoardPicture {
   bool operator==(const BoardPicture&) const = default;
 };
 
+// A revealed solution's verdict on a digit, shown as a shape (a tick or a
+// cross) as well as by the ground's colour, so it reads without colour.
+enum class VerdictMark { None, Right, Wrong };
+
 struct BoardCell {
   BoardPicture picture;
   Colour backColor = kModernBackColor;
+  VerdictMark mark = VerdictMark::None;
   bool operator==(const BoardCell&) const = default;
 };
 

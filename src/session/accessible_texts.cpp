@@ -25,16 +25,7 @@ std::string LookName(const clsCatalogue& catalogue, GridLook look) {
   return {};
 }
 
-}  // namespace
-
-std::string GridCellName(const clsCatalogue& catalogue, int index, GridLook look) {
-  std::string text = catalogue.GetTranslation(kModule, "strAccGridCell", "Symbol %1, digit %2: %3");
-  text = Fill(text, "%1", std::to_string(index / 10 + 1));
-  text = Fill(text, "%2", std::to_string(index % 10));
-  return Fill(text, "%3", LookName(catalogue, look));
-}
-
-std::string BoardCellName(const clsCatalogue& catalogue, const BoardPicture& picture) {
+std::string PictureName(const clsCatalogue& catalogue, const BoardPicture& picture) {
   switch (picture.kind) {
     case PictureKind::Symbol:
       return Fill(catalogue.GetTranslation(kModule, "strAccSymbol", "Symbol %1"), "%1",
@@ -47,6 +38,25 @@ std::string BoardCellName(const clsCatalogue& catalogue, const BoardPicture& pic
     case PictureKind::None: break;
   }
   return {};
+}
+
+}  // namespace
+
+std::string GridCellName(const clsCatalogue& catalogue, int index, GridLook look) {
+  std::string text = catalogue.GetTranslation(kModule, "strAccGridCell", "Symbol %1, digit %2: %3");
+  text = Fill(text, "%1", std::to_string(index / 10 + 1));
+  text = Fill(text, "%2", std::to_string(index % 10));
+  return Fill(text, "%3", LookName(catalogue, look));
+}
+
+std::string BoardCellName(const clsCatalogue& catalogue, const BoardCell& cell) {
+  const std::string name = PictureName(catalogue, cell.picture);
+  switch (cell.mark) {
+    case VerdictMark::Right: return name + ": " + catalogue.GetTranslation(kModule, "strAccRight", "right");
+    case VerdictMark::Wrong: return name + ": " + catalogue.GetTranslation(kModule, "strAccWrong", "wrong");
+    case VerdictMark::None: break;
+  }
+  return name;
 }
 
 }  // namespace glyph

@@ -14,6 +14,7 @@ class clsCatalogue;
 // "Symbol 4, digit 7: ruled out".
 std::string GridCellName(const clsCatalogue& catalogue, int index, GridLook look);
 // "Symbol 3", "Digit 5", "plus", "minus", "equals"; "" for an empty cell.
-std::string BoardCellName(const clsCatalogue& catalogue, const BoardPicture& picture);
+// A revealed digit adds its verdict: "Digit 5: right".
+std::string BoardCellName(const clsCatalogue& catalogue, const BoardCell& cell);
 
 }  // namespace glyph

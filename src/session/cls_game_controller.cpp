@@ -376,12 +376,22 @@ void clsGameController::DrawPuzzle() {
 void clsGameController::SetDigitBackColor(BoardCell& cell, int verdict) const {
   if (!(puzzle_.Solved() && gameOver_)) {
     cell.backColor = styleBackColor_;
+    cell.mark = VerdictMark::None;
     return;
   }
   switch (verdict) {
-    case 0: cell.backColor = styleBackColor_; break;
-    case 1: cell.backColor = kVerdictRightColor; break;
-    case 2: cell.backColor = kVerdictWrongColor; break;
+    case 0:
+      cell.backColor = styleBackColor_;
+      cell.mark = VerdictMark::None;
+      break;
+    case 1:
+      cell.backColor = kVerdictRightColor;
+      cell.mark = VerdictMark::Right;
+      break;
+    case 2:
+      cell.backColor = kVerdictWrongColor;
+      cell.mark = VerdictMark::Wrong;
+      break;
     default: break;  // unknown verdicts leave the colour as it was
   }
 }

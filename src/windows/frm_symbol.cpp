@@ -359,8 +359,9 @@ void frmSymbol::Show(const SessionView& view) {
     if (cell->accessibleName() != accessible) cell->setAccessibleName(accessible);
   };
   const auto paint = [&](clsPictureCell* cell, const BoardCell& cellView) {
-    cell->Show(frmAllSymbols::PicturePath(board.style, cellView.picture), ToQColor(cellView.backColor));
-    name(cell, BoardCellName(services_.catalogue, cellView.picture));
+    cell->Show(frmAllSymbols::PicturePath(board.style, cellView.picture), ToQColor(cellView.backColor),
+               cellView.mark);
+    name(cell, BoardCellName(services_.catalogue, cellView));
   };
   QPalette panel = picPuzzle_->palette();
   panel.setColor(QPalette::Window, ToQColor(board.panelColor));

@@ -12,10 +12,36 @@ clsPictureCell::clsPictureCell(const QString& name, frmAllSymbols& store, QWidge
   setObjectName(name);
 }
 
-void clsPictureCell::Show(const QString& path, QColor backColor) {
-  if (path == path_ && backColor == backColor_) return;
+namespace {
+
+// A tick or a cross, black on a white disc in the cell's lower right corner:
+// the shape tells right from wrong where the ground's red and green do not.
+void PaintVerdictMark(QPainter& painter, const QRectF& cell, VerdictMark mark) {
+  const qreal side = cell.width() * 0.5;
+  const QRectF badge(cell.right() - side, cell.bottom() - side, side, side);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, side / 12));
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(badge.adjusted(side / 24, side / 24, -side / 24, -side / 24));
+  QPen stroke(Qt::black, side / 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  painter.setPen(stroke);
+  const auto at = [&](qreal x, qreal y) { return QPointF(badge.left() + x * side, badge.top() + y * side); };
+  if (mark == VerdictMark::Right) {
+    const QPointF tick[] = {at(0.27, 0.52), at(0.43, 0.68), at(0.74, 0.33)};
+    painter.drawPolyline(tick, 3);
+  } else {
+    painter.drawLine(at(0.32, 0.32), at(0.68, 0.68));
+    painter.drawLine(at(0.68, 0.32), at(0.32, 0.68));
+  }
+}
+
+}  // namespace
+
+void clsPictureCell::Show(const QString& path, QColor backColor, VerdictMark mark) {
+  if (path == path_ && backColor == backColor_ && mark == mark_) return;
   path_ = path;
   backColor_ = backColor;
+  mark_ = mark;
   setProperty("picture", path);
   update();
 }
@@ -27,6 +53,7 @@ void clsPictureCell::paintEvent(QPaintEvent*) {
   // Rendered for this screen's density, so the picture stays sharp when the
   // desktop scales the window.
   painter.drawPixmap(rect(), store_.Render(path_, size(), devicePixelRatioF()));
+  if (mark_ != VerdictMark::None) PaintVerdictMark(painter, QRectF(rect()), mark_);
 }
 
 clsGridCell::clsGridCell(int index, frmAllSymbols& store, QWidget* parent)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "core/board_view.h"
+
 namespace glyph {
 
 class frmAllSymbols;
@@ -16,10 +18,12 @@ class clsPictureCell : public QWidget {
  public:
   clsPictureCell(const QString& name, frmAllSymbols& store, QWidget* parent);
 
-  // Shows the picture at path (a resource path, "" for none) on a ground.
-  void Show(const QString& path, QColor backColor);
+  // Shows the picture at path (a resource path, "" for none) on a ground,
+  // with a verdict's tick or cross in its corner.
+  void Show(const QString& path, QColor backColor, VerdictMark mark = VerdictMark::None);
   QString PicturePath() const { return path_; }
   QColor BackColor() const { return backColor_; }
+  VerdictMark Mark() const { return mark_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -28,6 +32,7 @@ class clsPictureCell : public QWidget {
   frmAllSymbols& store_;
   QString path_;
   QColor backColor_ = Qt::white;
+  VerdictMark mark_ = VerdictMark::None;
 };
 
 // A cell of the solution grid. A click is reported when the button is let go

@@ -196,6 +196,10 @@ TEST_F(GameControllerTest, RevealingColoursRightWrongAndMissingDigits) {
   EXPECT_EQ(board.digits[0][kHundreds].backColor, kVerdictRightColor);  // 999
   EXPECT_EQ(board.digits[1][kTens].backColor, kVerdictWrongColor);      // 412: the 1
   EXPECT_EQ(board.digits[3][kOnes].backColor, kModernBackColor);        // 570: the 0
+  // The verdicts also differ in shape, for players who cannot tell red from green.
+  EXPECT_EQ(board.digits[0][kHundreds].mark, VerdictMark::Right);
+  EXPECT_EQ(board.digits[1][kTens].mark, VerdictMark::Wrong);
+  EXPECT_EQ(board.digits[3][kOnes].mark, VerdictMark::None);
   EXPECT_EQ(board.digits[1][kTens].picture, (BoardPicture{PictureKind::Digit, 1}));
   EXPECT_TRUE(controller_.IsSolutionCorrect());
 
