@@ -93,14 +93,13 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
   BuildBoard();
   BuildGrid();
   BuildButtons();
-  const int homepageBottom = findChild<QLabel*>("lblHomepage")->geometry().bottom();
+  const int homepageBottom = findChild<QPushButton*>("lblHomepage")->geometry().bottom();
   const QSize designSize(kButtonLeft + kButtonWidth + 12,
                          std::max(kGridPanel.bottom() + 1 + Px(45), homepageBottom + 6));
-  const QRect board(0, 0, kGridPanel.right() + Px(45), designSize.height());
-  const QRect raceColumn(kButtonLeft, kPuzzlePanel.top(), kButtonWidth,
-                         findChild<QPushButton*>("cmdClose")->geometry().top() - 8 - kPuzzlePanel.top());
-  panels_ = new clsNetworkPanels(*this, session_, store_, services.catalogue, board, raceColumn);
-  RememberDesign(board);
+  designBoardSide_ = QRect(0, 0, kGridPanel.right() + Px(45), designSize.height());
+  designRaceColumn_ = QRect(kButtonLeft, kPuzzlePanel.top(), kButtonWidth,
+                            findChild<QPushButton*>("cmdClose")->geometry().top() - 8 - kPuzzlePanel.top());
+  RememberDesign(findChildren<QWidget*>());
   // Today's size is the smallest and the first; the board and grid grow
   // with the window, and the window comes back where the player left it.
   setMinimumSize(designSize);
@@ -143,17 +142,26 @@ void frmSymbol::Send(const SessionEvent& event) { session_.Handle(event); }
 
 // Every widget's place at today's size: the board side scales from it, the
 // button column moves beside the board.
-void frmSymbol::RememberDesign(QRect boardSide) {
-  designBoardSide_ = boardSide;
-  for (QWidget* child : findChildren<QWidget*>()) {
+void frmSymbol::RememberDesign(const QList<QWidget*>& widgets) {
+  for (QWidget* child : widgets) {
     // A widget a layout places, or a window of its own, is left to them.
     if (child->isWindow() || child->parentWidget()->layout() != nullptr) continue;
-    design_.push_back({child, child->geometry(), child->parentWidget() == this && child->x() >= boardSide.right()});
+    // Everything in the button column, a race panel's inside included,
+    // keeps its size and moves with the column.
+    QWidget* top = child;
+    while (top->parentWidget() != this) top = top->parentWidget();
+    const bool inColumn = top->x() >= designBoardSide_.right();
+    if (inColumn && top != child) continue;
+    design_.push_back({child, child->geometry(), inColumn});
   }
 }
 
 void frmSymbol::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  LayOutForSize();
+}
+
+void frmSymbol::LayOutForSize() {
   if (design_.empty()) return;
   const int column = minimumWidth() - designBoardSide_.width();
   const double scale = std::max(
@@ -168,6 +176,19 @@ void frmSymbol::resizeEvent(QResizeEvent* event) {
                                       QSize(int(r.width() * scale), int(r.height() * scale))));
     }
   }
+}
+
+void frmSymbol::BuildPanelsOnce() {
+  if (panels_ != nullptr) return;
+  const QList<QWidget*> before = findChildren<QWidget*>();
+  panels_ = new clsNetworkPanels(*this, session_, store_, services_.catalogue, designBoardSide_, designRaceColumn_);
+  QList<QWidget*> added;
+  for (QWidget* widget : findChildren<QWidget*>()) {
+    if (!before.contains(widget)) added.push_back(widget);
+  }
+  RememberDesign(added);
+  LayOutForSize();
+  TranslateForm(this, services_.catalogue);  // the panels' captions in the player's language
 }
 
 void frmSymbol::closeEvent(QCloseEvent* event) {
@@ -301,13 +322,22 @@ void frmSymbol::BuildButtons() {
     });
   }
 
-  // The product's address; a click on it opens the maker's page.
-  auto* homepage = new QLabel(this);
+  // The product's address, looking like a link; a click on it (or Space
+  // once Tab has reached it) opens the maker's page. A flat button rather
+  // than a rich-text label: it is reachable by keyboard, and the window
+  // shows sooner without a rich-text document to lay out at start-up.
+  auto* homepage = new QPushButton(QUrl(kProductWebPage).host(), this);
   homepage->setObjectName("lblHomepage");
-  homepage->setText(QString("<a href=\"%1\">%2</a>").arg(kMakerWebPage, QUrl(kProductWebPage).host()));
+  homepage->setFlat(true);
+  homepage->setCursor(Qt::PointingHandCursor);
+  QFont underlined = homepage->font();
+  underlined.setUnderline(true);
+  homepage->setFont(underlined);
+  QPalette link = homepage->palette();
+  link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
+  homepage->setPalette(link);
   homepage->setGeometry(kButtonLeft, top + 2, kButtonWidth, 20);
-  homepage->setAlignment(Qt::AlignCenter);
-  connect(homepage, &QLabel::linkActivated, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::MakerLink)); });
+  connect(homepage, &QPushButton::clicked, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::MakerLink)); });
 }
 
 void frmSymbol::ApplyTexts() {
@@ -318,7 +348,7 @@ void frmSymbol::ApplyTexts() {
   const QString gridTip = PlainToolTip(session_.Game().Text(
       "strTipRaster", "Click: this symbol is not this digit. Double-click: this symbol is this digit."));
   for (clsGridCell* cell : raster_) cell->setToolTip(gridTip);
-  findChild<QLabel*>("lblHomepage")
+  findChild<QPushButton*>("lblHomepage")
       ->setToolTip(PlainToolTip(session_.Game().Text("strTipMaker", "Visit the maker's web page")));
 }
 
@@ -345,7 +375,7 @@ void frmSymbol::Show(const SessionView& view) {
     textsShown_ = view.textsVersion;
     if (const clsTranslation* language = services_.catalogue.CurrentTranslation()) UseQtTranslations(language->Code());
     ApplyTexts();
-    panels_->Retranslate();
+    if (panels_ != nullptr) panels_->Retranslate();
   }
   setWindowTitle(QString::fromStdString(view.title));
   if (view.gridFocusVersion != focusShown_) {
@@ -387,7 +417,9 @@ void frmSymbol::Show(const SessionView& view) {
     buttons_[i]->setVisible(view.buttons[i].visible);
     buttons_[i]->setEnabled(view.buttons[i].enabled);
   }
-  panels_->RefreshRace(view.race);
+  const RaceView& race = view.race;
+  if (race.lobbyShown || race.raceShown || race.resultsShown) BuildPanelsOnce();
+  if (panels_ != nullptr) panels_->RefreshRace(race);
   ShowCursor();
 }
 

@@ -70,7 +70,13 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   void Show(const SessionView& view) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void ShowCursor();
-  void RememberDesign(QRect boardSide);
+  // Notes where each widget of the list sits at today's size.
+  void RememberDesign(const QList<QWidget*>& widgets);
+  // Places every remembered widget for the window's present size.
+  void LayOutForSize();
+  // The race panels are built when a network game first needs them: a
+  // player who never races never waits for them at start-up.
+  void BuildPanelsOnce();
   std::optional<int> ChooseOptions(int style) override;
   void Print(const clsPuzzle& board, int style) override;
   void Send(const SessionEvent& event);
@@ -94,6 +100,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   };
   std::vector<DesignPlace> design_;
   QRect designBoardSide_;
+  QRect designRaceColumn_;
 
   QFrame* picPuzzle_ = nullptr;
   QFrame* picture1_ = nullptr;
