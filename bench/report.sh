@@ -22,12 +22,17 @@ print(round(b["BM_MakePuzzle"]["items_per_second"]), round(b["BM_CountSolutions"
 PY
 )
 
-# 2. Start-up to the first shown window under Xvfb, the game against the
+# 2. One resize step of the main window (offscreen), in milliseconds.
+resize=$($build/bench/window_bench --benchmark_format=json 2>/dev/null | python3 -c '
+import json, sys
+print(round(next(b for b in json.load(sys.stdin)["benchmarks"] if b.get("aggregate_name") == "median")["real_time"], 1))')
+
+# 3. Start-up to the first shown window under Xvfb, the game against the
 #    minimal window, in the same display and run.
 read -r game floor < <(xvfb-run -a -s "-screen 0 800x600x24" bench/startup.sh \
   "$build/src/glyphmatic" '^Glyphmatic' "$build/bench/minimal_window" '^Minimal$' 2>/dev/null)
 
-# 3. Printing 1,000 puzzles with their solutions to PDF.
+# 4. Printing 1,000 puzzles with their solutions to PDF.
 print_time() {
   for i in 1 2 3; do
     /usr/bin/time -f %e "$tool" print --pdf "$work/p.pdf" --count 1000 --solutions "$@" 2>&1 >/dev/null | tail -n 1
@@ -36,7 +41,7 @@ print_time() {
 printed=$(print_time)
 printedGrid=$(print_time --grid)
 
-# 4. Peak memory of a race of ten peers: the host's game logic and sockets.
+# 5. Peak memory of a race of ten peers: the host's game logic and sockets.
 port=26111
 /usr/bin/time -f %M -o "$work/host.rss" "$tool" host --local 127.0.0.1 --port $port --start-after 3 --min-players 9 \
   --solve-after 3 --max-seconds 60 --linger 1 > /dev/null 2>&1 &
@@ -60,6 +65,7 @@ cat <<TABLE
 | One solution count | $count µs | well under 100 µs |
 | Enciphering / deciphering a 42-character line | $encrypt ns / $decrypt ns | |
 | Start-up to the first shown window (Xvfb, median of 7) | $game ms | minimal Qt window: $floor ms |
+| One resize step: lay out and repaint the whole window | $resize ms | under 16 ms |
 | 1,000 puzzles with solutions to PDF | $printed s (with grids: $printedGrid s) | under 5 s |
 | Peak memory, race of 10 peers (headless host) | $((hostRss / 1024)) MiB | |
 | Peak memory, the game's window with a puzzle | $((gameRss / 1024)) MiB | |

@@ -8,7 +8,11 @@ once() {
   start=$(date +%s%N)
   "$1" >/dev/null 2>&1 &
   pid=$!
-  until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do sleep 0.005; done
+  until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
+    # A program that died (no display, say) never shows a window.
+    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing a window" >&2; exit 1; }
+    sleep 0.005
+  done
   end=$(date +%s%N)
   kill "$pid"
   wait "$pid" 2>/dev/null
