@@ -6,6 +6,7 @@
 
 #include "core/cls_puzzle.h"
 #include "core/cls_system_random.h"
+#include "core/deduction.h"
 #include "core/solution_counter.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
@@ -35,6 +36,54 @@ void BM_CountSolutions(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CountSolutions)->Unit(benchmark::kMicrosecond);
+
+std::vector<clsPuzzle> SomePuzzles() {
+  clsSystemRandom random(1);
+  std::vector<clsPuzzle> puzzles(64);
+  for (clsPuzzle& puzzle : puzzles) puzzle.MakePuzzle(random);
+  return puzzles;
+}
+
+// The next fact for an empty grid: the first hint of a new game.
+void BM_Hint(benchmark::State& state) {
+  const std::vector<clsPuzzle> puzzles = SomePuzzles();
+  const clsSolveStatus empty;
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(NextHint(puzzles[i++ % puzzles.size()], empty));
+}
+BENCHMARK(BM_Hint)->Unit(benchmark::kMicrosecond);
+
+// A hint half way through: the grid holds the first half of the chain.
+void BM_HintMidGame(benchmark::State& state) {
+  std::vector<std::pair<clsPuzzle, clsSolveStatus>> games;
+  for (const clsPuzzle& puzzle : SomePuzzles()) {
+    const Chain chain = SolveChain(puzzle);
+    clsSolveStatus grid;
+    for (std::size_t k = 0; k < chain.steps.size() / 2; ++k) ApplyFact(grid, chain.steps[k].fact);
+    games.emplace_back(puzzle, grid);
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& [puzzle, grid] = games[i++ % games.size()];
+    benchmark::DoNotOptimize(NextHint(puzzle, grid));
+  }
+}
+BENCHMARK(BM_HintMidGame)->Unit(benchmark::kMicrosecond);
+
+void BM_RatePuzzle(benchmark::State& state) {
+  const std::vector<clsPuzzle> puzzles = SomePuzzles();
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(RatePuzzle(puzzles[i++ % puzzles.size()]));
+}
+BENCHMARK(BM_RatePuzzle)->Unit(benchmark::kMillisecond);
+
+// Drawing puzzles until one rates hard, as a print batch of hard puzzles does.
+void BM_MakeHardPuzzle(benchmark::State& state) {
+  clsSystemRandom random(2);
+  clsPuzzle puzzle;
+  for (auto _ : state) benchmark::DoNotOptimize(MakeRatedPuzzle(puzzle, random, Difficulty::Hard));
+}
+BENCHMARK(BM_MakeHardPuzzle)->Unit(benchmark::kMillisecond);
 
 const std::string kLine = "A;-+-+-+740;227;967;518;356;162;222;583;805";  // 42 characters
 

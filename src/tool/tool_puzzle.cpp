@@ -6,6 +6,7 @@
 
 #include "core/cls_puzzle.h"
 #include "core/cls_system_random.h"
+#include "core/deduction.h"
 #include "core/solution_counter.h"
 #include "platform/ansi_text.h"
 #include "tool/tool_args.h"
@@ -38,7 +39,7 @@ QJsonObject DescribeGenerated(const clsPuzzle& puzzle) {
 }  // namespace
 
 void VerbGenerate(const std::vector<std::string>& args, std::ostream& out) {
-  const ToolArgs parsed = ParseToolArgs(args, {"count", "seed"});
+  const ToolArgs parsed = ParseToolArgs(args, {"count", "seed", "difficulty"});
   ExpectPositionals(parsed, 0, "no text after generate's options");
   const std::int64_t count =
       parsed.Has("count") ? ParseInteger("count", parsed.options.at("count"), 1, kMostPuzzles) : 1;
@@ -46,10 +47,19 @@ void VerbGenerate(const std::vector<std::string>& args, std::ostream& out) {
       parsed.Has("seed") ? std::make_unique<clsSystemRandom>(ParseUnsigned("seed", parsed.options.at("seed")))
                          : std::make_unique<clsSystemRandom>();
 
+  Difficulty wanted = Difficulty::Any;
+  if (parsed.Has("difficulty")) {
+    const std::optional<Difficulty> named = DifficultyFromName(parsed.options.at("difficulty"));
+    if (!named) throw clsToolError("--difficulty takes any, easy, medium, hard or expert");
+    wanted = *named;
+  }
+
   clsPuzzle puzzle;
   for (std::int64_t i = 0; i < count; ++i) {
-    puzzle.MakePuzzle(*random);
-    out << JsonLine(DescribeGenerated(puzzle)) << std::flush;
+    const Difficulty rating = MakeRatedPuzzle(puzzle, *random, wanted);
+    QJsonObject described = DescribeGenerated(puzzle);
+    if (wanted != Difficulty::Any) described["rating"] = DifficultyName(rating);
+    out << JsonLine(described) << std::flush;
   }
 }
 

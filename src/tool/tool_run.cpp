@@ -11,7 +11,8 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: glyphtool VERB [OPTIONS] [--] [ARGUMENTS]\n"
-    "  generate [--count N] [--seed S]   new puzzles, one JSON object a line\n"
+    "  generate [--count N] [--seed S] [--difficulty any|easy|medium|hard|expert]\n"
+    "                                    new puzzles, one JSON object a line\n"
     "  solve TEXT                        every digit assignment that solves a puzzle text\n"
     "  encrypt [--key K] TEXT            encipher a line (K: savegame, language, network or a number)\n"
     "  decrypt [--key K] CIPHER          decipher a line\n"
@@ -23,6 +24,7 @@ constexpr char kUsage[] =
     "  game show FILE                    the content of a saved game\n"
     "  game new OUT [--seed S] [--bookmarks N]   a saved game of a new puzzle\n"
     "  game write DESCRIPTION.json OUT   a saved game from the JSON that game show prints\n"
+    "  hint [--chain] --game FILE.gly   the next deduction for a saved game, or the chain from an empty grid\n"
     "  print --pdf OUT.pdf [--count N] [--grid] [--solutions] [--style 0|1] [--game FILE.gly]\n"
     "        [--page A4|Letter] [--seed S]   the print job onto a PDF file\n"
     "  host --local ADDR [--port P] [--name NAME] [--time SECONDS] [--penalty N] [--start-after SECONDS]\n"
@@ -55,6 +57,7 @@ const std::map<std::string, Verb>& Verbs() {
       {"lcid", Returning0(VerbLcid)},
       {"game", Returning0(VerbGame)},
       {"print", Returning0(VerbPrint)},
+      {"hint", Returning0(VerbHint)},
       {"host", VerbHost},
       {"join", VerbJoin},
   };

@@ -20,6 +20,7 @@ void VerbDecrypt(const std::vector<std::string>& args, std::ostream& out);
 void VerbLang(const std::vector<std::string>& args, std::ostream& out);
 void VerbLcid(const std::vector<std::string>& args, std::ostream& out);
 void VerbGame(const std::vector<std::string>& args, std::ostream& out);
+void VerbHint(const std::vector<std::string>& args, std::ostream& out);
 void VerbPrint(const std::vector<std::string>& args, std::ostream& out);
 // The headless race peers: they run until the race ends and return the exit
 // status (0 with results, 1 without).
