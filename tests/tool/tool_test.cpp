@@ -54,6 +54,9 @@ TEST(Tool, EveryVerbAnswersWithItsShape) {
       {{"lcid", "0407"}, {"code", "id", "prefix"}},
       {{"game", "new", game, "--seed", "9", "--bookmarks", "2"}, {"bookmarks", "grid", "puzzle", "symbols"}},
       {{"game", "show", game}, {"accepted", "bookmarks", "grid", "puzzle", "symbols"}},
+      {{"hint", "--game", game}, {"cells", "explanation", "fact", "rule"}},
+      {{"hint", "--chain", "--game", game}, {"complete", "rating", "steps"}},
+      {{"generate", "--seed", "4", "--difficulty", "medium"}, {"attempts", "rating", "solutions", "symbols", "text"}},
       {{"print", "--pdf", pdf, "--count", "7", "--grid", "--solutions"}, {"pages", "puzzles", "solutions"}},
       {{"lang", "compile", source, compiled}, {"file", "lines"}},
   };

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "core/cls_system_random.h"
+#include "core/deduction.h"
+#include "core/solution_counter.h"
+
+namespace glyph {
+namespace {
+
+// Which digit each symbol takes in each solution; -1 off the board.
+std::vector<std::array<int, 10>> SolutionsBySymbol(const clsPuzzle& puzzle) {
+  std::vector<std::array<int, 10>> solutions;
+  for (const DigitAssignment& byTrueDigit : FindSolutions(puzzle)) {
+    std::array<int, 10> bySymbol;
+    bySymbol.fill(-1);
+    for (int t = 0; t < 10; ++t) bySymbol[static_cast<std::size_t>(puzzle.Symbols(t))] = byTrueDigit[t];
+    solutions.push_back(bySymbol);
+  }
+  return solutions;
+}
+
+// A fact holds for a solution when a symbol on the board has (or has not)
+// the digit. Off the board a symbol takes one of the digits the board
+// leaves: "is not d" holds when the board uses d, "is d" when d is the only
+// digit left.
+bool Holds(const Fact& fact, const std::array<int, 10>& solution) {
+  const int digit = solution[static_cast<std::size_t>(fact.symbol)];
+  if (digit >= 0) return (digit == fact.digit) == fact.is;
+  const bool used = std::find(solution.begin(), solution.end(), fact.digit) != solution.end();
+  const auto offBoard = std::count(solution.begin(), solution.end(), -1);
+  return fact.is ? !used && offBoard == 1 : used;
+}
+
+// 750 + 115 = 865 ... with symbol s standing for digit s: one solution.
+clsPuzzle Identity(const char* text = "-+-+-+750;115;865;514;414;100;236;529;765") {
+  clsPuzzle puzzle;
+  EXPECT_TRUE(puzzle.GetSendString(text));
+  for (int d = 0; d < 10; ++d) puzzle.SetSymbols(d, static_cast<std::int16_t>(d));
+  return puzzle;
+}
+
+std::string InEnglish(const Deduction& deduction, const clsPuzzle& puzzle) {
+  return Explain(
+      deduction, ShapeOf(puzzle), [](const char*, const char* english) { return std::string(english); },
+      [](int s) { return "S" + std::to_string(s); });
+}
+
+TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
+  clsSystemRandom random(11);
+  clsPuzzle puzzle;
+  std::array<int, 5> rulesSeen{};
+  for (int n = 0; n < 400; ++n) {
+    puzzle.MakePuzzle(random);
+    const std::vector<std::array<int, 10>> solutions = SolutionsBySymbol(puzzle);
+    const Chain chain = SolveChain(puzzle);
+    for (const Deduction& step : chain.steps) {
+      ++rulesSeen[static_cast<std::size_t>(step.rule)];
+      for (const auto& solution : solutions) {
+        ASSERT_TRUE(Holds(step.fact, solution)) << puzzle.MakeSendString() << " rule " << step.rule;
+      }
+    }
+    if (solutions.size() == 1) EXPECT_TRUE(chain.complete) << puzzle.MakeSendString();
+  }
+  for (int rule = 1; rule <= 4; ++rule) EXPECT_GT(rulesSeen[static_cast<std::size_t>(rule)], 0) << rule;
+}
+
+TEST(Deduction, OneColumnRulesOutWhatItsSumCannotMake) {
+  const clsPuzzle puzzle = Identity();
+  const HintResult hint = NextHint(puzzle, clsSolveStatus());
+  ASSERT_TRUE(hint.deduction);
+  EXPECT_EQ(hint.deduction->rule, 2);
+  EXPECT_EQ(hint.deduction->fact, (Fact{0, 1, false}));
+  EXPECT_EQ(InEnglish(*hint.deduction, puzzle),
+            "In the ones of the first row (S0 + S5 = S5, no carry into the ones), S0 can only be 0, so S0 is not 1.");
+}
+
+TEST(Deduction, ASingleDigitOrSymbolLeftIsDeclared) {
+  const clsPuzzle puzzle = Identity();
+  clsSolveStatus grid;
+  for (int d = 0; d < 10; ++d) {
+    if (d != 3) grid.SetStatus(3, d, kCellNo);
+  }
+  HintResult hint = NextHint(puzzle, grid);
+  ASSERT_TRUE(hint.deduction);
+  EXPECT_EQ(hint.deduction->fact, (Fact{3, 3, true}));
+  EXPECT_EQ(InEnglish(*hint.deduction, puzzle), "Every digit but 3 is ruled out for S3, so S3 is 3.");
+
+  grid.Clear();
+  for (int s = 0; s < 10; ++s) {
+    if (s != 4) grid.SetStatus(s, 4, kCellNo);
+  }
+  hint = NextHint(puzzle, grid);
+  ASSERT_TRUE(hint.deduction);
+  EXPECT_EQ(hint.deduction->fact, (Fact{4, 4, true}));
+  EXPECT_EQ(InEnglish(*hint.deduction, puzzle), "No symbol but S4 can still be 4, so S4 is 4.");
+}
+
+// Rules 3 and 4 on the grids where a puzzle's chain first needs them: the
+// hint for that grid is the chain's next step.
+TEST(Deduction, TwoColumnsAndTrialsComeWhereSimplerRulesStop) {
+  clsSystemRandom random(5);
+  clsPuzzle puzzle;
+  std::array<bool, 5> checked{};
+  while (!checked[3] || !checked[4]) {
+    puzzle.MakePuzzle(random);
+    const Chain chain = SolveChain(puzzle);
+    clsSolveStatus grid;
+    for (const Deduction& step : chain.steps) {
+      const auto rule = static_cast<std::size_t>(step.rule);
+      if (rule >= 3 && !checked[rule]) {
+        checked[rule] = true;
+        const HintResult hint = NextHint(puzzle, grid);
+        ASSERT_TRUE(hint.deduction);
+        EXPECT_EQ(hint.deduction->rule, step.rule);
+        const std::string said = InEnglish(*hint.deduction, puzzle);
+        EXPECT_NE(said.find(rule == 3 ? " and " : "Suppose"), std::string::npos) << said;
+      }
+      ApplyFact(grid, step.fact);
+    }
+  }
+}
+
+TEST(Deduction, MarksAgainstEverySolutionAreReportedNotBuiltOn) {
+  const clsPuzzle puzzle = Identity();
+  clsSolveStatus grid;
+  grid.SetStatus(2, 2, kCellNo);  // wrong: S2 is 2 in the only solution
+  grid.SetStatus(5, 6, kCellNo);  // a true no
+  EXPECT_EQ(FirstWrongMark(puzzle, grid), (std::pair{2, 2}));
+  HintResult hint = NextHint(puzzle, grid);
+  EXPECT_FALSE(hint.deduction);
+  EXPECT_EQ(hint.contradiction, (std::pair{2, 2}));
+
+  grid.Clear();
+  grid.SetStatus(5, 6, kCellNo);
+  EXPECT_FALSE(FirstWrongMark(puzzle, grid));
+
+  for (int s = 0; s < 10; ++s) ApplyFact(grid, {s, s, true});
+  hint = NextHint(puzzle, grid);
+  EXPECT_TRUE(hint.solved);
+  EXPECT_FALSE(hint.deduction);
+}
+
+TEST(Deduction, RatedDrawsMatchTheirRating) {
+  clsSystemRandom random(3);
+  clsPuzzle puzzle;
+  for (Difficulty wanted : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard}) {
+    EXPECT_EQ(MakeRatedPuzzle(puzzle, random, wanted), wanted);
+    EXPECT_EQ(RatePuzzle(puzzle), wanted);
+  }
+  // "any" is the generator's own draw, unrated.
+  clsSystemRandom same(9);
+  clsSystemRandom again(9);
+  clsPuzzle plain;
+  EXPECT_EQ(MakeRatedPuzzle(puzzle, same, Difficulty::Any), Difficulty::Any);
+  plain.MakePuzzle(again);
+  EXPECT_EQ(puzzle.MakeSendString(), plain.MakeSendString());
+}
+
+}  // namespace
+}  // namespace glyph
