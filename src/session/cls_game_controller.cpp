@@ -30,7 +30,8 @@ clsGameController::clsGameController(const GameServices& services)
       catalogue_(services.catalogue),
       files_(services.files),
       bookmarkDialogs_(services.bookmarkDialogs),
-      writer_(services.writer) {}
+      writer_(services.writer),
+      advisor_(services.catalogue) {}
 
 std::string clsGameController::Text(const char* item, const char* defaultText) const {
   return catalogue_.GetTranslation(kModule, item, defaultText);
@@ -182,6 +183,23 @@ void clsGameController::Step(std::vector<clsSolveStatus>& from, std::vector<clsS
   buttons_.addBookmark = true;
 }
 
+void clsGameController::ClickHint() {
+  if (!CanAdvise()) return;
+  const std::optional<Fact> fact = advisor_.Hint(puzzle_, solveStatus_);
+  if (!fact) return;
+  const clsSolveStatus before = solveStatus_;
+  ApplyFact(solveStatus_, *fact);
+  Remember(before);
+  DrawRaster();
+  DrawPuzzle();
+  CheckSolved();
+  buttons_.addBookmark = true;
+}
+
+void clsGameController::ClickCheck() {
+  if (CanAdvise()) advisor_.Check(puzzle_, solveStatus_);
+}
+
 void clsGameController::SetGameOver(bool gameOver) {
   gameOver_ = gameOver;
   buttons_.addBookmark = !gameOver;
@@ -191,9 +209,13 @@ void clsGameController::SetGameOver(bool gameOver) {
 void clsGameController::NewGame() {
   ForgetHistory();
   ResetBookmarks();
-  puzzle_.MakePuzzle(random_);
+  // The player's preferred difficulty; "any" is the generator's own draw.
+  const Difficulty wanted =
+      DifficultyFromName(ReadSetting(settings_, Setting::Difficulty)).value_or(Difficulty::Any);
+  MakeRatedPuzzle(puzzle_, random_, wanted);
   LoadStyle();
   solveStatus_.Clear();
+  advisor_.ShowDifficulty(puzzle_, solveStatus_, wanted == Difficulty::Any ? RatePuzzle(puzzle_) : wanted);
   DrawRaster();
   DrawPuzzle();
 }

@@ -7,6 +7,7 @@
 #include "core/cls_puzzle.h"
 #include "core/cls_solve_status.h"
 #include "net/race_board.h"
+#include "session/hint_advisor.h"
 
 namespace glyph {
 
@@ -84,6 +85,15 @@ class clsGameController : public clsRaceBoard {
   bool CanRedo() const;
   void Undo();
   void Redo();
+
+  // Hint shows the next fact beside the grid; pressed again on the same grid
+  // it marks that fact as one step. Check says whether a mark fits no
+  // solution. Neither works in a network game or once the game is over.
+  bool CanAdvise() const { return !gameOver_ && !networkSession_ && !raceRunning_; }
+  void ClickHint();
+  void ClickCheck();
+  // The note beside the grid, while the grid is as it was when it was made.
+  GridNote Note() const { return advisor_.NoteFor(puzzle_, solveStatus_); }
 
   // Reads a saved game into the window; a file that is not one, or cannot be
   // read, is reported and changes nothing. True when the game was loaded.
@@ -165,6 +175,7 @@ class clsGameController : public clsRaceBoard {
   std::vector<clsSolveStatus> bookmarks_;
   std::vector<clsSolveStatus> undo_;
   std::vector<clsSolveStatus> redo_;
+  clsHintAdvisor advisor_;
   int lastClicked_ = -1;  // the cell whose click made the last step, for its double click
   int bookmarkCounter_ = 0;
   bool raceRunning_ = false;

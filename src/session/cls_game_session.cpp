@@ -115,6 +115,8 @@ void clsGameSession::OnButton(Command command) {
     case Command::NetworkGame: OpenNetworkGame(); break;
     case Command::Help: services_.desktop.ShowHelp(helpFile_, kHelpMainWindow); break;
     case Command::Homepage: services_.desktop.OpenWebPage(kProductWebPage); break;
+    case Command::Hint: game_.ClickHint(); break;
+    case Command::Check: game_.ClickCheck(); break;
     case Command::Close: view_.mayClose = game_.ClickClose(); break;
     case Command::NetStart: race_.ClickStart(); break;
     case Command::NetCancel: race_.Cancel(); break;
@@ -183,6 +185,11 @@ void clsGameSession::Publish() {
   view_.Button(Command::OpenBookmark).enabled = boardFree && states.openBookmark;
   view_.Button(Command::Undo).enabled = game_.CanUndo();
   view_.Button(Command::Redo).enabled = game_.CanRedo();
+  // Hints and checks are a single player's help: no network game has them.
+  for (Command advice : {Command::Hint, Command::Check}) {
+    view_.Button(advice) = {!game_.NetworkSessionExists() && !racing, game_.CanAdvise()};
+  }
+  view_.note = game_.CanAdvise() ? game_.Note() : GridNote{};
   if (display_ != nullptr) display_->Show(view_);
 }
 

@@ -21,6 +21,8 @@ enum class Command {
   NetworkGame,
   Help,
   Homepage,
+  Hint,
+  Check,
   Close,
   // The race panels.
   NetStart,

@@ -5,6 +5,7 @@
 
 #include "core/board_view.h"
 #include "net/race_view.h"
+#include "session/hint_advisor.h"
 #include "session/session_event.h"
 
 namespace glyph {
@@ -31,6 +32,8 @@ struct SessionView {
   // opening a bookmark).
   int gridCursor = 0;
   int gridFocusVersion = 0;
+  // The hint, check answer or difficulty beside the grid, and its framed cells.
+  GridNote note;
   // The window may close now (after the quit question, or with no race).
   bool mayClose = false;
 

@@ -11,10 +11,11 @@ namespace {
 
 constexpr const char* kStyles[] = {"0", "1", nullptr};
 constexpr const char* kYesNo[] = {"Y", "N", nullptr};
+constexpr const char* kLevels[] = {"any", "easy", "medium", "hard", "expert", nullptr};
 
 // The language "" lets the start-up choose one by the desktop's locale; the
 // association "" means the file type was not registered yet.
-constexpr std::array<SettingRule, 8> kRules{{
+constexpr std::array<SettingRule, 9> kRules{{
     {Setting::Language, kSectionOptions, kKeyLanguage, "", nullptr},
     {Setting::Style, kSectionOptions, kKeyStyle, "1", kStyles},
     {Setting::Association, kSectionOptions, kKeyAssociation, "", nullptr},
@@ -23,6 +24,7 @@ constexpr std::array<SettingRule, 8> kRules{{
     {Setting::LastLocalIp, kSectionNetworkGame, kKeyLastLocalIp, "", nullptr},
     {Setting::PlayerName, kSectionNetworkGame, kKeyPlayerName, "", nullptr},
     {Setting::WindowGeometry, kSectionWindow, kKeyGeometry, "", nullptr},
+    {Setting::Difficulty, kSectionPuzzles, kKeyDifficulty, "any", kLevels},
 }};
 
 bool Allowed(const SettingRule& rule, const std::string& value) {

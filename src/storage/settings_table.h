@@ -7,7 +7,7 @@ namespace glyph {
 class clsSettingsStore;
 
 // Every setting the game keeps, application "Glyphmatic".
-enum class Setting { Language, Style, Association, IsHost, RemoteIp, LastLocalIp, PlayerName, WindowGeometry };
+enum class Setting { Language, Style, Association, IsHost, RemoteIp, LastLocalIp, PlayerName, WindowGeometry, Difficulty };
 
 // The declared table: where a setting lives, its default, and the values it
 // may take ("" allows any text).
@@ -38,5 +38,9 @@ inline constexpr char kKeyPlayerName[] = "PlayerName";
 // The main window's size and place (Qt's saved geometry in base 64).
 inline constexpr char kSectionWindow[] = "Window";
 inline constexpr char kKeyGeometry[] = "Geometry";
+// The difficulty of new single-player puzzles and print batches: "any",
+// "easy", "medium", "hard" or "expert".
+inline constexpr char kSectionPuzzles[] = "Puzzles";
+inline constexpr char kKeyDifficulty[] = "Difficulty";
 
 }  // namespace glyph

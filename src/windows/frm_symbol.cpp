@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <map>
@@ -20,6 +21,7 @@
 #include "windows/frm_options.h"
 #include "windows/frm_print.h"
 #include "windows/network_panels.h"
+#include "pictures/frm_all_symbols.h"
 #include "windows/picture_cell.h"
 
 namespace glyph {
@@ -41,6 +43,7 @@ constexpr int kRasterCell = Px(420);
 
 constexpr QRect kPuzzlePanel(Px(45), Px(45), Px(5685), Px(2175));
 constexpr QRect kGridPanel(Px(45), Px(2250), Px(5685), Px(4560));
+constexpr int kNoteHeight = 48;  // the least room for a hint under the grid
 constexpr int kButtonLeft = Px(5685) + Px(45) + 12;
 constexpr int kButtonWidth = 156;
 constexpr int kButtonHeight = 26;
@@ -56,12 +59,15 @@ struct ButtonText {
 };
 
 // The buttons in the order they stand, with their captions and tool tips.
-constexpr std::array<ButtonText, 15> kButtons{{
+constexpr std::array<ButtonText, 17> kButtons{{
     {Command::New, "cmdNew", "&New game", "strTipNew", "Start a new puzzle", false},
     {Command::Clear, "cmdClear", "&Clear grid", "strTipClear", "Remove every mark from the solution grid", false},
     {Command::Solve, "cmdSolve", "&Solve game", "strTipSolve", "Show the solution of this puzzle", false},
     {Command::Undo, "cmdUndo", "&Undo", "strTipUndo", "Take back the last change of the grid (Ctrl+Z)", false, true},
     {Command::Redo, "cmdRedo", "Redo", "strTipRedo", "Make the change taken back again (Ctrl+Y)", false},
+    {Command::Hint, "cmdHint", "H&int", "strTipHint",
+     "Show the next fact that follows and why; press again to mark it (Ctrl+H)", false, true},
+    {Command::Check, "cmdCheck", "Chec&k", "strTipCheck", "Say whether any of your marks fits no solution", false},
     {Command::AddBookmark, "cmdAddBookmark", "&Add bookmark", "strTipAddBookmark",
      "Keep a named copy of the solution grid", true},
     {Command::OpenBookmark, "cmdOpenBookmark", "&Open bookmark", "strTipOpenBookmark",
@@ -95,7 +101,8 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
   BuildButtons();
   const int homepageBottom = findChild<QPushButton*>("lblHomepage")->geometry().bottom();
   const QSize designSize(kButtonLeft + kButtonWidth + 12,
-                         std::max(kGridPanel.bottom() + 1 + Px(45), homepageBottom + 6));
+                         std::max(kGridPanel.bottom() + 1 + Px(45) + kNoteHeight, homepageBottom + 6));
+  BuildNote(designSize.height());
   designBoardSide_ = QRect(0, 0, kGridPanel.right() + Px(45), designSize.height());
   designRaceColumn_ = QRect(kButtonLeft, kPuzzlePanel.top(), kButtonWidth,
                             findChild<QPushButton*>("cmdClose")->geometry().top() - 8 - kPuzzlePanel.top());
@@ -120,6 +127,7 @@ frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
                                                         {QKeySequence::Undo, Command::Undo},
                                                         {QKeySequence::Redo, Command::Redo},
                                                         {QKeySequence(Qt::CTRL | Qt::Key_Y), Command::Redo},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_H), Command::Hint},
                                                         {QKeySequence(Qt::CTRL | Qt::Key_Q), Command::Close}};
   for (const auto& [keys, command] : shortcuts) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, command = command] {
@@ -266,6 +274,46 @@ void frmSymbol::BuildBoard() {
   QPalette palette = line->palette();
   palette.setColor(QPalette::Window, ToQColor(kRuleColor));
   line->setPalette(palette);
+}
+
+void frmSymbol::BuildNote(int windowHeight) {
+  note_ = new QTextBrowser(this);
+  note_->setObjectName("txtNote");
+  note_->setFrameShape(QFrame::NoFrame);
+  note_->setFocusPolicy(Qt::NoFocus);  // Tab goes from the grid to the buttons
+  note_->viewport()->setAutoFillBackground(false);
+  note_->setOpenLinks(false);
+  const int top = kGridPanel.bottom() + 4;
+  note_->setGeometry(kGridPanel.left(), top, kGridPanel.width(), windowHeight - top - 4);
+}
+
+// The note as rich text: its own text escaped, each {S3} a picture of the
+// symbol drawn at this screen's density.
+void frmSymbol::ShowNote(const GridNote& note, int style) {
+  if (note == noteShown_ && style == noteStyle_) return;
+  noteShown_ = note;
+  noteStyle_ = style;
+  note_->setAccessibleDescription(QString());
+  QString html = FromAnsi(note.text).toHtmlEscaped();
+  const int side = note_->fontMetrics().height() + 2;
+  for (int s = 0; s < 10; ++s) {
+    const QString token = QString("{S%1}").arg(s);
+    if (!html.contains(token)) continue;
+    const QString path = frmAllSymbols::PicturePath(style, BoardPicture{PictureKind::Symbol, s});
+    QPixmap picture = store_.Render(path, QSize(side, side), devicePixelRatioF());
+    note_->document()->addResource(QTextDocument::ImageResource, QUrl(QString("symbol:%1").arg(s)), picture);
+    html.replace(token, QString("<img src=\"symbol:%1\" width=%2 height=%2 style=\"vertical-align: middle\">")
+                            .arg(s)
+                            .arg(side));
+  }
+  note_->setHtml(html);
+  // A screen reader hears the symbols by their numbers.
+  QString spoken = FromAnsi(note.text);
+  for (int s = 0; s < 10; ++s) spoken.replace(QString("{S%1}").arg(s), FromAnsi(BoardCellName(services_.catalogue, BoardCell{{PictureKind::Symbol, s}})));
+  note_->setAccessibleName(spoken);
+  for (clsGridCell* cell : raster_) {
+    cell->SetNoteFrame(std::find(note.cells.begin(), note.cells.end(), cell->Index()) != note.cells.end());
+  }
 }
 
 void frmSymbol::BuildGrid() {
@@ -417,6 +465,7 @@ void frmSymbol::Show(const SessionView& view) {
     buttons_[i]->setVisible(view.buttons[i].visible);
     buttons_[i]->setEnabled(view.buttons[i].enabled);
   }
+  ShowNote(view.note, view.board.style);
   const RaceView& race = view.race;
   if (race.lobbyShown || race.raceShown || race.resultsShown) BuildPanelsOnce();
   if (panels_ != nullptr) panels_->RefreshRace(race);

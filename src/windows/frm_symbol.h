@@ -13,6 +13,7 @@
 class QFrame;
 class QLabel;
 class QPushButton;
+class QTextBrowser;
 class QTimer;
 
 namespace glyph {
@@ -83,6 +84,8 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   void BuildBoard();
   void BuildGrid();
   void BuildButtons();
+  void BuildNote(int windowHeight);
+  void ShowNote(const GridNote& note, int style);
   void ApplyTexts();
 
   MainWindowServices services_;
@@ -111,6 +114,9 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   std::array<clsPictureCell*, 3> equals_{};
   std::array<clsPictureCell*, 10> matrixSymbols_{};
   std::array<clsGridCell*, 100> raster_{};
+  QTextBrowser* note_ = nullptr;
+  GridNote noteShown_;
+  int noteStyle_ = -1;
   std::array<QPushButton*, kMainButtonCount> buttons_{};
   bool closeApproved_ = false;
 };

@@ -86,10 +86,21 @@ void clsGridCell::SetCursorFrame(bool on) {
   update();
 }
 
+void clsGridCell::SetNoteFrame(bool on) {
+  if (noteFrame_ == on) return;
+  noteFrame_ = on;
+  update();
+}
+
 void clsGridCell::paintEvent(QPaintEvent* event) {
   clsPictureCell::paintEvent(event);
-  if (!frame_) return;
+  if (!frame_ && !noteFrame_) return;
   QPainter painter(this);
+  if (noteFrame_) {
+    painter.setPen(QPen(QColor(200, 80, 0), 2, Qt::DashLine));
+    painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+  }
+  if (!frame_) return;
   QPen pen(palette().color(QPalette::Highlight), 2);
   painter.setPen(pen);
   painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));

@@ -48,6 +48,9 @@ class clsGridCell : public clsPictureCell {
   // The keyboard's cursor: a focus frame around the cell.
   void SetCursorFrame(bool on);
   bool CursorFrame() const { return frame_; }
+  // A hint's or a check's frame: dashed, so it differs from the cursor's.
+  void SetNoteFrame(bool on);
+  bool NoteFrame() const { return noteFrame_; }
 
  signals:
   void Clicked(int index);
@@ -62,6 +65,7 @@ class clsGridCell : public clsPictureCell {
  private:
   int index_;
   bool frame_ = false;
+  bool noteFrame_ = false;
   bool pressed_ = false;
   bool afterDoubleClick_ = false;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 #include <QWindow>
 #include <map>
 
@@ -16,6 +18,7 @@
 #include "i18n/language_choice.h"
 #include "platform/user_locale.h"
 #include "storage/settings_table.h"
+#include "core/deduction.h"
 #include "support/main_window_fakes.h"
 #include "windows/frm_symbol.h"
 #include "windows/picture_cell.h"
@@ -128,6 +131,7 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   QTest::mouseClick(window_->findChild<QPushButton*>("cmdNetStart"), Qt::LeftButton);
   fakes_.network.Deliver();
   EXPECT_FALSE(Button("cmdNew")->isVisible());
+  EXPECT_FALSE(Button("cmdHint")->isVisible());
   EXPECT_FALSE(Button("cmdClose")->isEnabled());
   EXPECT_TRUE(window_->findChild<QWidget*>("picNetGameRunning")->isVisible());
   fakes_.asker.Answer(false);  // not giving up
@@ -143,6 +147,34 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   const QList<QLabel*> rows = window_->findChildren<QLabel*>("lblResult");
   EXPECT_EQ(rows[1]->text(), "2. <img src=x>");
   EXPECT_EQ(rows[1]->textFormat(), Qt::PlainText);
+}
+
+// Hint shows a fact beside the grid and frames its cell; pressed again it
+// marks the fact as one step undo takes back. Check frames a wrong mark.
+TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
+  auto* note = window_->findChild<QTextBrowser*>("txtNote");
+  EXPECT_NE(note->toPlainText().indexOf("Difficulty: "), -1);  // a new game's rating
+  QTest::mouseClick(Button("cmdHint"), Qt::LeftButton);
+  const HintResult hint = NextHint(window_->Controller().Puzzle(), window_->Controller().SolveStatus());
+  ASSERT_TRUE(hint.deduction);
+  const Fact fact = hint.deduction->fact;
+  const int index = 10 * fact.symbol + fact.digit;
+  EXPECT_TRUE(Cell(index)->NoteFrame());
+  EXPECT_NE(note->accessibleName().indexOf("Symbol "), -1);  // symbols are pictures, and named for a reader
+  EXPECT_EQ(Status(index), kCellOpen);
+  QTest::mouseClick(Button("cmdHint"), Qt::LeftButton);
+  EXPECT_EQ(Status(index), fact.is ? kCellYes : kCellNo);
+  EXPECT_FALSE(Cell(index)->NoteFrame());
+  QTest::mouseClick(Button("cmdUndo"), Qt::LeftButton);
+  EXPECT_EQ(Status(index), kCellOpen);
+
+  QTest::mouseClick(Button("cmdCheck"), Qt::LeftButton);
+  EXPECT_EQ(note->toPlainText(), "Nothing is wrong so far.");
+  const clsPuzzle& puzzle = window_->Controller().Puzzle();
+  const int wrong = 10 * puzzle.Symbols(3) + 4;  // the symbol of 3 declared as 4
+  DoubleClick(wrong);
+  QTest::mouseClick(Button("cmdCheck"), Qt::LeftButton);
+  EXPECT_TRUE(Cell(wrong)->NoteFrame());
 }
 
 // A whole puzzle played with keys only, a wrong digit taken back with Ctrl+Z.

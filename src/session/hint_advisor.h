@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/cls_puzzle.h"
+#include "core/cls_solve_status.h"
+#include "core/deduction.h"
+
+namespace glyph {
+
+class clsCatalogue;
+
+// The note beside the grid: a hint, a check's answer or a new puzzle's
+// difficulty. Symbols are written "{S3}" for the window to draw as pictures;
+// cells are the grid cells (10 symbol + digit) the note frames.
+struct GridNote {
+  std::string text;
+  std::vector<int> cells;
+  bool operator==(const GridNote&) const = default;
+};
+
+// Writes {S<symbol>} for a symbol in a note.
+std::string SymbolToken(int symbol);
+
+// Makes the notes of the Hint and Check buttons, in the player's language. A
+// note stays while the puzzle and the grid are as they were when it was made.
+class clsHintAdvisor {
+ public:
+  explicit clsHintAdvisor(const clsCatalogue& catalogue) : catalogue_(catalogue) {}
+
+  // A first press shows the next fact. A second press on the same grid
+  // returns that fact for the grid to take (and the note goes).
+  std::optional<Fact> Hint(const clsPuzzle& puzzle, const clsSolveStatus& grid);
+  // Whether a mark of the player fits no solution; frames the first such.
+  void Check(const clsPuzzle& puzzle, const clsSolveStatus& grid);
+  // "Difficulty: medium" for a new puzzle.
+  void ShowDifficulty(const clsPuzzle& puzzle, const clsSolveStatus& grid, Difficulty rating);
+
+  // The note, while the puzzle and grid are those it was made for.
+  GridNote NoteFor(const clsPuzzle& puzzle, const clsSolveStatus& grid) const;
+
+ private:
+  std::string Text(const char* key, const char* english) const;
+  void Keep(const clsPuzzle& puzzle, const clsSolveStatus& grid, GridNote note, std::optional<Fact> fact);
+
+  const clsCatalogue& catalogue_;
+  GridNote note_;
+  std::string madeFor_;
+  std::optional<Fact> pending_;
+};
+
+}  // namespace glyph
