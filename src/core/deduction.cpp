@@ -87,9 +87,9 @@ using Addition = std::array<std::array<int, 3>, 3>;  // [X, Y, Z][column]
 
 Addition AdditionOf(const BoardShape& shape, int e) {
   const PuzzleEquation& eq = kPuzzleEquations[static_cast<std::size_t>(e)];
-  const std::array<int, 3> operands =
-      shape.adds[static_cast<std::size_t>(e)] ? std::array{eq.left, eq.right, eq.result}
-                                              : std::array{eq.result, eq.right, eq.left};
+  const std::array<int, 3> operands = shape.adds[static_cast<std::size_t>(e)]
+                                          ? std::array{eq.left, eq.right, eq.result}
+                                          : std::array{eq.result, eq.right, eq.left};
   Addition addition{};
   for (std::size_t role = 0; role < 3; ++role) {
     addition[role] = shape.symbolAt[static_cast<std::size_t>(operands[role] - 1)];
@@ -214,7 +214,8 @@ class clsQuietColumns {
   bool StillQuiet(int group, const std::vector<int>& symbols, const State& state) const {
     if (!known_[static_cast<std::size_t>(group)]) return false;
     for (int s : symbols) {
-      if (seen_[static_cast<std::size_t>(group)][static_cast<std::size_t>(s)] != state.candidates[static_cast<std::size_t>(s)]) {
+      if (seen_[static_cast<std::size_t>(group)][static_cast<std::size_t>(s)] !=
+          state.candidates[static_cast<std::size_t>(s)]) {
         return false;
       }
     }
@@ -293,7 +294,8 @@ std::vector<SymbolDigits> SolutionsOf(const clsPuzzle& puzzle) {
     digits.fill(-1);
     for (int t = 0; t < 10; ++t) {
       const int symbol = puzzle.Symbols(t);
-      if (symbol >= 0 && symbol < 10) digits[static_cast<std::size_t>(symbol)] = byTrueDigit[static_cast<std::size_t>(t)];
+      if (symbol >= 0 && symbol < 10)
+        digits[static_cast<std::size_t>(symbol)] = byTrueDigit[static_cast<std::size_t>(t)];
     }
     solutions.push_back(digits);
   });
@@ -356,8 +358,8 @@ std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
       const bool somewhere = std::any_of(fitting.begin(), fitting.end(),
                                          [&](const SymbolDigits& f) { return f[static_cast<std::size_t>(s)] == d; });
       if (!somewhere) {
-        return Deduction{{s, d, false}, 4, {{s, d}},
-                         {Reason::Kind::Search, 0, 0, 1, 0, static_cast<int>(fitting.size())}};
+        return Deduction{
+            {s, d, false}, 4, {{s, d}}, {Reason::Kind::Search, 0, 0, 1, 0, static_cast<int>(fitting.size())}};
       }
     }
   }
@@ -396,8 +398,8 @@ Chain BuildChain(const clsPuzzle& puzzle, Difficulty ceiling) {
     std::vector<Deduction> same{*next};
     if (next->reason.kind == Reason::Kind::Columns) {
       const auto s = static_cast<std::size_t>(next->fact.symbol);
-      const Mask ruledOut = state.candidates[s] & static_cast<Mask>(~next->reason.allowed) &
-                            static_cast<Mask>(~Bit(next->fact.digit));
+      const Mask ruledOut =
+          state.candidates[s] & static_cast<Mask>(~next->reason.allowed) & static_cast<Mask>(~Bit(next->fact.digit));
       for (Mask m = ruledOut; m != 0; m &= m - 1) {
         same.push_back(*next);
         same.back().fact.digit = Lowest(m);

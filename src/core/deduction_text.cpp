@@ -61,7 +61,8 @@ std::string WrittenColumns(const Reason& reason, const BoardShape& shape,
 std::string CarryNote(const Reason& reason, bool adds, const TextSource& text) {
   std::string note;
   if (reason.lowColumn == 0) {
-    note += adds ? text("strHintNoCarryIn", ", no carry into the ones") : text("strHintNoBorrowIn", ", no borrow in the ones");
+    note += adds ? text("strHintNoCarryIn", ", no carry into the ones")
+                 : text("strHintNoBorrowIn", ", no borrow in the ones");
   }
   if (reason.lowColumn + reason.columns == 3) {
     note += adds ? text("strHintNoCarryOut", ", no carry out of the hundreds")

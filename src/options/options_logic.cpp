@@ -1,5 +1,6 @@
 #include "options/options_logic.h"
 
+#include "core/deduction.h"
 #include "i18n/ansi_case.h"
 #include "i18n/cls_catalogue.h"
 #include "storage/cls_settings_store.h"
@@ -10,6 +11,28 @@ namespace glyph {
 std::vector<std::string> StyleNames(const clsCatalogue& catalogue) {
   return {catalogue.GetTranslation(kOptionsModule, "strStyleClassic", "Classic"),
           catalogue.GetTranslation(kOptionsModule, "strStyleGlyph", "Glyphmatic 2.0")};
+}
+
+namespace {
+constexpr Difficulty kLevels[] = {Difficulty::Any, Difficulty::Easy, Difficulty::Medium, Difficulty::Hard,
+                                  Difficulty::Expert};
+}  // namespace
+
+std::vector<std::string> DifficultyNames(const clsCatalogue& catalogue) {
+  return {catalogue.GetTranslation(kOptionsModule, "strLevelAny", "Any"),
+          catalogue.GetTranslation(kOptionsModule, "strLevelEasy", "Easy"),
+          catalogue.GetTranslation(kOptionsModule, "strLevelMedium", "Medium"),
+          catalogue.GetTranslation(kOptionsModule, "strLevelHard", "Hard"),
+          catalogue.GetTranslation(kOptionsModule, "strLevelExpert", "Expert")};
+}
+
+int StoredDifficulty(const clsSettingsStore& settings) {
+  return static_cast<int>(DifficultyFromName(ReadSetting(settings, Setting::Difficulty)).value_or(Difficulty::Any));
+}
+
+void ConfirmDifficulty(clsSettingsStore& settings, int index) {
+  if (index < 0 || index >= static_cast<int>(std::size(kLevels))) return;
+  WriteSetting(settings, Setting::Difficulty, DifficultyName(kLevels[index]));
 }
 
 LanguageList FillLanguageList(const clsCatalogue& catalogue, const clsSettingsStore& settings) {

@@ -22,6 +22,14 @@ struct LanguageList {
 };
 LanguageList FillLanguageList(const clsCatalogue& catalogue, const clsSettingsStore& settings);
 
+// The difficulties new single-player puzzles and print batches may be drawn
+// at, translated, in the order any, easy, medium, hard, expert; the stored
+// one's position; and storing the chosen one (an index outside the list
+// changes nothing).
+std::vector<std::string> DifficultyNames(const clsCatalogue& catalogue);
+int StoredDifficulty(const clsSettingsStore& settings);
+void ConfirmDifficulty(clsSettingsStore& settings, int index);
+
 // Confirming the dialog: the selected language (index into the list, -1 for
 // none) becomes current and is stored; the selected style (-1 for none) is
 // stored as "0" or "1".

@@ -116,7 +116,7 @@ class clsPrintJob {
       if (made_ == 1) {
         item.puzzle.GetSendString(board_.MakeSendString());
       } else {
-        item.puzzle.MakePuzzle(random_);
+        MakeRatedPuzzle(item.puzzle, random_, options_.difficulty);
       }
       items.push_back(std::move(item));
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/cls_puzzle.h"
+#include "core/deduction.h"
 
 namespace glyph {
 
@@ -29,6 +30,7 @@ struct PrintOptions {
   std::string count = "1";  // as typed: read leniently, a non-number is 0
   bool grid = false;
   bool solutions = false;
+  Difficulty difficulty = Difficulty::Any;  // of the new puzzles; the board's is as it is
 };
 
 struct PrintResult {

@@ -210,8 +210,7 @@ void clsGameController::NewGame() {
   ForgetHistory();
   ResetBookmarks();
   // The player's preferred difficulty; "any" is the generator's own draw.
-  const Difficulty wanted =
-      DifficultyFromName(ReadSetting(settings_, Setting::Difficulty)).value_or(Difficulty::Any);
+  const Difficulty wanted = DifficultyFromName(ReadSetting(settings_, Setting::Difficulty)).value_or(Difficulty::Any);
   MakeRatedPuzzle(puzzle_, random_, wanted);
   LoadStyle();
   solveStatus_.Clear();

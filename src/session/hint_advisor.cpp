@@ -51,7 +51,8 @@ std::optional<Fact> clsHintAdvisor::Hint(const clsPuzzle& puzzle, const clsSolve
     return std::nullopt;
   }
   if (hint.contradiction) {
-    note.text = Text("strHintWrongMark", "The framed mark fits no solution of the puzzle: nothing follows until it goes.");
+    note.text =
+        Text("strHintWrongMark", "The framed mark fits no solution of the puzzle: nothing follows until it goes.");
     note.cells.push_back(10 * hint.contradiction->first + hint.contradiction->second);
   } else if (hint.solved) {
     note.text = Text("strHintSolved", "Every symbol on the board is known.");
@@ -76,8 +77,7 @@ void clsHintAdvisor::Check(const clsPuzzle& puzzle, const clsSolveStatus& grid) 
 }
 
 void clsHintAdvisor::ShowDifficulty(const clsPuzzle& puzzle, const clsSolveStatus& grid, Difficulty rating) {
-  static const char* const keys[] = {"strLevelAny", "strLevelEasy", "strLevelMedium", "strLevelHard",
-                                     "strLevelExpert"};
+  static const char* const keys[] = {"strLevelAny", "strLevelEasy", "strLevelMedium", "strLevelHard", "strLevelExpert"};
   static const char* const english[] = {"any", "easy", "medium", "hard", "expert"};
   const auto level = static_cast<std::size_t>(rating);
   Keep(puzzle, grid, {Fill(Text("strDifficulty", "Difficulty: %1"), "%1", Text(keys[level], english[level])), {}},

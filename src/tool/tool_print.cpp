@@ -48,7 +48,8 @@ clsPuzzle BoardPuzzle(const ToolArgs& args, clsRandomSource& random) {
 }  // namespace
 
 void VerbPrint(const std::vector<std::string>& args, std::ostream& out) {
-  const ToolArgs parsed = ParseToolArgs(args, {"pdf", "count", "style", "game", "page", "seed"}, {"grid", "solutions"});
+  const ToolArgs parsed =
+      ParseToolArgs(args, {"pdf", "count", "style", "game", "page", "seed", "difficulty"}, {"grid", "solutions"});
   ExpectPositionals(parsed, 0, "no text besides the options: glyphtool print --pdf OUT.pdf ...");
   if (!parsed.Has("pdf")) throw clsToolError("--pdf OUT.pdf is needed");
   if (QGuiApplication::instance() == nullptr) throw clsToolError("printing needs the graphics system");
@@ -73,7 +74,12 @@ void VerbPrint(const std::vector<std::string>& args, std::ostream& out) {
                   QPageLayout::Millimeter));
   clsQtPageDevice device(writer, style);
   const clsCatalogue english;
-  const PrintOptions options{std::to_string(count), parsed.Flag("grid"), parsed.Flag("solutions")};
+  PrintOptions options{std::to_string(count), parsed.Flag("grid"), parsed.Flag("solutions")};
+  if (parsed.Has("difficulty")) {
+    const std::optional<Difficulty> level = DifficultyFromName(parsed.options.at("difficulty"));
+    if (!level) throw clsToolError("--difficulty takes any, easy, medium, hard or expert");
+    options.difficulty = *level;
+  }
   const std::optional<PrintResult> result = RunPrintJob(board, options, device, random, english, kProductWebPage);
   if (!result) throw clsToolError("the page is too small to hold a puzzle");
   if (!file.commit()) throw clsToolError("cannot write " + parsed.options.at("pdf"));

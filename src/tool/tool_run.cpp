@@ -26,7 +26,7 @@ constexpr char kUsage[] =
     "  game write DESCRIPTION.json OUT   a saved game from the JSON that game show prints\n"
     "  hint [--chain] --game FILE.gly   the next deduction for a saved game, or the chain from an empty grid\n"
     "  print --pdf OUT.pdf [--count N] [--grid] [--solutions] [--style 0|1] [--game FILE.gly]\n"
-    "        [--page A4|Letter] [--seed S]   the print job onto a PDF file\n"
+    "        [--page A4|Letter] [--seed S] [--difficulty LEVEL]   the print job onto a PDF file\n"
     "  host --local ADDR [--port P] [--name NAME] [--time SECONDS] [--penalty N] [--start-after SECONDS]\n"
     "       [--min-players N] [--force-start] [PLAYING] [--chat TEXT] [--max-seconds S] [--linger S] [--stdin]\n"
     "  join --local ADDR --host ADDR [--port P] [--name NAME] [PLAYING] [--chat TEXT] [--max-seconds S]\n"

@@ -30,6 +30,11 @@ frmOptions::frmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, QWid
   cboLanguage_->setObjectName("cboLanguage");
   cboLanguage_->setMinimumContentsLength(16);
   lblLanguage->setBuddy(cboLanguage_);
+  auto* lblDifficulty = new QLabel("&Difficulty of new puzzles:", this);
+  lblDifficulty->setObjectName("lblDifficulty");
+  cboDifficulty_ = new QComboBox(this);
+  cboDifficulty_->setObjectName("cboDifficulty");
+  lblDifficulty->setBuddy(cboDifficulty_);
 
   const DialogButtons buttons = MakeDialogButtons(this);
   connect(buttons.confirm, &QPushButton::clicked, this, &frmOptions::Confirm);
@@ -37,6 +42,7 @@ frmOptions::frmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, QWid
   auto* form = new QFormLayout;
   form->addRow(lblStyle, cboStyle_);
   form->addRow(lblLanguage, cboLanguage_);
+  form->addRow(lblDifficulty, cboDifficulty_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons.box);
@@ -46,6 +52,8 @@ frmOptions::frmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, QWid
   const LanguageList languages = FillLanguageList(catalogue_, settings_);
   for (const std::string& name : languages.names) cboLanguage_->addItem(FromAnsi(name));
   cboLanguage_->setCurrentIndex(languages.selected);
+  for (const std::string& name : DifficultyNames(catalogue_)) cboDifficulty_->addItem(FromAnsi(name));
+  cboDifficulty_->setCurrentIndex(StoredDifficulty(settings_));
   SetStyle(style_);
 }
 
@@ -57,6 +65,7 @@ void frmOptions::SetStyle(int style) {
 void frmOptions::Confirm() {
   style_ = cboStyle_->currentIndex();
   ConfirmOptions(catalogue_, settings_, style_, cboLanguage_->currentIndex());
+  ConfirmDifficulty(settings_, cboDifficulty_->currentIndex());
   ok_ = true;
   accept();
 }

@@ -31,6 +31,7 @@ class frmOptions : public QDialog {
   clsCatalogue& catalogue_;
   clsSettingsStore& settings_;
   QComboBox* cboStyle_;
+  QComboBox* cboDifficulty_ = nullptr;
   QComboBox* cboLanguage_;
   int style_ = 1;
   std::string language_;

@@ -133,7 +133,8 @@ void frmPrint::Print() {
   picPrinting_->raise();
   picPrinting_->show();
   clsBarProgress progress(*progressPrint_);
-  const PrintOptions options{ToAnsi(txtCount_->text()), chkRaster_->isChecked(), chkSolution_->isChecked()};
+  const PrintOptions options{ToAnsi(txtCount_->text()), chkRaster_->isChecked(), chkSolution_->isChecked(),
+                             difficulty_};
   const auto result = RunPrintJob(puzzle_, options, *device, random_, catalogue_, kProductWebPage, &progress);
   picPrinting_->hide();
   if (!result) {

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "core/deduction.h"
+
 #include "core/cls_puzzle.h"
 
 class QCheckBox;
@@ -28,6 +30,8 @@ class frmPrint : public QDialog {
 
   const clsPuzzle& puzzle() const { return puzzle_; }
   int Style() const { return style_; }
+  // The difficulty the batch's new puzzles are drawn at ("any" unless set).
+  void SetDifficulty(Difficulty difficulty) { difficulty_ = difficulty; }
 
  private:
   void Print();
@@ -35,6 +39,7 @@ class frmPrint : public QDialog {
 
   const clsPuzzle& puzzle_;
   int style_;
+  Difficulty difficulty_ = Difficulty::Any;
   clsPrinterSystem& printers_;
   clsRandomSource& random_;
   const clsCatalogue& catalogue_;

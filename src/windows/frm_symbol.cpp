@@ -12,6 +12,7 @@
 #include <map>
 
 #include "i18n/cls_catalogue.h"
+#include "pictures/frm_all_symbols.h"
 #include "platform/ansi_text.h"
 #include "platform/qt_translations.h"
 #include "platform/translate_form.h"
@@ -21,7 +22,6 @@
 #include "windows/frm_options.h"
 #include "windows/frm_print.h"
 #include "windows/network_panels.h"
-#include "pictures/frm_all_symbols.h"
 #include "windows/picture_cell.h"
 
 namespace glyph {
@@ -302,14 +302,15 @@ void frmSymbol::ShowNote(const GridNote& note, int style) {
     const QString path = frmAllSymbols::PicturePath(style, BoardPicture{PictureKind::Symbol, s});
     QPixmap picture = store_.Render(path, QSize(side, side), devicePixelRatioF());
     note_->document()->addResource(QTextDocument::ImageResource, QUrl(QString("symbol:%1").arg(s)), picture);
-    html.replace(token, QString("<img src=\"symbol:%1\" width=%2 height=%2 style=\"vertical-align: middle\">")
-                            .arg(s)
-                            .arg(side));
+    html.replace(
+        token, QString("<img src=\"symbol:%1\" width=%2 height=%2 style=\"vertical-align: middle\">").arg(s).arg(side));
   }
   note_->setHtml(html);
   // A screen reader hears the symbols by their numbers.
   QString spoken = FromAnsi(note.text);
-  for (int s = 0; s < 10; ++s) spoken.replace(QString("{S%1}").arg(s), FromAnsi(BoardCellName(services_.catalogue, BoardCell{{PictureKind::Symbol, s}})));
+  for (int s = 0; s < 10; ++s)
+    spoken.replace(QString("{S%1}").arg(s),
+                   FromAnsi(BoardCellName(services_.catalogue, BoardCell{{PictureKind::Symbol, s}})));
   note_->setAccessibleName(spoken);
   for (clsGridCell* cell : raster_) {
     cell->SetNoteFrame(std::find(note.cells.begin(), note.cells.end(), cell->Index()) != note.cells.end());
@@ -407,6 +408,8 @@ void frmSymbol::StartUp(const std::vector<std::string>& arguments) {
 
 void frmSymbol::Print(const clsPuzzle& board, int style) {
   frmPrint print(board, style, services_.printers, services_.random, services_.catalogue, services_.asker, this);
+  print.SetDifficulty(
+      DifficultyFromName(ReadSetting(services_.settings, Setting::Difficulty)).value_or(Difficulty::Any));
   print.exec();
 }
 
@@ -437,8 +440,7 @@ void frmSymbol::Show(const SessionView& view) {
     if (cell->accessibleName() != accessible) cell->setAccessibleName(accessible);
   };
   const auto paint = [&](clsPictureCell* cell, const BoardCell& cellView) {
-    cell->Show(frmAllSymbols::PicturePath(board.style, cellView.picture), ToQColor(cellView.backColor),
-               cellView.mark);
+    cell->Show(frmAllSymbols::PicturePath(board.style, cellView.picture), ToQColor(cellView.backColor), cellView.mark);
     name(cell, BoardCellName(services_.catalogue, cellView));
   };
   QPalette panel = picPuzzle_->palette();

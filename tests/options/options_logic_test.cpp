@@ -49,5 +49,18 @@ TEST(OptionsLogic, ConfirmingStoresAndSwitches) {
   EXPECT_EQ(untouched.Read(kSectionOptions, kKeyStyle, ""), "1");
 }
 
+// The preferred difficulty: "any" until chosen; a choice outside the list keeps it.
+TEST(OptionsLogic, DifficultyIsStoredByName) {
+  clsCatalogue catalogue;
+  clsMemorySettings settings;
+  EXPECT_EQ(DifficultyNames(catalogue).size(), 5u);
+  EXPECT_EQ(StoredDifficulty(settings), 0);
+  ConfirmDifficulty(settings, 3);
+  EXPECT_EQ(settings.Read(kSectionPuzzles, kKeyDifficulty, ""), "hard");
+  EXPECT_EQ(StoredDifficulty(settings), 3);
+  ConfirmDifficulty(settings, 5);
+  EXPECT_EQ(StoredDifficulty(settings), 3);
+}
+
 }  // namespace
 }  // namespace glyph

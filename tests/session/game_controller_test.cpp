@@ -8,6 +8,7 @@
 #include "session/cls_game_controller.h"
 #include "storage/cls_memory_settings.h"
 #include "storage/saved_game.h"
+#include "core/deduction.h"
 #include "storage/settings_table.h"
 #include "support/language_files.h"
 #include "support/scripted_asker.h"
@@ -110,6 +111,14 @@ TEST_F(GameControllerTest, CommandLineIsJoinedAndCutAtTheMarker) {
   controller_.StartUp({(folder / "notes.gly").string() + "#0#xyz"});
   EXPECT_EQ(asker_.Shown().at(0).text, "This file is not a saved Glyphmatic game.");
   EXPECT_TRUE(controller_.Puzzle().EquationsHold());
+}
+
+// A new single-player game is drawn at the preferred difficulty.
+TEST_F(GameControllerTest, NewGamesHaveThePreferredDifficulty) {
+  WriteSetting(settings_, Setting::Difficulty, "medium");
+  asker_.Answer(true);
+  controller_.ClickNew();
+  EXPECT_EQ(RatePuzzle(controller_.Puzzle()), Difficulty::Medium);
 }
 
 TEST_F(GameControllerTest, AnsweringNoChangesNothing) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -14,11 +13,11 @@
 #include <QWindow>
 #include <map>
 
+#include "core/deduction.h"
 #include "i18n/cls_catalogue.h"
 #include "i18n/language_choice.h"
 #include "platform/user_locale.h"
 #include "storage/settings_table.h"
-#include "core/deduction.h"
 #include "support/main_window_fakes.h"
 #include "windows/frm_symbol.h"
 #include "windows/picture_cell.h"
