@@ -14,11 +14,13 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 # 1. The core, from Google Benchmark.
 $build/bench/glyph_bench --benchmark_min_time=1 --benchmark_format=json > "$work/bench.json" 2>/dev/null
-read -r puzzles count encrypt decrypt < <(python3 - "$work/bench.json" <<'PY'
+read -r puzzles count encrypt decrypt hint hintMid rate hard < <(python3 - "$work/bench.json" <<'PY'
 import json, sys
 b = {x["name"]: x for x in json.load(open(sys.argv[1]))["benchmarks"]}
 print(round(b["BM_MakePuzzle"]["items_per_second"]), round(b["BM_CountSolutions"]["real_time"], 1),
-      round(b["BM_Encrypt42"]["real_time"]), round(b["BM_Decrypt42"]["real_time"]))
+      round(b["BM_Encrypt42"]["real_time"]), round(b["BM_Decrypt42"]["real_time"]),
+      round(b["BM_Hint"]["real_time"]), round(b["BM_HintMidGame"]["real_time"]),
+      round(b["BM_RatePuzzle"]["real_time"], 2), round(b["BM_MakeHardPuzzle"]["real_time"]))
 PY
 )
 
@@ -40,6 +42,9 @@ print_time() {
 }
 printed=$(print_time)
 printedGrid=$(print_time --grid)
+hardBatch=$(for i in 1 2 3; do
+  /usr/bin/time -f %e "$tool" print --pdf "$work/h.pdf" --count 100 --difficulty hard --seed $i 2>&1 >/dev/null | tail -n 1
+done | median)
 
 # 5. Peak memory of a race of ten peers: the host's game logic and sockets.
 port=26111
@@ -64,6 +69,9 @@ cat <<TABLE
 | Puzzles generated (\`MakePuzzle\`, one core) | $puzzles per second | well over 20,000 |
 | One solution count | $count µs | well under 100 µs |
 | Enciphering / deciphering a 42-character line | $encrypt ns / $decrypt ns | |
+| A hint (empty grid / half way) | $hint µs / $hintMid µs | under 5 ms |
+| Rating a puzzle (mean) / drawing one rated hard | $rate ms / $hard ms | under 50 ms |
+| A print batch of 100 puzzles rated hard, to PDF | $hardBatch s | under 10 s |
 | Start-up to the first shown window (Xvfb, median of 7) | $game ms | minimal Qt window: $floor ms |
 | One resize step: lay out and repaint the whole window | $resize ms | under 16 ms |
 | 1,000 puzzles with solutions to PDF | $printed s (with grids: $printedGrid s) | under 5 s |

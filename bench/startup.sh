@@ -3,14 +3,16 @@
 # launch until the program's window is shown, for two programs in turn.
 # Usage: startup.sh PROGRAM TITLE-REGEX FLOOR-PROGRAM FLOOR-TITLE-REGEX
 set -u
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 once() {
   local start end pid
   start=$(date +%s%N)
-  "$1" >/dev/null 2>&1 &
+  "$1" >/dev/null 2>"$log" &
   pid=$!
   until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
     # A program that died (no display, say) never shows a window.
-    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing a window" >&2; exit 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing a window:" >&2; cat "$log" >&2; exit 1; }
     sleep 0.005
   done
   end=$(date +%s%N)

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <map>
@@ -22,6 +21,7 @@
 #include "windows/frm_options.h"
 #include "windows/frm_print.h"
 #include "windows/network_panels.h"
+#include "windows/note_view.h"
 #include "windows/picture_cell.h"
 
 namespace glyph {
@@ -277,12 +277,8 @@ void frmSymbol::BuildBoard() {
 }
 
 void frmSymbol::BuildNote(int windowHeight) {
-  note_ = new QTextBrowser(this);
+  note_ = new clsNoteView(this);
   note_->setObjectName("txtNote");
-  note_->setFrameShape(QFrame::NoFrame);
-  note_->setFocusPolicy(Qt::NoFocus);  // Tab goes from the grid to the buttons
-  note_->viewport()->setAutoFillBackground(false);
-  note_->setOpenLinks(false);
   const int top = kGridPanel.bottom() + 4;
   note_->setGeometry(kGridPanel.left(), top, kGridPanel.width(), windowHeight - top - 4);
 }
@@ -291,26 +287,29 @@ void frmSymbol::BuildNote(int windowHeight) {
 // symbol drawn at this screen's density.
 void frmSymbol::ShowNote(const GridNote& note, int style) {
   if (note == noteShown_ && style == noteStyle_) return;
+  if (!isVisible()) {
+    // Laid out once the window is up: the first note does not hold up the
+    // window's first appearance.
+    QTimer::singleShot(0, this, [this] { ShowNote(session_.View().note, session_.View().board.style); });
+    return;
+  }
   noteShown_ = note;
   noteStyle_ = style;
-  note_->setAccessibleDescription(QString());
   QString html = FromAnsi(note.text).toHtmlEscaped();
+  QString spoken = FromAnsi(note.text);
+  std::vector<std::pair<QString, QPixmap>> pictures;
   const int side = note_->fontMetrics().height() + 2;
   for (int s = 0; s < 10; ++s) {
     const QString token = QString("{S%1}").arg(s);
     if (!html.contains(token)) continue;
+    const QString name = QString("symbol%1").arg(s);
     const QString path = frmAllSymbols::PicturePath(style, BoardPicture{PictureKind::Symbol, s});
-    QPixmap picture = store_.Render(path, QSize(side, side), devicePixelRatioF());
-    note_->document()->addResource(QTextDocument::ImageResource, QUrl(QString("symbol:%1").arg(s)), picture);
-    html.replace(
-        token, QString("<img src=\"symbol:%1\" width=%2 height=%2 style=\"vertical-align: middle\">").arg(s).arg(side));
+    pictures.emplace_back(name, store_.Render(path, QSize(side, side), devicePixelRatioF()));
+    html.replace(token, QString("<img src=\"%1\" width=%2 height=%2>").arg(name).arg(side));
+    // A screen reader hears the symbols by their numbers.
+    spoken.replace(token, FromAnsi(BoardCellName(services_.catalogue, BoardCell{{PictureKind::Symbol, s}})));
   }
-  note_->setHtml(html);
-  // A screen reader hears the symbols by their numbers.
-  QString spoken = FromAnsi(note.text);
-  for (int s = 0; s < 10; ++s)
-    spoken.replace(QString("{S%1}").arg(s),
-                   FromAnsi(BoardCellName(services_.catalogue, BoardCell{{PictureKind::Symbol, s}})));
+  note_->SetNote(html, pictures);
   note_->setAccessibleName(spoken);
   for (clsGridCell* cell : raster_) {
     cell->SetNoteFrame(std::find(note.cells.begin(), note.cells.end(), cell->Index()) != note.cells.end());

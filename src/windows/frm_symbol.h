@@ -13,12 +13,12 @@
 class QFrame;
 class QLabel;
 class QPushButton;
-class QTextBrowser;
 class QTimer;
 
 namespace glyph {
 
 class clsNetworkPanels;
+class clsNoteView;
 class clsGridCell;
 class clsPictureCell;
 
@@ -114,7 +114,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   std::array<clsPictureCell*, 3> equals_{};
   std::array<clsPictureCell*, 10> matrixSymbols_{};
   std::array<clsGridCell*, 100> raster_{};
-  QTextBrowser* note_ = nullptr;
+  clsNoteView* note_ = nullptr;
   GridNote noteShown_;
   int noteStyle_ = -1;
   std::array<QPushButton*, kMainButtonCount> buttons_{};

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTextBrowser>
 #include <QWindow>
 #include <map>
 
@@ -20,6 +19,7 @@
 #include "storage/settings_table.h"
 #include "support/main_window_fakes.h"
 #include "windows/frm_symbol.h"
+#include "windows/note_view.h"
 #include "windows/picture_cell.h"
 
 namespace glyph {
@@ -151,8 +151,8 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
 // Hint shows a fact beside the grid and frames its cell; pressed again it
 // marks the fact as one step undo takes back. Check frames a wrong mark.
 TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
-  auto* note = window_->findChild<QTextBrowser*>("txtNote");
-  EXPECT_NE(note->toPlainText().indexOf("Difficulty: "), -1);  // a new game's rating
+  auto* note = window_->findChild<clsNoteView*>("txtNote");
+  EXPECT_NE(note->PlainText().indexOf("Difficulty: "), -1);  // a new game's rating
   QTest::mouseClick(Button("cmdHint"), Qt::LeftButton);
   const HintResult hint = NextHint(window_->Controller().Puzzle(), window_->Controller().SolveStatus());
   ASSERT_TRUE(hint.deduction);
@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
   EXPECT_EQ(Status(index), kCellOpen);
 
   QTest::mouseClick(Button("cmdCheck"), Qt::LeftButton);
-  EXPECT_EQ(note->toPlainText(), "Nothing is wrong so far.");
+  EXPECT_EQ(note->PlainText(), "Nothing is wrong so far.");
   const clsPuzzle& puzzle = window_->Controller().Puzzle();
   const int wrong = 10 * puzzle.Symbols(3) + 4;  // the symbol of 3 declared as 4
   DoubleClick(wrong);
