@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QHostInfo>
 #include <QIcon>
 
 #include "core/cls_clock.h"
@@ -9,6 +10,7 @@
 #include "platform/qt_asker.h"
 #include "platform/qt_file_chooser.h"
 #include "platform/qt_file_writer.h"
+#include "platform/qt_lan_discovery.h"
 #include "platform/qt_printer_system.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_translations.h"
@@ -47,10 +49,12 @@ int main(int argc, char* argv[]) {
   glyph::clsQtUdpSocket socket;
   glyph::clsQtNetworkDialog networkDialog(settings, glyph::ProgramCatalogue(), asker);
   glyph::clsQtFileWriter writer;
+  glyph::clsQtLanAnnouncer announcer;
   glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, files,
                            bookmarkDialogs, writer, printers, clock, socket, networkDialog, programFolder});
   socket.SetReceiver(
       [&window](const std::string& payload, const std::string& from) { window.ReceiveDatagram(payload, from); });
+  window.Session().SetAnnouncer(&announcer, QHostInfo::localHostName().toStdString());
   networkDialog.SetParent(&window);
   asker.SetParent(&window);
   desktop.SetOwner(&window);

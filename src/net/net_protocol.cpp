@@ -42,16 +42,20 @@ std::string EncodeDatagram(const std::string& messageText, clsRandomSource& rand
   return clsCrypt(random).Encrypt(messageText, kNetworkKey);
 }
 
-std::optional<ReceivedMessage> DecodeDatagram(std::string_view datagram) {
+std::optional<TaggedMessage> DecodeTaggedDatagram(std::string_view datagram) {
   const std::string text = clsCrypt::Decrypt(datagram, kNetworkKey);
   const std::size_t keyLength = static_cast<std::size_t>(FieldValue(std::string_view(text).substr(0, 2)));
   const std::size_t prefixAt = std::min(text.size(), keyLength + 2);
   const std::string_view rest = std::string_view(text).substr(prefixAt);
   if (rest.substr(0, kPrefixLength) != kMessagePrefix || rest.size() < kPrefixLength + kTagLength) return std::nullopt;
-  ReceivedMessage message{std::string(rest.substr(kPrefixLength, kTagLength)),
-                          std::string(rest.substr(kPrefixLength + kTagLength))};
-  if (!IsKnownTag(message.tag)) return std::nullopt;
-  return message;
+  return TaggedMessage{text.substr(0, prefixAt), std::string(rest.substr(kPrefixLength, kTagLength)),
+                       std::string(rest.substr(kPrefixLength + kTagLength))};
+}
+
+std::optional<ReceivedMessage> DecodeDatagram(std::string_view datagram) {
+  std::optional<TaggedMessage> message = DecodeTaggedDatagram(datagram);
+  if (!message || !IsKnownTag(message->tag)) return std::nullopt;
+  return ReceivedMessage{std::move(message->tag), std::move(message->body)};
 }
 
 std::string FiveDigits(std::int64_t value) {

@@ -48,6 +48,15 @@ struct ReceivedMessage {
   std::string body;
 };
 
+// A deciphered datagram of this game with any tag: the game key, the tag and
+// the body; nothing for a text without "GLYPH" after the game key.
+struct TaggedMessage {
+  std::string gameKey;
+  std::string tag;
+  std::string body;
+};
+std::optional<TaggedMessage> DecodeTaggedDatagram(std::string_view datagram);
+
 // Deciphers a datagram, drops the game key by its length, and returns the tag
 // and body; nothing for a text that does not continue with "GLYPH" and a known
 // tag. Any text at all is safe to hand in.

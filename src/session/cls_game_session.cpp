@@ -5,6 +5,8 @@
 #include "core/cls_asker.h"
 #include "core/cls_desktop.h"
 #include "i18n/cls_catalogue.h"
+#include "net/cls_network_game.h"
+#include "net/lan_discovery.h"
 #include "net/new_network_logic.h"
 #include "print/cls_printer_system.h"
 #include "storage/file_association.h"
@@ -78,7 +80,10 @@ void clsGameSession::Handle(const SessionEvent& event) {
       title_ = kFullTitle;
       RegisterFileTypeOnce(services_.settings, services_.registrar, services_.programFolder);
       break;
-    case Kind::Tick: race_.Tick(); break;
+    case Kind::Tick:
+      race_.Tick();
+      AnnounceRace();
+      break;
     case Kind::Datagram: race_.Receive(event.text, event.source); break;
     case Kind::Kick: race_.Kick(event.number); break;
     case Kind::Chat: race_.SendChat(event.text); break;
@@ -156,6 +161,25 @@ void clsGameSession::OpenNetworkGame() {
 void clsGameSession::SetHelpFile() {
   const clsTranslation* language = services_.catalogue.CurrentTranslation();
   helpFile_ = HelpFileFor(services_.programFolder, language == nullptr ? nullptr : &language->Code()).string();
+}
+
+void clsGameSession::AnnounceRace() {
+  if (announcer_ == nullptr) return;
+  const clsNetworkGame* game = race_.Session();
+  const bool inLobby = game != nullptr && game->Host && race_.View().lobbyShown;
+  Announcement announcement{announcedFrom_, computerName_, "", 0, !inLobby};
+  if (inLobby) {
+    if (announceTicks_++ % 2 != 0) return;  // about once a second
+    announcedFrom_ = announcement.host = game->LocalIP;
+    announcement.name = game->LocalName;
+    announcement.players = static_cast<int>(game->CollClients.size());
+  } else if (announcedFrom_.empty()) {
+    return;
+  } else {
+    announcedFrom_.clear();  // the race started or the game ended: said once
+    announceTicks_ = 0;
+  }
+  announcer_->Announce(announcement.host, MakeAnnouncement(announcement, services_.random));
 }
 
 void clsGameSession::Publish() {

@@ -11,6 +11,8 @@
 
 namespace glyph {
 
+class clsLanAnnouncer;
+
 // The game's one core: it owns the game controller, the race controller and
 // the services, takes every event of every front end through Handle, and
 // publishes one view of the whole window after each. Every rule of the main
@@ -24,6 +26,12 @@ class clsGameSession : private clsRaceHooks {
   ~clsGameSession() override;
 
   void SetDisplay(clsSessionDisplay* display) { display_ = display; }
+  // Where a host's lobby announces itself on the local network, with this
+  // computer's name; without one the lobby stays silent.
+  void SetAnnouncer(clsLanAnnouncer* announcer, std::string computerName) {
+    announcer_ = announcer;
+    computerName_ = std::move(computerName);
+  }
 
   // After the window's texts are translated: the style, then the game of the
   // command line or a new one.
@@ -45,6 +53,9 @@ class clsGameSession : private clsRaceHooks {
   void SetHelpFile();
   std::string Text(const char* key, const char* defaultText) const;
   void Publish();
+  // A host in its lobby says so on the local network every other tick, and
+  // once more when its lobby closes.
+  void AnnounceRace();
 
   void LocalSolve() override { race_.LocalSolve(); }
   void CloseRequested() override { race_.CloseRequested(); }
@@ -59,6 +70,10 @@ class clsGameSession : private clsRaceHooks {
   int textsVersion_ = 0;
   int cursor_ = 0;
   int focusVersion_ = 0;
+  clsLanAnnouncer* announcer_ = nullptr;
+  std::string computerName_;
+  int announceTicks_ = 0;
+  std::string announcedFrom_;  // the local address of the lobby being announced
 };
 
 }  // namespace glyph

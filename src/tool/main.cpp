@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
   if (!args.empty() && args[0] == "print") {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
     application = std::make_unique<QGuiApplication>(argc, argv);
-  } else if (!args.empty() && (args[0] == "host" || args[0] == "join")) {
+  } else if (!args.empty() && (args[0] == "host" || args[0] == "join" || args[0] == "discover")) {
     application = std::make_unique<QCoreApplication>(argc, argv);
   }
   return glyph::RunTool(args, std::cout, std::cerr);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QHostAddress>
+#include <QHostInfo>
 #include <QJsonArray>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "net/new_network_logic.h"
 #include "net/race_rules.h"
 #include "platform/ansi_text.h"
+#include "platform/qt_lan_discovery.h"
 #include "platform/qt_udp_socket.h"
 #include "session/cls_game_session.h"
 #include "session/headless_services.h"
@@ -99,6 +101,7 @@ struct PeerOptions {
   std::string local;
   std::string hostAddress;
   std::uint16_t port = kNetworkPort;
+  std::uint16_t discoveryPort = kDiscoveryPort;
   std::string name;
   int time = 1800;
   std::string penalty = "100";
@@ -121,9 +124,11 @@ class clsHeadlessPeer : public clsSessionDisplay {
         asker_(out),
         network_(NetworkChoice{options.host, options.hostAddress, options.local, options.name}),
         socket_(udp_, out),
-        session_(SessionServices{asker_, settings_, random_, catalogue_, none_, none_, none_, none_, clock_, socket_, network_,
-                                 none_, none_, none_, "", options.port}) {
+        announcer_(options.discoveryPort),
+        session_(SessionServices{asker_, settings_, random_, catalogue_, none_, none_, none_, none_, clock_, socket_,
+                                 network_, none_, none_, none_, "", options.port}) {
     session_.SetDisplay(this);
+    session_.SetAnnouncer(&announcer_, QHostInfo::localHostName().toStdString());
     udp_.SetReceiver([this](const std::string& payload, const std::string& from) { Received(payload, from); });
   }
 
@@ -156,7 +161,8 @@ class clsHeadlessPeer : public clsSessionDisplay {
       Emit(out_, {{"event", "status"}, {"status", status_}});
       if (status_ == 3 && options_.chat) ScheduleChat();
     }
-    for (const std::string& line : view.chat.Since(chatShown_)) Emit(out_, {{"event", "chat"}, {"line", FromAnsi(line)}});
+    for (const std::string& line : view.chat.Since(chatShown_))
+      Emit(out_, {{"event", "chat"}, {"line", FromAnsi(line)}});
     chatShown_ = view.chat.added;
     if (view.raceShown && !raceSeen_) {
       raceSeen_ = true;
@@ -304,6 +310,7 @@ class clsHeadlessPeer : public clsSessionDisplay {
   clsSystemClock clock_;
   clsQtUdpSocket udp_;
   clsLoopbackSocket socket_;
+  clsQtLanAnnouncer announcer_;  // a host's lobby announces itself like the game's
   clsGameSession session_;
   std::int64_t began_ = 0;
   int status_ = -1;
@@ -317,8 +324,8 @@ class clsHeadlessPeer : public clsSessionDisplay {
 };
 
 PeerOptions ReadPeerOptions(const std::vector<std::string>& args, bool host) {
-  std::set<std::string> valued{"local",       "port",   "name",        "chat",
-                               "max-seconds", "linger", "solve-after", "give-up-after"};
+  std::set<std::string> valued{"local",  "port",        "name",          "chat",          "max-seconds",
+                               "linger", "solve-after", "give-up-after", "discovery-port"};
   std::set<std::string> flags{"no-solve", "stdin"};
   if (host) {
     valued.insert({"time", "penalty", "start-after", "min-players"});
@@ -343,6 +350,7 @@ PeerOptions ReadPeerOptions(const std::vector<std::string>& args, bool host) {
     if (!IsLoopback(options.hostAddress)) throw clsToolError("--host must be an address in 127.0.0.0/8");
   }
   options.port = static_cast<std::uint16_t>(number("port", kNetworkPort, 1, 65535));
+  options.discoveryPort = static_cast<std::uint16_t>(number("discovery-port", kDiscoveryPort, 1, 65535));
   options.name = Ansi(text("name", host ? "Host" : "Player"));
   options.time = number("time", 1800, 0, 86399);
   options.penalty = text("penalty", "100");

@@ -31,6 +31,7 @@ constexpr char kUsage[] =
     "       [--min-players N] [--force-start] [PLAYING] [--chat TEXT] [--max-seconds S] [--linger S] [--stdin]\n"
     "  join --local ADDR --host ADDR [--port P] [--name NAME] [PLAYING] [--chat TEXT] [--max-seconds S]\n"
     "       [--linger S] [--stdin]\n"
+    "  discover [--local ADDR] [--seconds S]   the races announced on the local network, one JSON line each\n"
     "        a headless race peer on 127.0.0.0/8; PLAYING is --solve-after S, --give-up-after S or --no-solve\n"
     "Arguments after \"--\" are never options: glyphtool solve -- '-+-+-+740;227;...'\n";
 
@@ -45,7 +46,9 @@ Verb Returning0(PlainVerb verb) {
 }
 
 // Verbs whose output is a stream of lines written as things happen.
-bool Streams(const std::string& verb) { return verb == "generate" || verb == "host" || verb == "join"; }
+bool Streams(const std::string& verb) {
+  return verb == "generate" || verb == "host" || verb == "join" || verb == "discover";
+}
 
 const std::map<std::string, Verb>& Verbs() {
   static const std::map<std::string, Verb> verbs{
@@ -58,6 +61,7 @@ const std::map<std::string, Verb>& Verbs() {
       {"game", Returning0(VerbGame)},
       {"print", Returning0(VerbPrint)},
       {"hint", Returning0(VerbHint)},
+      {"discover", Returning0(VerbDiscover)},
       {"host", VerbHost},
       {"join", VerbJoin},
   };

@@ -22,6 +22,8 @@ void VerbLcid(const std::vector<std::string>& args, std::ostream& out);
 void VerbGame(const std::vector<std::string>& args, std::ostream& out);
 void VerbHint(const std::vector<std::string>& args, std::ostream& out);
 void VerbPrint(const std::vector<std::string>& args, std::ostream& out);
+// Listens for announced races and prints each as it is first heard.
+void VerbDiscover(const std::vector<std::string>& args, std::ostream& out);
 // The headless race peers: they run until the race ends and return the exit
 // status (0 with results, 1 without).
 int VerbHost(const std::vector<std::string>& args, std::ostream& out);

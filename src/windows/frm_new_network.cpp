@@ -2,10 +2,13 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "core/cls_asker.h"
@@ -13,6 +16,7 @@
 #include "platform/ansi_text.h"
 #include "platform/dialog_buttons.h"
 #include "platform/network_info.h"
+#include "platform/qt_lan_discovery.h"
 #include "platform/translate_form.h"
 
 namespace glyph {
@@ -31,7 +35,12 @@ QLabel* Label(QWidget* parent, const char* name, const char* text, QWidget* budd
 frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& catalogue, clsAsker& asker,
                              const std::vector<std::string>& localAddresses, const std::string& loginName,
                              QWidget* parent)
-    : QDialog(parent), settings_(settings), catalogue_(catalogue), asker_(asker), loginName_(loginName) {
+    : QDialog(parent),
+      settings_(settings),
+      catalogue_(catalogue),
+      asker_(asker),
+      loginName_(loginName),
+      localAddresses_(localAddresses) {
   setObjectName("frmNewNetwork");
   setWindowTitle("Open network game");
   optHost_ = new QRadioButton("&Host new game", this);
@@ -47,6 +56,12 @@ frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& cat
   txtName_ = new QLineEdit(this);
   txtName_->setObjectName("txtName");
   for (QComboBox* box : {cboLocalIP_, cboRemoteIP_}) box->setMinimumContentsLength(15);
+  lvRaces_ = new QTreeWidget(this);
+  lvRaces_->setObjectName("lvRaces");
+  lvRaces_->setRootIsDecorated(false);
+  lvRaces_->setColumnCount(4);
+  lvRaces_->setMinimumSize(380, 96);
+  lvRaces_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
   auto* form = new QFormLayout;
   form->addRow(Label(this, "lblLocalIP", "&Local IP:", cboLocalIP_), cboLocalIP_);
@@ -58,10 +73,15 @@ frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& cat
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(optHost_);
   layout->addWidget(optJoin_);
+  layout->addWidget(Label(this, "lblRaces", "&Races on the local network:", lvRaces_));
+  layout->addWidget(lvRaces_);
   layout->addLayout(form);
   layout->addWidget(buttons.box);
 
   TranslateForm(this, catalogue_);
+  lvRaces_->setToolTip(FromAnsi(
+      catalogue_.GetTranslation("frmNewNetwork", "strTipRaces",
+                                "Races whose host waits for players on the local network; choose one to join it")));
   const NewNetworkFields fields = OpenNewNetwork(settings_, localAddresses, loginName_);
   (fields.host ? optHost_ : optJoin_)->setChecked(true);
   for (const std::string& address : fields.localAddresses) cboLocalIP_->addItem(QString::fromStdString(address));
@@ -74,6 +94,56 @@ frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& cat
   connect(optHost_, &QRadioButton::clicked, this, &frmNewNetwork::UpdateFields);
   connect(optJoin_, &QRadioButton::clicked, this, &frmNewNetwork::UpdateFields);
   connect(buttons.confirm, &QPushButton::clicked, this, &frmNewNetwork::Confirm);
+
+  // Announcements are heard while the dialog is open; a port that cannot be
+  // bound leaves the list empty and the dialog as it was.
+  ShowRaces();
+  connect(lvRaces_, &QTreeWidget::itemSelectionChanged, this, &frmNewNetwork::ChooseRace);
+  clock_.start();
+  listener_ = std::make_unique<clsQtLanListener>(
+      [this](const std::string& payload, const std::string& from) { Hear(payload, from); });
+  auto* refresh = new QTimer(this);
+  connect(refresh, &QTimer::timeout, this, [this] {
+    if (races_.Expire(clock_.elapsed())) ShowRaces();
+  });
+  refresh->start(500);
+}
+
+frmNewNetwork::~frmNewNetwork() = default;
+
+void frmNewNetwork::Hear(const std::string& payload, const std::string& from) {
+  if (races_.Hear(payload, from, clock_.elapsed())) ShowRaces();
+}
+
+void frmNewNetwork::ShowRaces() {
+  static const char* const kHeaders[] = {"Computer", "Player", "Players", "Address"};
+  QStringList headers;
+  for (int i = 0; i < 4; ++i) {
+    const std::string key = "lvRacesCH" + std::to_string(i + 1);
+    headers << FromAnsi(catalogue_.GetTranslation("frmNewNetwork", key.c_str(), kHeaders[i]));
+  }
+  lvRaces_->setHeaderLabels(headers);
+  const QString chosen = lvRaces_->currentItem() != nullptr ? lvRaces_->currentItem()->text(3) : QString();
+  const QSignalBlocker quiet(lvRaces_);  // refreshing is not choosing
+  lvRaces_->clear();
+  for (const HeardRace& race : races_.Races()) {
+    // Names from the network are plain text in the list's cells.
+    auto* row = new QTreeWidgetItem(lvRaces_, {FromAnsi(race.computer), FromAnsi(race.name),
+                                               QString::number(race.players), QString::fromStdString(race.host)});
+    if (row->text(3) == chosen) lvRaces_->setCurrentItem(row);
+  }
+}
+
+void frmNewNetwork::ChooseRace() {
+  const QTreeWidgetItem* row = lvRaces_->currentItem();
+  if (row == nullptr) return;
+  const std::string host = row->text(3).toStdString();
+  optJoin_->setChecked(true);
+  UpdateFields();
+  cboRemoteIP_->setEditText(QString::fromStdString(host));
+  const std::string local = LocalAddressFor(host, localAddresses_);
+  const int index = cboLocalIP_->findText(QString::fromStdString(local));
+  if (index >= 0) cboLocalIP_->setCurrentIndex(index);
 }
 
 void frmNewNetwork::UpdateFields() { cboRemoteIP_->setEnabled(optJoin_->isChecked()); }

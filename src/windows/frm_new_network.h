@@ -1,20 +1,27 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <memory>
 
+#include "net/lan_discovery.h"
 #include "net/new_network_logic.h"
 
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class QTreeWidget;
 
 namespace glyph {
 
 class clsAsker;
+class clsQtLanListener;
 class clsCatalogue;
 
 // The host/join dialog: host a new game or join one, the local address, the
-// host's address and the player's name, remembered from the last time.
+// host's address and the player's name, remembered from the last time. It
+// lists the races announced on the local network; choosing one fills in its
+// host and the local address on the same network.
 class frmNewNetwork : public QDialog {
   Q_OBJECT
 
@@ -22,6 +29,7 @@ class frmNewNetwork : public QDialog {
   frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& catalogue, clsAsker& asker,
                 const std::vector<std::string>& localAddresses, const std::string& loginName,
                 QWidget* parent = nullptr);
+  ~frmNewNetwork() override;
 
   bool OK() const { return ok_; }
   bool Host() const { return choice_.Host; }
@@ -30,9 +38,14 @@ class frmNewNetwork : public QDialog {
   const std::string& NamePlayer() const { return choice_.NamePlayer; }
   const NetworkChoice& Choice() const { return choice_; }
 
+  // An announcement datagram heard on the discovery port.
+  void Hear(const std::string& payload, const std::string& from);
+
  private:
   void UpdateFields();
   void Confirm();
+  void ShowRaces();
+  void ChooseRace();
 
   clsSettingsStore& settings_;
   const clsCatalogue& catalogue_;
@@ -43,6 +56,11 @@ class frmNewNetwork : public QDialog {
   QComboBox* cboLocalIP_;
   QComboBox* cboRemoteIP_;
   QLineEdit* txtName_;
+  QTreeWidget* lvRaces_;
+  std::vector<std::string> localAddresses_;
+  clsLanRaceList races_;
+  QElapsedTimer clock_;
+  std::unique_ptr<clsQtLanListener> listener_;
   NetworkChoice choice_;
   bool ok_ = false;
 };

@@ -59,7 +59,9 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
         ASSERT_TRUE(Holds(step.fact, solution)) << puzzle.MakeSendString() << " rule " << step.rule;
       }
     }
-    if (solutions.size() == 1) EXPECT_TRUE(chain.complete) << puzzle.MakeSendString();
+    if (solutions.size() == 1) {
+      EXPECT_TRUE(chain.complete) << puzzle.MakeSendString();
+    }
   }
   for (int rule = 1; rule <= 4; ++rule) EXPECT_GT(rulesSeen[static_cast<std::size_t>(rule)], 0) << rule;
 }

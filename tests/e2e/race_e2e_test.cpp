@@ -179,5 +179,37 @@ TEST(RaceEndToEnd, AClientWithoutAHostEndsWithoutResults) {
   EXPECT_TRUE(EndOf(lonely.log)["results"].isNull());
 }
 
+// A host's lobby is found by a listener on another address, and leaves its
+// list once the race starts.
+TEST(RaceEndToEnd, ALobbyIsFoundOnTheNetworkAndGoneOnceItsRaceStarts) {
+  QTemporaryDir folder;
+  const QString port = FreePort("127.0.0.21");
+  const QString discovery = FreePort("127.0.0.23");
+  const QStringList common{"--port", port, "--max-seconds", "20", "--linger", "0"};
+  std::vector<PeerRun> peers;
+  peers.push_back(
+      StartPeer(folder, "discover", {"discover", "--local", "127.0.0.23", "--port", discovery, "--seconds", "9"}));
+  peers.push_back(StartPeer(folder, "host",
+                            QStringList{"host", "--local", "127.0.0.21", "--name", "Hanna", "--start-after", "5",
+                                        "--discovery-port", discovery} +
+                                common));
+  peers.push_back(
+      StartPeer(folder, "bob", QStringList{"join", "--local", "127.0.0.22", "--host", "127.0.0.21"} + common));
+  for (PeerRun& peer : peers) ASSERT_TRUE(peer.process->waitForFinished(30000));
+
+  std::optional<qint64> found;
+  std::optional<qint64> gone;
+  for (const QJsonObject& line : Lines(peers[0].log)) {
+    if (line["host"] == "127.0.0.21" && line["name"] == "Hanna" && !found) found = line["at"].toInteger();
+    if (line["gone"] == "127.0.0.21") gone = line["at"].toInteger();
+  }
+  // Heard within two seconds of the lobby opening; gone within four of the
+  // start, five seconds after it opened.
+  ASSERT_TRUE(found);
+  EXPECT_LE(*found, 2000);
+  ASSERT_TRUE(gone);
+  EXPECT_LE(*gone, 5000 + 4000);
+}
+
 }  // namespace
 }  // namespace glyph

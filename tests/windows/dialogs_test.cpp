@@ -158,7 +158,7 @@ TEST(NewNetworkDialog, RemembersItsFieldsAcrossOpenings) {
     EXPECT_TRUE(dialog.findChild<QRadioButton*>("optHost")->isChecked());  // first use: host
     EXPECT_FALSE(dialog.findChild<QComboBox*>("cboRemoteIP")->isEnabled());
     EXPECT_EQ(dialog.findChild<QLineEdit*>("txtName")->text(), "login");
-    QTest::mouseClick(dialog.findChild<QRadioButton*>("optJoin"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QRadioButton*>("optJoin"), Qt::LeftButton, {}, QPoint(8, 8));  // on its circle
     EXPECT_TRUE(dialog.findChild<QComboBox*>("cboRemoteIP")->isEnabled());
     dialog.findChild<QComboBox*>("cboLocalIP")->setCurrentIndex(1);
     dialog.findChild<QComboBox*>("cboRemoteIP")->setEditText("192.168.0.5");
@@ -181,7 +181,7 @@ TEST(NewNetworkDialog, ABlankNameIsTheLoginNameAndAWrongHostKeepsItOpen) {
   frmNewNetwork dialog(settings, catalogue, asker, kAddresses, "login");
   dialog.show();
   EXPECT_FALSE(dialog.findChild<QComboBox*>("cboLocalIP")->isEditable());  // only this computer's addresses
-  QTest::mouseClick(dialog.findChild<QRadioButton*>("optJoin"), Qt::LeftButton);
+  QTest::mouseClick(dialog.findChild<QRadioButton*>("optJoin"), Qt::LeftButton, {}, QPoint(8, 8));  // on its circle
   dialog.findChild<QComboBox*>("cboRemoteIP")->setEditText("192.168.0.300");
   dialog.findChild<QLineEdit*>("txtName")->setText("   ");
   QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
