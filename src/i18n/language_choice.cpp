@@ -52,6 +52,9 @@ std::string LcidToLocaleCode(std::string_view languageId) {
 std::string LanguageIdForLocaleName(std::string_view localeName) {
   // "de_DE.UTF-8@euro": the encoding and the modifier play no part.
   std::string_view name = localeName.substr(0, localeName.find_first_of(".@"));
+  // The C and POSIX locales are a user who chose no language: US English,
+  // not the first language of the list.
+  if (name == "C" || name == "POSIX") return "0409";
   std::string code = ToLower(name);
   std::replace(code.begin(), code.end(), '_', '-');
 

@@ -19,6 +19,7 @@ std::string LcidToLocaleCode(std::string_view languageId);
 // The language identifier, as four hexadecimal digits, of a POSIX locale name
 // such as "de_DE.UTF-8" ("0407"). A region the table does not know falls back
 // to the language's own row ("de_XX" gives "0007"); "" when neither is known.
+// The C and POSIX locales give US English, "0409".
 std::string LanguageIdForLocaleName(std::string_view localeName);
 
 // The name of the first language whose code (trimmed, upper case) equals the

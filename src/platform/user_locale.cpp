@@ -13,7 +13,7 @@ std::string GetLocaleString(int infoType) {
     const QByteArray value = qgetenv(variable);
     if (!value.isEmpty()) return LanguageIdForLocaleName(value.toStdString());
   }
-  return {};
+  return LanguageIdForLocaleName("C");  // none set: the C locale
 }
 
 }  // namespace glyph

@@ -133,7 +133,9 @@ TEST(LocaleTable, PosixLocaleNamesGiveFourDigitIdentifiers) {
   EXPECT_EQ(LanguageIdForLocaleName("en_US.ISO-8859-1@euro"), "0409");
   EXPECT_EQ(LanguageIdForLocaleName("es_ES.UTF-8"), "040A");  // the later of two rows es-es
   EXPECT_EQ(LanguageIdForLocaleName("kok_IN"), "0457");
-  EXPECT_EQ(LanguageIdForLocaleName("C.UTF-8"), "");
+  EXPECT_EQ(LanguageIdForLocaleName("C.UTF-8"), "0409");  // no language chosen: US English
+  EXPECT_EQ(LanguageIdForLocaleName("POSIX"), "0409");
+  EXPECT_EQ(LanguageIdForLocaleName("xx_YY"), "");
 }
 
 TEST(LanguageChoice, FirstStartOnAGermanDesktopThenTheStoredValueDecides) {

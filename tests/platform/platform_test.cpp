@@ -91,7 +91,7 @@ class UserLocaleTest : public ::testing::Test {
 };
 
 TEST_F(UserLocaleTest, ReadsLcAllThenLcMessagesThenLang) {
-  EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "");
+  EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "0409");  // the C locale
   qputenv("LANG", "de_DE.UTF-8");
   EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "0407");
   qputenv("LC_MESSAGES", "fr_FR.UTF-8");
