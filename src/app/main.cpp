@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QHostInfo>
 #include <QIcon>
+#include <cstdio>
+#include <optional>
+#include <string_view>
 
 #include "core/cls_clock.h"
 #include "core/cls_system_random.h"
@@ -22,7 +25,36 @@
 #include "windows/frm_symbol.h"
 #include "windows/qt_bookmark_dialogs.h"
 
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: glyphmatic [FILE.gly]\n"
+    "Glyphmatic: a puzzle of sums whose digits are symbols. Opens the game, with\n"
+    "the saved game FILE.gly when one is given.\n"
+    "\n"
+    "  -h, --help     show this help and exit\n"
+    "      --version  show the version and exit\n";
+
+// --help and --version answer on the terminal and exit: no window opens and
+// no display is needed. Anything else is a file for the game.
+std::optional<int> AnswerOnTheTerminal(int argc, char* argv[]) {
+  if (argc != 2) return std::nullopt;
+  const std::string_view option = argv[1];
+  if (option == "--help" || option == "-h") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (option == "--version") {
+    std::printf("Glyphmatic %s\n", GLYPH_VERSION);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> status = AnswerOnTheTerminal(argc, argv)) return *status;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Glyphmatic");
   QApplication::setOrganizationName("Glyphmatic");

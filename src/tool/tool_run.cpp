@@ -11,6 +11,7 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: glyphtool VERB [OPTIONS] [--] [ARGUMENTS]\n"
+    "       glyphtool --help | --version\n"
     "  generate [--count N] [--seed S] [--difficulty any|easy|medium|hard|expert]\n"
     "                                    new puzzles, one JSON object a line\n"
     "  solve TEXT                        every digit assignment that solves a puzzle text\n"
@@ -71,6 +72,10 @@ const std::map<std::string, Verb>& Verbs() {
 }  // namespace
 
 int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && args[0] == "--version") {
+    out << "glyphtool " << GLYPH_VERSION << "\n";
+    return 0;
+  }
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     (args.empty() ? err : out) << kUsage;
     return args.empty() ? 2 : 0;

@@ -104,6 +104,26 @@ TEST(Tool, TheProgramItself) {
   ASSERT_TRUE(tool.waitForFinished(30000));
   EXPECT_EQ(tool.exitCode(), 2);
   EXPECT_TRUE(tool.readAllStandardOutput().isEmpty());
+  tool.start(GLYPHTOOL_PATH, {"--version"});
+  ASSERT_TRUE(tool.waitForFinished(30000));
+  EXPECT_TRUE(tool.readAllStandardOutput().startsWith("glyphtool 2."));
+}
+
+// The game answers --help and --version on the terminal, with no display.
+TEST(Tool, TheGameAnswersHelpAndVersionWithoutADisplay) {
+  QProcess game;
+  QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+  noDisplay.remove("DISPLAY");
+  noDisplay.remove("WAYLAND_DISPLAY");
+  noDisplay.insert("QT_QPA_PLATFORM", "xcb");  // a window would fail here
+  game.setProcessEnvironment(noDisplay);
+  for (const char* option : {"--help", "--version"}) {
+    game.start(GLYPHMATIC_PATH, {option});
+    ASSERT_TRUE(game.waitForFinished(30000));
+    EXPECT_EQ(game.exitCode(), 0) << option;
+    EXPECT_TRUE(
+        game.readAllStandardOutput().contains(option == std::string("--help") ? "Usage: glyphmatic" : "Glyphmatic 2."));
+  }
 }
 
 }  // namespace
