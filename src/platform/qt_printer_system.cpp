@@ -1,9 +1,12 @@
 #include "platform/qt_printer_system.h"
 
+#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "i18n/program_catalogue.h"
+#include "platform/ansi_text.h"
 #include "platform/qt_page_device.h"
 
 namespace glyph {
@@ -28,6 +31,16 @@ bool clsQtPrinterSystem::HasPrinter() { return !QPrinterInfo::availablePrinterNa
 
 std::unique_ptr<clsPageDevice> clsQtPrinterSystem::ChoosePrinter(int style) {
   auto device = std::make_unique<clsPrinterPageDevice>(style);
+  if (!HasPrinter()) {
+    const clsCatalogue& texts = ProgramCatalogue();
+    const QString chosen = QFileDialog::getSaveFileName(
+        parent_, FromAnsi(texts.GetTranslation("frmPrint", "strPdfTitle", "Print to a PDF file")), "glyphmatic.pdf",
+        FromAnsi(texts.GetTranslation("frmPrint", "strPdfFilter", "PDF files")) + " (*.pdf)");
+    if (chosen.isEmpty()) return nullptr;
+    device->Printer().setOutputFormat(QPrinter::PdfFormat);
+    device->Printer().setOutputFileName(QString::fromStdString(WithPdfExtension(chosen.toStdString())));
+    return device;
+  }
   QPrintDialog dialog(&device->Printer(), parent_);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);

@@ -1,5 +1,7 @@
 #include "print/print_job.h"
 
+#include "print/cls_printer_system.h"
+
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -254,6 +256,13 @@ std::string CountUp(const std::string& count) {
 std::string CountDown(const std::string& count) {
   const long long next = static_cast<long long>(ReadLenientInt32(count)) - 1;
   return std::to_string(std::max(1LL, next));
+}
+
+std::string WithPdfExtension(const std::string& fileName) {
+  const std::string tail = fileName.size() >= 4 ? fileName.substr(fileName.size() - 4) : "";
+  const bool hasExtension = tail.size() == 4 && tail[0] == '.' && (tail[1] | 0x20) == 'p' && (tail[2] | 0x20) == 'd' &&
+                            (tail[3] | 0x20) == 'f';
+  return hasExtension ? fileName : fileName + ".pdf";
 }
 
 }  // namespace glyph

@@ -132,7 +132,7 @@ void clsGameSession::OnButton(Command command) {
 }
 
 void clsGameSession::OpenPrint() {
-  if (!services_.printers.HasPrinter()) {
+  if (!services_.printers.CanPrint()) {
     services_.asker.Tell(Text("strNoPrinter", "No printer installed"), kTitle, MessageIcon::None);
     return;
   }

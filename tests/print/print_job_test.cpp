@@ -4,6 +4,7 @@
 
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
+#include "print/cls_printer_system.h"
 #include "print/print_job.h"
 #include "support/recording_page_device.h"
 
@@ -121,6 +122,12 @@ TEST_F(PrintJobTest, APageTooSmallForOnePuzzleDrawsNothing) {
   EXPECT_TRUE(device_->drawn.empty());
   EXPECT_FALSE(Print("1", true, false, 10000, 5000));
   EXPECT_TRUE(Print("1", false, false, 10000, 5000));
+}
+
+TEST(PrintTarget, APdfFileNameEndsInPdf) {
+  EXPECT_EQ(WithPdfExtension("/tmp/puzzles"), "/tmp/puzzles.pdf");
+  EXPECT_EQ(WithPdfExtension("R\xC3\xA4tsel.PDF"), "R\xC3\xA4tsel.PDF");
+  EXPECT_EQ(WithPdfExtension(".pdf.txt"), ".pdf.txt.pdf");
 }
 
 TEST(PrintCount, SpinButtonsNeverGoBelowOne) {

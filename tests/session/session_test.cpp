@@ -87,12 +87,12 @@ TEST_F(SessionTest, HelpAndWebPages) {
   EXPECT_EQ(desktop_.pagesOpened, (std::vector<std::string>{kProductWebPage, kMakerWebPage}));
 }
 
-TEST_F(SessionTest, PrintingNeedsAPrinter) {
+TEST_F(SessionTest, PrintingNeedsAPrinterOrAPdfFile) {
   printers_.installed = false;
   Press(Command::Print);
   EXPECT_EQ(asker_.Shown().back().text, "No printer installed");
   EXPECT_TRUE(dialogs_.printed.empty());
-  printers_.installed = true;
+  printers_.pdf = true;  // no printer, but a PDF file can be written
   Press(Command::Print);
   EXPECT_EQ(dialogs_.printed, std::vector<int>{kStyleModern});
 }

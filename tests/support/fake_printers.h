@@ -12,11 +12,13 @@ namespace glyph {
 class clsFakePrinterSystem : public clsPrinterSystem {
  public:
   bool installed = true;
+  bool pdf = false;
   bool cancelDialog = false;
   int chosenStyle = -1;
   clsRecordingPageDevice page{2 * 4800 + 300, 400 + 6800 + 100};
 
   bool HasPrinter() override { return installed; }
+  bool CanWritePdf() override { return pdf; }
   std::unique_ptr<clsPageDevice> ChoosePrinter(int style) override {
     chosenStyle = style;
     if (cancelDialog) return nullptr;
