@@ -1,6 +1,8 @@
 #include "platform/xdg_file_type_registrar.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -26,6 +28,9 @@ void RefreshWith(const char* tool, const QString& folder) {
 
 void clsXdgFileTypeRegistrar::RegisterFileType(const std::string& extension, const std::string& appName,
                                                const std::string& programPath) {
+  for (const std::string& file : SystemEntryFiles(appName, qgetenv("XDG_DATA_DIRS").toStdString())) {
+    if (QFileInfo::exists(QString::fromStdString(file))) return;
+  }
   const QString dataHome = DataHome();
   const QString mimeFolder = dataHome + "/mime";
   const QString applications = dataHome + "/applications";
@@ -35,6 +40,13 @@ void clsXdgFileTypeRegistrar::RegisterFileType(const std::string& extension, con
   clsQtFileWriter writer;
   writer.WriteWhole((mimeFolder + "/packages/" + name + ".xml").toStdString(), MimePackageXml(extension, appName));
   writer.WriteWhole((applications + "/" + name + ".desktop").toStdString(), DesktopEntry(appName, programPath));
+  // The entry's icon, where the desktop looks for a user's icons.
+  const QString icons = dataHome + "/icons/hicolor/scalable/apps";
+  QDir().mkpath(icons);
+  QFile::remove(icons + "/" + name + ".svg");
+  QFile::copy(":/assets/icons/glyphmatic.svg", icons + "/" + name + ".svg");
+  QFile::setPermissions(icons + "/" + name + ".svg",
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
   RefreshWith("update-mime-database", mimeFolder);
   RefreshWith("update-desktop-database", applications);
 }

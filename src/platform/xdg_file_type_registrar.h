@@ -8,7 +8,9 @@ namespace glyph {
 // package in $XDG_DATA_HOME/mime/packages and a desktop entry in
 // $XDG_DATA_HOME/applications ($XDG_DATA_HOME defaults to ~/.local/share),
 // then the desktop's MIME and desktop databases are refreshed where their
-// tools exist. Failures are not reported.
+// tools exist. Nothing is written while a system-wide entry exists (an
+// installed package): the user's copy would hide it. Failures are not
+// reported.
 class clsXdgFileTypeRegistrar : public clsFileTypeRegistrar {
  public:
   void RegisterFileType(const std::string& extension, const std::string& appName,

@@ -1,6 +1,7 @@
 #include "storage/file_association.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "storage/cls_settings_store.h"
 #include "storage/settings_table.h"
@@ -82,17 +83,42 @@ std::string DesktopEntry(const std::string& appName, const std::string& programP
          "Name=" +
          appName +
          "\n"
-         "Comment=" +
-         appName +
-         " puzzle game\n"
+         "Comment=Find the digit behind every symbol\n"
+         "Comment[de]=Finden Sie die Ziffer hinter jedem Symbol\n"
          "Exec=" +
          ExecArgument(programPath) +
          " %f\n"
+         "Icon=" +
+         Lower(appName) +
+         "\n"
+         "Terminal=false\n"
+         "Categories=Game;LogicGame;\n"
          "MimeType=" +
          MimeTypeName(appName) +
          ";\n"
-         "Categories=Game;LogicGame;\n"
-         "Terminal=false\n";
+         "Keywords=puzzle;logic;symbols;digits;\n";
+}
+
+std::vector<std::string> DataDirectories(const std::string& xdgDataDirs) {
+  std::vector<std::string> folders;
+  std::size_t start = 0;
+  while (start <= xdgDataDirs.size()) {
+    const std::size_t end = std::min(xdgDataDirs.find(':', start), xdgDataDirs.size());
+    // Only absolute folders count; a relative one is ignored, as the rules say.
+    if (end > start && xdgDataDirs[start] == '/') folders.push_back(xdgDataDirs.substr(start, end - start));
+    start = end + 1;
+  }
+  if (folders.empty()) folders = {"/usr/local/share", "/usr/share"};
+  return folders;
+}
+
+std::vector<std::string> SystemEntryFiles(const std::string& appName, const std::string& xdgDataDirs) {
+  std::vector<std::string> files;
+  for (const std::string& folder : DataDirectories(xdgDataDirs)) {
+    files.push_back(folder + "/applications/" + Lower(appName) + ".desktop");
+    files.push_back(folder + "/mime/packages/" + Lower(appName) + ".xml");
+  }
+  return files;
 }
 
 }  // namespace glyph

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace glyph {
 
@@ -32,7 +33,16 @@ std::string MimeTypeName(const std::string& appName);
 // The shared-MIME-info package declaring the type, its glob and description
 // (appName + " Document").
 std::string MimePackageXml(const std::string& extension, const std::string& appName);
-// The desktop entry that opens files of the type with the program.
+// The desktop entry that opens files of the type with the program: names,
+// comments in English and German, icon, categories, keywords and the type.
+// The package installs the same entry with Exec=glyphmatic.
 std::string DesktopEntry(const std::string& appName, const std::string& programPath);
+
+// The folders of $XDG_DATA_DIRS (absolute ones, in order), or the default
+// /usr/local/share and /usr/share when it names none.
+std::vector<std::string> DataDirectories(const std::string& xdgDataDirs);
+// Where a system-wide installation (the package) keeps its desktop entry and
+// MIME package: while any of them exists, the user needs no copies.
+std::vector<std::string> SystemEntryFiles(const std::string& appName, const std::string& xdgDataDirs);
 
 }  // namespace glyph

@@ -101,25 +101,35 @@ TEST_F(UserLocaleTest, ReadsLcAllThenLcMessagesThenLang) {
   EXPECT_EQ(GetLocaleString(2), "");
 }
 
-TEST(XdgFileTypeRegistrar, WritesTheMimePackageAndDesktopEntryUnderXdgDataHome) {
+// Registration per user writes its files under $XDG_DATA_HOME, and nothing
+// while a system-wide entry exists in $XDG_DATA_DIRS.
+TEST(XdgFileTypeRegistrar, WritesUnderXdgDataHomeOnlyWithoutASystemEntry) {
   QTemporaryDir dataHome;
-  const QByteArray saved = qgetenv("XDG_DATA_HOME");
+  QTemporaryDir system;
+  const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
+  const QByteArray savedDirs = qgetenv("XDG_DATA_DIRS");
   qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+  qputenv("XDG_DATA_DIRS", (system.path() + ":relative/ignored").toLocal8Bit());
   clsXdgFileTypeRegistrar().RegisterFileType("gly", "Glyphmatic", "/opt/glyph/glyphmatic");
-  if (saved.isEmpty()) {
-    qunsetenv("XDG_DATA_HOME");
-  } else {
-    qputenv("XDG_DATA_HOME", saved);
-  }
 
   QFile mime(dataHome.filePath("mime/packages/glyphmatic.xml"));
   ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
   EXPECT_TRUE(mime.readAll().contains("<glob pattern=\"*.gly\"/>"));
   QFile entry(dataHome.filePath("applications/glyphmatic.desktop"));
   ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
-  const QByteArray text = entry.readAll();
-  EXPECT_TRUE(text.contains("Exec=/opt/glyph/glyphmatic %f")) << text.toStdString();
-  EXPECT_TRUE(text.contains("MimeType=application/x-glyphmatic;"));
+  EXPECT_TRUE(entry.readAll().contains("Exec=/opt/glyph/glyphmatic %f"));
+  EXPECT_TRUE(QFile::exists(dataHome.filePath("icons/hicolor/scalable/apps/glyphmatic.svg")));
+
+  QTemporaryDir secondHome;
+  qputenv("XDG_DATA_HOME", secondHome.path().toLocal8Bit());
+  QDir(system.path()).mkpath("applications");
+  QFile(system.filePath("applications/glyphmatic.desktop")).open(QIODevice::WriteOnly);
+  clsXdgFileTypeRegistrar().RegisterFileType("gly", "Glyphmatic", "/opt/glyph/glyphmatic");
+  EXPECT_TRUE(QDir(secondHome.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+
+  for (const auto& [name, saved] : {std::pair{"XDG_DATA_HOME", savedHome}, std::pair{"XDG_DATA_DIRS", savedDirs}}) {
+    saved.isEmpty() ? qunsetenv(name) : qputenv(name, saved);
+  }
 }
 
 QString SenderOfNextDatagram(QUdpSocket& receiver) {

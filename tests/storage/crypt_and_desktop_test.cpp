@@ -130,10 +130,15 @@ TEST(FileAssociation, MimePackageAndDesktopEntry) {
   EXPECT_NE(DesktopEntry("Glyphmatic", "/a$b/glyphmatic").find("Exec=\"/a\\\\$b/glyphmatic\" %f"), std::string::npos);
 }
 
-TEST(FileAssociation, ThePackagedMimeTypeIsTheOneTheGameRegisters) {
-  std::ifstream packaged(std::string(GLYPH_SOURCE_DIR) + "/packaging/glyphmatic.xml");
-  const std::string content((std::istreambuf_iterator<char>(packaged)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(content, MimePackageXml("gly", "Glyphmatic"));
+// The package's files and a user's are the same but for the program's path.
+TEST(FileAssociation, ThePackagedFilesAreTheOnesTheGameRegisters) {
+  const auto read = [](const char* name) {
+    std::ifstream packaged(std::string(GLYPH_SOURCE_DIR) + "/packaging/" + name);
+    return std::string((std::istreambuf_iterator<char>(packaged)), std::istreambuf_iterator<char>());
+  };
+  EXPECT_EQ(read("glyphmatic.xml"), MimePackageXml("gly", "Glyphmatic"));
+  EXPECT_EQ(read("glyphmatic.desktop"), DesktopEntry("Glyphmatic", "glyphmatic"));
+  EXPECT_EQ(DataDirectories(""), (std::vector<std::string>{"/usr/local/share", "/usr/share"}));
 }
 
 TEST(HelpFile, FollowsTheLanguageAndFallsBackToEnglish) {
