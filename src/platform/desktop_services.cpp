@@ -1,6 +1,10 @@
 #include "platform/desktop_services.h"
 
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -9,28 +13,48 @@ namespace glyph {
 
 namespace {
 
-// The help window: one per program, raised again when asked for anew.
-QTextBrowser* HelpWindow(QWidget* owner) {
-  static QPointer<QTextBrowser> window;
-  if (window.isNull()) {
-    window = new QTextBrowser(owner);
-    window->setObjectName("frmHelp");
-    window->setWindowFlag(Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setOpenExternalLinks(true);
-    window->resize(640, 560);
+// The help window: one per program, raised again when asked for anew. Its
+// page follows the desktop's palette; Esc, Ctrl+W and its Close button close it.
+class clsHelpWindow : public QWidget {
+ public:
+  explicit clsHelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setObjectName("frmHelp");
+    setAttribute(Qt::WA_DeleteOnClose);
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName("txtHelp");
+    browser_->setOpenExternalLinks(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setObjectName("cmdClose");
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+      connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser_);
+    layout->addWidget(buttons);
+    resize(640, 600);
   }
+  QTextBrowser* Browser() { return browser_; }
+
+ private:
+  QTextBrowser* browser_;
+};
+
+clsHelpWindow* HelpWindow(QWidget* owner) {
+  static QPointer<clsHelpWindow> window;
+  if (window.isNull()) window = new clsHelpWindow(owner);
   return window;
 }
 
 }  // namespace
 
 void clsQtDesktop::ShowHelp(const std::string& helpFile, int contextNumber) {
-  QTextBrowser* window = HelpWindow(owner_);
+  clsHelpWindow* window = HelpWindow(owner_);
   QUrl page = QUrl::fromLocalFile(QString::fromStdString(helpFile));
   page.setFragment(QString::number(contextNumber));
-  window->setSource(page);
-  window->setWindowTitle(window->documentTitle().isEmpty() ? "Glyphmatic" : window->documentTitle());
+  window->Browser()->setSource(page);
+  const QString title = window->Browser()->documentTitle();
+  window->setWindowTitle(title.isEmpty() ? "Glyphmatic" : title);
   window->show();
   window->raise();
   window->activateWindow();

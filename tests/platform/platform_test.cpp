@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
+#include <QPointer>
+
+#include <QTextBrowser>
+
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
@@ -15,6 +21,7 @@
 
 #include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
+#include "platform/desktop_services.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_udp_socket.h"
 #include "platform/translate_form.h"
@@ -219,6 +226,24 @@ TEST_F(TranslateFormTest, NoModuleOrNoLanguageChangesNothing) {
   clsCatalogue empty;
   TranslateForm(&form_, empty);
   EXPECT_EQ(form_.windowTitle(), "Built-in title");
+}
+
+// The help window shows the page at its topic and closes with Esc or Ctrl+W.
+TEST(QtDesktop, HelpClosesWithEscapeAndControlW) {
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    clsQtDesktop().ShowHelp(std::string(GLYPH_PROGRAM_DIR) + "/glyph_en.html", 1004);
+    QWidget* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->objectName() == "frmHelp" && window->isVisible()) help = window;
+    }
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    EXPECT_TRUE(help->findChild<QTextBrowser*>("txtHelp")->toPlainText().contains("Contents"));
+    QPointer<QWidget> open(help);
+    QTest::keySequence(help, keys);
+    QTest::qWait(0);
+    EXPECT_TRUE(open.isNull() || !open->isVisible()) << keys.toString().toStdString();
+  }
 }
 
 }  // namespace
