@@ -22,6 +22,23 @@
 
 namespace glyph {
 
+clsCountBox::clsCountBox(QWidget* parent) : QAbstractSpinBox(parent) {
+  lineEdit()->setText("1");
+  setAccelerated(true);
+}
+
+// Whatever is typed stays as typed: the job reads it leniently.
+QValidator::State clsCountBox::validate(QString&, int&) const { return QValidator::Acceptable; }
+
+void clsCountBox::stepBy(int steps) {
+  for (; steps > 0; --steps) lineEdit()->setText(QString::fromStdString(CountUp(ToAnsi(text()))));
+  for (; steps < 0; ++steps) lineEdit()->setText(QString::fromStdString(CountDown(ToAnsi(text()))));
+}
+
+QAbstractSpinBox::StepEnabled clsCountBox::stepEnabled() const {
+  return StepUpEnabled | (CountDown(ToAnsi(text())) != ToAnsi(text()) ? StepDownEnabled : StepNone);
+}
+
 namespace {
 
 // The progress bar, repainted after every step so that it moves while the
@@ -64,7 +81,7 @@ frmPrint::frmPrint(const clsPuzzle& puzzle, int style, clsPrinterSystem& printer
 
   auto* lblCount = new QLabel("&Number of puzzles:", this);
   lblCount->setObjectName("lblCount");
-  txtCount_ = new QLineEdit("1", this);
+  txtCount_ = new clsCountBox(this);
   txtCount_->setObjectName("txtCount");
   lblCount->setBuddy(txtCount_);
   chkRaster_ = new QCheckBox("Print &grid", this);
@@ -75,7 +92,6 @@ frmPrint::frmPrint(const clsPuzzle& puzzle, int style, clsPrinterSystem& printer
   auto* countRow = new QHBoxLayout;
   countRow->addWidget(lblCount);
   countRow->addWidget(txtCount_);
-  countRow->addWidget(BuildUpDown());
 
   const DialogButtons buttons = MakeDialogButtons(this, "&Print", "cmdPrint");
   connect(buttons.confirm, &QPushButton::clicked, this, &frmPrint::Print);
@@ -102,27 +118,6 @@ frmPrint::frmPrint(const clsPuzzle& puzzle, int style, clsPrinterSystem& printer
   picPrinting_->hide();
 
   TranslateForm(this, catalogue_);
-}
-
-QWidget* frmPrint::BuildUpDown() {
-  auto* upDown = new QWidget(this);
-  upDown->setObjectName("UpDown1");
-  auto* up = new QToolButton(upDown);
-  up->setObjectName("UpDown1Up");
-  up->setArrowType(Qt::UpArrow);
-  auto* down = new QToolButton(upDown);
-  down->setObjectName("UpDown1Down");
-  down->setArrowType(Qt::DownArrow);
-  auto* layout = new QVBoxLayout(upDown);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(up);
-  layout->addWidget(down);
-  connect(up, &QToolButton::clicked, this,
-          [this] { txtCount_->setText(QString::fromStdString(CountUp(ToAnsi(txtCount_->text())))); });
-  connect(down, &QToolButton::clicked, this,
-          [this] { txtCount_->setText(QString::fromStdString(CountDown(ToAnsi(txtCount_->text())))); });
-  return upDown;
 }
 
 void frmPrint::Print() {

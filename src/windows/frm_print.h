@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAbstractSpinBox>
 #include <QDialog>
+#include <QLineEdit>
 
 #include "core/deduction.h"
 
@@ -19,6 +21,21 @@ class clsCatalogue;
 class clsPrinterSystem;
 class clsRandomSource;
 
+// The number of puzzles: a spin box whose text is kept as typed (the job
+// reads it leniently); its arrows count up and down, never below one.
+class clsCountBox : public QAbstractSpinBox {
+  Q_OBJECT
+
+ public:
+  explicit clsCountBox(QWidget* parent);
+  QValidator::State validate(QString& input, int& position) const override;
+  void stepBy(int steps) override;
+  void SetText(const QString& text) { lineEdit()->setText(text); }
+
+ protected:
+  StepEnabled stepEnabled() const override;
+};
+
 // The print dialog: how many puzzles, with grids and solution pages or not;
 // a panel with a progress bar covers it while the job runs.
 class frmPrint : public QDialog {
@@ -35,7 +52,6 @@ class frmPrint : public QDialog {
 
  private:
   void Print();
-  QWidget* BuildUpDown();
 
   const clsPuzzle& puzzle_;
   int style_;
@@ -44,7 +60,7 @@ class frmPrint : public QDialog {
   clsRandomSource& random_;
   const clsCatalogue& catalogue_;
   clsAsker& asker_;
-  QLineEdit* txtCount_;
+  clsCountBox* txtCount_;
   QCheckBox* chkRaster_;
   QCheckBox* chkSolution_;
   QWidget* picPrinting_;

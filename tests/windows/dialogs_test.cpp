@@ -108,7 +108,7 @@ class PrintDialogTest : public ::testing::Test {
     puzzle_.GetSendString("-+-+-+740;227;967;518;356;162;222;583;805");
     dialog_.show();
   }
-  QLineEdit* Count() { return dialog_.findChild<QLineEdit*>("txtCount"); }
+  clsCountBox* Count() { return dialog_.findChild<clsCountBox*>("txtCount"); }
   void Press(const char* name) { QTest::mouseClick(dialog_.findChild<QAbstractButton*>(name), Qt::LeftButton); }
 
   clsPuzzle puzzle_;
@@ -122,14 +122,14 @@ class PrintDialogTest : public ::testing::Test {
 TEST_F(PrintDialogTest, CountAndSpinButtons) {
   EXPECT_EQ(dialog_.windowTitle(), "Print Glyphmatic");
   EXPECT_EQ(Count()->text(), "1");
-  Press("UpDown1Up");
-  Press("UpDown1Up");
-  Press("UpDown1Down");
+  QTest::keyClick(Count(), Qt::Key_Up);
+  QTest::keyClick(Count(), Qt::Key_Up);
+  QTest::keyClick(Count(), Qt::Key_Down);
   EXPECT_EQ(Count()->text(), "2");
 }
 
 TEST_F(PrintDialogTest, PrintsOnTheChosenPrinterAndCloses) {
-  Count()->setText("3");
+  Count()->SetText("3");
   dialog_.findChild<QCheckBox*>("chkSolution")->setChecked(true);
   Press("cmdPrint");
   EXPECT_EQ(printers_.chosenStyle, 0);
