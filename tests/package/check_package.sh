@@ -15,11 +15,13 @@ for file in usr/lib/glyphmatic/glyphmatic usr/lib/glyphmatic/glyphtool \
             usr/lib/glyphmatic/english.tsp usr/lib/glyphmatic/deutsch.tsp \
             usr/lib/glyphmatic/glyph_en.html usr/lib/glyphmatic/glyph_de.html \
             usr/share/applications/glyphmatic.desktop usr/share/mime/packages/glyphmatic.xml \
-            usr/share/icons/hicolor/scalable/apps/glyphmatic.svg; do
+            usr/share/icons/hicolor/scalable/apps/glyphmatic.svg usr/share/metainfo/glyphmatic.metainfo.xml \
+            usr/share/doc/glyphmatic/copyright usr/share/doc/glyphmatic/changelog.gz \
+            usr/share/man/man6/glyphmatic.6.gz usr/share/man/man6/glyphtool.6.gz; do
   [ -s "$root/$file" ] || fail "missing $file"
 done
 for program in glyphmatic glyphtool; do
-  [ "$(readlink "$root/usr/bin/$program")" = "../lib/glyphmatic/$program" ] || fail "usr/bin/$program is no link"
+  [ "$(readlink "$root/usr/games/$program")" = "../lib/glyphmatic/$program" ] || fail "usr/games/$program is no link"
 done
 desktop=$root/usr/share/applications/glyphmatic.desktop
 grep -qx 'Exec=glyphmatic %f' "$desktop" || fail "desktop entry does not open files"
@@ -29,8 +31,14 @@ grep -q '<glob pattern="\*.gly"/>' "$root/usr/share/mime/packages/glyphmatic.xml
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "no Qt dependency"
 dpkg-deb -f "$deb" Section | grep -qx 'games' || fail "not in games"
 
+# Debian's own checks: no lintian error or warning, valid AppStream data.
+report=$(lintian --fail-on error,warning "$deb" 2>&1 | grep -v 'root privileges' || true)
+[ -z "$report" ] || fail "lintian: $report"
+appstreamcli validate --no-net "$root/usr/share/metainfo/glyphmatic.metainfo.xml" >/dev/null \
+  || fail "the AppStream data does not validate"
+
 # The installed tool runs and finds the installed language files.
-"$root/usr/bin/glyphtool" lang show --locale 0407 "$root"/usr/lib/glyphmatic/*.tsp | grep -q '"chosen":"Deutsch"' \
+"$root/usr/games/glyphtool" lang show --locale 0407 "$root"/usr/lib/glyphmatic/*.tsp | grep -q '"chosen":"Deutsch"' \
   || fail "installed languages do not load"
 count=$(dpkg -c "$deb" | grep -vc '/$')
 echo "package: $(basename "$deb"), $count files and links, all present"
