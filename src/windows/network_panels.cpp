@@ -173,6 +173,7 @@ QWidget* clsNetworkPanels::BuildRace(QRect area) {
   QWidget* panel = Panel(window_, "picNetGameRunning", area);
   auto* running = Caption(panel, "lblNetRunning", "Net game running...");
   Emphasise(running);
+  lblNetRunning_ = running;
   lblShowNetTimeRun_ = Named(new QLabel("00:00:00", panel), "lblShowNetTimeRun");
   lblShowNetTimeRem_ = Named(new QLabel("00:00:00", panel), "lblShowNetTimeRem");
   lblShowNetPoints_ = Named(new QLabel(panel), "lblShowNetPoints");
@@ -341,6 +342,9 @@ void clsNetworkPanels::RefreshRace(const RaceView& view) {
 
   picNetWork_->setVisible(view.lobbyShown);
   picNetGameRunning_->setVisible(view.raceShown);
+  // Once the results show, the race is no longer running.
+  lblNetRunning_->setText(FromAnsi(view.resultsShown ? Text("strNetOver", "Net game over")
+                                                     : Text("lblNetRunning", "Net game running...")));
   picResults_->setVisible(view.resultsShown);
   for (QWidget* panel : {picNetWork_, picNetGameRunning_, picResults_}) {
     if (panel->isVisible()) panel->raise();

@@ -68,6 +68,7 @@ class clsNetworkPanels : public QObject {
   QLineEdit* txtOptPenalty_ = nullptr;
   QPushButton* cmdKickPlayer_ = nullptr;
   QPushButton* cmdNetStart_ = nullptr;
+  QLabel* lblNetRunning_ = nullptr;
   QLabel* lblShowNetTimeRun_ = nullptr;
   QLabel* lblShowNetTimeRem_ = nullptr;
   QLabel* lblShowNetPoints_ = nullptr;

@@ -143,6 +143,7 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   for (int d = 0; d < 10; ++d) DoubleClick(10 * puzzle.Symbols(d) + d);
   fakes_.network.Deliver();
   ASSERT_TRUE(window_->findChild<QWidget*>("picResults")->isVisible());
+  EXPECT_EQ(window_->findChild<QLabel*>("lblNetRunning")->text(), "Net game over");
   const QList<QLabel*> rows = window_->findChildren<QLabel*>("lblResult");
   EXPECT_EQ(rows[1]->text(), "2. <img src=x>");
   EXPECT_EQ(rows[1]->textFormat(), Qt::PlainText);
