@@ -13,8 +13,10 @@ using Mask = std::uint16_t;
 constexpr Mask kAllDigits = 0x3FF;
 // A trial whose contradiction takes more facts than this makes a puzzle expert.
 constexpr int kShortTrial = 15;
-// A trial gives up after this many facts without a contradiction.
+// A trial gives up after this many facts without a contradiction, and all
+// trials of one hint together after kTrialBudget.
 constexpr int kTrialLimit = 60;
+constexpr int kTrialBudget = 4000;
 
 constexpr Mask Bit(int d) { return static_cast<Mask>(1u << d); }
 int Lowest(Mask m) { return std::countr_zero(m); }
@@ -264,8 +266,10 @@ std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape
 
 // Follows rules 1-3 from a state; the number of facts it took to reach a
 // contradiction, or -1 when none came within the limit.
-int StepsToContradiction(State state, const BoardShape& shape, int limit) {
-  int steps = 0;
+// used says how many facts were followed either way.
+int StepsToContradiction(State state, const BoardShape& shape, int limit, int& used) {
+  int& steps = used;
+  steps = 0;
   clsQuietColumns quiet;
   while (steps <= limit) {
     if (Broken(state)) return steps;
@@ -335,16 +339,26 @@ bool AnyAgrees(const std::vector<SymbolDigits>& solutions, const State& state) {
 // a search of the solutions that fit the grid settles it.
 std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
                                    const std::vector<SymbolDigits>& solutions, int limit, bool search) {
+  // Short contradictions are looked for first, and every supposition of one
+  // hint together follows a bounded number of facts: a hint stays quick, and
+  // what the budget does not reach the search settles.
   std::optional<Deduction> best;
-  for (int s = 0; s < 10; ++s) {
-    if (!shape.onBoard[static_cast<std::size_t>(s)] || state.declared[static_cast<std::size_t>(s)] >= 0) continue;
-    for (Mask m = state.candidates[static_cast<std::size_t>(s)]; m != 0; m &= m - 1) {
-      State trial = state;
-      Apply(trial, {s, Lowest(m), true});
-      const int steps = StepsToContradiction(trial, shape, best ? std::min(limit, best->reason.steps - 1) : limit);
-      if (steps < 0 || (best && best->reason.steps <= steps)) continue;
-      best = Deduction{{s, Lowest(m), false}, 4, {{s, Lowest(m)}}, {Reason::Kind::Trial, 0, 0, 1, 0, steps}};
+  int budget = kTrialBudget;
+  for (const int round : {3, 8, kShortTrial, kTrialLimit}) {
+    const int cap = std::min(round, limit);
+    for (int s = 0; s < 10 && budget > 0; ++s) {
+      if (!shape.onBoard[static_cast<std::size_t>(s)] || state.declared[static_cast<std::size_t>(s)] >= 0) continue;
+      for (Mask m = state.candidates[static_cast<std::size_t>(s)]; m != 0 && budget > 0; m &= m - 1) {
+        State trial = state;
+        Apply(trial, {s, Lowest(m), true});
+        int used = 0;
+        const int steps = StepsToContradiction(trial, shape, best ? best->reason.steps - 1 : cap, used);
+        budget -= used;
+        if (steps < 0) continue;
+        best = Deduction{{s, Lowest(m), false}, 4, {{s, Lowest(m)}}, {Reason::Kind::Trial, 0, 0, 1, 0, steps}};
+      }
     }
+    if (best || budget <= 0 || cap == limit) break;
   }
   if (best || !search) return best;
   std::vector<SymbolDigits> fitting;
