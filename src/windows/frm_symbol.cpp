@@ -44,6 +44,7 @@ constexpr int kRasterCell = Px(420);
 constexpr QRect kPuzzlePanel(Px(45), Px(45), Px(5685), Px(2175));
 constexpr QRect kGridPanel(Px(45), Px(2250), Px(5685), Px(4560));
 constexpr int kNoteHeight = 48;  // the least room for a hint under the grid
+constexpr int kNoteDelayMs = 30;
 constexpr int kButtonLeft = Px(5685) + Px(45) + 12;
 constexpr int kButtonWidth = 156;
 constexpr int kButtonHeight = 26;
@@ -289,8 +290,9 @@ void frmSymbol::ShowNote(const GridNote& note, int style) {
   if (note == noteShown_ && style == noteStyle_) return;
   if (!isVisible()) {
     // Laid out once the window is up: the first note does not hold up the
-    // window's first appearance.
-    QTimer::singleShot(0, this, [this] { ShowNote(session_.View().note, session_.View().board.style); });
+    // window's first appearance. A short wait, not a zero one, so that the
+    // event loop first sends the window to the display.
+    QTimer::singleShot(kNoteDelayMs, this, [this] { ShowNote(session_.View().note, session_.View().board.style); });
     return;
   }
   noteShown_ = note;

@@ -153,7 +153,8 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
 // marks the fact as one step undo takes back. Check frames a wrong mark.
 TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
   auto* note = window_->findChild<clsNoteView*>("txtNote");
-  EXPECT_NE(note->PlainText().indexOf("Difficulty: "), -1);  // a new game's rating
+  // A new game's rating, laid out just after the window first shows.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return note->PlainText().startsWith("Difficulty: "); }, 2000));
   QTest::mouseClick(Button("cmdHint"), Qt::LeftButton);
   const HintResult hint = NextHint(window_->Controller().Puzzle(), window_->Controller().SolveStatus());
   ASSERT_TRUE(hint.deduction);
