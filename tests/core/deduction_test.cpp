@@ -97,35 +97,6 @@ TEST(Deduction, ASingleDigitOrSymbolLeftIsDeclared) {
   EXPECT_EQ(InEnglish(*hint.deduction, puzzle), "No symbol but S4 can still be 4, so S4 is 4.");
 }
 
-// Rules 3 and 4 on the grids where a puzzle's chain first needs them: the
-// hint for that grid is the chain's next step.
-TEST(Deduction, TwoColumnsAndTrialsComeWhereSimplerRulesStop) {
-  clsSystemRandom random(5);
-  clsPuzzle puzzle;
-  std::array<bool, 5> checked{};
-  while (!checked[3] || !checked[4]) {
-    puzzle.MakePuzzle(random);
-    const Chain chain = SolveChain(puzzle);
-    clsSolveStatus grid;
-    for (const Deduction& step : chain.steps) {
-      const auto rule = static_cast<std::size_t>(step.rule);
-      if (rule >= 3 && !checked[rule]) {
-        checked[rule] = true;
-        const HintResult hint = NextHint(puzzle, grid);
-        ASSERT_TRUE(hint.deduction);
-        EXPECT_EQ(hint.deduction->rule, step.rule);
-        const std::string said = InEnglish(*hint.deduction, puzzle);
-        // Two columns are named together; a supposition or, past the trials'
-        // budget, the search of the solutions explains rule 4.
-        const bool named = rule == 3 ? said.find(" and ") != std::string::npos
-                                     : said.find("Suppose") == 0 || said.find("None of the") == 0;
-        EXPECT_TRUE(named) << said;
-      }
-      ApplyFact(grid, step.fact);
-    }
-  }
-}
-
 TEST(Deduction, MarksAgainstEverySolutionAreReportedNotBuiltOn) {
   const clsPuzzle puzzle = Identity();
   clsSolveStatus grid;

@@ -85,6 +85,9 @@ TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
       {"lang", "show", "/nonexistent/file.tsp"},
       {"game", "show", "/nonexistent/game.gly"},
       {"print", "--count", "2"},
+      {"host", "--local", "10.0.0.1"},  // race peers live on the loopback range only
+      {"join", "--local", "127.0.0.2", "--host", "192.168.1.1"},
+      {"join", "--local", "localhost", "--host", "127.0.0.1"},
   };
   for (const auto& args : mistakes) {
     const ToolRun run = RunVerb(args);
