@@ -1,16 +1,11 @@
 #include <string>
 
 #include "core/deduction.h"
+#include "core/text_marks.h"
 
 namespace glyph {
 
 namespace {
-
-// Puts value in place of a "%1" (or "%2", ...) mark of a text.
-std::string Fill(std::string text, const char* mark, const std::string& value) {
-  const std::size_t at = text.find(mark);
-  return at == std::string::npos ? text : text.replace(at, 2, value);
-}
 
 // "0", "0 or 9", "0, 4 or 9".
 std::string DigitList(std::uint16_t digits, const TextSource& text) {
@@ -88,30 +83,24 @@ std::string Explain(const Deduction& deduction, const BoardShape& shape, const T
       break;
     case Reason::Kind::Columns:
       said = text("strHintColumns", "In the %3 of %4 (%5%6), %1 can only be %7, so %1 is not %2.");
-      said = Fill(said, "%3", ColumnNames(reason, text));
-      said = Fill(said, "%4", LineName(reason.equation, text));
-      said = Fill(said, "%5", WrittenColumns(reason, shape, symbol));
-      said = Fill(said, "%6", CarryNote(reason, shape.adds[static_cast<std::size_t>(reason.equation)], text));
-      said = Fill(said, "%7", DigitList(reason.allowed, text));
+      said = FillMark(said, "%3", ColumnNames(reason, text));
+      said = FillMark(said, "%4", LineName(reason.equation, text));
+      said = FillMark(said, "%5", WrittenColumns(reason, shape, symbol));
+      said = FillMark(said, "%6", CarryNote(reason, shape.adds[static_cast<std::size_t>(reason.equation)], text));
+      said = FillMark(said, "%7", DigitList(reason.allowed, text));
       break;
     case Reason::Kind::Trial:
       said = text("strHintTrial",
                   "Suppose %1 were %2: %3 steps of the simpler rules lead to a contradiction, so %1 is not %2.");
-      said = Fill(said, "%3", std::to_string(reason.steps));
+      said = FillMark(said, "%3", std::to_string(reason.steps));
       break;
     case Reason::Kind::Search:
       said = text("strHintSearch",
                   "None of the %3 ways to fill in the six sums that fit the grid makes %1 %2, so %1 is not %2.");
-      said = Fill(said, "%3", std::to_string(reason.steps));
+      said = FillMark(said, "%3", std::to_string(reason.steps));
       break;
   }
-  // A mark may come twice ("%1 ... %1"): fill every one.
-  for (const auto& [mark, value] : {std::pair{"%1", s}, std::pair{"%2", d}}) {
-    for (std::size_t at = said.find(mark); at != std::string::npos; at = said.find(mark, at + value.size())) {
-      said.replace(at, 2, value);
-    }
-  }
-  return said;
+  return FillMark(FillMark(said, "%1", s), "%2", d);
 }
 
 }  // namespace glyph

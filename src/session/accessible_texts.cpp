@@ -1,5 +1,6 @@
 #include "session/accessible_texts.h"
 
+#include "core/text_marks.h"
 #include "i18n/cls_catalogue.h"
 
 namespace glyph {
@@ -7,12 +8,6 @@ namespace glyph {
 namespace {
 
 constexpr char kModule[] = "frmSymbol";
-
-// Puts value in place of the first "%1" (or "%2", ...) of a text.
-std::string Fill(std::string text, const char* mark, const std::string& value) {
-  const std::size_t at = text.find(mark);
-  return at == std::string::npos ? text : text.replace(at, 2, value);
-}
 
 std::string LookName(const clsCatalogue& catalogue, GridLook look) {
   switch (look) {
@@ -28,10 +23,11 @@ std::string LookName(const clsCatalogue& catalogue, GridLook look) {
 std::string PictureName(const clsCatalogue& catalogue, const BoardPicture& picture) {
   switch (picture.kind) {
     case PictureKind::Symbol:
-      return Fill(catalogue.GetTranslation(kModule, "strAccSymbol", "Symbol %1"), "%1",
-                  std::to_string(picture.index + 1));
+      return FillMark(catalogue.GetTranslation(kModule, "strAccSymbol", "Symbol %1"), "%1",
+                      std::to_string(picture.index + 1));
     case PictureKind::Digit:
-      return Fill(catalogue.GetTranslation(kModule, "strAccDigit", "Digit %1"), "%1", std::to_string(picture.index));
+      return FillMark(catalogue.GetTranslation(kModule, "strAccDigit", "Digit %1"), "%1",
+                      std::to_string(picture.index));
     case PictureKind::Plus: return catalogue.GetTranslation(kModule, "strAccPlus", "plus");
     case PictureKind::Minus: return catalogue.GetTranslation(kModule, "strAccMinus", "minus");
     case PictureKind::Equals: return catalogue.GetTranslation(kModule, "strAccEquals", "equals");
@@ -44,9 +40,9 @@ std::string PictureName(const clsCatalogue& catalogue, const BoardPicture& pictu
 
 std::string GridCellName(const clsCatalogue& catalogue, int index, GridLook look) {
   std::string text = catalogue.GetTranslation(kModule, "strAccGridCell", "Symbol %1, digit %2: %3");
-  text = Fill(text, "%1", std::to_string(index / 10 + 1));
-  text = Fill(text, "%2", std::to_string(index % 10));
-  return Fill(text, "%3", LookName(catalogue, look));
+  text = FillMark(text, "%1", std::to_string(index / 10 + 1));
+  text = FillMark(text, "%2", std::to_string(index % 10));
+  return FillMark(text, "%3", LookName(catalogue, look));
 }
 
 std::string BoardCellName(const clsCatalogue& catalogue, const BoardCell& cell) {

@@ -1,5 +1,6 @@
 #include "session/hint_advisor.h"
 
+#include "core/text_marks.h"
 #include "i18n/cls_catalogue.h"
 
 namespace glyph {
@@ -10,11 +11,6 @@ constexpr char kModule[] = "frmSymbol";
 
 std::string Situation(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
   return puzzle.MakeSendString() + "|" + grid.MakeStatusString();
-}
-
-std::string Fill(std::string text, const char* mark, const std::string& value) {
-  const std::size_t at = text.find(mark);
-  return at == std::string::npos ? text : text.replace(at, 2, value);
 }
 
 }  // namespace
@@ -66,9 +62,9 @@ std::optional<Fact> clsHintAdvisor::Hint(const clsPuzzle& puzzle, const clsSolve
 void clsHintAdvisor::Check(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
   GridNote note;
   if (const std::optional<std::pair<int, int>> wrong = FirstWrongMark(puzzle, grid)) {
-    note.text = Fill(Text("strCheckWrong", "The framed mark does not fit any solution: %1, digit %2."), "%1",
-                     SymbolToken(wrong->first));
-    note.text = Fill(note.text, "%2", std::to_string(wrong->second));
+    note.text = FillMark(Text("strCheckWrong", "The framed mark does not fit any solution: %1, digit %2."), "%1",
+                         SymbolToken(wrong->first));
+    note.text = FillMark(note.text, "%2", std::to_string(wrong->second));
     note.cells.push_back(10 * wrong->first + wrong->second);
   } else {
     note.text = Text("strCheckFine", "Nothing is wrong so far.");
@@ -80,7 +76,7 @@ void clsHintAdvisor::ShowDifficulty(const clsPuzzle& puzzle, const clsSolveStatu
   static const char* const keys[] = {"strLevelAny", "strLevelEasy", "strLevelMedium", "strLevelHard", "strLevelExpert"};
   static const char* const english[] = {"any", "easy", "medium", "hard", "expert"};
   const auto level = static_cast<std::size_t>(rating);
-  Keep(puzzle, grid, {Fill(Text("strDifficulty", "Difficulty: %1"), "%1", Text(keys[level], english[level])), {}},
+  Keep(puzzle, grid, {FillMark(Text("strDifficulty", "Difficulty: %1"), "%1", Text(keys[level], english[level])), {}},
        std::nullopt);
 }
 

@@ -65,4 +65,14 @@ std::uint64_t ParseUnsigned(const std::string& option, const std::string& text) 
   return value;
 }
 
+SavedGame LoadGameOrFail(const std::string& file) {
+  SavedGame game;
+  switch (LoadSavedGame(file, game)) {
+    case LoadOutcome::Loaded: return game;
+    case LoadOutcome::NotASavedGame: throw clsToolError(file + " is not a saved game");
+    case LoadOutcome::Unreadable: break;
+  }
+  throw clsToolError("cannot read " + file);
+}
+
 }  // namespace glyph

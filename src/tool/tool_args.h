@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/saved_game.h"
+
 namespace glyph {
 
 // A mistake in the command line or its input: reported on standard error
@@ -31,6 +33,9 @@ struct ToolArgs {
 // allowed: options that take a value; flags: options that stand alone.
 ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed,
                        const std::set<std::string>& flags = {});
+
+// The saved game in a file, or clsToolError saying it is none or unreadable.
+SavedGame LoadGameOrFail(const std::string& file);
 
 // Exactly count positional arguments, or clsToolError naming what is expected.
 void ExpectPositionals(const ToolArgs& args, std::size_t count, const std::string& what);

@@ -30,32 +30,21 @@ QJsonObject DescribeDeduction(const Deduction& deduction, const BoardShape& shap
                      {"explanation", QString::fromStdString(EnglishExplanation(deduction, shape))}};
 }
 
-SavedGame LoadGame(const std::string& file) {
-  SavedGame game;
-  switch (LoadSavedGame(file, game)) {
-    case LoadOutcome::Loaded: return game;
-    case LoadOutcome::NotASavedGame: throw clsToolError(file + " is not a saved game");
-    case LoadOutcome::Unreadable: break;
-  }
-  throw clsToolError("cannot read " + file);
-}
-
 }  // namespace
 
 void VerbHint(const std::vector<std::string>& args, std::ostream& out) {
   const ToolArgs parsed = ParseToolArgs(args, {"game"}, {"chain"});
   ExpectPositionals(parsed, 0, "no text besides the options: glyphtool hint [--chain] --game FILE.gly");
   if (!parsed.Has("game")) throw clsToolError("--game FILE.gly is needed");
-  const SavedGame game = LoadGame(parsed.options.at("game"));
+  const SavedGame game = LoadGameOrFail(parsed.options.at("game"));
   const BoardShape shape = ShapeOf(game.puzzle);
 
   if (parsed.Flag("chain")) {
     const Chain chain = SolveChain(game.puzzle);
     QJsonArray steps;
     for (const Deduction& step : chain.steps) steps.append(DescribeDeduction(step, shape));
-    out << JsonLine(QJsonObject{{"steps", steps},
-                                {"complete", chain.complete},
-                                {"rating", DifficultyName(chain.rating)}});
+    out << JsonLine(
+        QJsonObject{{"steps", steps}, {"complete", chain.complete}, {"rating", DifficultyName(chain.rating)}});
     return;
   }
   const HintResult hint = NextHint(game.puzzle, game.grid);

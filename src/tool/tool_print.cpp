@@ -36,13 +36,7 @@ clsPuzzle BoardPuzzle(const ToolArgs& args, clsRandomSource& random) {
     puzzle.MakePuzzle(random);
     return puzzle;
   }
-  SavedGame game;
-  switch (LoadSavedGame(args.options.at("game"), game)) {
-    case LoadOutcome::Loaded: return game.puzzle;
-    case LoadOutcome::NotASavedGame: throw clsToolError(args.options.at("game") + " is not a saved game");
-    case LoadOutcome::Unreadable: break;
-  }
-  throw clsToolError("cannot read " + args.options.at("game"));
+  return LoadGameOrFail(args.options.at("game")).puzzle;
 }
 
 }  // namespace
