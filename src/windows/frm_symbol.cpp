@@ -291,8 +291,14 @@ void frmSymbol::ShowNote(const GridNote& note, int style) {
   if (!isVisible()) {
     // Laid out once the window is up: the first note does not hold up the
     // window's first appearance. A short wait, not a zero one, so that the
-    // event loop first sends the window to the display.
-    QTimer::singleShot(kNoteDelayMs, this, [this] { ShowNote(session_.View().note, session_.View().board.style); });
+    // event loop first sends the window to the display. One wait at a time.
+    if (!notePending_) {
+      notePending_ = true;
+      QTimer::singleShot(kNoteDelayMs, this, [this] {
+        notePending_ = false;
+        if (isVisible()) ShowNote(session_.View().note, session_.View().board.style);
+      });
+    }
     return;
   }
   noteShown_ = note;

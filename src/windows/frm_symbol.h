@@ -117,6 +117,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   clsNoteView* note_ = nullptr;
   GridNote noteShown_;
   int noteStyle_ = -1;
+  bool notePending_ = false;  // a note waits for the window to show
   std::array<QPushButton*, kMainButtonCount> buttons_{};
   bool closeApproved_ = false;
 };
