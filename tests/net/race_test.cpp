@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "support/fake_network.h"
 
@@ -23,9 +24,9 @@ class RaceTest : public ::testing::Test {
     clsTestPeer& host = AddPeer();
     host.time = time;
     host.penalty = penalty;
-    ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
+    ASSERT_TRUE(host.Begin(Address(0), "", true, "Host"));
     for (int i = 1; i <= clients; ++i) {
-      ASSERT_TRUE(AddPeer().race.Begin(Address(i), Address(0), false, "Player" + std::to_string(i)));
+      ASSERT_TRUE(AddPeer().Begin(Address(i), Address(0), false, "Player" + std::to_string(i)));
     }
     network_.Deliver();
     Run(1);
@@ -36,7 +37,7 @@ class RaceTest : public ::testing::Test {
     for (int step = 0; step < static_cast<int>(seconds * 2); ++step) {
       clock_.now += clsRaceController::kTickMilliseconds;
       for (std::size_t i = 0; i < peers_.size(); ++i) {
-        if (std::find(silent.begin(), silent.end(), static_cast<int>(i)) == silent.end()) peers_[i]->race.Tick();
+        if (std::find(silent.begin(), silent.end(), static_cast<int>(i)) == silent.end()) peers_[i]->Tick();
       }
       network_.Deliver();
     }
@@ -44,6 +45,11 @@ class RaceTest : public ::testing::Test {
 
   clsTestPeer& Peer(int i) { return *peers_[static_cast<std::size_t>(i)]; }
 
+  std::map<std::string, int> PointsByAddress(clsTestPeer& peer) {
+    std::map<std::string, int> points;
+    for (const ResultRow& row : peer.view.results) points[row.ip] = row.points;
+    return points;
+  }
   std::vector<int> Ranks(clsTestPeer& peer) {
     std::vector<int> ranks;
     for (const ResultRow& row : peer.view.results) ranks.push_back(row.rank);
@@ -58,10 +64,10 @@ class RaceTest : public ::testing::Test {
 TEST_F(RaceTest, ClientsJoinLearnEachOtherAndTheOptions) {
   Lobby(2, 600, "50");
   for (int i = 0; i < 3; ++i) {
-    ASSERT_EQ(Peer(i).race.Session()->CollClients.size(), 3u) << i;
+    ASSERT_EQ(Peer(i).NetGame()->CollClients.size(), 3u) << i;
   }
   EXPECT_EQ(Peer(1).view.status, 3);
-  EXPECT_EQ(Peer(2).race.Session()->Penalty, 50);
+  EXPECT_EQ(Peer(2).NetGame()->Penalty, 50);
   EXPECT_EQ(Peer(2).view.shownTime, 600);
   EXPECT_TRUE(Peer(0).Player(Address(2))->KnowsOptions);
   EXPECT_EQ(Peer(0).view.lobbyPlayers[1].key, "IP" + Address(1));
@@ -76,28 +82,28 @@ TEST_F(RaceTest, AClientNotKnowingTheOptionsMakesTheHostAsk) {
   EXPECT_FALSE(Peer(0).Player(Address(2))->KnowsOptions);
   EXPECT_EQ(Peer(0).view.lobbyPlayers[2].icon, kLobbyIconNoOptions);
   Peer(0).asker.Answer(false);
-  Peer(0).race.ClickStart();
+  Peer(0).Press(Command::NetStart);
   EXPECT_EQ(Peer(0).asker.Titles().back(), "Some players not ready");
-  EXPECT_FALSE(Peer(0).game.RaceRunning());
+  EXPECT_FALSE(Peer(0).Board().RaceRunning());
   Peer(0).asker.Answer(true);
-  Peer(0).race.ClickStart();
-  EXPECT_TRUE(Peer(0).game.RaceRunning());
+  Peer(0).Press(Command::NetStart);
+  EXPECT_TRUE(Peer(0).Board().RaceRunning());
   network_.Deliver();
-  EXPECT_TRUE(Peer(1).game.RaceRunning());
-  EXPECT_EQ(Peer(1).game.Puzzle().MakeSendString(), Peer(0).game.Puzzle().MakeSendString());
+  EXPECT_TRUE(Peer(1).Board().RaceRunning());
+  EXPECT_EQ(Peer(1).Board().Puzzle().MakeSendString(), Peer(0).Board().Puzzle().MakeSendString());
 }
 
 TEST_F(RaceTest, NoReadyPlayerNoStart) {
   clsTestPeer& host = AddPeer();
-  ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
-  host.race.ClickStart();
+  ASSERT_TRUE(host.Begin(Address(0), "", true, "Host"));
+  host.Press(Command::NetStart);
   EXPECT_EQ(host.asker.Titles(), (std::vector<std::string>{"New net game", "Not enough players"}));
-  EXPECT_FALSE(host.game.RaceRunning());
+  EXPECT_FALSE(host.Board().RaceRunning());
 }
 
 TEST_F(RaceTest, PointsAreTheSecondsLeftAndRanksShareAndSkip) {
   Lobby(3, 600, "50");
-  Peer(0).race.ClickStart();
+  Peer(0).Press(Command::NetStart);
   network_.Deliver();
   Run(245);
   Peer(0).Solve();
@@ -110,7 +116,7 @@ TEST_F(RaceTest, PointsAreTheSecondsLeftAndRanksShareAndSkip) {
   Peer(0).Solve();  // a finished player cannot change its result
   Run(235);
   Peer(2).Solve();
-  Peer(3).race.GiveUp(true);
+  Peer(3).Press(Command::NetGiveUp);
   EXPECT_EQ(Peer(3).view.points, "-50");
   network_.Deliver();
   for (int i = 0; i < 4; ++i) {
@@ -125,7 +131,7 @@ TEST_F(RaceTest, PointsAreTheSecondsLeftAndRanksShareAndSkip) {
 
 TEST_F(RaceTest, ASilentPlayerIsDeadAfterThirtySecondsAndComesBack) {
   Lobby(2);
-  Peer(0).race.ClickStart();
+  Peer(0).Press(Command::NetStart);
   network_.Deliver();
   Run(31, {2});
   Run(6, {2});  // the next heartbeat tick after 30 silent seconds
@@ -137,16 +143,15 @@ TEST_F(RaceTest, ASilentPlayerIsDeadAfterThirtySecondsAndComesBack) {
   network_.Deliver();
   EXPECT_TRUE(Peer(0).view.resultsShown);
   // Its heartbeat brings it back.
-  auto& quiet = Peer(2).race;
   clock_.now += 6000;
-  quiet.Tick();
+  Peer(2).Tick();
   network_.Deliver();
   EXPECT_FALSE(Peer(1).Player(Address(2))->IsDead);
 }
 
 TEST_F(RaceTest, WhenTimeRunsOutRacersGiveUpAndSolversKeepTheirResult) {
   Lobby(2, 60, "25");
-  Peer(0).race.ClickStart();
+  Peer(0).Press(Command::NetStart);
   network_.Deliver();
   Run(10);
   Peer(1).Solve();
@@ -166,10 +171,10 @@ TEST_F(RaceTest, AHeartbeatFromAStrangerIsAnsweredAndIntroducesIt) {
   network_.filter = [](const std::string& from, const std::string&, const std::string& tag) {
     return !(from == "127.0.0.3" && tag == "NEW");
   };
-  ASSERT_TRUE(stranger.race.Begin(Address(2), Address(0), false, "Stranger"));
+  ASSERT_TRUE(stranger.Begin(Address(2), Address(0), false, "Stranger"));
   clsNetworkPlayer host;
   host.IP = Address(0);
-  auto* session = const_cast<clsNetworkGame*>(stranger.race.Session());
+  auto* session = const_cast<clsNetworkGame*>(stranger.NetGame());
   session->AddPlayer(host, clock_.now);
   clsNetworkPlayer self;
   self.IP = Address(2);
@@ -183,37 +188,47 @@ TEST_F(RaceTest, AHeartbeatFromAStrangerIsAnsweredAndIntroducesIt) {
 
 TEST_F(RaceTest, AKickedClientClosesItsSession) {
   Lobby(2);
-  Peer(0).race.Kick(2);
+  Peer(0).Send(SessionEvent::Kind::Kick, 2);
   EXPECT_EQ(Peer(0).asker.Titles().back(), "Kick player");
   network_.Deliver();
-  EXPECT_FALSE(Peer(2).race.HasSession());
+  EXPECT_FALSE(Peer(2).HasSession());
   EXPECT_EQ(Peer(1).Player(Address(2)), nullptr);  // its goodbye reached the others
-  Peer(0).race.Kick(0);  // the host itself: nothing
-  EXPECT_EQ(Peer(0).race.Session()->CollClients.size(), 2u);
+  Peer(0).Send(SessionEvent::Kind::Kick, 0);  // the host itself: nothing
+  EXPECT_EQ(Peer(0).NetGame()->CollClients.size(), 2u);
 }
 
-TEST_F(RaceTest, AnAddressThatCannotReceiveIsReported) {
-  clsTestPeer& first = AddPeer();
-  ASSERT_TRUE(first.race.Begin(Address(0), "", true, "Host"));
-  clsTestPeer& second = AddPeer();
-  EXPECT_FALSE(second.race.Begin(Address(0), "", true, "Twin"));
-  EXPECT_FALSE(second.race.HasSession());
-  EXPECT_FALSE(second.game.NetworkSessionExists());
-  EXPECT_EQ(second.asker.Titles().back(), "Network game");
-}
-
-TEST_F(RaceTest, ClosingTheWindowDuringARaceGivesUpOrExits) {
+// During a race the board is the race's: the game's buttons are hidden and
+// their commands, however sent, change nothing and ask nothing. Only giving
+// up or exiting ends it.
+TEST_F(RaceTest, NoNewLoadClearSolveOrBookmarkWhileARaceRuns) {
   Lobby(1);
-  Peer(0).race.ClickStart();
+  Peer(0).Press(Command::NetStart);
   network_.Deliver();
-  EXPECT_FALSE(Peer(1).game.RequestClose());
-  EXPECT_EQ(Peer(1).asker.Titles().back(), "Give up");
-  EXPECT_TRUE(Peer(1).game.LocalFinished());
-  const std::int32_t points = Peer(1).Player(Address(1))->Points;
-  EXPECT_FALSE(Peer(1).game.RequestClose());  // finished: the exit question, the result stays
-  EXPECT_EQ(Peer(1).asker.Titles().back(), "Exit net game");
-  EXPECT_FALSE(Peer(1).race.HasSession());
-  EXPECT_EQ(points, -100);
+  clsTestPeer& client = Peer(1);
+  ASSERT_TRUE(client.Board().RaceRunning());
+  client.Send(SessionEvent::Kind::GridClick, 12);
+  const std::string puzzle = client.Board().Puzzle().MakeSendString();
+  const std::string grid = client.Board().SolveStatus().MakeStatusString();
+  const std::size_t asked = client.asker.Titles().size();
+  for (Command command : {Command::New, Command::Load, Command::Clear, Command::Solve, Command::AddBookmark,
+                          Command::OpenBookmark, Command::Save, Command::NetworkGame}) {
+    EXPECT_FALSE(client.window.Button(command).visible);
+    client.Press(command);
+  }
+  EXPECT_EQ(client.asker.Titles().size(), asked);
+  EXPECT_EQ(client.Board().Puzzle().MakeSendString(), puzzle);
+  EXPECT_EQ(client.Board().SolveStatus().MakeStatusString(), grid);
+  EXPECT_TRUE(client.window.Button(Command::Close).visible);
+  EXPECT_FALSE(client.window.Button(Command::Close).enabled);
+
+  // The window's own close control gives up, then exits the finished game.
+  EXPECT_FALSE(client.RequestClose());
+  EXPECT_EQ(client.asker.Titles().back(), "Give up");
+  EXPECT_TRUE(client.Board().LocalFinished());
+  EXPECT_EQ(client.Player(Address(1))->Points, -100);
+  EXPECT_FALSE(client.RequestClose());  // finished: the exit question, the result stays
+  EXPECT_EQ(client.asker.Titles().back(), "Exit net game");
+  EXPECT_FALSE(client.HasSession());
 }
 
 // A stranger on another address forges every kind of message the race
@@ -242,16 +257,16 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
   forge(Address(0), tag::kNeedResult, "192.168.7.7");
   network_.Deliver();
   for (int i = 0; i < 3; ++i) {
-    EXPECT_TRUE(Peer(i).race.HasSession()) << i;
-    EXPECT_EQ(Peer(i).race.Session()->CollClients.size(), 3u) << i;
-    EXPECT_EQ(Peer(i).race.Session()->Time, 600) << i;
-    EXPECT_FALSE(Peer(i).game.RaceRunning()) << i;
+    EXPECT_TRUE(Peer(i).HasSession()) << i;
+    EXPECT_EQ(Peer(i).NetGame()->CollClients.size(), 3u) << i;
+    EXPECT_EQ(Peer(i).NetGame()->Time, 600) << i;
+    EXPECT_FALSE(Peer(i).Board().RaceRunning()) << i;
     EXPECT_EQ(Peer(i).view.chat.added, 0u) << i;
   }
   EXPECT_EQ(Peer(0).Player(Address(1))->Name, "Player1");
   for (const auto& [to, message] : network_.sent) EXPECT_NE(to, "192.168.7.7") << message.tag;
 
-  Peer(0).race.ClickStart();
+  Peer(0).Press(Command::NetStart);
   network_.Deliver();
   forge(Address(0), tag::kFinished, SolvedRecord(99999, Address(1)));  // someone else's result
   forge(Address(0), tag::kFinished, SolvedRecord(500, "127.0.0.9"));  // not a player
@@ -269,7 +284,7 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
 // heartbeat costs the host one datagram per player.
 TEST_F(RaceTest, SixtyFourPlayersAtMostAndHeartbeatsGrowLinearly) {
   clsTestPeer& host = AddPeer();
-  ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
+  ASSERT_TRUE(host.Begin(Address(0), "", true, "Host"));
   clsFakeNetwork::Socket joiners(network_);
   clsSystemRandom random(5);
   for (int i = 1; i <= 70; ++i) {
@@ -282,7 +297,7 @@ TEST_F(RaceTest, SixtyFourPlayersAtMostAndHeartbeatsGrowLinearly) {
     network_.Deliver();
     joiners.Close();
   }
-  EXPECT_EQ(host.race.Session()->CollClients.size(), clsRaceController::kMostPlayers);
+  EXPECT_EQ(host.NetGame()->CollClients.size(), clsRaceController::kMostPlayers);
   EXPECT_EQ(network_.CountSent("OK!", "127.0.1.64"), 0);
   EXPECT_EQ(network_.CountSent("OK!", "127.0.1.63"), 1);
   Run(30);  // the newcomers' extra introductions are over
@@ -293,7 +308,7 @@ TEST_F(RaceTest, SixtyFourPlayersAtMostAndHeartbeatsGrowLinearly) {
 
 TEST_F(RaceTest, ChatKeepsItsLastLinesEachCut) {
   Lobby(1);
-  for (int i = 0; i < 510; ++i) Peer(1).race.SendChat(std::to_string(i) + std::string(600, 'x'));
+  for (int i = 0; i < 510; ++i) Peer(1).Send(SessionEvent::Kind::Chat, 0, std::to_string(i) + std::string(600, 'x'));
   network_.Deliver();
   const ChatView& chat = Peer(0).view.chat;
   EXPECT_EQ(chat.added, 510u);
@@ -302,22 +317,27 @@ TEST_F(RaceTest, ChatKeepsItsLastLinesEachCut) {
   EXPECT_EQ(chat.lines->back().size(), clsRaceController::kChatLineLength);
 }
 
-// A second network game that cannot bind its address leaves the window as
-// a cancelled game does: no session, single-player, closable; the first
-// game's players are told it ended.
-TEST_F(RaceTest, AFailedSecondBeginLeavesAClosableSinglePlayerWindow) {
+// A network game that cannot bind its address is reported and begins
+// nothing. A second one leaves the window as a cancelled game does: no
+// session, single-player, closable; the first game's players are told it
+// ended.
+TEST_F(RaceTest, AnAddressThatCannotReceiveBeginsNothing) {
   Lobby(1, 600, "50");
   clsTestPeer& other = AddPeer();
-  ASSERT_TRUE(other.race.Begin(Address(5), "", true, "Holder"));
-  EXPECT_FALSE(Peer(0).race.Begin(Address(5), "", true, "Host"));  // held by another copy
+  ASSERT_TRUE(other.Begin(Address(5), "", true, "Holder"));
+  clsTestPeer& twin = AddPeer();
+  EXPECT_FALSE(twin.Begin(Address(5), "", true, "Twin"));
+  EXPECT_FALSE(twin.Board().NetworkSessionExists());
+  EXPECT_EQ(twin.asker.Titles().back(), "Network game");
+  EXPECT_FALSE(Peer(0).Begin(Address(5), "", true, "Host"));  // held by another copy
   network_.Deliver();
-  EXPECT_FALSE(Peer(0).race.HasSession());
+  EXPECT_FALSE(Peer(0).HasSession());
   EXPECT_FALSE(Peer(0).view.lobbyShown);
   EXPECT_EQ(Peer(0).view.helpContext, kHelpContextSinglePlayer);
   EXPECT_TRUE(Peer(0).window.Button(Command::Close).enabled);
-  EXPECT_TRUE(Peer(0).game.RequestClose());
+  EXPECT_TRUE(Peer(0).RequestClose());
   EXPECT_NE(Peer(0).asker.Shown().back().text.find(Address(5)), std::string::npos);
-  EXPECT_FALSE(Peer(1).race.HasSession());  // told by the host's goodbye
+  EXPECT_FALSE(Peer(1).HasSession());  // told by the host's goodbye
 }
 
 // Each game binds the socket anew, to its own address; the option fields
@@ -325,17 +345,17 @@ TEST_F(RaceTest, AFailedSecondBeginLeavesAClosableSinglePlayerWindow) {
 // sent.
 TEST_F(RaceTest, EachGameBindsItsAddressAndTheFieldsKeepTheirValues) {
   Lobby(1, 600, "50");
-  Peer(0).race.Cancel();
-  ASSERT_TRUE(Peer(0).race.Begin(Address(4), "", true, "Host"));
+  Peer(0).Press(Command::NetCancel);
+  ASSERT_TRUE(Peer(0).Begin(Address(4), "", true, "Host"));
   EXPECT_EQ(Peer(0).socket.bindings, (std::vector<std::string>{Address(0), Address(4)}));
   EXPECT_EQ(Peer(0).view.shownTime, 600);
   EXPECT_EQ(Peer(0).view.shownPenalty, "50");
-  ASSERT_TRUE(Peer(1).race.Begin(Address(1), Address(4), false, "Player1"));
+  ASSERT_TRUE(Peer(1).Begin(Address(1), Address(4), false, "Player1"));
   network_.Deliver();
   Run(1);
-  EXPECT_EQ(Peer(1).race.Session()->Time, 600);
+  EXPECT_EQ(Peer(1).NetGame()->Time, 600);
   const std::size_t sent = network_.sent.size();
-  Peer(1).race.SendChat("");
+  Peer(1).Send(SessionEvent::Kind::Chat, 0, "");
   EXPECT_EQ(network_.sent.size(), sent);
 }
 
@@ -351,43 +371,30 @@ TEST_P(LossyRaceTest, CompletesWithTheRightResults) {
   clsTestPeer& host = AddPeer();
   host.time = 120;
   host.penalty = "30";
-  ASSERT_TRUE(host.race.Begin(Address(0), "", true, "Host"));
+  ASSERT_TRUE(host.Begin(Address(0), "", true, "Host"));
   for (int i = 1; i <= 3; ++i)
-    ASSERT_TRUE(AddPeer().race.Begin(Address(i), Address(0), false, "P" + std::to_string(i)));
-  for (int second = 0; second < 60 && !host.game.RaceRunning(); ++second) {
+    ASSERT_TRUE(AddPeer().Begin(Address(i), Address(0), false, "P" + std::to_string(i)));
+  for (int second = 0; second < 60 && !host.Board().RaceRunning(); ++second) {
     Run(1);
-    bool ready = host.race.Session()->CollClients.size() == 4;
-    for (const auto& p : host.race.Session()->CollClients) ready = ready && p.KnowsOptions;
-    if (ready) host.race.ClickStart();
+    bool ready = host.NetGame()->CollClients.size() == 4;
+    for (const auto& p : host.NetGame()->CollClients) ready = ready && p.KnowsOptions;
+    if (ready) host.Press(Command::NetStart);
   }
-  ASSERT_TRUE(host.game.RaceRunning());
+  ASSERT_TRUE(host.Board().RaceRunning());
   for (int second = 0; second < 60; ++second) {
     Run(1);
     if (second == 20) host.Solve();
-    if (second == 30 && Peer(1).game.RaceRunning()) Peer(1).Solve();
-    if (second == 40 && Peer(2).game.RaceRunning()) Peer(2).race.GiveUp(false);
+    if (second == 30 && Peer(1).Board().RaceRunning()) Peer(1).Solve();
+    if (second == 40 && Peer(2).Board().RaceRunning()) Peer(2).Press(Command::NetGiveUp);
   }
   Run(150);  // past the time limit: result requests make good what was lost
   for (int i = 0; i < 4; ++i) {
     ASSERT_TRUE(Peer(i).view.resultsShown) << "peer " << i;
     ASSERT_EQ(Peer(i).view.results.size(), 4u) << "peer " << i;
   }
-  for (int i = 1; i < 4; ++i) {
-    for (const ResultRow& row : Peer(i).view.results) {
-      const auto same = std::find_if(host.view.results.begin(), host.view.results.end(),
-                                     [&](const ResultRow& r) { return r.ip == row.ip; });
-      ASSERT_NE(same, host.view.results.end());
-      EXPECT_EQ(same->points, row.points) << row.ip << " seen by peer " << i;
-    }
-  }
-  const auto pointsOf = [&](const std::string& ip) {
-    for (const ResultRow& r : host.view.results) {
-      if (r.ip == ip) return r.points;
-    }
-    return -9999;
-  };
-  EXPECT_GT(pointsOf(Address(0)), 0);
-  EXPECT_EQ(pointsOf(Address(2)), -30);
+  for (int i = 1; i < 4; ++i) EXPECT_EQ(PointsByAddress(Peer(i)), PointsByAddress(host)) << "peer " << i;
+  EXPECT_GT(PointsByAddress(host)[Address(0)], 0);
+  EXPECT_EQ(PointsByAddress(host)[Address(2)], -30);
   EXPECT_EQ(host.view.results.front().rank, 1);
 }
 

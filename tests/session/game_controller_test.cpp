@@ -106,9 +106,8 @@ TEST_F(GameControllerTest, CommandLineIsJoinedAndCutAtTheMarker) {
   EXPECT_EQ(clsGameController::CommandLineFile({"#0#"}), "");
 
   // A file that is no saved game starts a new game, not an empty board.
-  test::clsTempFolder folder;
-  std::ofstream(folder / "notes.gly") << "not a saved game\n";
-  controller_.StartUp({(folder / "notes.gly").string() + "#0#xyz"});
+  std::ofstream(folder_ / "notes.gly") << "not a saved game\n";
+  controller_.StartUp({(folder_ / "notes.gly").string() + "#0#xyz"});
   EXPECT_EQ(asker_.Shown().at(0).text, "This file is not a saved Glyphmatic game.");
   EXPECT_TRUE(controller_.Puzzle().EquationsHold());
 }
@@ -252,7 +251,7 @@ TEST_F(GameControllerTest, OpeningABookmarkReplacesOnlyTheGridAndEndsGameOver) {
   EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
 }
 
-TEST_F(GameControllerTest, SaveAndLoadRestoreTheWholeGame) {
+TEST_F(GameControllerTest, SaveAndLoadRestoreTheWholeGameAndANonGameChangesNothing) {
   Mark(23);
   AddBookmark("one");
   Mark(45);
@@ -274,17 +273,12 @@ TEST_F(GameControllerTest, SaveAndLoadRestoreTheWholeGame) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"one", "two"}));
   EXPECT_FALSE(controller_.GameOver());
   EXPECT_TRUE(controller_.Buttons().openBookmark);
-}
 
-TEST_F(GameControllerTest, AFileThatIsNotASavedGameSaysSoAndChangesNothing) {
-  Mark(23);
-  AddBookmark("keep me");
-  std::ofstream(folder_ / "notes.gly") << "shopping list\n";
-  const std::string puzzle = controller_.Puzzle().MakeSendString();
+  std::ofstream(folder_ / "notes.gly") << "shopping list\n";  // not a game: the game in hand stays
   Load(folder_ / "notes.gly");
   EXPECT_EQ(asker_.Shown().back().text, "This file is not a saved Glyphmatic game.");
   EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
-  EXPECT_EQ(Names(), std::vector<std::string>{"keep me"});
+  EXPECT_EQ(Names(), (std::vector<std::string>{"one", "two"}));
 }
 
 TEST_F(GameControllerTest, AFailedSaveIsReported) {

@@ -157,37 +157,5 @@ TEST_F(SessionTest, KeysMoveTheCursorAndActLikeClicks) {
   EXPECT_FALSE(view_.Button(Command::Undo).enabled);
 }
 
-// During a race the board is the race's: the game's buttons are hidden and
-// their commands, however sent, change nothing and ask nothing (the
-// scripted asker throws on a question it has no answer for).
-TEST(SessionRaceTest, NoNewLoadClearSolveOrBookmarkWhileARaceRuns) {
-  clsFakeClock clock;
-  clsFakeNetwork network;
-  clsTestPeer host(network, clock, 1);
-  clsTestPeer client(network, clock, 2);
-  ASSERT_TRUE(host.race.Begin("127.0.0.1", "", true, "Host"));
-  ASSERT_TRUE(client.race.Begin("127.0.0.2", "127.0.0.1", false, "Client"));
-  network.Deliver();
-  host.race.Tick();  // the options reach the client
-  network.Deliver();
-  host.race.ClickStart();
-  network.Deliver();
-  ASSERT_TRUE(client.game.RaceRunning());
-  client.Send(SessionEvent::Kind::GridClick, 12);
-  const std::string puzzle = client.game.Puzzle().MakeSendString();
-  const std::string grid = client.game.Board().SolveStatus().MakeStatusString();
-  const std::size_t asked = client.asker.Titles().size();
-  for (Command command : {Command::New, Command::Load, Command::Clear, Command::Solve, Command::AddBookmark,
-                          Command::OpenBookmark, Command::Save, Command::NetworkGame}) {
-    EXPECT_FALSE(client.window.Button(command).visible);
-    client.Press(command);
-  }
-  EXPECT_EQ(client.asker.Titles().size(), asked);
-  EXPECT_EQ(client.game.Puzzle().MakeSendString(), puzzle);
-  EXPECT_EQ(client.game.Board().SolveStatus().MakeStatusString(), grid);
-  EXPECT_TRUE(client.window.Button(Command::Close).visible);
-  EXPECT_FALSE(client.window.Button(Command::Close).enabled);
-}
-
 }  // namespace
 }  // namespace glyph

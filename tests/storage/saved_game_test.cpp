@@ -138,26 +138,12 @@ TEST(SavedGame, AFileThatIsNotASavedGameChangesNothing) {
   EXPECT_EQ(LoadSavedGame(folder.Path(), game), LoadOutcome::Unreadable);  // a folder
 }
 
-SavedGame GameWithBookmarks(int bookmarks) {
-  clsSystemRandom random(13);
-  SavedGame game;
-  game.puzzle.MakePuzzle(random);
-  game.grid.SetStatus(1, 2, kCellYes);
-  for (int i = 0; i < bookmarks; ++i) {
-    clsSolveStatus bookmark;
-    bookmark.SetStatus(i % 10, (i * 3) % 10, kCellYes);
-    bookmark.SetName("Bookmark " + std::to_string(i + 1));
-    game.bookmarks.push_back(bookmark);
-  }
-  return game;
-}
-
 // Cut and garbled files are the fuzz targets' work (fuzz/): a rejected file
 // changes nothing, an accepted one writes and reads back the same.
 TEST(HostileFiles, SavedGameWithHugeLinesNulBytesAndLoneCarriageReturns) {
   clsSystemRandom random(6);
-  const SavedGame inHand = GameWithBookmarks(1);
-  std::string valid = EncipherSavedGame(GameWithBookmarks(3), random);
+  const SavedGame inHand = SampleGame(1);
+  std::string valid = EncipherSavedGame(SampleGame(3), random);
 
   std::string crOnly = valid;
   std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
@@ -183,8 +169,7 @@ TEST(HostileFiles, LanguageFilesFilledWithGarbageStillReadTheirWholeLines) {
   test::clsTempFolder folder;
   test::WriteLanguageFile(folder / "good.tsp", {"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]",
                                                 "frmSymbol|cmdNew|&Neues Spiel", "frmSymbol|cmdClear|Gitter &leeren"});
-  std::ifstream stream(folder / "good.tsp", std::ios::binary);
-  const std::string content((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+  const std::string content = ReadAll(folder / "good.tsp");
   clsCatalogue catalogue;
   for (const std::string& garbage : {std::string(1 << 20, 'A'), std::string(1 << 20, '\0')}) {
     catalogue.ReadLanguageContent(garbage);
@@ -205,9 +190,8 @@ TEST(HostileFiles, ASaveThatRunsOutOfSpaceLeavesTheEarlierFile) {
   clsSystemRandom random(8);
   const std::filesystem::path file = folder / "game.gly";
   clsQtFileWriter writer;
-  ASSERT_EQ(SaveSavedGame(file, GameWithBookmarks(0), random, writer), WriteOutcome::Written);
-  std::ifstream before(file, std::ios::binary);
-  const std::string earlier((std::istreambuf_iterator<char>(before)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(SaveSavedGame(file, SampleGame(0), random, writer), WriteOutcome::Written);
+  const std::string earlier = ReadAll(file);
 
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -215,14 +199,12 @@ TEST(HostileFiles, ASaveThatRunsOutOfSpaceLeavesTheEarlierFile) {
   rlimit small = saved;
   small.rlim_cur = 4096;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const WriteOutcome saved200 = SaveSavedGame(file, GameWithBookmarks(200), random, writer);  // far over 4 KiB
+  const WriteOutcome saved200 = SaveSavedGame(file, SampleGame(200), random, writer);  // far over 4 KiB
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
 
   EXPECT_EQ(saved200, WriteOutcome::Failed);
-  std::ifstream after(file, std::ios::binary);
-  const std::string now((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(now, earlier);
+  EXPECT_EQ(ReadAll(file), earlier);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);  // no temporary left
 }
 
@@ -234,10 +216,10 @@ TEST(HostileFiles, SavingKeepsPermissionsAndWritesThroughALink) {
   clsQtFileWriter writer;
   const std::filesystem::path target = folder / "real.gly";
   const std::filesystem::path link = folder / "link.gly";
-  ASSERT_EQ(SaveSavedGame(target, GameWithBookmarks(0), random, writer), WriteOutcome::Written);
+  ASSERT_EQ(SaveSavedGame(target, SampleGame(0), random, writer), WriteOutcome::Written);
   std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   std::filesystem::create_symlink(target, link);
-  ASSERT_EQ(SaveSavedGame(link, GameWithBookmarks(2), random, writer), WriteOutcome::Written);
+  ASSERT_EQ(SaveSavedGame(link, SampleGame(2), random, writer), WriteOutcome::Written);
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(std::filesystem::status(target).permissions(),
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);

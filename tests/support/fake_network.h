@@ -117,9 +117,7 @@ class clsScriptedNetworkDialog : public clsNetworkDialog {
 };
 
 // One copy of the game on the fake network, driven through its session as
-// a window would drive it. race and game give the tests the race's and the
-// board's actions by their old names, each sent as the event a player
-// would cause.
+// a window would drive it: each action is the event a player would cause.
 class clsTestPeer : public clsSessionDisplay {
  public:
   clsTestPeer(clsFakeNetwork& network, clsFakeClock& clock, std::uint64_t seed)
@@ -153,43 +151,25 @@ class clsTestPeer : public clsSessionDisplay {
     }
   }
   const clsNetworkPlayer* Player(const std::string& ip) {
-    return race.HasSession() ? const_cast<clsNetworkGame*>(race.Session())->FindPlayer(ip) : nullptr;
+    return HasSession() ? const_cast<clsNetworkGame*>(NetGame())->FindPlayer(ip) : nullptr;
   }
 
-  struct RaceActions {
-    clsTestPeer& peer;
-    // The host/join dialog answered, then the network game button.
-    bool Begin(const std::string& local, const std::string& host, bool isHost, const std::string& name) {
-      peer.networkDialog.answer = NetworkChoice{isHost, host, local, name};
-      peer.Press(Command::NetworkGame);
-      if (isHost && HasSession()) peer.Send(SessionEvent::Kind::RaceOptions, peer.time, peer.penalty);
-      return HasSession();
-    }
-    void ClickStart() { peer.Press(Command::NetStart); }
-    void GiveUp(bool) { peer.Press(Command::NetGiveUp); }
-    void Cancel() { peer.Press(Command::NetCancel); }
-    void Tick() { peer.Send(SessionEvent::Kind::Tick); }
-    void Kick(int row) { peer.Send(SessionEvent::Kind::Kick, row); }
-    void SendChat(const std::string& text) { peer.Send(SessionEvent::Kind::Chat, 0, text); }
-    void Receive(const std::string& payload, const std::string& from) {
-      peer.session.Handle(SessionEvent::Datagram(payload, from));
-    }
-    bool HasSession() const { return peer.session.Race().HasSession(); }
-    const clsNetworkGame* Session() const { return peer.session.Race().Session(); }
-  };
-  struct BoardState {
-    clsTestPeer& peer;
-    const clsGameController& Board() const { return peer.session.Game(); }
-    bool RaceRunning() const { return Board().RaceRunning(); }
-    bool LocalFinished() const { return Board().LocalFinished(); }
-    bool NetworkSessionExists() const { return Board().NetworkSessionExists(); }
-    const clsPuzzle& Puzzle() const { return Board().Puzzle(); }
-    // The window's close control: true when the window may close.
-    bool RequestClose() {
-      peer.Send(SessionEvent::Kind::WindowClose);
-      return peer.window.mayClose;
-    }
-  };
+  // The host/join dialog answered, then the network game button.
+  bool Begin(const std::string& local, const std::string& host, bool isHost, const std::string& name) {
+    networkDialog.answer = NetworkChoice{isHost, host, local, name};
+    Press(Command::NetworkGame);
+    if (isHost && HasSession()) Send(SessionEvent::Kind::RaceOptions, time, penalty);
+    return HasSession();
+  }
+  void Tick() { Send(SessionEvent::Kind::Tick); }
+  bool HasSession() const { return session.Race().HasSession(); }
+  const clsNetworkGame* NetGame() const { return session.Race().Session(); }
+  const clsGameController& Board() const { return session.Game(); }
+  // The window's close control: true when the window may close.
+  bool RequestClose() {
+    Send(SessionEvent::Kind::WindowClose);
+    return window.mayClose;
+  }
 
   int time = 1800;
   std::string penalty = "100";
@@ -205,8 +185,6 @@ class clsTestPeer : public clsSessionDisplay {
   clsScriptedNetworkDialog networkDialog;
   clsFakeNetwork::Socket socket;
   clsGameSession session;
-  RaceActions race{*this};
-  BoardState game{*this};
 };
 
 }  // namespace glyph

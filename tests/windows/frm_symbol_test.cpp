@@ -92,8 +92,8 @@ TEST_F(MainWindowTest, QuitButtonAsks) {
 }
 
 // The buttons follow the view: during a race only Quit stands, disabled; a
-// network session keeps the window open; and the results show a player's
-// name as plain text, whatever it holds.
+// network session keeps the window open; chat lines go out with Enter; and
+// the results show a player's name as plain text, whatever it holds.
 TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   fakes_.socket.SetReceiver(
       [this](const std::string& payload, const std::string& from) { window_->ReceiveDatagram(payload, from); });
@@ -101,7 +101,13 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   fakes_.networkDialog.answer = NetworkChoice{true, "", "127.0.0.1", "Host"};
   fakes_.asker.Answer(true);
   QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
-  ASSERT_TRUE(client.race.Begin("127.0.0.2", "127.0.0.1", false, "<img src=x>"));
+  // In the lobby, Enter sends a line once, and only a line typed since.
+  auto* line = window_->findChild<QLineEdit*>("txtNetNewMsg");
+  QTest::keyClicks(line, "hi");
+  QTest::keyClick(line, Qt::Key_Return);
+  QTest::keyClick(line, Qt::Key_Return);
+  EXPECT_EQ(window_->findChild<QPlainTextEdit*>("txtNetMsg")->toPlainText(), "Host: hi");
+  ASSERT_TRUE(client.Begin("127.0.0.2", "127.0.0.1", false, "<img src=x>"));
   fakes_.network.Deliver();
   window_->Session().Handle(SessionEvent::Of(SessionEvent::Kind::Tick));  // the options reach the client
   fakes_.network.Deliver();
@@ -115,7 +121,7 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   EXPECT_FALSE(window_->close());
   EXPECT_TRUE(window_->isVisible());
 
-  client.race.GiveUp(true);
+  client.Press(Command::NetGiveUp);
   fakes_.network.Deliver();
   const clsPuzzle& puzzle = window_->Controller().Puzzle();
   for (int d = 0; d < 10; ++d) DoubleClick(10 * puzzle.Symbols(d) + d);
@@ -218,30 +224,6 @@ TEST_F(MainWindowTest, NoTwoVisibleControlsShareAMnemonic) {
       keys[key] = text;
     }
   }
-}
-
-// A second network game whose address another copy holds leaves the
-// lobby for a single-player window that closes after the quit question.
-TEST_F(MainWindowTest, AFailedSecondNetworkGameLeavesAWindowThatCloses) {
-  clsFakeNetwork::Socket holder(fakes_.network);
-  ASSERT_TRUE(holder.Bind("127.0.0.9", 0));
-  for (const char* local : {"127.0.0.1", "127.0.0.9"}) {
-    fakes_.networkDialog.answer = NetworkChoice{true, "", local, "Host"};
-    fakes_.asker.Answer(true);
-    QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
-    if (std::string(local) != "127.0.0.1") continue;
-    // In the lobby, Enter sends a line once, and only a line typed since.
-    auto* line = window_->findChild<QLineEdit*>("txtNetNewMsg");
-    QTest::keyClicks(line, "hi");
-    QTest::keyClick(line, Qt::Key_Return);
-    QTest::keyClick(line, Qt::Key_Return);
-    EXPECT_EQ(window_->findChild<QPlainTextEdit*>("txtNetMsg")->toPlainText(), "Host: hi");
-  }
-  EXPECT_FALSE(window_->findChild<QWidget*>("picNetWork")->isVisible());
-  EXPECT_NE(fakes_.asker.Shown().back().text.find("127.0.0.9"), std::string::npos);
-  fakes_.asker.Answer(true);
-  QTest::mouseClick(Button("cmdClose"), Qt::LeftButton);
-  EXPECT_FALSE(window_->isVisible());
 }
 
 }  // namespace
