@@ -30,7 +30,6 @@ class clsCountBox : public QAbstractSpinBox {
   explicit clsCountBox(QWidget* parent);
   QValidator::State validate(QString& input, int& position) const override;
   void stepBy(int steps) override;
-  void SetText(const QString& text) { lineEdit()->setText(text); }
 
  protected:
   StepEnabled stepEnabled() const override;

@@ -19,15 +19,6 @@ std::vector<std::string> Names(const clsCatalogue& catalogue) {
   return names;
 }
 
-TEST(Catalogue, NoLanguageFilesMeansEnglishDefaults) {
-  test::clsTempFolder folder;
-  clsCatalogue catalogue;
-  catalogue.ReadPlainLines({"[GlyphmaLang]", "(Deutsch|de)"});
-  EXPECT_TRUE(catalogue.LoadLanguages(folder.Path()).empty());
-  EXPECT_TRUE(catalogue.CollLanguages().empty());
-  EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "strMsgNewGame", "Do you really?"), "Do you really?");
-}
-
 TEST(Catalogue, LanguagesSortOrdinallyAndTheFirstDeclarationWins) {
   clsCatalogue catalogue;
   catalogue.ReadPlainLines(
@@ -95,17 +86,18 @@ TEST(Catalogue, HeaderCountsPerFileButTheTargetCarriesOver) {
   EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "cmdOld", "none"), "none");
 }
 
-TEST(Catalogue, AFileUnderAnotherKeyContributesNothing) {
+// Loading starts afresh; a file under another key contributes nothing, and
+// with no language the built-in English texts stand.
+TEST(Catalogue, OnlyFilesUnderTheLanguageKeyContribute) {
   test::clsTempFolder folder;
   test::WriteLanguageFile(folder / "a.tsp", {"[GlyphmaLang]", "(Deutsch|de)"});
   clsCatalogue catalogue;
+  catalogue.ReadPlainLines({"[GlyphmaLang]", "(English|en)"});
   catalogue.SetLanguageKey(kNetworkKey);
   catalogue.LoadLanguages(folder.Path());
   EXPECT_TRUE(catalogue.CollLanguages().empty());
+  EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "strMsgNewGame", "Do you really?"), "Do you really?");
 }
-
-constexpr char kGerman[] = "0407";
-constexpr char kUnknownLocale[] = "";
 
 clsCatalogue CatalogueOf(const std::vector<std::string>& declarations) {
   clsCatalogue catalogue;
@@ -138,50 +130,43 @@ TEST(LocaleTable, PosixLocaleNamesGiveFourDigitIdentifiers) {
   EXPECT_EQ(LanguageIdForLocaleName("xx_YY"), "");
 }
 
-TEST(LanguageChoice, FirstStartOnAGermanDesktopThenTheStoredValueDecides) {
-  clsCatalogue catalogue = CatalogueOf({"(English|en)", "(Deutsch|de)"});
-  clsMemorySettings settings;
-  EXPECT_EQ(Chosen(catalogue, settings, kGerman), "Deutsch");
-  EXPECT_EQ(settings.Read(kSectionOptions, kKeyLanguage, "?"), "Deutsch");
-  EXPECT_EQ(Chosen(catalogue, settings, "0409"), "Deutsch");  // the locale changed; the stored value wins
+// The stored language decides, written back in the file's spelling; else
+// the desktop's; else the first declared without a code; else the first.
+TEST(LanguageChoice, StoredThenDesktopThenFirstWithoutCodeThenFirst) {
+  struct Case {
+    std::vector<std::string> declarations;
+    const char* stored;  // nullptr: nothing stored
+    const char* locale;
+    const char* chosen;
+    const char* storedAfter;
+  };
+  const std::vector<std::string> both{"(English|en)", "(Deutsch|de)"};
+  const Case cases[] = {
+      {both, nullptr, "0407", "Deutsch", "Deutsch"},  // first start on a German desktop
+      {both, "Deutsch", "0409", "Deutsch", "Deutsch"},
+      {both, "DEUTSCH", "0409", "Deutsch", "Deutsch"},
+      {both, "Klingon", "0409", "Deutsch", "Deutsch"},  // unknown: the first, stored instead
+      {both, nullptr, "", "Deutsch", "Deutsch"},        // no locale and every language has a code
+      {{"(English)", "(Deutsch|de)"}, nullptr, "", "English", "English"},
+      {{"(Deutsch| de )", "(English|en)"}, nullptr, "0411", "Deutsch", "Deutsch"},  // nobody declares ja
+      {{}, nullptr, "0407", "(none)", "(nothing)"},
+  };
+  for (const Case& c : cases) {
+    clsCatalogue catalogue = CatalogueOf(c.declarations);
+    clsMemorySettings settings;
+    if (c.stored != nullptr) settings.Write(kSectionOptions, kKeyLanguage, c.stored);
+    EXPECT_EQ(Chosen(catalogue, settings, c.locale), c.chosen) << (c.stored ? c.stored : "-") << " " << c.locale;
+    EXPECT_EQ(settings.Read(kSectionOptions, kKeyLanguage, "(nothing)"), c.storedAfter);
+  }
 }
 
-TEST(LanguageChoice, UnknownLocaleTakesTheFirstLanguageWithoutCodeElseTheFirst) {
-  clsCatalogue withCodes = CatalogueOf({"(English|en)", "(Deutsch|de)"});
-  clsMemorySettings settings;
-  EXPECT_EQ(Chosen(withCodes, settings, kUnknownLocale), "Deutsch");
-
-  clsCatalogue englishWithoutCode = CatalogueOf({"(English)", "(Deutsch|de)"});
-  clsMemorySettings fresh;
-  EXPECT_EQ(Chosen(englishWithoutCode, fresh, kUnknownLocale), "English");
-}
-
+// Only the first two letters of a code count: de-ch gives DE, which the
+// trimmed " de " is.
 TEST(LanguageChoice, OnlyTheFirstTwoLettersOfTheCodeCount) {
-  clsCatalogue catalogue = CatalogueOf({"(Deutsch| de )", "(English|en)", "(Schwiizerdütsch|de-ch)"});
-  EXPECT_EQ(GetDefaultLanguage(catalogue, "0807"), "Deutsch");  // de-ch gives DE, which the trimmed " de " is
+  clsCatalogue catalogue = CatalogueOf({"(Deutsch| de )", "(English|en)", "(Schwiizerd\xFCtsch|de-ch)"});
+  EXPECT_EQ(GetDefaultLanguage(catalogue, "0807"), "Deutsch");
   EXPECT_EQ(GetDefaultLanguage(catalogue, "0C09"), "English");
-  EXPECT_EQ(GetDefaultLanguage(catalogue, "0411"), "");  // Japanese: nobody declares ja
-  clsMemorySettings settings;
-  EXPECT_EQ(Chosen(catalogue, settings, "0411"), "Deutsch");  // then the alphabetically first
-}
-
-TEST(LanguageChoice, StoredValueInAnotherCaseIsWrittenBackInTheFilesSpelling) {
-  clsCatalogue catalogue = CatalogueOf({"(English|en)", "(Deutsch|de)"});
-  clsMemorySettings settings;
-  settings.Write(kSectionOptions, kKeyLanguage, "DEUTSCH");
-  EXPECT_EQ(Chosen(catalogue, settings, "0409"), "Deutsch");
-  EXPECT_EQ(settings.Read(kSectionOptions, kKeyLanguage, ""), "Deutsch");
-
-  settings.Write(kSectionOptions, kKeyLanguage, "Klingon");
-  EXPECT_EQ(Chosen(catalogue, settings, "0409"), "Deutsch");  // unknown: the first, stored instead
-  EXPECT_EQ(settings.Read(kSectionOptions, kKeyLanguage, ""), "Deutsch");
-}
-
-TEST(LanguageChoice, NoLanguagesNoChoiceNothingWritten) {
-  clsCatalogue catalogue;
-  clsMemorySettings settings;
-  EXPECT_EQ(Chosen(catalogue, settings, kGerman), "(none)");
-  EXPECT_FALSE(settings.Has(kSectionOptions, kKeyLanguage));
+  EXPECT_EQ(GetDefaultLanguage(catalogue, "0411"), "");
 }
 
 using ItemKeys = std::set<std::pair<std::string, std::string>>;

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-
 #include <QPointer>
-
 #include <QTextBrowser>
-
-#include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +14,8 @@
 #include <QTest>
 #include <QUdpSocket>
 #include <QWidget>
+#include <map>
+#include <optional>
 
 #include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
@@ -32,31 +30,20 @@
 namespace glyph {
 namespace {
 
-TEST(AnsiText, EveryByteDecodesAndEncodesBackToItself) {
+// Windows-1252 both ways: every byte comes back as itself; 0x80 to 0x9F are
+// the Windows characters (an undefined one is the control of the same
+// value); a character outside the set becomes "?".
+TEST(AnsiText, Windows1252BothWays) {
   std::string all;
   for (int code = 0; code < 256; ++code) all += static_cast<char>(code);
   bool lossy = true;
   EXPECT_EQ(ToAnsi(FromAnsi(all), &lossy), all);
   EXPECT_FALSE(lossy);
-}
-
-TEST(AnsiText, WindowsCharactersOf0x80To0x9F) {
-  EXPECT_EQ(FromAnsi("\x80"), QString(QChar(0x20AC)));  // euro sign
-  EXPECT_EQ(FromAnsi("\x9F"), QString(QChar(0x0178)));  // Y with diaeresis
-  EXPECT_EQ(FromAnsi("\x8D"), QString(QChar(0x008D)));  // undefined: the control of the same value
-  EXPECT_EQ(ToAnsi(QString::fromUtf8("\u201Cquoted\u201D \u2013 \u20AC5")),
-            "\x93quoted\x94 \x96 \x80"
-            "5");
-  EXPECT_EQ(ToAnsi(QString::fromUtf8("Gr\u00FC\u00DFe")),
-            "Gr\xFC\xDF"
-            "e");  // Latin-1 as it is
-}
-
-TEST(AnsiText, CharactersOutsideTheSetBecomeQuestionMarks) {
-  bool lossy = false;
-  EXPECT_EQ(ToAnsi(QString::fromUtf8("a\u4E2Db\U0001F600c"), &lossy), "a?b?c");
+  EXPECT_EQ(FromAnsi("\x80\x9F\x8D"), QString::fromUtf8("\u20AC\u0178\u008D"));
+  EXPECT_EQ(ToAnsi(QString::fromUtf8("\u201Cquoted\u201D \u2013 \u20AC5 Gr\u00FC\u00DFe")),
+            "\x93quoted\x94 \x96 \x80" "5 Gr\xFC\xDF" "e");
+  EXPECT_EQ(ToAnsi(QString::fromUtf8("a\u4E2Db\U0001F600c\u0100"), &lossy), "a?b?c?");
   EXPECT_TRUE(lossy);
-  EXPECT_EQ(ToAnsi(QString::fromUtf8("\u0100")), "?");  // just past Latin-1
 }
 
 TEST(QtSettingsStore, ReadsDefaultsAndKeepsWritesAtOnce) {
@@ -78,32 +65,37 @@ TEST(QtSettingsStore, ReadsDefaultsAndKeepsWritesAtOnce) {
   EXPECT_EQ(reopened.Read(kSectionNetworkGame, kKeyLanguage, "absent"), "absent");  // sections are apart
 }
 
-class UserLocaleTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (const char* name : kVariables) saved_.push_back(qgetenv(name));
-    for (const char* name : kVariables) qunsetenv(name);
+// Sets environment variables for one test and puts the old values back.
+class clsScopedEnvironment {
+ public:
+  void Set(const char* name, const QByteArray& value) {
+    Keep(name);
+    qputenv(name, value);
   }
-  void TearDown() override {
-    for (std::size_t i = 0; i < saved_.size(); ++i) {
-      if (saved_[i].isEmpty()) {
-        qunsetenv(kVariables[i]);
-      } else {
-        qputenv(kVariables[i], saved_[i]);
-      }
-    }
+  void Unset(const char* name) {
+    Keep(name);
+    qunsetenv(name);
   }
-  static constexpr const char* kVariables[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-  std::vector<QByteArray> saved_;
+  ~clsScopedEnvironment() {
+    for (const auto& [name, value] : saved_) value ? qputenv(name.c_str(), *value) : qunsetenv(name.c_str());
+  }
+
+ private:
+  void Keep(const char* name) {
+    if (saved_.count(name) == 0) saved_[name] = qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+  }
+  std::map<std::string, std::optional<QByteArray>> saved_;
 };
 
-TEST_F(UserLocaleTest, ReadsLcAllThenLcMessagesThenLang) {
+TEST(UserLocale, ReadsLcAllThenLcMessagesThenLang) {
+  clsScopedEnvironment environment;
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) environment.Unset(name);
   EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "0409");  // the C locale
-  qputenv("LANG", "de_DE.UTF-8");
+  environment.Set("LANG", "de_DE.UTF-8");
   EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "0407");
-  qputenv("LC_MESSAGES", "fr_FR.UTF-8");
+  environment.Set("LC_MESSAGES", "fr_FR.UTF-8");
   EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "040C");
-  qputenv("LC_ALL", "en_GB.UTF-8");
+  environment.Set("LC_ALL", "en_GB.UTF-8");
   EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "0809");
   EXPECT_EQ(GetLocaleString(2), "");
 }
@@ -113,10 +105,9 @@ TEST_F(UserLocaleTest, ReadsLcAllThenLcMessagesThenLang) {
 TEST(XdgFileTypeRegistrar, WritesUnderXdgDataHomeOnlyWithoutASystemEntry) {
   QTemporaryDir dataHome;
   QTemporaryDir system;
-  const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
-  const QByteArray savedDirs = qgetenv("XDG_DATA_DIRS");
-  qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
-  qputenv("XDG_DATA_DIRS", (system.path() + ":relative/ignored").toLocal8Bit());
+  clsScopedEnvironment environment;
+  environment.Set("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+  environment.Set("XDG_DATA_DIRS", (system.path() + ":relative/ignored").toLocal8Bit());
   clsXdgFileTypeRegistrar().RegisterFileType("gly", "Glyphmatic", "/opt/glyph/glyphmatic");
 
   QFile mime(dataHome.filePath("mime/packages/glyphmatic.xml"));
@@ -128,15 +119,11 @@ TEST(XdgFileTypeRegistrar, WritesUnderXdgDataHomeOnlyWithoutASystemEntry) {
   EXPECT_TRUE(QFile::exists(dataHome.filePath("icons/hicolor/scalable/apps/glyphmatic.svg")));
 
   QTemporaryDir secondHome;
-  qputenv("XDG_DATA_HOME", secondHome.path().toLocal8Bit());
+  environment.Set("XDG_DATA_HOME", secondHome.path().toLocal8Bit());
   QDir(system.path()).mkpath("applications");
   QFile(system.filePath("applications/glyphmatic.desktop")).open(QIODevice::WriteOnly);
   clsXdgFileTypeRegistrar().RegisterFileType("gly", "Glyphmatic", "/opt/glyph/glyphmatic");
   EXPECT_TRUE(QDir(secondHome.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
-
-  for (const auto& [name, saved] : {std::pair{"XDG_DATA_HOME", savedHome}, std::pair{"XDG_DATA_DIRS", savedDirs}}) {
-    saved.isEmpty() ? qunsetenv(name) : qputenv(name, saved);
-  }
 }
 
 QString SenderOfNextDatagram(QUdpSocket& receiver) {
@@ -165,67 +152,43 @@ Control* Add(QWidget* parent, const char* name, const QString& text) {
   return control;
 }
 
-class TranslateFormTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    form_.setObjectName("frmTest");
-    form_.setWindowTitle("Built-in title");
-    label_ = Add<QLabel>(&form_, "lblInfo", "Info");
-    button_ = Add<QPushButton>(&form_, "cmdNew", "&New");
-    check_ = Add<QCheckBox>(&form_, "chkGrid", "Grid");
-    frame_ = new QGroupBox("Frame", &form_);
-    frame_->setObjectName("fraStyle");
-    option_ = Add<QRadioButton>(frame_, "optClassic", "Classic");  // inside a frame
-    edit_ = new QLineEdit("typed", &form_);
-    edit_->setObjectName("txtName");
-    untouched_ = Add<QLabel>(&form_, "lblNoItem", "Keep me");
-  }
-
-  clsCatalogue Catalogue(const std::vector<std::string>& items) {
-    clsCatalogue catalogue;
-    std::vector<std::string> lines{"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]"};
-    lines.insert(lines.end(), items.begin(), items.end());
-    catalogue.ReadPlainLines(lines);
-    return catalogue;
-  }
-
-  QWidget form_;
-  QLabel* label_ = nullptr;
-  QPushButton* button_ = nullptr;
-  QCheckBox* check_ = nullptr;
-  QGroupBox* frame_ = nullptr;
-  QRadioButton* option_ = nullptr;
-  QLineEdit* edit_ = nullptr;
-  QLabel* untouched_ = nullptr;
-};
-
-TEST_F(TranslateFormTest, ReplacesCaptionsOfCaptionedControlsMatchedWithoutCase) {
-  const clsCatalogue catalogue = Catalogue({"FRMTEST|caption|Testfenster", "frmTest|LBLINFO|<b>Hinweis</b>",
-                                            "frmTest|cmdnew|&Neu", "frmTest|chkGrid|Gitter", "frmTest|fraStyle|Stil",
-                                            "frmTest|optClassic|Klassisch", "frmTest|txtName|nicht für Textfelder"});
-  TranslateForm(&form_, catalogue);
-  EXPECT_EQ(form_.windowTitle(), "Testfenster");
-  EXPECT_EQ(label_->text(), "<b>Hinweis</b>");
-  EXPECT_EQ(label_->textFormat(), Qt::PlainText);  // a language file's markup is shown as it stands
-  EXPECT_EQ(button_->text(), "&Neu");
-  EXPECT_EQ(frame_->title(), "Stil");
-  EXPECT_EQ(option_->text(), "Klassisch");
-  EXPECT_EQ(edit_->text(), "typed");
-  EXPECT_EQ(untouched_->text(), "Keep me");
+clsCatalogue German(const std::vector<std::string>& items) {
+  clsCatalogue catalogue;
+  std::vector<std::string> lines{"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]"};
+  lines.insert(lines.end(), items.begin(), items.end());
+  catalogue.ReadPlainLines(lines);
+  return catalogue;
 }
 
-TEST_F(TranslateFormTest, WithoutCaptionItemTheTitleStaysAndEmptyTextsBlank) {
-  TranslateForm(&form_, Catalogue({"frmTest|lblInfo|"}));
-  EXPECT_EQ(form_.windowTitle(), "Built-in title");
-  EXPECT_EQ(label_->text(), "");
-}
+// Captions of captioned controls are replaced, matched without regard to
+// case, and shown as plain text; the title only by a "caption" item; an
+// empty text blanks a caption; text fields and other forms' items never.
+TEST(TranslateForm, ReplacesTheCaptionsOfItsOwnItems) {
+  QWidget form;
+  form.setObjectName("frmTest");
+  form.setWindowTitle("Built-in title");
+  auto* label = Add<QLabel>(&form, "lblInfo", "Info");
+  auto* button = Add<QPushButton>(&form, "cmdNew", "&New");
+  auto* frame = Add<QGroupBox>(&form, "fraStyle", "Frame");
+  auto* option = Add<QRadioButton>(frame, "optClassic", "Classic");  // inside a frame
+  auto* edit = Add<QLineEdit>(&form, "txtName", "typed");
+  auto* untouched = Add<QLabel>(&form, "lblNoItem", "Keep me");
+  TranslateForm(&form, German({"frmTest|lblInfo|", "frmOther|cmdNew|Anderes"}));
+  EXPECT_EQ(form.windowTitle(), "Built-in title");
+  EXPECT_EQ(label->text(), "");
+  EXPECT_EQ(button->text(), "&New");
 
-TEST_F(TranslateFormTest, NoModuleOrNoLanguageChangesNothing) {
-  TranslateForm(&form_, Catalogue({"frmOther|lblInfo|Anderes"}));
-  EXPECT_EQ(label_->text(), "Info");
-  clsCatalogue empty;
-  TranslateForm(&form_, empty);
-  EXPECT_EQ(form_.windowTitle(), "Built-in title");
+  TranslateForm(&form, German({"FRMTEST|caption|Testfenster", "frmTest|LBLINFO|<b>Hinweis</b>", "frmTest|cmdnew|&Neu",
+                               "frmTest|fraStyle|Stil", "frmTest|optClassic|Klassisch",
+                               "frmTest|txtName|nicht f\xFCr Textfelder"}));
+  EXPECT_EQ(form.windowTitle(), "Testfenster");
+  EXPECT_EQ(label->text(), "<b>Hinweis</b>");
+  EXPECT_EQ(label->textFormat(), Qt::PlainText);
+  EXPECT_EQ(button->text(), "&Neu");
+  EXPECT_EQ(frame->title(), "Stil");
+  EXPECT_EQ(option->text(), "Klassisch");
+  EXPECT_EQ(edit->text(), "typed");
+  EXPECT_EQ(untouched->text(), "Keep me");
 }
 
 // The help window shows the page at its topic and closes with Esc or Ctrl+W.

@@ -119,17 +119,9 @@ class PrintDialogTest : public ::testing::Test {
   frmPrint dialog_{puzzle_, 0, printers_, random_, catalogue_, asker_};
 };
 
-TEST_F(PrintDialogTest, CountAndSpinButtons) {
-  EXPECT_EQ(dialog_.windowTitle(), "Print Glyphmatic");
-  EXPECT_EQ(Count()->text(), "1");
-  QTest::keyClick(Count(), Qt::Key_Up);
-  QTest::keyClick(Count(), Qt::Key_Up);
-  QTest::keyClick(Count(), Qt::Key_Down);
-  EXPECT_EQ(Count()->text(), "2");
-}
-
 TEST_F(PrintDialogTest, PrintsOnTheChosenPrinterAndCloses) {
-  Count()->SetText("3");
+  for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down}) QTest::keyClick(Count(), key);
+  EXPECT_EQ(Count()->text(), "3");
   dialog_.findChild<QCheckBox*>("chkSolution")->setChecked(true);
   Press("cmdPrint");
   EXPECT_EQ(printers_.chosenStyle, 0);
@@ -148,10 +140,14 @@ TEST_F(PrintDialogTest, APageTooSmallIsReported) {
 
 const std::vector<std::string> kAddresses{"192.168.0.20", "127.0.0.1"};
 
-TEST(NewNetworkDialog, RemembersItsFieldsAcrossOpenings) {
+class NewNetworkDialogTest : public ::testing::Test {
+ protected:
   clsMemorySettings settings;
   clsCatalogue catalogue;
   clsScriptedAsker asker;
+};
+
+TEST_F(NewNetworkDialogTest, RemembersItsFieldsAcrossOpenings) {
   {
     frmNewNetwork dialog(settings, catalogue, asker, kAddresses, "login");
     dialog.show();
@@ -174,10 +170,7 @@ TEST(NewNetworkDialog, RemembersItsFieldsAcrossOpenings) {
   EXPECT_EQ(again.findChild<QLineEdit*>("txtName")->text(), "Bob");
 }
 
-TEST(NewNetworkDialog, ABlankNameIsTheLoginNameAndAWrongHostKeepsItOpen) {
-  clsMemorySettings settings;
-  clsCatalogue catalogue;
-  clsScriptedAsker asker;
+TEST_F(NewNetworkDialogTest, ABlankNameIsTheLoginNameAndAWrongHostKeepsItOpen) {
   frmNewNetwork dialog(settings, catalogue, asker, kAddresses, "login");
   dialog.show();
   EXPECT_FALSE(dialog.findChild<QComboBox*>("cboLocalIP")->isEditable());  // only this computer's addresses
