@@ -6,15 +6,18 @@
 #include <QApplication>
 
 #include "i18n/cls_catalogue.h"
-#include "support/main_window_fakes.h"
+#include "support/fake_services.h"
+#include "windows/frm_symbol.h"
 
 namespace glyph {
 namespace {
 
 void BM_ResizeStep(benchmark::State& state) {
-  clsMainWindowFakes fakes(1);
+  clsFakeClock clock;
+  clsFakeNetwork network;
+  clsFakeServices fakes(1, network, clock);
   clsCatalogue catalogue;
-  frmSymbol window(fakes.Services(catalogue));
+  frmSymbol window(fakes.Services(catalogue, GLYPH_PROGRAM_DIR));
   window.StartUp({});
   window.show();
   const QSize smallest = window.minimumSize();

@@ -82,8 +82,8 @@ int main(int argc, char* argv[]) {
   glyph::clsQtNetworkDialog networkDialog(settings, glyph::ProgramCatalogue(), asker);
   glyph::clsQtFileWriter writer;
   glyph::clsQtLanAnnouncer announcer;
-  glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), desktop, registrar, files,
-                           bookmarkDialogs, writer, printers, clock, socket, networkDialog, programFolder});
+  glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), files, bookmarkDialogs, writer, printers,
+                           clock, socket, networkDialog, desktop, registrar, programFolder});
   socket.SetReceiver(
       [&window](const std::string& payload, const std::string& from) { window.ReceiveDatagram(payload, from); });
   window.Session().SetAnnouncer(&announcer, QHostInfo::localHostName().toStdString());

@@ -15,8 +15,9 @@
 
 namespace glyph {
 
-clsGameSession::clsGameSession(const SessionServices& services)
+clsGameSession::clsGameSession(const SessionServices& services, clsSessionDialogs& dialogs)
     : services_(services),
+      dialogs_(dialogs),
       game_(GameServices{services.asker, services.settings, services.random, services.catalogue, services.files,
                          services.bookmarkDialogs, services.writer}),
       race_(clsRaceController::Services{game_, services.socket, services.clock, services.random, services.asker,
@@ -136,11 +137,11 @@ void clsGameSession::OpenPrint() {
     services_.asker.Tell(Text("strNoPrinter", "No printer installed"), kTitle, MessageIcon::None);
     return;
   }
-  services_.dialogs.Print(game_.Puzzle(), game_.Style());
+  dialogs_.Print(game_.Puzzle(), game_.Style());
 }
 
 void clsGameSession::OpenOptions() {
-  const std::optional<int> style = services_.dialogs.ChooseOptions(game_.Style());
+  const std::optional<int> style = dialogs_.ChooseOptions(game_.Style());
   if (!style) return;
   game_.ApplyStyle(*style);
   ++textsVersion_;

@@ -22,7 +22,8 @@ class clsGameSession : private clsRaceHooks {
   static constexpr const char* kTitle = "Glyphmatic";
   static constexpr const char* kFullTitle = "Glyphmatic 2.0";
 
-  explicit clsGameSession(const SessionServices& services);
+  // The dialogs are the front end's own: the main window opens them over itself.
+  clsGameSession(const SessionServices& services, clsSessionDialogs& dialogs);
   ~clsGameSession() override;
 
   void SetDisplay(clsSessionDisplay* display) { display_ = display; }
@@ -61,6 +62,7 @@ class clsGameSession : private clsRaceHooks {
   void CloseRequested() override { race_.CloseRequested(); }
 
   SessionServices services_;
+  clsSessionDialogs& dialogs_;
   clsGameController game_;
   clsRaceController race_;
   clsSessionDisplay* display_ = nullptr;

@@ -48,7 +48,6 @@ struct SessionServices {
   clsNetworkDialog& networkDialog;
   clsDesktop& desktop;
   clsFileTypeRegistrar& registrar;
-  clsSessionDialogs& dialogs;
   std::string programFolder;      // where language files, help pages and the program live
   std::uint16_t networkPort = 0;  // 0: the game's own port
 };

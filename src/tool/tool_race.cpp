@@ -126,7 +126,8 @@ class clsHeadlessPeer : public clsSessionDisplay {
         socket_(udp_, out),
         announcer_(options.discoveryPort),
         session_(SessionServices{asker_, settings_, random_, catalogue_, none_, none_, none_, none_, clock_, socket_,
-                                 network_, none_, none_, none_, "", options.port}) {
+                                 network_, none_, none_, "", options.port},
+                 none_) {
     session_.SetDisplay(this);
     session_.SetAnnouncer(&announcer_, QHostInfo::localHostName().toStdString());
     udp_.SetReceiver([this](const std::string& payload, const std::string& from) { Received(payload, from); });

@@ -88,13 +88,8 @@ const char* const kDigitPlaceLetters[3] = {"H", "Z", "E"};
 
 }  // namespace
 
-frmSymbol::frmSymbol(const MainWindowServices& services, QWidget* parent)
-    : QWidget(parent),
-      services_(services),
-      session_(SessionServices{services.asker, services.settings, services.random, services.catalogue, services.files,
-                               services.bookmarkDialogs, services.writer, services.printers, services.clock,
-                               services.socket, services.networkDialog, services.desktop, services.registrar, *this,
-                               services.programFolder, services.networkPort}) {
+frmSymbol::frmSymbol(const SessionServices& services, QWidget* parent)
+    : QWidget(parent), services_(services), session_(services, *this) {
   setObjectName("frmSymbol");
   setWindowTitle(clsGameSession::kTitle);
   BuildBoard();

@@ -22,25 +22,6 @@ class clsNoteView;
 class clsGridCell;
 class clsPictureCell;
 
-// What the main window reaches the desktop and the program's state through.
-struct MainWindowServices {
-  clsAsker& asker;
-  clsSettingsStore& settings;
-  clsRandomSource& random;
-  clsCatalogue& catalogue;
-  clsDesktop& desktop;
-  clsFileTypeRegistrar& registrar;
-  clsFileChooser& files;
-  clsBookmarkDialogs& bookmarkDialogs;
-  clsFileWriter& writer;
-  clsPrinterSystem& printers;
-  clsClock& clock;
-  clsDatagramSocket& socket;
-  clsNetworkDialog& networkDialog;
-  std::string programFolder;      // where language files, help pages and the program live
-  std::uint16_t networkPort = 0;  // 0: the game's own port
-};
-
 // The main window: the board, the solution grid and the game's buttons. It
 // forwards every event to the session and paints the view the session
 // publishes; it opens the options and print dialogs when the session asks.
@@ -48,7 +29,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   Q_OBJECT
 
  public:
-  explicit frmSymbol(const MainWindowServices& services, QWidget* parent = nullptr);
+  explicit frmSymbol(const SessionServices& services, QWidget* parent = nullptr);
   ~frmSymbol() override;
 
   // Start-up after the window's texts are translated: the style, the game of
@@ -88,7 +69,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   void ShowNote(const GridNote& note, int style);
   void ApplyTexts();
 
-  MainWindowServices services_;
+  SessionServices services_;
   frmAllSymbols store_;
   clsGameSession session_;
   clsNetworkPanels* panels_ = nullptr;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "support/fake_network.h"
+#include "support/fake_services.h"
 
 namespace glyph {
 namespace {
@@ -193,7 +193,7 @@ TEST_F(RaceTest, AKickedClientClosesItsSession) {
   network_.Deliver();
   EXPECT_FALSE(Peer(2).HasSession());
   EXPECT_EQ(Peer(1).Player(Address(2)), nullptr);  // its goodbye reached the others
-  Peer(0).Send(SessionEvent::Kind::Kick, 0);  // the host itself: nothing
+  Peer(0).Send(SessionEvent::Kind::Kick, 0);       // the host itself: nothing
   EXPECT_EQ(Peer(0).NetGame()->CollClients.size(), 2u);
 }
 
@@ -269,12 +269,13 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
   Peer(0).Press(Command::NetStart);
   network_.Deliver();
   forge(Address(0), tag::kFinished, SolvedRecord(99999, Address(1)));  // someone else's result
-  forge(Address(0), tag::kFinished, SolvedRecord(500, "127.0.0.9"));  // not a player
+  forge(Address(0), tag::kFinished, SolvedRecord(500, "127.0.0.9"));   // not a player
   network_.Deliver();
   EXPECT_FALSE(Peer(0).Player(Address(1))->HasFinished);
   // A player's own finish with more points than the race had is not believed.
   clsFakeNetwork::Socket& client = Peer(1).socket;
-  client.Send(Address(0), 0, EncodeDatagram(MakeMessageText("00", tag::kFinished, SolvedRecord(601, Address(1))), random));
+  client.Send(Address(0), 0,
+              EncodeDatagram(MakeMessageText("00", tag::kFinished, SolvedRecord(601, Address(1))), random));
   network_.Deliver();
   EXPECT_FALSE(Peer(0).Player(Address(1))->HasFinished);
   EXPECT_EQ(Peer(0).Player(Address(1))->Points, 0);
@@ -293,7 +294,8 @@ TEST_F(RaceTest, SixtyFourPlayersAtMostAndHeartbeatsGrowLinearly) {
     joiner.Name = "J" + std::to_string(i);
     ASSERT_TRUE(joiners.Bind(joiner.IP, 0));
     joiners.Send(Address(0), 0, EncodeDatagram(MakeMessageText("00", tag::kNew, joiner.MakeInfoString()), random));
-    joiners.Send(Address(0), 0, EncodeDatagram(MakeMessageText("00", tag::kOptionsOk, "0180000100" + joiner.IP), random));
+    joiners.Send(Address(0), 0,
+                 EncodeDatagram(MakeMessageText("00", tag::kOptionsOk, "0180000100" + joiner.IP), random));
     network_.Deliver();
     joiners.Close();
   }
@@ -372,8 +374,7 @@ TEST_P(LossyRaceTest, CompletesWithTheRightResults) {
   host.time = 120;
   host.penalty = "30";
   ASSERT_TRUE(host.Begin(Address(0), "", true, "Host"));
-  for (int i = 1; i <= 3; ++i)
-    ASSERT_TRUE(AddPeer().Begin(Address(i), Address(0), false, "P" + std::to_string(i)));
+  for (int i = 1; i <= 3; ++i) ASSERT_TRUE(AddPeer().Begin(Address(i), Address(0), false, "P" + std::to_string(i)));
   for (int second = 0; second < 60 && !host.Board().RaceRunning(); ++second) {
     Run(1);
     bool ready = host.NetGame()->CollClients.size() == 4;

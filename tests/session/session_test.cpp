@@ -3,14 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "session/cls_game_session.h"
-#include "session/headless_services.h"
 #include "storage/help_file.h"
 #include "storage/web_pages.h"
-#include "support/fake_desktop.h"
-#include "support/fake_network.h"
-#include "support/fake_printers.h"
-#include "support/scripted_asker.h"
-#include "support/scripted_dialogs.h"
+#include "support/fake_services.h"
 
 namespace glyph {
 namespace {
@@ -26,9 +21,7 @@ class clsRecordingDialogs : public clsSessionDialogs {
 
 class SessionTest : public ::testing::Test, public clsSessionDisplay {
  protected:
-  SessionTest()
-      : session_(SessionServices{asker_, settings_, random_, catalogue_, files_, bookmarks_, writer_, printers_, clock_,
-                                 socket_, network_, desktop_, registrar_, dialogs_, "/opt/glyph", 0}) {
+  SessionTest() {
     session_.SetDisplay(this);
     session_.StartUp({});
   }
@@ -39,22 +32,12 @@ class SessionTest : public ::testing::Test, public clsSessionDisplay {
   void Press(Command command) { session_.Handle(SessionEvent::Button(command)); }
   void Send(SessionEvent::Kind kind, int number = 0) { session_.Handle(SessionEvent::Of(kind, number)); }
 
-  clsScriptedAsker asker_;
-  clsMemorySettings settings_;
-  clsSystemRandom random_{5};
-  clsCatalogue catalogue_;
-  clsScriptedFileChooser files_;
-  clsScriptedBookmarkDialogs bookmarks_;
-  clsNoDesktopServices writer_;  // this session saves nothing
-  clsFakePrinterSystem printers_;
   clsFakeClock clock_;
-  clsFakeNetwork net_;
-  clsFakeNetwork::Socket socket_{net_};
-  clsScriptedNetworkDialog network_;
-  clsRecordingDesktop desktop_;
-  clsRecordingRegistrar registrar_;
+  clsFakeNetwork network_;
+  clsFakeServices fakes_{5, network_, clock_};
+  clsCatalogue catalogue_;
   clsRecordingDialogs dialogs_;
-  clsGameSession session_;
+  clsGameSession session_{fakes_.Services(catalogue_, "/opt/glyph"), dialogs_};
   SessionView view_;
   int shown_ = 0;
 };
@@ -73,7 +56,7 @@ TEST_F(SessionTest, StartUpTimerGivesTheFullTitleAndRegistersTheFileType) {
   EXPECT_EQ(view_.title, "Glyphmatic");
   Send(SessionEvent::Kind::StartUpTimer);
   EXPECT_EQ(view_.title, "Glyphmatic 2.0");
-  EXPECT_EQ(registrar_.registrations, std::vector<std::string>{"gly Glyphmatic /opt/glyph/glyphmatic"});
+  EXPECT_EQ(fakes_.registrar.registrations, std::vector<std::string>{"gly Glyphmatic /opt/glyph/glyphmatic"});
 }
 
 TEST_F(SessionTest, HelpAndWebPages) {
@@ -83,16 +66,16 @@ TEST_F(SessionTest, HelpAndWebPages) {
   Send(SessionEvent::Kind::MakerLink);
   const std::vector<std::pair<std::string, int>> help{{"/opt/glyph/glyph_en.html", kHelpMainWindow},
                                                       {"/opt/glyph/glyph_en.html", kHelpMainWindow}};
-  EXPECT_EQ(desktop_.helpShown, help);
-  EXPECT_EQ(desktop_.pagesOpened, (std::vector<std::string>{kProductWebPage, kMakerWebPage}));
+  EXPECT_EQ(fakes_.desktop.helpShown, help);
+  EXPECT_EQ(fakes_.desktop.pagesOpened, (std::vector<std::string>{kProductWebPage, kMakerWebPage}));
 }
 
 TEST_F(SessionTest, PrintingNeedsAPrinterOrAPdfFile) {
-  printers_.installed = false;
+  fakes_.printers.installed = false;
   Press(Command::Print);
-  EXPECT_EQ(asker_.Shown().back().text, "No printer installed");
+  EXPECT_EQ(fakes_.asker.Shown().back().text, "No printer installed");
   EXPECT_TRUE(dialogs_.printed.empty());
-  printers_.pdf = true;  // no printer, but a PDF file can be written
+  fakes_.printers.pdf = true;  // no printer, but a PDF file can be written
   Press(Command::Print);
   EXPECT_EQ(dialogs_.printed, std::vector<int>{kStyleModern});
 }
@@ -109,27 +92,27 @@ TEST_F(SessionTest, ConfirmedOptionsChangeTheStyleAndTheTexts) {
 }
 
 TEST_F(SessionTest, TheNetworkGameAsksFirstAndACancelledDialogBeginsNothing) {
-  asker_.Answer(false);
+  fakes_.asker.Answer(false);
   Press(Command::NetworkGame);
-  EXPECT_EQ(network_.opened, 0);
-  asker_.Answer(true);
+  EXPECT_EQ(fakes_.networkDialog.opened, 0);
+  fakes_.asker.Answer(true);
   Press(Command::NetworkGame);
-  EXPECT_EQ(network_.opened, 1);
+  EXPECT_EQ(fakes_.networkDialog.opened, 1);
   EXPECT_FALSE(session_.Race().HasSession());
-  EXPECT_EQ(asker_.Titles(), (std::vector<std::string>{"New net game", "New net game"}));
+  EXPECT_EQ(fakes_.asker.Titles(), (std::vector<std::string>{"New net game", "New net game"}));
 }
 
 TEST_F(SessionTest, QuittingAsksAndTheWindowsOwnControlDoesNot) {
-  asker_.Answer(false);
+  fakes_.asker.Answer(false);
   Press(Command::Close);
   EXPECT_FALSE(view_.mayClose);
-  asker_.Answer(true);
+  fakes_.asker.Answer(true);
   Press(Command::Close);
   EXPECT_TRUE(view_.mayClose);
-  asker_.Forget();
+  fakes_.asker.Forget();
   Send(SessionEvent::Kind::WindowClose);
   EXPECT_TRUE(view_.mayClose);
-  EXPECT_TRUE(asker_.Shown().empty());
+  EXPECT_TRUE(fakes_.asker.Shown().empty());
 }
 
 // The grid's keys: the cursor stops at the edges, Space is a click, Enter
@@ -150,7 +133,7 @@ TEST_F(SessionTest, KeysMoveTheCursorAndActLikeClicks) {
   EXPECT_EQ(view_.grid.looks[13], GridLook::Greyed);
   EXPECT_TRUE(view_.Button(Command::Redo).enabled);
   const int focus = view_.gridFocusVersion;
-  asker_.Answer(true);
+  fakes_.asker.Answer(true);
   Press(Command::New);
   EXPECT_EQ(view_.gridCursor, 0);
   EXPECT_EQ(view_.gridFocusVersion, focus + 1);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/desktop_services.h"
+#include "core/cls_desktop.h"
 #include "storage/file_association.h"
 
 namespace glyph {

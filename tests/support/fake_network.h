@@ -8,19 +8,11 @@
 #include <random>
 #include <string>
 
-#include "core/cls_asker.h"
 #include "core/cls_clock.h"
 #include "core/cls_system_random.h"
-#include "i18n/cls_catalogue.h"
 #include "net/cls_datagram_socket.h"
-#include "net/cls_race_controller.h"
 #include "net/net_protocol.h"
 #include "net/new_network_logic.h"
-#include "session/cls_game_session.h"
-#include "session/headless_services.h"
-#include "storage/cls_memory_settings.h"
-#include "support/scripted_asker.h"
-#include "support/scripted_dialogs.h"
 
 namespace glyph {
 
@@ -59,7 +51,9 @@ class clsFakeNetwork {
       network_.Post(address_, address, payload);
     }
     std::vector<std::string> bindings;  // every address bound, in order
-    void SetReceiver(std::function<void(const std::string&, const std::string&)> receiver) { receiver_ = std::move(receiver); }
+    void SetReceiver(std::function<void(const std::string&, const std::string&)> receiver) {
+      receiver_ = std::move(receiver);
+    }
 
    private:
     friend class clsFakeNetwork;
@@ -89,7 +83,8 @@ class clsFakeNetwork {
       Datagram datagram = queue_.front();
       queue_.pop_front();
       const auto target = bound_.find(datagram.to);
-      if (target != bound_.end() && target->second->receiver_) target->second->receiver_(datagram.payload, datagram.from);
+      if (target != bound_.end() && target->second->receiver_)
+        target->second->receiver_(datagram.payload, datagram.from);
     }
   }
 
@@ -114,77 +109,6 @@ class clsScriptedNetworkDialog : public clsNetworkDialog {
     ++opened;
     return answer;
   }
-};
-
-// One copy of the game on the fake network, driven through its session as
-// a window would drive it: each action is the event a player would cause.
-class clsTestPeer : public clsSessionDisplay {
- public:
-  clsTestPeer(clsFakeNetwork& network, clsFakeClock& clock, std::uint64_t seed)
-      : random(seed),
-        socket(network),
-        session(SessionServices{asker, settings, random, catalogue, files, bookmarks, none, none, clock, socket,
-                                networkDialog, none, none, none, "", 0}) {
-    asker.defaultAnswer = true;
-    session.SetDisplay(this);
-    socket.SetReceiver(
-        [this](const std::string& payload, const std::string& from) { session.Handle(SessionEvent::Datagram(payload, from)); });
-    session.StartUp({});
-  }
-  void Show(const SessionView& v) override {
-    window = v;
-    view = v.race;
-  }
-  void Send(SessionEvent::Kind kind, int number = 0, const std::string& text = "") {
-    session.Handle(SessionEvent::Of(kind, number, text));
-  }
-  void Press(Command command) { session.Handle(SessionEvent::Button(command)); }
-
-  // Declares every symbol's true digit through the grid, as a player would.
-  void Solve() {
-    const clsGameController& board = session.Game();
-    for (int d = 0; d < 10 && !board.LocalFinished(); ++d) {
-      const int cell = 10 * board.Puzzle().Symbols(d) + d;
-      if (board.SolveStatus().Status(cell / 10, cell % 10) == kCellYes) continue;
-      Send(SessionEvent::Kind::GridClick, cell);
-      Send(SessionEvent::Kind::GridDoubleClick, cell);
-    }
-  }
-  const clsNetworkPlayer* Player(const std::string& ip) {
-    return HasSession() ? const_cast<clsNetworkGame*>(NetGame())->FindPlayer(ip) : nullptr;
-  }
-
-  // The host/join dialog answered, then the network game button.
-  bool Begin(const std::string& local, const std::string& host, bool isHost, const std::string& name) {
-    networkDialog.answer = NetworkChoice{isHost, host, local, name};
-    Press(Command::NetworkGame);
-    if (isHost && HasSession()) Send(SessionEvent::Kind::RaceOptions, time, penalty);
-    return HasSession();
-  }
-  void Tick() { Send(SessionEvent::Kind::Tick); }
-  bool HasSession() const { return session.Race().HasSession(); }
-  const clsNetworkGame* NetGame() const { return session.Race().Session(); }
-  const clsGameController& Board() const { return session.Game(); }
-  // The window's close control: true when the window may close.
-  bool RequestClose() {
-    Send(SessionEvent::Kind::WindowClose);
-    return window.mayClose;
-  }
-
-  int time = 1800;
-  std::string penalty = "100";
-  RaceView view;
-  SessionView window;
-  clsScriptedAsker asker;
-  clsMemorySettings settings;
-  clsSystemRandom random;
-  clsCatalogue catalogue;
-  clsScriptedFileChooser files;
-  clsScriptedBookmarkDialogs bookmarks;
-  clsNoDesktopServices none;
-  clsScriptedNetworkDialog networkDialog;
-  clsFakeNetwork::Socket socket;
-  clsGameSession session;
 };
 
 }  // namespace glyph

@@ -17,7 +17,7 @@
 #include "i18n/language_choice.h"
 #include "platform/user_locale.h"
 #include "storage/settings_table.h"
-#include "support/main_window_fakes.h"
+#include "support/fake_services.h"
 #include "windows/frm_symbol.h"
 #include "windows/note_view.h"
 #include "windows/picture_cell.h"
@@ -28,7 +28,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
  protected:
   void Open(clsCatalogue& catalogue) {
-    window_ = std::make_unique<frmSymbol>(fakes_.Services(catalogue));
+    window_ = std::make_unique<frmSymbol>(fakes_.Services(catalogue, GLYPH_PROGRAM_DIR));
     window_->StartUp({});
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -50,7 +50,9 @@ class MainWindowTest : public ::testing::Test {
   int Status(int index) { return window_->Controller().SolveStatus().Status(index / 10, index % 10); }
   QPushButton* Button(const char* name) { return window_->findChild<QPushButton*>(name); }
 
-  clsMainWindowFakes fakes_{77};
+  clsFakeClock clock_;
+  clsFakeNetwork network_;
+  clsFakeServices fakes_{77, network_, clock_};
   clsCatalogue emptyCatalogue_;
   std::unique_ptr<frmSymbol> window_;
 };
@@ -97,7 +99,7 @@ TEST_F(MainWindowTest, QuitButtonAsks) {
 TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   fakes_.socket.SetReceiver(
       [this](const std::string& payload, const std::string& from) { window_->ReceiveDatagram(payload, from); });
-  clsTestPeer client(fakes_.network, fakes_.clock, 3);
+  clsTestPeer client(network_, clock_, 3);
   fakes_.networkDialog.answer = NetworkChoice{true, "", "127.0.0.1", "Host"};
   fakes_.asker.Answer(true);
   QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
@@ -108,11 +110,11 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   QTest::keyClick(line, Qt::Key_Return);
   EXPECT_EQ(window_->findChild<QPlainTextEdit*>("txtNetMsg")->toPlainText(), "Host: hi");
   ASSERT_TRUE(client.Begin("127.0.0.2", "127.0.0.1", false, "<img src=x>"));
-  fakes_.network.Deliver();
+  network_.Deliver();
   window_->Session().Handle(SessionEvent::Of(SessionEvent::Kind::Tick));  // the options reach the client
-  fakes_.network.Deliver();
+  network_.Deliver();
   QTest::mouseClick(window_->findChild<QPushButton*>("cmdNetStart"), Qt::LeftButton);
-  fakes_.network.Deliver();
+  network_.Deliver();
   EXPECT_FALSE(Button("cmdNew")->isVisible());
   EXPECT_FALSE(Button("cmdHint")->isVisible());
   EXPECT_FALSE(Button("cmdClose")->isEnabled());
@@ -122,10 +124,10 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   EXPECT_TRUE(window_->isVisible());
 
   client.Press(Command::NetGiveUp);
-  fakes_.network.Deliver();
+  network_.Deliver();
   const clsPuzzle& puzzle = window_->Controller().Puzzle();
   for (int d = 0; d < 10; ++d) DoubleClick(10 * puzzle.Symbols(d) + d);
-  fakes_.network.Deliver();
+  network_.Deliver();
   ASSERT_TRUE(window_->findChild<QWidget*>("picResults")->isVisible());
   EXPECT_EQ(window_->findChild<QLabel*>("lblNetRunning")->text(), "Net game over");
   const QList<QLabel*> rows = window_->findChildren<QLabel*>("lblResult");
