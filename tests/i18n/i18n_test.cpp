@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <sys/stat.h>
+#include <set>
 
 #include "i18n/cls_catalogue.h"
 #include "i18n/language_choice.h"

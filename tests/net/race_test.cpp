@@ -319,12 +319,26 @@ TEST_F(RaceTest, ChatKeepsItsLastLinesEachCut) {
   EXPECT_EQ(chat.lines->back().size(), clsRaceController::kChatLineLength);
 }
 
-// A network game that cannot bind its address is reported and begins
-// nothing. A second one leaves the window as a cancelled game does: no
-// session, single-player, closable; the first game's players are told it
-// ended.
-TEST_F(RaceTest, AnAddressThatCannotReceiveBeginsNothing) {
+// Each game binds the socket anew, to its own address; the option fields
+// keep their values from one game to the next; an empty chat line is never
+// sent. An address that cannot receive is reported and begins nothing; a
+// failed second game leaves the window as a cancelled one does: no session,
+// single-player, closable; the first game's players are told it ended.
+TEST_F(RaceTest, EachGameBindsItsOwnAddressOrBeginsNothing) {
   Lobby(1, 600, "50");
+  Peer(0).Press(Command::NetCancel);
+  ASSERT_TRUE(Peer(0).Begin(Address(4), "", true, "Host"));
+  EXPECT_EQ(Peer(0).socket.bindings, (std::vector<std::string>{Address(0), Address(4)}));
+  EXPECT_EQ(Peer(0).view.shownTime, 600);
+  EXPECT_EQ(Peer(0).view.shownPenalty, "50");
+  ASSERT_TRUE(Peer(1).Begin(Address(1), Address(4), false, "Player1"));
+  network_.Deliver();
+  Run(1);
+  EXPECT_EQ(Peer(1).NetGame()->Time, 600);
+  const std::size_t sent = network_.sent.size();
+  Peer(1).Send(SessionEvent::Kind::Chat, 0, "");
+  EXPECT_EQ(network_.sent.size(), sent);
+
   clsTestPeer& other = AddPeer();
   ASSERT_TRUE(other.Begin(Address(5), "", true, "Holder"));
   clsTestPeer& twin = AddPeer();
@@ -340,25 +354,6 @@ TEST_F(RaceTest, AnAddressThatCannotReceiveBeginsNothing) {
   EXPECT_TRUE(Peer(0).RequestClose());
   EXPECT_NE(Peer(0).asker.Shown().back().text.find(Address(5)), std::string::npos);
   EXPECT_FALSE(Peer(1).HasSession());  // told by the host's goodbye
-}
-
-// Each game binds the socket anew, to its own address; the option fields
-// keep their values from one game to the next; an empty chat line is never
-// sent.
-TEST_F(RaceTest, EachGameBindsItsAddressAndTheFieldsKeepTheirValues) {
-  Lobby(1, 600, "50");
-  Peer(0).Press(Command::NetCancel);
-  ASSERT_TRUE(Peer(0).Begin(Address(4), "", true, "Host"));
-  EXPECT_EQ(Peer(0).socket.bindings, (std::vector<std::string>{Address(0), Address(4)}));
-  EXPECT_EQ(Peer(0).view.shownTime, 600);
-  EXPECT_EQ(Peer(0).view.shownPenalty, "50");
-  ASSERT_TRUE(Peer(1).Begin(Address(1), Address(4), false, "Player1"));
-  network_.Deliver();
-  Run(1);
-  EXPECT_EQ(Peer(1).NetGame()->Time, 600);
-  const std::size_t sent = network_.sent.size();
-  Peer(1).Send(SessionEvent::Kind::Chat, 0, "");
-  EXPECT_EQ(network_.sent.size(), sent);
 }
 
 // A host and three clients finish with consistent results although a fifth

@@ -51,9 +51,7 @@ TEST(OptionsLogic, ConfirmingStoresAndSwitches) {
 
 // The preferred difficulty: "any" until chosen; a choice outside the list keeps it.
 TEST(OptionsLogic, DifficultyIsStoredByName) {
-  clsCatalogue catalogue;
   clsMemorySettings settings;
-  EXPECT_EQ(DifficultyNames(catalogue).size(), 5u);
   EXPECT_EQ(StoredDifficulty(settings), 0);
   ConfirmDifficulty(settings, 3);
   EXPECT_EQ(settings.Read(kSectionPuzzles, kKeyDifficulty, ""), "hard");

@@ -30,14 +30,6 @@ class PrintJobTest : public ::testing::Test {
     return RunPrintJob(board_, {count, grid, solutions}, *device_, random_, catalogue_, "https://x.example/");
   }
 
-  std::vector<std::string> CaptionsOnPage(int page) const {
-    std::vector<std::string> captions;
-    for (const Drawn& d : device_->OnPage(page)) {
-      if (d.kind == Drawn::Text && d.text.rfind("Puzzle ", 0) == 0) captions.push_back(d.text);
-    }
-    return captions;
-  }
-
   clsPuzzle board_;
   clsSystemRandom random_{3};
   clsCatalogue catalogue_;
@@ -83,12 +75,12 @@ TEST_F(PrintJobTest, GridAndSolutionsOverTwoPagesShareOneSolutionPage) {
   ASSERT_TRUE(result);
   EXPECT_EQ(result->puzzles, 5);
   EXPECT_EQ(result->solutions, 5);
-  EXPECT_EQ(CaptionsOnPage(1), (std::vector<std::string>{"Puzzle 1", "Puzzle 2"}));
-  EXPECT_EQ(CaptionsOnPage(2), (std::vector<std::string>{"Puzzle 3", "Puzzle 4"}));
-  EXPECT_EQ(CaptionsOnPage(3), (std::vector<std::string>{"Puzzle 1", "Puzzle 2", "Puzzle 3", "Puzzle 4"}));
+  EXPECT_EQ(device_->Captions(1), (std::vector<std::string>{"Puzzle 1", "Puzzle 2"}));
+  EXPECT_EQ(device_->Captions(2), (std::vector<std::string>{"Puzzle 3", "Puzzle 4"}));
+  EXPECT_EQ(device_->Captions(3), (std::vector<std::string>{"Puzzle 1", "Puzzle 2", "Puzzle 3", "Puzzle 4"}));
   // The last group holds one puzzle: its page, then its solution, no empty page between.
-  EXPECT_EQ(CaptionsOnPage(4), std::vector<std::string>{"Puzzle 5"});
-  EXPECT_EQ(CaptionsOnPage(5), std::vector<std::string>{"Puzzle 5"});
+  EXPECT_EQ(device_->Captions(4), std::vector<std::string>{"Puzzle 5"});
+  EXPECT_EQ(device_->Captions(5), std::vector<std::string>{"Puzzle 5"});
   EXPECT_EQ(result->pages, 5);
   // Solutions in slots of the short pitch: the third starts the second row.
   const auto solutions = device_->OnPage(3);

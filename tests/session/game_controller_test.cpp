@@ -3,12 +3,12 @@
 #include <fstream>
 
 #include "core/cls_system_random.h"
+#include "core/deduction.h"
 #include "i18n/cls_catalogue.h"
 #include "platform/qt_file_writer.h"
 #include "session/cls_game_controller.h"
 #include "storage/cls_memory_settings.h"
 #include "storage/saved_game.h"
-#include "core/deduction.h"
 #include "storage/settings_table.h"
 #include "support/language_files.h"
 #include "support/scripted_asker.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <csignal>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
 
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"

@@ -7,13 +7,12 @@
 
 namespace glyph {
 
-// Printers for window tests: whether one is installed, and a recording page
-// that the test keeps, or a cancelled print dialog.
+// Printers for window tests: whether one is installed, and a recording
+// page that the test keeps.
 class clsFakePrinterSystem : public clsPrinterSystem {
  public:
   bool installed = true;
   bool pdf = false;
-  bool cancelDialog = false;
   int chosenStyle = -1;
   clsRecordingPageDevice page{2 * 4800 + 300, 400 + 6800 + 100};
 
@@ -21,29 +20,15 @@ class clsFakePrinterSystem : public clsPrinterSystem {
   bool CanWritePdf() override { return pdf; }
   std::unique_ptr<clsPageDevice> ChoosePrinter(int style) override {
     chosenStyle = style;
-    if (cancelDialog) return nullptr;
-    return std::make_unique<Forward>(page);
+    return std::make_unique<Printed>(*this);
   }
 
  private:
-  class Forward : public clsPageDevice {
-   public:
-    explicit Forward(clsPageDevice& target) : target_(target) {}
-    int Width() const override { return target_.Width(); }
-    int Height() const override { return target_.Height(); }
-    void SetFont(const PrintFont& font) override { target_.SetFont(font); }
-    int TextWidth(const std::string& text) override { return target_.TextWidth(text); }
-    int TextHeight(const std::string& text) override { return target_.TextHeight(text); }
-    void DrawText(int x, int y, const std::string& text) override { target_.DrawText(x, y, text); }
-    void DrawGlyph(const PrintGlyph& glyph, int x, int y, int w, int h) override {
-      target_.DrawGlyph(glyph, x, y, w, h);
-    }
-    void FillBox(int x1, int y1, int x2, int y2, Colour colour) override { target_.FillBox(x1, y1, x2, y2, colour); }
-    void NewPage() override { target_.NewPage(); }
-    void EndDoc() override { target_.EndDoc(); }
-
-   private:
-    clsPageDevice& target_;
+  // Draws on a copy of the page and hands it back once the job lets go.
+  struct Printed : clsRecordingPageDevice {
+    explicit Printed(clsFakePrinterSystem& system) : clsRecordingPageDevice(system.page), system_(system) {}
+    ~Printed() override { system_.page = *this; }
+    clsFakePrinterSystem& system_;
   };
 };
 

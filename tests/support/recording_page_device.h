@@ -47,12 +47,15 @@ class clsRecordingPageDevice : public clsPageDevice {
     }
     return result;
   }
-  std::vector<Drawn> TextsStartingWith(const std::string& prefix) const {
-    std::vector<Drawn> result;
+  // The puzzles' captions, on one page or (0) on all.
+  std::vector<std::string> Captions(int page = 0) const {
+    std::vector<std::string> captions;
     for (const Drawn& d : drawn) {
-      if (d.kind == Drawn::Text && d.text.rfind(prefix, 0) == 0) result.push_back(d);
+      if (d.kind == Drawn::Text && d.text.rfind("Puzzle ", 0) == 0 && (page == 0 || d.page == page)) {
+        captions.push_back(d.text);
+      }
     }
-    return result;
+    return captions;
   }
 
   std::vector<Drawn> drawn;

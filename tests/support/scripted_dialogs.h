@@ -17,12 +17,8 @@ class clsScriptedFileChooser : public clsFileChooser {
  public:
   void Choose(const std::string& path) { paths_.push_back(path); }
   std::string ChooseFileToOpen(const std::string& filter) override { return Next(filter); }
-  std::string ChooseFileToSave(const std::string& filter, const std::string& suffix) override {
-    suffixes.push_back(suffix);
-    return Next(filter);
-  }
+  std::string ChooseFileToSave(const std::string& filter, const std::string&) override { return Next(filter); }
   std::vector<std::string> filters;
-  std::vector<std::string> suffixes;
 
  private:
   std::string Next(const std::string& filter) {

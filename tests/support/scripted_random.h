@@ -2,20 +2,18 @@
 
 #include <deque>
 #include <stdexcept>
-#include <vector>
 
 #include "core/cls_random_source.h"
 
 namespace glyph {
 
-// A random source that returns the values a test gives it, in order, and
-// records every reseed, so that each drawing rule can be checked exactly.
+// A random source that returns the values a test gives it, in order, so
+// that each drawing rule can be checked exactly.
 class clsScriptedRandom : public clsRandomSource {
  public:
   explicit clsScriptedRandom(double timeOfDay = 0.25) : timeOfDay_(timeOfDay) {}
 
   void Push(double value) { values_.push_back(value); }
-  void Push(const std::vector<double>& values) { values_.insert(values_.end(), values.begin(), values.end()); }
   // A draw as the generator and the cipher make it: a reseed factor, then the value.
   void PushDraw(double value, double reseedFactor = 0.5) {
     Push(reseedFactor);
@@ -28,15 +26,13 @@ class clsScriptedRandom : public clsRandomSource {
     values_.pop_front();
     return value;
   }
-  void Reseed(double seed) override { reseeds_.push_back(seed); }
+  void Reseed(double) override {}
   double TimeOfDay() override { return timeOfDay_; }
 
-  const std::vector<double>& Reseeds() const { return reseeds_; }
   std::size_t Remaining() const { return values_.size(); }
 
  private:
   std::deque<double> values_;
-  std::vector<double> reseeds_;
   double timeOfDay_;
 };
 

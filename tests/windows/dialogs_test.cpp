@@ -125,7 +125,7 @@ TEST_F(PrintDialogTest, PrintsOnTheChosenPrinterAndCloses) {
   dialog_.findChild<QCheckBox*>("chkSolution")->setChecked(true);
   Press("cmdPrint");
   EXPECT_EQ(printers_.chosenStyle, 0);
-  EXPECT_EQ(printers_.page.TextsStartingWith("Puzzle ").size(), 6u);  // three puzzles, three solutions
+  EXPECT_EQ(printers_.page.Captions().size(), 6u);  // three puzzles, three solutions
   EXPECT_EQ(dialog_.findChild<QProgressBar*>("progressPrint")->value(), 6);
   EXPECT_EQ(dialog_.result(), QDialog::Accepted);
 }
