@@ -78,23 +78,19 @@ TEST(Deduction, OneColumnRulesOutWhatItsSumCannotMake) {
 
 TEST(Deduction, ASingleDigitOrSymbolLeftIsDeclared) {
   const clsPuzzle puzzle = Identity();
-  clsSolveStatus grid;
-  for (int d = 0; d < 10; ++d) {
-    if (d != 3) grid.SetStatus(3, d, kCellNo);
+  using Case = std::tuple<bool, Fact, std::string>;  // ruled out along the symbol's row?
+  for (const auto& [alongRow, fact, text] :
+       {Case{true, {3, 3, true}, "Every digit but 3 is ruled out for S3, so S3 is 3."},
+        Case{false, {4, 4, true}, "No symbol but S4 can still be 4, so S4 is 4."}}) {
+    clsSolveStatus grid;
+    for (int i = 0; i < 10; ++i) {
+      if (i != fact.digit) alongRow ? grid.SetStatus(fact.symbol, i, kCellNo) : grid.SetStatus(i, fact.digit, kCellNo);
+    }
+    const HintResult hint = NextHint(puzzle, grid);
+    ASSERT_TRUE(hint.deduction);
+    EXPECT_EQ(hint.deduction->fact, fact);
+    EXPECT_EQ(InEnglish(*hint.deduction, puzzle), text);
   }
-  HintResult hint = NextHint(puzzle, grid);
-  ASSERT_TRUE(hint.deduction);
-  EXPECT_EQ(hint.deduction->fact, (Fact{3, 3, true}));
-  EXPECT_EQ(InEnglish(*hint.deduction, puzzle), "Every digit but 3 is ruled out for S3, so S3 is 3.");
-
-  grid.Clear();
-  for (int s = 0; s < 10; ++s) {
-    if (s != 4) grid.SetStatus(s, 4, kCellNo);
-  }
-  hint = NextHint(puzzle, grid);
-  ASSERT_TRUE(hint.deduction);
-  EXPECT_EQ(hint.deduction->fact, (Fact{4, 4, true}));
-  EXPECT_EQ(InEnglish(*hint.deduction, puzzle), "No symbol but S4 can still be 4, so S4 is 4.");
 }
 
 TEST(Deduction, MarksAgainstEverySolutionAreReportedNotBuiltOn) {

@@ -49,19 +49,15 @@ std::vector<QJsonObject> Lines(const QString& log) {
   return lines;
 }
 
-bool Connected(const QString& log) {
+// The first line of a peer's log with the event (and status), else nothing.
+QJsonObject FirstEvent(const QString& log, const char* event, int status = -1) {
   for (const QJsonObject& line : Lines(log)) {
-    if (line["event"] == "status" && line["status"] == 3) return true;
-  }
-  return false;
-}
-
-QJsonObject EndOf(const QString& log) {
-  for (const QJsonObject& line : Lines(log)) {
-    if (line["event"] == "end") return line;
+    if (line["event"] == event && (status < 0 || line["status"] == status)) return line;
   }
   return {};
 }
+
+bool Connected(const QString& log) { return !FirstEvent(log, "status", 3).isEmpty(); }
 
 TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
   QTemporaryDir folder;
@@ -122,7 +118,7 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
   }
 
   for (const PeerRun& peer : peers) {
-    const QJsonObject end = EndOf(peer.log);
+    const QJsonObject end = FirstEvent(peer.log, "end");
     const QJsonArray results = end["results"].toArray();
     ASSERT_EQ(results.size(), 4) << peer.log.toStdString();  // no stranger joined
     const auto row = [&](int i) { return results[i].toObject(); };
@@ -160,7 +156,7 @@ TEST(RaceEndToEnd, AClientWithoutAHostEndsWithoutResults) {
                               "--max-seconds", "2"});
   ASSERT_TRUE(lonely.process->waitForFinished(30000));
   EXPECT_EQ(lonely.process->exitCode(), 1);
-  EXPECT_TRUE(EndOf(lonely.log)["results"].isNull());
+  EXPECT_TRUE(FirstEvent(lonely.log, "end")["results"].isNull());
 }
 
 // A host's lobby is found by a listener on another address, and leaves its

@@ -112,15 +112,13 @@ std::string Chosen(clsCatalogue& catalogue, clsMemorySettings& settings, const s
   return catalogue.CurrentTranslation() == nullptr ? "(none)" : catalogue.CurrentTranslation()->Sprache();
 }
 
-TEST(LocaleTable, IdentifiersAreNormalisedBeforeTheLookup) {
+TEST(LocaleTable, IdentifiersAreNormalisedAndLocaleNamesLookedUp) {
   EXPECT_EQ(LcidToLocaleCode("0X0409"), "en-us");
   EXPECT_EQ(LcidToLocaleCode("&0409"), "en-us");
   EXPECT_EQ(LcidToLocaleCode("0000"), "");  // "0" is no key
   EXPECT_EQ(LcidToLocaleCode("041d"), "sv-se");
   EXPECT_EQ(LcidToLocaleCode("7"), "de");
-}
-
-TEST(LocaleTable, PosixLocaleNamesGiveFourDigitIdentifiers) {
+  // POSIX locale names give four-digit identifiers.
   EXPECT_EQ(LanguageIdForLocaleName("de_XX"), "0007");  // unknown region: the language's own row
   EXPECT_EQ(LanguageIdForLocaleName("en_US.ISO-8859-1@euro"), "0409");
   EXPECT_EQ(LanguageIdForLocaleName("es_ES.UTF-8"), "040A");  // the later of two rows es-es

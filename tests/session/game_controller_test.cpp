@@ -83,19 +83,14 @@ constexpr char kTwoSolutions[] = "------999;412;587;570;310;260;429;102;327";
 const std::vector<int> kSymbols{3, 7, 0, 9, 1, 5, 8, 2, 6, 4};
 
 TEST_F(GameControllerTest, StartsWithANewGameInTheStoredStyle) {
-  controller_.StartUp({});
   EXPECT_TRUE(controller_.Puzzle().EquationsHold());
   EXPECT_FALSE(controller_.Buttons().addBookmark);
   EXPECT_EQ(Grid(), std::string(100, '0'));
-
   for (const auto& [stored, style] : std::vector<std::pair<std::string, int>>{{"0", 0}, {"1", 1}, {"7", 1}, {"x", 1}}) {
-    clsMemorySettings settings;
-    settings.Write(kSectionOptions, kKeyStyle, stored);
-    clsGameController controller(
-        GameServices{asker_, settings, random_, catalogue_, files_, bookmarkDialogs_, writer_});
-    controller.StartUp({});
-    EXPECT_EQ(controller.Style(), style) << stored;
-    EXPECT_EQ(controller.Board().headerColor, style == 0 ? kClassicBackColor : kModernBackColor);
+    settings_.Write(kSectionOptions, kKeyStyle, stored);
+    controller_.StartUp({});
+    EXPECT_EQ(controller_.Style(), style) << stored;
+    EXPECT_EQ(controller_.Board().headerColor, style == 0 ? kClassicBackColor : kModernBackColor);
   }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <unistd.h>
+#include <cstdlib>
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,9 @@ inline void WriteLanguageFile(const std::filesystem::path& file, const std::vect
 class clsTempFolder {
  public:
   clsTempFolder() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("glyph-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    std::string name = (std::filesystem::temp_directory_path() / "glyph-test-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+    path_ = name;
   }
   ~clsTempFolder() {
     std::error_code ignored;
@@ -43,7 +43,6 @@ class clsTempFolder {
   std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
  private:
-  static inline int counter_ = 0;
   std::filesystem::path path_;
 };
 

@@ -40,13 +40,6 @@ class clsRecordingPageDevice : public clsPageDevice {
   void NewPage() override { ++pages; }
   void EndDoc() override { ended = true; }
 
-  std::vector<Drawn> OnPage(int page) const {
-    std::vector<Drawn> result;
-    for (const Drawn& d : drawn) {
-      if (d.page == page) result.push_back(d);
-    }
-    return result;
-  }
   // The puzzles' captions, on one page or (0) on all.
   std::vector<std::string> Captions(int page = 0) const {
     std::vector<std::string> captions;
