@@ -59,15 +59,16 @@ TEST(Catalogue, LinesThatAreNotItemsAreIgnored) {
 
 TEST(Catalogue, HeaderCountsPerFileButTheTargetCarriesOver) {
   test::clsTempFolder folder;
-  test::WriteLanguageFile(folder / "a.tsp",
-                          {"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmSymbol|cmdNew|Neu"});
+  test::WriteEnciphered(folder / "a.tsp", kLanguageFileKey,
+                        {"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmSymbol|cmdNew|Neu"});
   // No switch in b.tsp: its items go to Deutsch. Its first line comes before
   // its own header and is ignored.
-  test::WriteLanguageFile(folder / "b.tsp",
-                          {"frmSymbol|cmdOld|vor der Kopfzeile", "[GlyphmaLang]", "frmSymbol|cmdClear|Leeren",
-                           "(English|en)", "[Language:English]", "frmSymbol|cmdNew|New"},
-                          "\n");  // LF alone reads like CR LF
-  test::WriteLanguageFile(folder / "c.tsp", {"[GlyphmaLang]", "[Language:Deutsch]", "frmSymbol|cmdSolve|L\xF6sen"});
+  test::WriteEnciphered(folder / "b.tsp", kLanguageFileKey,
+                        {"frmSymbol|cmdOld|vor der Kopfzeile", "[GlyphmaLang]", "frmSymbol|cmdClear|Leeren",
+                         "(English|en)", "[Language:English]", "frmSymbol|cmdNew|New"},
+                        "\n");  // LF alone reads like CR LF
+  test::WriteEnciphered(folder / "c.tsp", kLanguageFileKey,
+                        {"[GlyphmaLang]", "[Language:Deutsch]", "frmSymbol|cmdSolve|L\xF6sen"});
   // Neither a pipe (it would hang the start-up) nor a file too large is read.
   std::filesystem::create_symlink(folder / "missing", folder / "broken.tsp");
   ASSERT_EQ(mkfifo((folder / "pipe.tsp").c_str(), 0600), 0);
@@ -90,7 +91,7 @@ TEST(Catalogue, HeaderCountsPerFileButTheTargetCarriesOver) {
 // with no language the built-in English texts stand.
 TEST(Catalogue, OnlyFilesUnderTheLanguageKeyContribute) {
   test::clsTempFolder folder;
-  test::WriteLanguageFile(folder / "a.tsp", {"[GlyphmaLang]", "(Deutsch|de)"});
+  test::WriteEnciphered(folder / "a.tsp", kLanguageFileKey, {"[GlyphmaLang]", "(Deutsch|de)"});
   clsCatalogue catalogue;
   catalogue.ReadPlainLines({"[GlyphmaLang]", "(English|en)"});
   catalogue.SetLanguageKey(kNetworkKey);

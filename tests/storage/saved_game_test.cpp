@@ -50,14 +50,6 @@ std::vector<std::string> PlainLinesOf(const std::filesystem::path& file) {
   return lines;
 }
 
-void WritePlain(const std::filesystem::path& file, const std::vector<std::string>& lines,
-                const std::string& lineEnd = "\r\n") {
-  clsSystemRandom random(4);
-  clsCrypt crypt(random);
-  std::ofstream stream(file, std::ios::binary);
-  for (const std::string& line : lines) stream << (line.empty() ? "" : crypt.Encrypt(line, kSaveGameKey)) << lineEnd;
-}
-
 void ExpectSameGame(const SavedGame& a, const SavedGame& b) { EXPECT_EQ(SavedGameLines(a), SavedGameLines(b)); }
 
 // A game is its A, Y and S lines and a B line a bookmark, each enciphered on
@@ -85,10 +77,10 @@ TEST(SavedGame, LinesOfAGameRoundTripExactlyAndTwoSavesDiffer) {
 TEST(SavedGame, LinesInAnyOrderBlankLinesAndLfEnds) {
   test::clsTempFolder folder;
   const std::string grid(100, '1');
-  WritePlain(folder / "g.gly",
-             {"A------1;2;3;4;5;6;7;8;9", "", "B" + grid + "first", "Q whatever", "Y0123456789",
-              "A++++++769;481;288;233;124;109;536;357;179", "S" + grid, "", "B" + grid + "second"},
-             "\n");
+  test::WriteEnciphered(folder / "g.gly", kSaveGameKey,
+                        {"A------1;2;3;4;5;6;7;8;9", "", "B" + grid + "first", "Q whatever", "Y0123456789",
+                         "A++++++769;481;288;233;124;109;536;357;179", "S" + grid, "", "B" + grid + "second"},
+                        "\n");
   SavedGame game;
   ASSERT_EQ(LoadSavedGame(folder / "g.gly", game), LoadOutcome::Loaded);
   EXPECT_EQ(game.puzzle.MakeSendString(), "++++++769;481;288;233;124;109;536;357;179");  // the later A wins
@@ -100,7 +92,7 @@ TEST(SavedGame, LinesInAnyOrderBlankLinesAndLfEnds) {
 
 TEST(SavedGame, ShortContentsReadAsZerosAndMissingLinesKeepTheGameInHand) {
   test::clsTempFolder folder;
-  WritePlain(folder / "short.gly", {"A------1;2;3;4;5;6;7;8;9", "Y93", "B12"});
+  test::WriteEnciphered(folder / "short.gly", kSaveGameKey, {"A------1;2;3;4;5;6;7;8;9", "Y93", "B12"});
   SavedGame game = SampleGame(2);
   const std::string gridBefore = game.grid.MakeStatusString();
   ASSERT_EQ(LoadSavedGame(folder / "short.gly", game), LoadOutcome::Loaded);
@@ -115,12 +107,8 @@ TEST(SavedGame, ShortContentsReadAsZerosAndMissingLinesKeepTheGameInHand) {
 TEST(SavedGame, AFileThatIsNotASavedGameChangesNothing) {
   test::clsTempFolder folder;
   std::ofstream(folder / "text.gly") << "Dear diary,\r\ntoday I played Glyphmatic.\r\n";
-  WritePlain(folder / "blankfirst.gly", {"", "A------1;2;3;4;5;6;7;8;9"});
-  {
-    clsSystemRandom random(2);
-    clsCrypt crypt(random);
-    std::ofstream(folder / "otherkey.gly") << crypt.Encrypt("A------1;2;3;4;5;6;7;8;9", kNetworkKey) << "\r\n";
-  }
+  test::WriteEnciphered(folder / "blankfirst.gly", kSaveGameKey, {"", "A------1;2;3;4;5;6;7;8;9"});
+  test::WriteEnciphered(folder / "otherkey.gly", kNetworkKey, {"A------1;2;3;4;5;6;7;8;9"});
   std::ofstream(folder / "empty.gly");
   for (const char* name : {"text.gly", "blankfirst.gly", "otherkey.gly", "empty.gly"}) {
     SavedGame game = SampleGame(2);
@@ -161,8 +149,9 @@ TEST(HostileFiles, SavedGameWithHugeLinesNulBytesAndLoneCarriageReturns) {
 
 TEST(HostileFiles, LanguageFilesFilledWithGarbageStillReadTheirWholeLines) {
   test::clsTempFolder folder;
-  test::WriteLanguageFile(folder / "good.tsp", {"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]",
-                                                "frmSymbol|cmdNew|&Neues Spiel", "frmSymbol|cmdClear|Gitter &leeren"});
+  test::WriteEnciphered(folder / "good.tsp", kLanguageFileKey,
+                        {"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmSymbol|cmdNew|&Neues Spiel",
+                         "frmSymbol|cmdClear|Gitter &leeren"});
   const std::string content = ReadAll(folder / "good.tsp");
   clsCatalogue catalogue;
   for (const std::string& garbage : {std::string(1 << 20, 'A'), std::string(1 << 20, '\0')}) {

@@ -14,13 +14,14 @@
 
 namespace glyph::test {
 
-// Writes plain lines as an enciphered language file.
-inline void WriteLanguageFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
-                              const std::string& lineEnd = "\r\n") {
+// Writes plain lines enciphered under a key, one a line; an empty line
+// stays empty.
+inline void WriteEnciphered(const std::filesystem::path& file, std::int32_t key, const std::vector<std::string>& lines,
+                            const std::string& lineEnd = "\r\n") {
   clsSystemRandom random(1);
   clsCrypt crypt(random);
   std::ofstream stream(file, std::ios::binary);
-  for (const std::string& line : lines) stream << crypt.Encrypt(line, kLanguageFileKey) << lineEnd;
+  for (const std::string& line : lines) stream << (line.empty() ? "" : crypt.Encrypt(line, key)) << lineEnd;
 }
 
 // A fresh empty folder below the system's temporary folder, removed again
