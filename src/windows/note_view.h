@@ -21,8 +21,12 @@ class clsNoteView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // A long note takes a smaller font rather than losing its last line.
+  void FitText();
+
   QTextDocument document_;
 };
 

@@ -147,6 +147,9 @@ TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
 
   QTest::mouseClick(Button("cmdCheck"), Qt::LeftButton);
   EXPECT_EQ(note->PlainText(), "Nothing is wrong so far.");
+  EXPECT_TRUE(note->toolTip().isEmpty());
+  note->SetNote(QString("Far too long. ").repeated(100), {});  // a smaller font cannot hold it either
+  EXPECT_EQ(note->toolTip(), note->PlainText());
   const clsPuzzle& puzzle = window_->Controller().Puzzle();
   const int wrong = 10 * puzzle.Symbols(3) + 4;  // the symbol of 3 declared as 4
   DoubleClick(wrong);
