@@ -57,8 +57,9 @@ struct Peer {
   Choice network;
   Clock clock;
   Socket socket;
-  clsGameSession session{SessionServices{asker, settings, random, catalogue, none, none, none, none, clock, socket, network,
-                                         none, none, none, "", 0}};
+  clsGameSession session{SessionServices{asker, settings, random, catalogue, none, none, none, none, clock, socket,
+                                         network, none, none, "", 0},
+                         none};
 
   explicit Peer(bool host) {
     network.choice = {host, host ? "" : "127.0.0.1", host ? "127.0.0.1" : "127.0.0.2", host ? "Host" : "Client"};
