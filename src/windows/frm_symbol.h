@@ -2,7 +2,6 @@
 
 #include <QWidget>
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
