@@ -1,5 +1,7 @@
 #include "net/cls_network_player.h"
 
+#include "core/plain_text.h"
+
 namespace glyph {
 
 namespace {
@@ -13,6 +15,10 @@ std::string TrimBlanks(const std::string& text) {
 }
 
 }  // namespace
+
+std::string PlayerName(const std::string& name) {
+  return PlainText(name.substr(0, clsNetworkPlayer::kLongestName));
+}
 
 std::string clsNetworkPlayer::MakeInfoString() const {
   std::string address = IP.substr(0, kAddressWidth);

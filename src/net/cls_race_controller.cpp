@@ -5,6 +5,7 @@
 #include "core/cls_asker.h"
 #include "core/cls_clock.h"
 #include "core/lenient_number.h"
+#include "core/plain_text.h"
 #include "i18n/cls_catalogue.h"
 #include "net/cls_datagram_socket.h"
 #include "net/ip_address.h"
@@ -88,13 +89,16 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
   session_ = std::make_unique<clsNetworkGame>();
   recentJoiners_.clear();
   asked_.clear();
+  answeredNew_.clear();
+  lastHostSign_ = Now();
+  const std::string name = PlayerName(playerName);
   // Addresses are kept as the network writes them, so that a datagram's
   // source compares equal to what the player typed.
   const std::string local = CanonicalIPv4(localAddress);
   if (isHost) {
     clsNetworkPlayer self;
     self.IP = local;
-    self.Name = playerName;
+    self.Name = name;
     self.KnowsOptions = true;
     session_->AddPlayer(self, Now());
   } else {
@@ -102,7 +106,7 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
   }
   session_->Host = isHost;
   session_->LocalIP = local;
-  session_->LocalName = playerName;
+  session_->LocalName = name;
 
   view_ = RaceView{};
   ShowOptionFields();
@@ -120,7 +124,7 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
   } else {
     clsNetworkPlayer self;
     self.IP = local;
-    self.Name = playerName;
+    self.Name = name;
     Send(session_->HostIp, tag::kNew, self.MakeInfoString());
     session_->Status = 2;
   }
@@ -153,6 +157,7 @@ void clsRaceController::OfferOptions(const std::string& address) {
 }
 
 void clsRaceController::OptionsEdited(int timeSeconds, const std::string& penaltyText) {
+  if (game_.RaceRunning()) return;  // a race keeps the options it started with
   fieldTime_ = timeSeconds;
   fieldPenalty_ = penaltyText;
   OfferOptions("");
@@ -184,7 +189,7 @@ void clsRaceController::StartRace() {
   const std::string puzzle = game_.MakeRacePuzzle();
   OfferOptions("");
   SendToOthers(tag::kStart, puzzle);
-  game_.ClearGridForRace();
+  game_.ClearGridForRace();  // an empty grid, the game not over
   StartLocally();
 }
 
@@ -339,7 +344,7 @@ void clsRaceController::SendChat(const std::string& text) {
 
 void clsRaceController::AppendChat(const std::string& line) {
   auto lines = std::make_shared<std::deque<std::string>>(*view_.chat.lines);
-  lines->push_back(line.substr(0, kChatLineLength));
+  lines->push_back(PlainText(line.substr(0, kChatLineLength)));
   if (lines->size() > kChatLines) lines->pop_front();
   view_.chat.lines = std::move(lines);
   ++view_.chat.added;

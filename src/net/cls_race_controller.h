@@ -37,6 +37,9 @@ class clsRaceController {
   // Heartbeats after joining during which a newcomer is introduced again, in
   // case an introduction was lost.
   static constexpr int kIntroductionRounds = 3;
+  // Heartbeat periods after the race's time during which missing results
+  // are asked for; then the players still without one count as given up.
+  static constexpr int kResultRequestHeartbeats = 2;
 
   struct Services {
     clsRaceBoard& game;
@@ -97,6 +100,7 @@ class clsRaceController {
   void IntroduceRecentJoiners();
   void Joined(const std::string& address);
   void OnNew(const std::string& body, const std::string& source);
+  void AnswerRepeatedNew(const std::string& source);
   void OnOk();
   void OnOther(const std::string& body, const std::string& source, bool fromHost);
   void OnWhoAreYou(const std::string& source);
@@ -112,6 +116,10 @@ class clsRaceController {
   void OnNeedResult(const std::string& source);
   void OnQuit(const std::string& source);
 
+  void OfferOptionsDuringRace();
+  void RequestMissingResults(std::int64_t now);
+  bool HostSilent(std::int64_t now) const;
+  void HostLeft();
   void StartLocally();
   void LocalPlayerFinished();
   void CheckAllFinished();
@@ -141,6 +149,9 @@ class clsRaceController {
 
   std::unique_ptr<clsNetworkGame> session_;
   bool timeOver_ = false;
+  std::int64_t timeOverAt_ = 0;
+  // A client's last datagram from its host.
+  std::int64_t lastHostSign_ = 0;
   bool tickActive_ = false;
   std::int64_t raceStart_ = 0;
   std::int64_t lastHeartbeat_;  // the main window's time reference
@@ -150,6 +161,8 @@ class clsRaceController {
   // Strangers asked who they are, with the time of asking: their answer
   // about themselves is believed, and each is asked once a heartbeat.
   std::map<std::string, std::int64_t> asked_;
+  // Listed players last answered an announcement, with the time.
+  std::map<std::string, std::int64_t> answeredNew_;
 };
 
 }  // namespace glyph

@@ -2,14 +2,13 @@
 
 #include <bit>
 
+#include "net/cls_network_player.h"
 #include "net/ip_address.h"
 #include "net/net_protocol.h"
 
 namespace glyph {
 
 namespace {
-
-constexpr std::size_t kLongestName = 64;
 
 std::optional<std::uint32_t> AddressBits(const std::string& address) {
   if (!IsDottedIPv4(address)) return std::nullopt;
@@ -23,8 +22,8 @@ std::optional<std::uint32_t> AddressBits(const std::string& address) {
   return bits;
 }
 
-// Keeps a name short and free of the separator "|".
-std::string Field(const std::string& text) { return text.substr(0, std::min(text.find('|'), kLongestName)); }
+// Keeps a name short, plain and free of the separator "|".
+std::string Field(const std::string& text) { return PlayerName(text.substr(0, text.find('|'))); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "i18n/cls_catalogue.h"
+#include "net/cls_network_player.h"
 
 #include "storage/cls_settings_store.h"
 #include "storage/settings_table.h"
@@ -28,8 +29,8 @@ NewNetworkFields OpenNewNetwork(const clsSettingsStore& settings, const std::vec
     fields.selectedLocal = 0;
   }
   fields.remoteAddress = ReadSetting(settings, Setting::RemoteIp);
-  fields.name = ReadSetting(settings, Setting::PlayerName);
-  if (IsBlank(fields.name)) fields.name = loginName;
+  fields.name = PlayerName(ReadSetting(settings, Setting::PlayerName));
+  if (IsBlank(fields.name)) fields.name = PlayerName(loginName);
   return fields;
 }
 
@@ -45,7 +46,7 @@ std::optional<NetworkFieldProblem> ConfirmNewNetwork(clsSettingsStore& settings,
   if (!choice.Host && !IsDottedIPv4(choice.IPAddressHost)) {
     return problem(NetworkField::Host, "strMsgBadHostIP", "The host IP is not an IPv4 address such as 192.168.0.5.");
   }
-  if (IsBlank(choice.NamePlayer)) choice.NamePlayer = loginName;
+  choice.NamePlayer = PlayerName(IsBlank(choice.NamePlayer) ? loginName : choice.NamePlayer);
   WriteSetting(settings, Setting::IsHost, choice.Host ? "Y" : "N");
   if (!choice.Host) WriteSetting(settings, Setting::RemoteIp, choice.IPAddressHost);
   WriteSetting(settings, Setting::LastLocalIp, choice.IPAddressLocal);

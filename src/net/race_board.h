@@ -16,7 +16,7 @@ class clsRaceBoard {
   virtual std::string MakeRacePuzzle() = 0;
   // The text form of the puzzle on the board.
   virtual std::string PuzzleText() const = 0;
-  // Empties the grid.
+  // Empties the grid and ends a game-over state.
   virtual void ClearGridForRace() = 0;
   // A puzzle received from the host; false (and nothing changed) when the
   // text is refused.

@@ -2,7 +2,9 @@
 // A datagram is judged by its source address: the host's own messages only
 // from the host, a message that names its sender only from that sender,
 // the race's messages only from its players, and every answer goes back to
-// the source, never to an address read from a body.
+// the source, never to an address read from a body. Only the host starts a
+// race: a client believes a start from its host alone, and the host starts
+// by its own decision, never on a start it receives.
 #include <iterator>
 
 #include "core/cls_clock.h"
@@ -33,6 +35,7 @@ void clsRaceController::Receive(const std::string& datagram, const std::string& 
   const std::string& body = message->body;
   const bool fromHost = !session_->Host && source == session_->HostIp;
   const bool fromPlayer = fromHost || session_->FindPlayer(source) != nullptr;
+  if (fromHost) lastHostSign_ = Now();
   // A body that names its sender must name the source.
   const auto names = [&](std::size_t head) { return CanonicalIPv4(After(body, head)) == source; };
 
@@ -53,7 +56,9 @@ void clsRaceController::Receive(const std::string& datagram, const std::string& 
   } else if (t == tag::kOptionsOk) {
     if (session_->Host && names(kOptionLength)) OnOptionsOk(body, source);
   } else if (t == tag::kStart) {
-    if (fromPlayer) OnStart(body);
+    // A running player confirms any player's start offer, as a lost
+    // confirmation is made good that way; only the host's starts a race.
+    if (fromHost || (fromPlayer && game_.RaceRunning())) OnStart(body);
   } else if (t == tag::kStartConfirmed) {
     if (fromPlayer && names(0)) OnStartConfirmed(source);
   } else if (t == tag::kGiveUp) {
@@ -77,11 +82,16 @@ void clsRaceController::OnNew(const std::string& body, const std::string& source
   newcomer.FillFromInfo(body);
   if (CanonicalIPv4(newcomer.IP) != source) return;  // a newcomer announces itself only
   newcomer.IP = source;
+  newcomer.Name = PlayerName(newcomer.Name);
+  if (session_->FindPlayer(source) != nullptr) {
+    AnswerRepeatedNew(source);
+    return;
+  }
   // Beyond the cap a newcomer is not answered and stays connecting.
-  if (session_->FindPlayer(source) == nullptr && session_->CollClients.size() >= kMostPlayers) return;
-  // Added, or already listed from an earlier announcement: either way the
-  // newcomer is accepted and introduced.
-  if (session_->AddPlayer(newcomer, Now()) == 0) Joined(source);
+  if (session_->CollClients.size() >= kMostPlayers) return;
+  session_->AddPlayer(newcomer, Now());
+  Joined(source);
+  answeredNew_[source] = Now();
   Send(source, tag::kOk, "");
   const std::string info = newcomer.MakeInfoString();
   for (const clsNetworkPlayer& q : session_->CollClients) {
@@ -90,6 +100,24 @@ void clsRaceController::OnNew(const std::string& body, const std::string& source
     Send(source, tag::kOther, q.MakeInfoString());
   }
   RebuildPlayerList();
+}
+
+// A listed player announcing itself again lost its acceptance: it alone
+// hears the acceptance and the introductions again, at most once a
+// heartbeat period, and nobody else hears of it, so a flood of
+// announcements costs the host next to nothing.
+void clsRaceController::AnswerRepeatedNew(const std::string& source) {
+  const std::int64_t now = Now();
+  const auto answered = answeredNew_.find(source);
+  if (answered != answeredNew_.end() && now - answered->second < kHeartbeatSeconds * 1000) return;
+  if (answeredNew_.size() >= kMostPlayers) {
+    std::erase_if(answeredNew_, [&](const auto& entry) { return session_->FindPlayer(entry.first) == nullptr; });
+  }
+  answeredNew_[source] = now;
+  Send(source, tag::kOk, "");
+  for (const clsNetworkPlayer& q : session_->CollClients) {
+    if (q.IP != source) Send(source, tag::kOther, q.MakeInfoString());
+  }
 }
 
 void clsRaceController::Joined(const std::string& address) { recentJoiners_[address] = kIntroductionRounds; }
@@ -130,6 +158,7 @@ void clsRaceController::OnOther(const std::string& body, const std::string& sour
   clsNetworkPlayer player;
   player.FillFromInfo(body);
   player.IP = CanonicalIPv4(player.IP);
+  player.Name = PlayerName(player.Name);
   if (player.IP.empty() || player.IP == session_->LocalIP) return;
   const bool answer = asked_.count(source) > 0 && player.IP == source;
   if (!fromHost && !answer) return;
@@ -177,6 +206,8 @@ void clsRaceController::OnMessage(const std::string& body, const std::string&) {
   if (!line.empty()) AppendChat(line);
 }
 
+// Also during a race: a client that started with stale options learns the
+// race's time, against which it judges the others' finishes.
 void clsRaceController::OnOptions(const std::string& body) {
   session_->GetOptFromString(body);
   ShowOptions();
@@ -223,7 +254,9 @@ void clsRaceController::OnFinished(const std::string& body, const std::string& s
   if (player == nullptr) return;
   if (!body.empty() && body[0] == 'F') {
     const std::int32_t points = FieldValue(body.substr(1, 5));
-    if (points > session_->Time) return;  // more seconds left than the race had: not believed
+    // More seconds left than the race had: not believed. The time is the
+    // host's, which every client is offered until it confirms it.
+    if (points > session_->Time) return;
     player->Points = points;
     player->TimeNeeded = session_->Time - points;
   } else {

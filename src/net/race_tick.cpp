@@ -1,7 +1,8 @@
 // The race's 500 ms tick: options to players who lack them, heartbeats,
-// the dead, and the clocks.
+// the dead, a silent host, the clocks, and results that never came.
 #include "net/cls_race_controller.h"
 
+#include "core/cls_asker.h"
 #include "core/cls_clock.h"
 #include "net/cls_datagram_socket.h"
 #include "net/net_protocol.h"
@@ -23,9 +24,10 @@ void clsRaceController::Tick() {
     }
     for (const std::string& address : ignorant) OfferOptions(address);
   }
+  if (session_->Host && running) OfferOptionsDuringRace();
   if (timeOver_) {
-    SendToOthersWhere(tag::kNeedResult, local,
-                      [](const clsNetworkPlayer& p) { return p.Started && !p.IsDead && !p.HasFinished; });
+    RequestMissingResults(now);
+    if (!session_ || !tickActive_) return;
   }
   if (sinceHeartbeat >= kHeartbeatSeconds && running) {
     SendToOthersWhere(tag::kStart, game_.PuzzleText(), [](const clsNetworkPlayer& p) { return !p.Started; });
@@ -48,6 +50,10 @@ void clsRaceController::Tick() {
         changed = true;
       }
     }
+    if (HostSilent(now)) {
+      HostLeft();
+      return;
+    }
   }
   if (running) {
     const std::int32_t elapsed = WholeSecondsBetween(raceStart_, now);
@@ -60,6 +66,7 @@ void clsRaceController::Tick() {
     } else {
       if (!finished) GiveUp(false);
       view_.timeRemaining = "00:00:00";
+      if (!timeOver_) timeOverAt_ = now;
       timeOver_ = true;
     }
   }
@@ -67,6 +74,53 @@ void clsRaceController::Tick() {
     RebuildPlayerList();
     CheckAllFinished();
   }
+}
+
+// A client that started with stale options, its offer lost, would judge the
+// others' finishes by the wrong time: the race's options go on being
+// offered, unchanged, to every player that has not confirmed them.
+void clsRaceController::OfferOptionsDuringRace() {
+  const std::string options = session_->MakeOptString();
+  SendToOthersWhere(tag::kOptions, options, [](const clsNetworkPlayer& p) { return !p.KnowsOptions && !p.IsDead; });
+}
+
+// After the race's time the missing results are asked for every tick; two
+// heartbeat periods later a player still without one, one that never
+// answers or never started included, counts as given up, so that nobody
+// can hold the results back.
+void clsRaceController::RequestMissingResults(std::int64_t now) {
+  const std::string& local = session_->LocalIP;
+  if (now - timeOverAt_ <= kResultRequestHeartbeats * kHeartbeatSeconds * 1000) {
+    SendToOthersWhere(tag::kNeedResult, local,
+                      [](const clsNetworkPlayer& p) { return p.Started && !p.IsDead && !p.HasFinished; });
+    return;
+  }
+  bool changed = false;
+  for (clsNetworkPlayer& p : session_->CollClients) {
+    if (p.HasFinished) continue;
+    p.HasFinished = true;
+    p.TimeNeeded = 0;
+    p.Points = -session_->Penalty;
+    changed = true;
+  }
+  if (!changed) return;
+  RebuildPlayerList();
+  CheckAllFinished();
+}
+
+// In the lobby a client whose host has said nothing for the dead limit is
+// left: the host quit without a word, or can no longer be reached. During
+// a race a silent host is one more player marked not connected, and the
+// race goes on without it.
+bool clsRaceController::HostSilent(std::int64_t now) const {
+  return !session_->Host && !game_.RaceRunning() && WholeSecondsBetween(lastHostSign_, now) > kDeadAfterSeconds;
+}
+
+void clsRaceController::HostLeft() {
+  LeaveSession();
+  ResetRaceState();
+  asker_.Tell(Text("strMsgNetHostLeft", "The host has left the network game or can no longer be reached."),
+              Text("strTitNetHostLeft", "Network game"), MessageIcon::Information);
 }
 
 }  // namespace glyph

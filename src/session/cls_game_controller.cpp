@@ -338,6 +338,7 @@ std::string clsGameController::MakeRacePuzzle() {
 
 void clsGameController::ClearGridForRace() {
   ForgetHistory();
+  SetGameOver(false);  // a solution revealed in the lobby must not lock the race's grid
   solveStatus_.Clear();
   DrawRaster();
   DrawPuzzle();

@@ -34,6 +34,9 @@ std::string clsGameSession::Text(const char* key, const char* defaultText) const
 }
 
 void clsGameSession::StartUp(const std::vector<std::string>& arguments) {
+  // Until the start-up timer, the title is the window's own: its language's
+  // caption, or the built-in one.
+  title_ = Text("CAPTION", kTitle);
   game_.StartUp(arguments);
   FocusGrid();
   Publish();

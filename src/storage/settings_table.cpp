@@ -10,7 +10,6 @@ namespace glyph {
 namespace {
 
 constexpr const char* kStyles[] = {"0", "1", nullptr};
-constexpr const char* kYesNo[] = {"Y", "N", nullptr};
 constexpr const char* kLevels[] = {"any", "easy", "medium", "hard", "expert", nullptr};
 
 // The language "" lets the start-up choose one by the desktop's locale; the
@@ -19,7 +18,8 @@ constexpr std::array<SettingRule, 9> kRules{{
     {Setting::Language, kSectionOptions, kKeyLanguage, "", nullptr},
     {Setting::Style, kSectionOptions, kKeyStyle, "1", kStyles},
     {Setting::Association, kSectionOptions, kKeyAssociation, "", nullptr},
-    {Setting::IsHost, kSectionNetworkGame, kKeyIsHost, "Y", kYesNo},
+    // Only "Y" means host: any other stored value means join.
+    {Setting::IsHost, kSectionNetworkGame, kKeyIsHost, "Y", nullptr},
     {Setting::RemoteIp, kSectionNetworkGame, kKeyRemoteIp, "", nullptr},
     {Setting::LastLocalIp, kSectionNetworkGame, kKeyLastLocalIp, "", nullptr},
     {Setting::PlayerName, kSectionNetworkGame, kKeyPlayerName, "", nullptr},

@@ -279,6 +279,94 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
   EXPECT_EQ(Peer(0).Player(Address(1))->Points, 0);
 }
 
+// Only the host starts a race and results always come. A stranger that
+// introduced itself to a client after a heartbeat, and a player that joined
+// but never confirms the options nor reports a result, try to start a race
+// of their own, flood the host with announcements and hold the results; a
+// client whose options offer was lost judges the others' finishes by the
+// host's time all the same.
+TEST_F(RaceTest, OnlyTheHostStartsARaceAndResultsAlwaysCome) {
+  Lobby(2, 30, "20");
+  clsSystemRandom random(6);
+  const auto forge = [&](clsFakeNetwork::Socket& from, const std::string& to, const char* tag, const std::string& body) {
+    from.Send(to, 0, EncodeDatagram(MakeMessageText("00", tag, body), random));
+  };
+  const std::string puzzle = "-+-+-+740;227;967;518;356;162;222;583;805";
+  clsFakeNetwork::Socket stranger(network_);
+  ASSERT_TRUE(stranger.Bind("127.0.0.9", 0));
+  forge(stranger, Address(1), tag::kLiving, "127.0.0.9");
+  network_.Deliver();
+  ASSERT_EQ(network_.CountSent("WAY", "127.0.0.9"), 1);
+  forge(stranger, Address(1), tag::kOther, "127.0.0.9      Line1\nLine2\tEnd");
+  network_.Deliver();
+  ASSERT_NE(Peer(1).Player("127.0.0.9"), nullptr);
+  EXPECT_EQ(Peer(1).Player("127.0.0.9")->Name, "Line1 Line2 End");
+  forge(stranger, Address(1), tag::kStart, puzzle);
+  forge(stranger, Address(1), tag::kOptions, "0000500001");
+
+  clsFakeNetwork::Socket hostile(network_);
+  ASSERT_TRUE(hostile.Bind("127.0.0.8", 0));
+  forge(hostile, Address(0), tag::kNew, "127.0.0.8      " + std::string(200, 'h'));
+  network_.Deliver();
+  ASSERT_NE(Peer(0).Player("127.0.0.8"), nullptr);
+  EXPECT_EQ(Peer(0).Player("127.0.0.8")->Name.size(), clsNetworkPlayer::kLongestName);
+  forge(hostile, Address(0), tag::kStart, puzzle);
+  network_.Deliver();
+  Run(6);
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(Peer(i).Board().RaceRunning()) << i;
+  EXPECT_EQ(Peer(1).NetGame()->Time, 30);
+
+  // A flood of repeated announcements is answered to the sender alone, once.
+  network_.sent.clear();
+  for (int i = 0; i < 100; ++i) forge(hostile, Address(0), tag::kNew, "127.0.0.8      Hostile");
+  network_.Deliver();
+  EXPECT_EQ(network_.CountSent("OK!"), 1);
+  EXPECT_EQ(network_.sent.size(), 100u + 1u + 3u);  // the flood, OK! and the three others introduced
+  for (const auto& [to, message] : network_.sent) EXPECT_TRUE(to == Address(0) || to == "127.0.0.8") << to;
+
+  // The host raises the time; the offer to the second client is lost.
+  network_.filter = [](const std::string&, const std::string& to, const std::string& tag) {
+    return !(tag == "OPT" && to == "127.0.0.3");
+  };
+  Peer(0).Press(Command::Solve);  // the solution revealed in the lobby
+  Peer(0).Send(SessionEvent::Kind::RaceOptions, 60, "20");
+  Run(1);
+  EXPECT_EQ(Peer(2).NetGame()->Time, 30);
+  Peer(0).Press(Command::NetStart);
+  network_.filter = nullptr;
+  network_.Deliver();
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(Peer(i).Board().RaceRunning()) << i;
+  EXPECT_FALSE(Peer(0).Board().GameOver());
+  EXPECT_EQ(Peer(0).Board().SolveStatus().MakeStatusString(), std::string(100, '0'));
+  Run(5);
+  Peer(1).Solve();
+  for (int second = 0; second < 75; second += 5) {
+    forge(hostile, Address(0), tag::kLiving, "127.0.0.8");
+    forge(hostile, Address(1), tag::kLiving, "127.0.0.8");
+    forge(hostile, Address(2), tag::kLiving, "127.0.0.8");
+    Run(5);
+  }
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(Peer(i).view.resultsShown) << i;
+    std::map<std::string, int> points = PointsByAddress(Peer(i));
+    EXPECT_EQ(points[Address(1)], 55) << i;
+    EXPECT_EQ(points["127.0.0.8"], -20) << i;
+  }
+  EXPECT_EQ(Peer(2).NetGame()->Time, 60);
+}
+
+// In the lobby, a client whose host fell silent leaves after the dead limit
+// and says why.
+TEST_F(RaceTest, AClientLeavesAHostSilentPastTheDeadLimit) {
+  Lobby(1);
+  Run(25, {0});
+  EXPECT_TRUE(Peer(1).HasSession());
+  Run(11, {0});
+  EXPECT_FALSE(Peer(1).HasSession());
+  EXPECT_FALSE(Peer(1).view.lobbyShown);
+  EXPECT_EQ(Peer(1).asker.Shown().back().text, "The host has left the network game or can no longer be reached.");
+}
+
 // Beyond 64 players a newcomer is not answered; with nothing changing, a
 // heartbeat costs the host one datagram per player.
 TEST_F(RaceTest, SixtyFourPlayersAtMostAndHeartbeatsGrowLinearly) {
