@@ -105,6 +105,24 @@ bool clsPuzzle::EquationsHold() const {
   return true;
 }
 
+bool IsSoundPuzzle(const clsPuzzle& puzzle) {
+  std::array<bool, 10> used{};
+  for (int d = 0; d < 10; ++d) {
+    const int symbol = puzzle.Symbols(d);
+    if (symbol < 0 || symbol > 9 || used[static_cast<std::size_t>(symbol)]) return false;
+    used[static_cast<std::size_t>(symbol)] = true;
+  }
+  for (int k = 1; k <= 9; ++k) {
+    if (puzzle.Number(k) < 0 || puzzle.Number(k) > 999) return false;
+  }
+  for (int k = 1; k <= 3; ++k) {
+    for (std::int32_t op : {puzzle.OpVert(k), puzzle.OpHorz(k)}) {
+      if (op != kOpAdd && op != kOpSubtract) return false;
+    }
+  }
+  return puzzle.EquationsHold();
+}
+
 std::int32_t OperatorOf(const clsPuzzle& puzzle, const PuzzleEquation& equation) {
   return equation.isRow ? puzzle.OpVert(equation.line) : puzzle.OpHorz(equation.line);
 }

@@ -138,6 +138,14 @@ constexpr std::array<PuzzleEquation, 6> kPuzzleEquations{{
     {3, 6, 9, false, 3},
 }};
 
+// The one check of every puzzle that comes from outside (a saved game,
+// another player's start, a description): the symbols are a permutation of
+// the ten digits, the numbers lie in 0..999, the operators are addition or
+// subtraction, and the six equations hold with the true digits. Hints,
+// checks and the solved test all rest on these; a puzzle that fails them
+// is never used.
+bool IsSoundPuzzle(const clsPuzzle& puzzle);
+
 // The operator code of an equation in a puzzle.
 std::int32_t OperatorOf(const clsPuzzle& puzzle, const PuzzleEquation& equation);
 

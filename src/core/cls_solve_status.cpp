@@ -28,6 +28,21 @@ std::string clsSolveStatus::MakeStatusString() const {
   return text;
 }
 
+bool clsSolveStatus::HoldsOnlyCellValues() const {
+  for (std::int16_t value : cells_) {
+    if (value < kCellOpen || value > kCellGreyedNo) return false;
+  }
+  return true;
+}
+
+void clsSolveStatus::RebuildGreying() {
+  const std::array<std::int16_t, 100> marks = cells_;
+  for (std::int16_t& cell : cells_) cell = (cell == kCellNo || cell == kCellGreyedNo) ? kCellNo : kCellOpen;
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    if (marks[i] == kCellYes) SetStatus(static_cast<int>(i / 10), static_cast<int>(i % 10), kCellYes);
+  }
+}
+
 void clsSolveStatus::Assign(const clsSolveStatus& other) { cells_ = other.cells_; }
 
 std::int16_t clsSolveStatus::GetSolvedNum(int s) const {

@@ -29,6 +29,15 @@ class clsSolveStatus {
   void ReadFromString(std::string_view text);
   std::string MakeStatusString() const;
 
+  // True when every cell holds one of the five cell values: a grid read
+  // from outside holding anything else is refused.
+  bool HoldsOnlyCellValues() const;
+  // Greys the cells the yes marks hold and releases every other greyed
+  // cell, as if the yes marks had been made one by one: a grid read from
+  // outside then shows no greying that no mark explains, so that hints and
+  // checks see the grid the player sees.
+  void RebuildGreying();
+
   // Copies the cells of another grid; the name stays.
   void Assign(const clsSolveStatus& other);
 

@@ -5,6 +5,7 @@
 namespace glyph {
 
 WriteOutcome clsQtFileWriter::WriteWhole(const std::filesystem::path& file, const std::string& content) {
+  if (IsSpecialFile(file)) return WriteOutcome::NotAFile;
   if (IsReadOnlyFile(file)) return WriteOutcome::ReadOnly;
   QSaveFile save(QString::fromStdString(file.string()));
   if (!save.open(QIODevice::WriteOnly)) return WriteOutcome::Failed;

@@ -1,6 +1,7 @@
 #include "platform/qt_printer_system.h"
 
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -8,6 +9,7 @@
 #include "i18n/program_catalogue.h"
 #include "platform/ansi_text.h"
 #include "platform/qt_page_device.h"
+#include "storage/cls_file_writer.h"
 
 namespace glyph {
 
@@ -27,6 +29,20 @@ class clsPrinterPageDevice : private PrinterHolder, public clsQtPageDevice {
 
 }  // namespace
 
+// Printing to a file never replaces a folder, a device, a FIFO or a socket
+// with a PDF file: the player is told, and the print dialog stays.
+bool clsQtPrinterSystem::RefusedTarget(const QPrinter& printer) {
+  const QString file = printer.outputFileName();
+  if (file.isEmpty() || !IsSpecialFile(file.toStdString())) return false;
+  const clsCatalogue& texts = ProgramCatalogue();
+  QMessageBox::warning(parent_, FromAnsi(texts.GetTranslation("frmPrint", "strPdfTitle", "Print to a PDF file")),
+                       FromAnsi(texts.GetTranslation("frmPrint", "strPdfNotAFile",
+                                                     "The chosen name is not a file (a folder or a device). "
+                                                     "Nothing was printed.")) +
+                           "\n\n" + file);
+  return true;
+}
+
 bool clsQtPrinterSystem::HasPrinter() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 std::unique_ptr<clsPageDevice> clsQtPrinterSystem::ChoosePrinter(int style) {
@@ -39,14 +55,14 @@ std::unique_ptr<clsPageDevice> clsQtPrinterSystem::ChoosePrinter(int style) {
     if (chosen.isEmpty()) return nullptr;
     device->Printer().setOutputFormat(QPrinter::PdfFormat);
     device->Printer().setOutputFileName(QString::fromStdString(WithPdfExtension(chosen.toStdString())));
-    return device;
+    return RefusedTarget(device->Printer()) ? nullptr : std::move(device);
   }
   QPrintDialog dialog(&device->Printer(), parent_);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   if (dialog.exec() != QDialog::Accepted) return nullptr;
-  return device;
+  return RefusedTarget(device->Printer()) ? nullptr : std::move(device);
 }
 
 }  // namespace glyph

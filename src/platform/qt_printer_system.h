@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QPrinter>
 #include <QWidget>
 
 #include "print/cls_printer_system.h"
@@ -20,6 +21,7 @@ class clsQtPrinterSystem : public clsPrinterSystem {
   std::unique_ptr<clsPageDevice> ChoosePrinter(int style) override;
 
  private:
+  bool RefusedTarget(const QPrinter& printer);
   QPointer<QWidget> parent_;
 };
 

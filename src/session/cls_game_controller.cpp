@@ -115,6 +115,10 @@ void clsGameController::ClickSave() {
     case WriteOutcome::ReadOnly:
       Tell("strMsgSaveReadOnly", "The file is read-only. The game was not saved.", "strTitSaveGame", "Save game");
       break;
+    case WriteOutcome::NotAFile:
+      Tell("strMsgSaveNotAFile", "The chosen name is not a file (a folder or a device). The game was not saved.",
+           "strTitSaveGame", "Save game");
+      break;
     case WriteOutcome::Failed:
       Tell("strMsgSaveFailed", "The game could not be saved. The file is unchanged.", "strTitSaveGame", "Save game");
       break;
@@ -345,7 +349,11 @@ void clsGameController::ClearGridForRace() {
 }
 
 bool clsGameController::ReceiveRacePuzzle(const std::string& text) {
-  if (!puzzle_.GetSendString(text)) return false;
+  // The puzzle keeps its symbols: every player races on the same numbers
+  // with symbols of its own.
+  clsPuzzle received = puzzle_;
+  if (!received.GetSendString(text) || !IsSoundPuzzle(received)) return false;
+  puzzle_ = received;
   ForgetHistory();
   SetGameOver(false);
   LoadStyle();

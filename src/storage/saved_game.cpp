@@ -1,8 +1,10 @@
 #include "storage/saved_game.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "core/plain_text.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
 #include "storage/text_lines.h"
@@ -51,10 +53,7 @@ LoadOutcome ReadSavedGameStream(std::istream& stream, SavedGame& game) {
     plain.push_back(clsCrypt::Decrypt(*line, kSaveGameKey));
   }
   if (stream.bad()) return LoadOutcome::Unreadable;
-  SavedGame loaded = game;
-  if (!ReadSavedGameLines(plain, loaded)) return LoadOutcome::NotASavedGame;
-  game = std::move(loaded);
-  return LoadOutcome::Loaded;
+  return ReadSavedGameLines(plain, game) ? LoadOutcome::Loaded : LoadOutcome::NotASavedGame;
 }
 
 }  // namespace
@@ -74,29 +73,44 @@ std::vector<std::string> SavedGameLines(const SavedGame& game) {
 
 bool ReadSavedGameLines(const std::vector<std::string>& lines, SavedGame& game) {
   if (lines.empty() || lines.front().empty() || lines.front().front() != kTagPuzzle) return false;
-  game.bookmarks.clear();
+  SavedGame read = game;
+  read.bookmarks.clear();
   for (const std::string& line : lines) {
     if (line.empty()) continue;
     const std::string_view content = std::string_view(line).substr(1);
     switch (line.front()) {
       case kTagPuzzle:
-        game.puzzle.GetSendString(content);  // a malformed text leaves the puzzle as it was
+        read.puzzle.GetSendString(content);  // a malformed text leaves the puzzle as it was
         break;
-      case kTagSymbols: ReadSymbols(content, game.puzzle); break;
-      case kTagGrid: game.grid.ReadFromString(content); break;
+      case kTagSymbols: ReadSymbols(content, read.puzzle); break;
+      case kTagGrid: read.grid.ReadFromString(content); break;
       case kTagBookmark: {
         clsSolveStatus bookmark;
         bookmark.ReadFromString(content);
-        bookmark.SetName(content.size() > clsSolveStatus::kTextLength
-                             ? std::string(content.substr(clsSolveStatus::kTextLength))
-                             : std::string());
-        game.bookmarks.push_back(std::move(bookmark));
+        bookmark.SetName(PlainText(content.size() > clsSolveStatus::kTextLength
+                                       ? std::string(content.substr(clsSolveStatus::kTextLength))
+                                       : std::string()));
+        read.bookmarks.push_back(std::move(bookmark));
         break;
       }
       default: break;  // a tag of a later version, or garbage
     }
   }
+  if (!IsSoundGame(read)) return false;
+  RebuildGreying(read);
+  game = std::move(read);
   return true;
+}
+
+bool IsSoundGame(const SavedGame& game) {
+  if (!IsSoundPuzzle(game.puzzle) || !game.grid.HoldsOnlyCellValues()) return false;
+  return std::all_of(game.bookmarks.begin(), game.bookmarks.end(),
+                     [](const clsSolveStatus& bookmark) { return bookmark.HoldsOnlyCellValues(); });
+}
+
+void RebuildGreying(SavedGame& game) {
+  game.grid.RebuildGreying();
+  for (clsSolveStatus& bookmark : game.bookmarks) bookmark.RebuildGreying();
 }
 
 std::string EncipherSavedGame(const SavedGame& game, clsRandomSource& random) {

@@ -26,11 +26,18 @@ inline constexpr char kSavedGameFilter[] = "Glyphmatic (*.gly)";
 // ten symbol digits, "S" + the grid, then "B" + grid + name per bookmark.
 std::vector<std::string> SavedGameLines(const SavedGame& game);
 
+// A game from outside is used only when its puzzle is sound (see
+// IsSoundPuzzle) and its grid and bookmarks hold only cell values.
+bool IsSoundGame(const SavedGame& game);
+// Rebuilds the greying of the grid and of every bookmark from their marks.
+void RebuildGreying(SavedGame& game);
+
 // Reads plain lines into game, which holds the game in hand: the first line
 // must start with "A", otherwise nothing changes and the result is false.
 // Later lines come in any order; a later "A", "Y" or "S" overwrites, every
 // "B" adds a bookmark, empty lines and unknown tags are passed over. The
-// bookmark list is replaced by the file's.
+// bookmark list is replaced by the file's. A game that is not sound is
+// refused (false) as well; greying is rebuilt from the marks.
 bool ReadSavedGameLines(const std::vector<std::string>& lines, SavedGame& game);
 
 // The file's content: every line enciphered under the saved-game key, ended

@@ -60,6 +60,14 @@ SavedGame GameFromDescription(const QJsonObject& description) {
     if (lossy) throw clsToolError("a bookmark's name has a character outside the Windows-1252 set");
     game.bookmarks.push_back(bookmark);
   }
+  // Written only when the game would load: what the game refuses, glyphtool
+  // does not make.
+  if (!IsSoundGame(game)) {
+    throw clsToolError(
+        "not a game the program would load: the symbols must be a permutation of 0 to 9, the numbers lie in 0 to "
+        "999 and make the six sums true, and grid cells hold 0 to 4");
+  }
+  RebuildGreying(game);
   return game;
 }
 

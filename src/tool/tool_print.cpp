@@ -9,6 +9,7 @@
 #include "i18n/cls_catalogue.h"
 #include "platform/qt_page_device.h"
 #include "print/print_job.h"
+#include "storage/cls_file_writer.h"
 #include "storage/saved_game.h"
 #include "storage/web_pages.h"
 #include "tool/tool_args.h"
@@ -46,6 +47,7 @@ void VerbPrint(const std::vector<std::string>& args, std::ostream& out) {
       ParseToolArgs(args, {"pdf", "count", "style", "game", "page", "seed", "difficulty"}, {"grid", "solutions"});
   ExpectPositionals(parsed, 0, "no text besides the options: glyphtool print --pdf OUT.pdf ...");
   if (!parsed.Has("pdf")) throw clsToolError("--pdf OUT.pdf is needed");
+  if (IsSpecialFile(parsed.options.at("pdf"))) throw clsToolError(parsed.options.at("pdf") + " is not a regular file");
   if (QGuiApplication::instance() == nullptr) throw clsToolError("printing needs the graphics system");
   const int style = parsed.Has("style") ? static_cast<int>(ParseInteger("style", parsed.options.at("style"), 0, 1)) : 1;
   const std::int64_t count =

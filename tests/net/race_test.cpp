@@ -303,6 +303,7 @@ TEST_F(RaceTest, OnlyTheHostStartsARaceAndResultsAlwaysCome) {
   EXPECT_EQ(Peer(1).Player("127.0.0.9")->Name, "Line1 Line2 End");
   forge(stranger, Address(1), tag::kStart, puzzle);
   forge(stranger, Address(1), tag::kOptions, "0000500001");
+  forge(Peer(0).socket, Address(2), tag::kStart, "-+-+-+740;227;968;518;356;162;222;583;805");  // a false sum
 
   clsFakeNetwork::Socket hostile(network_);
   ASSERT_TRUE(hostile.Bind("127.0.0.8", 0));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 
 #include "core/cls_system_random.h"
@@ -276,11 +278,11 @@ TEST_F(GameControllerTest, SaveAndLoadRestoreTheWholeGameAndANonGameChangesNothi
   EXPECT_EQ(Names(), (std::vector<std::string>{"one", "two"}));
 }
 
+// A save that fails, or whose target is read-only or not a regular file (a
+// folder, a FIFO), says so and replaces nothing.
 TEST_F(GameControllerTest, AFailedSaveIsReported) {
-  std::filesystem::create_directory(folder_ / "folder.gly");
-  Save(folder_ / "folder.gly");
-  EXPECT_EQ(asker_.Shown().at(0).text, "The game could not be saved. The file is unchanged.");
-  // A file the player made read-only is left alone, and says so.
+  Save(folder_ / "no folder" / "game.gly");
+  EXPECT_EQ(asker_.Shown().back().text, "The game could not be saved. The file is unchanged.");
   const std::filesystem::path kept = folder_ / "kept.gly";
   std::ofstream(kept) << "mine\n";
   std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
@@ -288,6 +290,15 @@ TEST_F(GameControllerTest, AFailedSaveIsReported) {
   EXPECT_EQ(asker_.Shown().back().text, "The file is read-only. The game was not saved.");
   std::ifstream stream(kept);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(stream), {}), "mine\n");
+  std::filesystem::create_directory(folder_ / "folder.gly");
+  ASSERT_EQ(mkfifo((folder_ / "fifo.gly").c_str(), 0600), 0);
+  for (const char* target : {"folder.gly", "fifo.gly"}) {
+    Save(folder_ / target);
+    EXPECT_EQ(asker_.Shown().back().text,
+              "The chosen name is not a file (a folder or a device). The game was not saved.")
+        << target;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(folder_ / "fifo.gly"));
 }
 
 // Every change of the grid is one step (a double click with its own click);

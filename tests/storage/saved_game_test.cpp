@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 #include <csignal>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "core/cls_system_random.h"
@@ -74,43 +75,73 @@ TEST(SavedGame, LinesOfAGameRoundTripExactlyAndTwoSavesDiffer) {
   ExpectSameGame(loaded, game);
 }
 
+// A sound puzzle of the generator's kind: 740 + 227 = 967 and so on.
+constexpr char kSoundPuzzle[] = "-+-+-+740;227;967;518;356;162;222;583;805";
+
 TEST(SavedGame, LinesInAnyOrderBlankLinesAndLfEnds) {
   test::clsTempFolder folder;
   const std::string grid(100, '1');
   test::WriteEnciphered(folder / "g.gly", kSaveGameKey,
                         {"A------1;2;3;4;5;6;7;8;9", "", "B" + grid + "first", "Q whatever", "Y0123456789",
-                         "A++++++769;481;288;233;124;109;536;357;179", "S" + grid, "", "B" + grid + "second"},
+                         std::string("A") + kSoundPuzzle, "S" + grid, "", "B" + grid + "second\tline"},
                         "\n");
   SavedGame game;
   ASSERT_EQ(LoadSavedGame(folder / "g.gly", game), LoadOutcome::Loaded);
-  EXPECT_EQ(game.puzzle.MakeSendString(), "++++++769;481;288;233;124;109;536;357;179");  // the later A wins
+  EXPECT_EQ(game.puzzle.MakeSendString(), kSoundPuzzle);  // the later A wins
   EXPECT_EQ(game.grid.MakeStatusString(), grid);
   ASSERT_EQ(game.bookmarks.size(), 2u);
   EXPECT_EQ(game.bookmarks[0].Name(), "first");
-  EXPECT_EQ(game.bookmarks[1].Name(), "second");
+  EXPECT_EQ(game.bookmarks[1].Name(), "second line");  // plain text
 }
 
-TEST(SavedGame, ShortContentsReadAsZerosAndMissingLinesKeepTheGameInHand) {
+// Short contents read as zeros; a line left out keeps the game in hand's;
+// greying that no yes mark explains is rebuilt from the marks.
+TEST(SavedGame, ShortContentsReadAsZerosMissingLinesKeepTheGameInHandGreyingIsRebuilt) {
   test::clsTempFolder folder;
-  test::WriteEnciphered(folder / "short.gly", kSaveGameKey, {"A------1;2;3;4;5;6;7;8;9", "Y93", "B12"});
+  std::string strayGrey(100, '0');
+  strayGrey[55] = '3';
+  strayGrey[56] = '4';
+  test::WriteEnciphered(folder / "short.gly", kSaveGameKey,
+                        {std::string("A") + kSoundPuzzle, "B12", "B" + strayGrey});
   SavedGame game = SampleGame(2);
   const std::string gridBefore = game.grid.MakeStatusString();
   ASSERT_EQ(LoadSavedGame(folder / "short.gly", game), LoadOutcome::Loaded);
-  EXPECT_EQ(game.puzzle.Symbols(1), 3);
-  EXPECT_EQ(game.puzzle.Symbols(2), 0);
+  EXPECT_EQ(game.puzzle.MakeSendString(), kSoundPuzzle);
   EXPECT_EQ(game.grid.MakeStatusString(), gridBefore);  // no S line: the grid in hand stays
-  ASSERT_EQ(game.bookmarks.size(), 1u);                 // the list is the file's
-  EXPECT_EQ(game.bookmarks[0].MakeStatusString(), "12" + std::string(98, '0'));
+  ASSERT_EQ(game.bookmarks.size(), 2u);                 // the list is the file's
+  clsSolveStatus declared;
+  declared.SetStatus(0, 0, kCellNo);
+  declared.SetStatus(0, 1, kCellYes);
+  EXPECT_EQ(game.bookmarks[0].MakeStatusString(), declared.MakeStatusString());
+  EXPECT_EQ(game.bookmarks[0].MakeStatusString().substr(0, 3), "423");
   EXPECT_EQ(game.bookmarks[0].Name(), "");
+  std::string released(100, '0');
+  released[56] = '1';
+  EXPECT_EQ(game.bookmarks[1].MakeStatusString(), released);
 }
 
+// A file that is not a saved game, or whose game could not be one of ours,
+// changes nothing.
 TEST(SavedGame, AFileThatIsNotASavedGameChangesNothing) {
   test::clsTempFolder folder;
   std::ofstream(folder / "text.gly") << "Dear diary,\r\ntoday I played Glyphmatic.\r\n";
   test::WriteEnciphered(folder / "blankfirst.gly", kSaveGameKey, {"", "A------1;2;3;4;5;6;7;8;9"});
   test::WriteEnciphered(folder / "otherkey.gly", kNetworkKey, {"A------1;2;3;4;5;6;7;8;9"});
   std::ofstream(folder / "empty.gly");
-  for (const char* name : {"text.gly", "blankfirst.gly", "otherkey.gly", "empty.gly"}) {
+  const std::string sound = std::string("A") + kSoundPuzzle;
+  const std::map<std::string, std::vector<std::string>> unsound{
+      {"samesymbols.gly", {sound, "Y0000000000"}},
+      {"shortsymbols.gly", {sound, "Y93"}},
+      {"falsesum.gly", {"A-+-+-+740;227;968;518;356;162;222;583;805"}},
+      {"bignumber.gly", {"A------1000;0;1000;0;0;0;1000;0;1000"}},
+      {"negative.gly", {"A------0;1;-1;0;0;0;0;1;-1"}},
+      {"gridcell.gly", {sound, "S" + std::string(99, '0') + "5"}},
+      {"bookmarkcell.gly", {sound, "B9"}},
+  };
+  for (const auto& [name, lines] : unsound) test::WriteEnciphered(folder / name, kSaveGameKey, lines);
+  std::vector<std::string> names{"text.gly", "blankfirst.gly", "otherkey.gly", "empty.gly"};
+  for (const auto& entry : unsound) names.push_back(entry.first);
+  for (const std::string& name : names) {
     SavedGame game = SampleGame(2);
     EXPECT_EQ(LoadSavedGame(folder / name, game), LoadOutcome::NotASavedGame) << name;
     ExpectSameGame(game, SampleGame(2));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -72,8 +74,18 @@ TEST(Tool, EveryVerbAnswersWithItsShape) {
   EXPECT_EQ(RunVerb({"lang", "decompile", compiled}).out.substr(0, 13), "[GlyphmaLang]");
 }
 
+// Nothing is written half or in place of what is not a regular file, and a
+// game the program would refuse is not made.
 TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
+  test::clsTempFolder folder;
+  const std::string fifo = (folder / "fifo.pdf").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string unsound = (folder / "unsound.json").string();
+  std::ofstream(unsound) << R"({"puzzle":"-+-+-+740;227;967;518;356;162;222;583;805","symbols":[0,0,0,0,0,0,0,0,0,0],)"
+                         << R"("grid":")" << std::string(100, '0') << R"(","bookmarks":[]})";
   const std::vector<std::vector<std::string>> mistakes{
+      {"print", "--pdf", fifo},
+      {"game", "write", unsound, (folder / "unsound.gly").string()},
       {},
       {"bogus"},
       {"generate", "--count", "0"},
@@ -95,6 +107,8 @@ TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
     EXPECT_TRUE(run.out.empty());
     EXPECT_FALSE(run.err.empty());
   }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  EXPECT_FALSE(std::filesystem::exists(folder / "unsound.gly"));
 }
 
 // Both programs answer --version, the game --help too, on the terminal with
