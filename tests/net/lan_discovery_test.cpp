@@ -61,10 +61,11 @@ TEST_F(LanRaceListTest, JunkForeignTagsAndOtherSendersAreIgnored) {
   };
   for (const auto& [datagram, source] : junk) EXPECT_FALSE(list_.Hear(datagram, source, 0)) << datagram;
   EXPECT_TRUE(list_.Races().empty());
-  // Names are cut at "|" and at 64 characters.
-  list_.Hear(MakeAnnouncement({"127.0.0.2", "a|b", std::string(100, 'n'), 2, false}, random_), "127.0.0.2", 0);
+  // Names are cut at "|" and at 64 characters, line breaks are spaces.
+  list_.Hear(MakeAnnouncement({"127.0.0.2", "a|b", "1\n2" + std::string(100, 'n'), 2, false}, random_), "127.0.0.2",
+             0);
   EXPECT_EQ(list_.Races()[0].computer, "a");
-  EXPECT_EQ(list_.Races()[0].name, std::string(64, 'n'));
+  EXPECT_EQ(list_.Races()[0].name, "1 2" + std::string(61, 'n'));
 }
 
 TEST(LanDiscovery, TheLocalAddressOnTheHostsNetworkIsChosen) {

@@ -52,8 +52,13 @@ TEST_F(SessionTest, EachEventPublishesTheViewOnce) {
   EXPECT_EQ(shown_, 2);
 }
 
+// Until the start-up timer the title is the window's own caption, its
+// language's when it has one.
 TEST_F(SessionTest, StartUpTimerGivesTheFullTitleAndRegistersTheFileType) {
   EXPECT_EQ(view_.title, "Glyphmatic");
+  catalogue_.ReadPlainLines({"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmSymbol|CAPTION|Glyphomat"});
+  session_.StartUp({});
+  EXPECT_EQ(view_.title, "Glyphomat");
   Send(SessionEvent::Kind::StartUpTimer);
   EXPECT_EQ(view_.title, "Glyphmatic 2.0");
   EXPECT_EQ(fakes_.registrar.registrations, std::vector<std::string>{"gly Glyphmatic /opt/glyph/glyphmatic"});

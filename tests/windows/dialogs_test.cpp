@@ -167,6 +167,7 @@ TEST(NewNetworkDialog, RemembersItsFieldsAndAWrongHostKeepsItOpen) {
     ASSERT_TRUE(dialog.OK());
     EXPECT_EQ(dialog.IPAddressLocal(), "127.0.0.1");
   }
+  settings.Write(kSectionNetworkGame, kKeyIsHost, "yes");  // only "Y" means host
   frmNewNetwork again(settings, catalogue, asker, kAddresses, "someone else");
   EXPECT_TRUE(again.findChild<QRadioButton*>("optJoin")->isChecked());
   EXPECT_EQ(again.findChild<QComboBox*>("cboRemoteIP")->currentText(), "192.168.0.5");
