@@ -148,6 +148,9 @@ TEST(LanguageChoice, StoredThenDesktopThenFirstWithoutCodeThenFirst) {
       {both, nullptr, "", "Deutsch", "Deutsch"},        // no locale and every language has a code
       {{"(English)", "(Deutsch|de)"}, nullptr, "", "English", "English"},
       {{"(Deutsch| de )", "(English|en)"}, nullptr, "0411", "Deutsch", "Deutsch"},  // nobody declares ja
+      // Only a code's first two letters count, trimmed: de-ch (0807) is " de ".
+      {{"(Deutsch| de )", "(English|en)", "(Schwiizerd\xFCtsch|de-ch)"}, nullptr, "0807", "Deutsch", "Deutsch"},
+      {{"(Deutsch|de)", "(English|en)"}, nullptr, "0C09", "English", "English"},
       {{}, nullptr, "0407", "(none)", "(nothing)"},
   };
   for (const Case& c : cases) {
@@ -157,15 +160,6 @@ TEST(LanguageChoice, StoredThenDesktopThenFirstWithoutCodeThenFirst) {
     EXPECT_EQ(Chosen(catalogue, settings, c.locale), c.chosen) << (c.stored ? c.stored : "-") << " " << c.locale;
     EXPECT_EQ(settings.Read(kSectionOptions, kKeyLanguage, "(nothing)"), c.storedAfter);
   }
-}
-
-// Only the first two letters of a code count: de-ch gives DE, which the
-// trimmed " de " is.
-TEST(LanguageChoice, OnlyTheFirstTwoLettersOfTheCodeCount) {
-  clsCatalogue catalogue = CatalogueOf({"(Deutsch| de )", "(English|en)", "(Schwiizerd\xFCtsch|de-ch)"});
-  EXPECT_EQ(GetDefaultLanguage(catalogue, "0807"), "Deutsch");
-  EXPECT_EQ(GetDefaultLanguage(catalogue, "0C09"), "English");
-  EXPECT_EQ(GetDefaultLanguage(catalogue, "0411"), "");
 }
 
 using ItemKeys = std::set<std::pair<std::string, std::string>>;
