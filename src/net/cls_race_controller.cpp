@@ -185,7 +185,7 @@ void clsRaceController::ClickStart() {
 }
 
 void clsRaceController::StartRace() {
-  if (!session_) return;  // the session may have been closed meanwhile
+  if (!session_) return;
   const std::string puzzle = game_.MakeRacePuzzle();
   OfferOptions("");
   SendToOthers(tag::kStart, puzzle);

@@ -97,7 +97,6 @@ bool clsGameController::LoadGameFile(const std::string& path) {
 }
 
 void clsGameController::ClickLoad() {
-  if (raceRunning_) return;  // the race owns the board until it ends
   if (!Ask("strMsgLoadGame", "Do you really want to load a saved game?", "strTitLoadGame", "Load game", false)) {
     return;
   }
@@ -126,7 +125,6 @@ void clsGameController::ClickSave() {
 }
 
 void clsGameController::ClickAddBookmark() {
-  if (raceRunning_) return;  // the race owns the board until it ends
   bookmarkCounter_ = std::min(bookmarkCounter_ + 1, kMostBookmarkNumber);
   const std::string defaultName = Text("strBookmark", "Bookmark") + " " + std::to_string(bookmarkCounter_);
   const std::optional<std::string> name = bookmarkDialogs_.EditName(defaultName);
@@ -140,7 +138,6 @@ void clsGameController::ClickAddBookmark() {
 }
 
 void clsGameController::ClickOpenBookmark() {
-  if (raceRunning_) return;  // the race owns the board until it ends
   const std::optional<std::size_t> chosen = bookmarkDialogs_.ChooseBookmark(bookmarks_);
   if (!chosen || *chosen >= bookmarks_.size()) return;
   const bool afresh = gameOver_;  // a finished game's grid is no step to go back to
@@ -231,14 +228,12 @@ void clsGameController::ResetBookmarks() {
 }
 
 void clsGameController::ClickNew() {
-  if (raceRunning_) return;  // the race owns the board until it ends
   if (!Ask("strMsgNewGame", "Do you really want to start a new game?", "strTitNewGame", "New game", true)) return;
   SetGameOver(false);
   NewGame();
 }
 
 void clsGameController::ClickClear() {
-  if (raceRunning_) return;  // the race owns the board until it ends
   if (!Ask("strMsgClear", "Do you really want to clear the solution grid?", "strTitClear", "Clear grid", false)) {
     return;
   }
@@ -252,9 +247,7 @@ void clsGameController::ClickClear() {
   DrawPuzzle();
 }
 
-void clsGameController::ClickSolve() {
-  if (!raceRunning_) ShowSolution(true);
-}
+void clsGameController::ClickSolve() { ShowSolution(true); }
 
 bool clsGameController::ClickClose() {
   if (!Ask("strMsgCloseGame", "Do you really want to quit the game?", "strTitCloseGame", "Quit game", false)) {

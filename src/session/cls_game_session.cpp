@@ -71,8 +71,42 @@ void clsGameSession::OnGridKey(int key) {
 }
 
 void clsGameSession::Handle(const SessionEvent& event) {
-  using Kind = SessionEvent::Kind;
+  if (handling_) {  // inside a question's event loop: after the event in hand
+    Wait(event);
+    return;
+  }
+  waiting_.push_back(event);
+  handling_ = true;
   view_.mayClose = false;
+  try {
+    while (!waiting_.empty()) {
+      const SessionEvent next = std::move(waiting_.front());
+      waiting_.pop_front();
+      HandleOne(next);
+    }
+  } catch (...) {
+    waiting_.clear();
+    handling_ = false;
+    throw;
+  }
+  handling_ = false;
+}
+
+// Ticks that wait are one tick; datagrams beyond a bound are dropped as the
+// network drops them, so that a question left open under a flood holds
+// little. The player's own events are never dropped.
+void clsGameSession::Wait(const SessionEvent& event) {
+  using Kind = SessionEvent::Kind;
+  if (event.kind == Kind::Tick &&
+      std::any_of(waiting_.begin(), waiting_.end(), [](const SessionEvent& e) { return e.kind == Kind::Tick; })) {
+    return;
+  }
+  if (event.kind == Kind::Datagram && waiting_.size() >= kMostWaiting) return;
+  waiting_.push_back(event);
+}
+
+void clsGameSession::HandleOne(const SessionEvent& event) {
+  using Kind = SessionEvent::Kind;
   switch (event.kind) {
     case Kind::Button: OnButton(event.command); break;
     case Kind::GridClick: game_.ClickCell(event.number); break;
@@ -198,7 +232,7 @@ void clsGameSession::Publish() {
   // During a race only Quit stands beside the race panel; the board is the
   // race's until it ends.
   const bool racing = view_.race.raceShown;
-  const bool boardFree = !game_.RaceRunning();
+  const bool boardFree = BoardFree();
   const ButtonStates& states = game_.Buttons();
   for (int i = 0; i < kMainButtonCount; ++i) {
     const auto command = static_cast<Command>(i);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,15 @@ class clsGameSession : private clsRaceHooks {
   // After the window's texts are translated: the style, then the game of the
   // command line or a new one.
   void StartUp(const std::vector<std::string>& arguments);
+  // Takes every event. A question runs its own event loop in a window, so
+  // an event may arrive while another is being handled: it then waits, and
+  // is handled after it, in order. Nothing runs inside another event.
   void Handle(const SessionEvent& event);
+
+  // While a race runs, the board is the race's: no new game, load, clear,
+  // solution or bookmark, whoever asks. The view's buttons follow this, and
+  // a command of a button that is not enabled does nothing.
+  bool BoardFree() const { return !game_.RaceRunning(); }
 
   const SessionView& View() const { return view_; }
   const clsGameController& Game() const { return game_; }
@@ -45,6 +54,9 @@ class clsGameSession : private clsRaceHooks {
   const std::string& HelpFile() const { return helpFile_; }
 
  private:
+  static constexpr std::size_t kMostWaiting = 4096;
+  void Wait(const SessionEvent& event);
+  void HandleOne(const SessionEvent& event);
   void OnButton(Command command);
   void OnGridKey(int key);
   void FocusGrid();
@@ -76,6 +88,8 @@ class clsGameSession : private clsRaceHooks {
   std::string computerName_;
   int announceTicks_ = 0;
   std::string announcedFrom_;  // the local address of the lobby being announced
+  bool handling_ = false;
+  std::deque<SessionEvent> waiting_;  // arrived while an event was being handled
 };
 
 }  // namespace glyph

@@ -28,6 +28,7 @@ class SessionTest : public ::testing::Test, public clsSessionDisplay {
   void Show(const SessionView& view) override {
     ++shown_;
     view_ = view;
+    looks34_.push_back(view.grid.looks[34]);
   }
   void Press(Command command) { session_.Handle(SessionEvent::Button(command)); }
   void Send(SessionEvent::Kind kind, int number = 0) { session_.Handle(SessionEvent::Of(kind, number)); }
@@ -40,6 +41,7 @@ class SessionTest : public ::testing::Test, public clsSessionDisplay {
   clsGameSession session_{fakes_.Services(catalogue_, "/opt/glyph"), dialogs_};
   SessionView view_;
   int shown_ = 0;
+  std::vector<GridLook> looks34_;
 };
 
 TEST_F(SessionTest, EachEventPublishesTheViewOnce) {
@@ -54,6 +56,20 @@ TEST_F(SessionTest, EachEventPublishesTheViewOnce) {
 
 // Until the start-up timer the title is the window's own caption, its
 // language's when it has one.
+// A question's own event loop lets events in: a click, the tick and a
+// datagram wait, and are handled after the event that asked, in order.
+TEST_F(SessionTest, EventsArrivingDuringAQuestionAreHandledAfterIt) {
+  fakes_.asker.whileAsking = [&] {
+    session_.Handle(SessionEvent::Of(SessionEvent::Kind::GridClick, 34));
+    session_.Handle(SessionEvent::Of(SessionEvent::Kind::Tick));
+    session_.Handle(SessionEvent::Datagram("0123", "127.0.0.9"));
+  };
+  fakes_.asker.Answer(true);
+  looks34_.clear();
+  Press(Command::New);
+  EXPECT_EQ(looks34_, (std::vector<GridLook>{GridLook::Plain, GridLook::No, GridLook::No, GridLook::No}));
+}
+
 TEST_F(SessionTest, StartUpTimerGivesTheFullTitleAndRegistersTheFileType) {
   EXPECT_EQ(view_.title, "Glyphmatic");
   catalogue_.ReadPlainLines({"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmSymbol|CAPTION|Glyphomat"});

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/cls_asker.h"
@@ -25,9 +27,12 @@ class clsScriptedAsker : public clsAsker {
 
   void Answer(bool yes) { answers_.push_back(yes); }
   std::optional<bool> defaultAnswer;
+  // Runs while a question is open, as a window's event loop would.
+  std::function<void()> whileAsking;
 
   bool AskYesNo(const std::string& text, const std::string& title, MessageIcon icon, bool yesPreselected) override {
     shown_.push_back({text, title, icon, yesPreselected, true});
+    if (auto during = std::exchange(whileAsking, nullptr)) during();
     if (answers_.empty() && defaultAnswer) return *defaultAnswer;
     if (answers_.empty()) throw std::logic_error("unexpected question: " + text);
     const bool yes = answers_.front();
