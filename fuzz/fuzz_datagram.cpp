@@ -57,8 +57,19 @@ struct Peer {
   Choice network;
   Clock clock;
   Socket socket;
-  clsGameSession session{SessionServices{asker, settings, random, catalogue, none, none, none, none, clock, socket,
-                                         network, none, none, "", 0},
+  clsGameSession session{SessionServices{.asker = asker,
+                                         .settings = settings,
+                                         .random = random,
+                                         .catalogue = catalogue,
+                                         .files = none,
+                                         .bookmarkDialogs = none,
+                                         .writer = none,
+                                         .printers = none,
+                                         .clock = clock,
+                                         .socket = socket,
+                                         .networkDialog = network,
+                                         .desktop = none,
+                                         .registrar = none},
                          none};
 
   explicit Peer(bool host) {

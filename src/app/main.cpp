@@ -82,8 +82,20 @@ int main(int argc, char* argv[]) {
   glyph::clsQtNetworkDialog networkDialog(settings, glyph::ProgramCatalogue(), asker);
   glyph::clsQtFileWriter writer;
   glyph::clsQtLanAnnouncer announcer;
-  glyph::frmSymbol window({asker, settings, random, glyph::ProgramCatalogue(), files, bookmarkDialogs, writer, printers,
-                           clock, socket, networkDialog, desktop, registrar, programFolder});
+  glyph::frmSymbol window({.asker = asker,
+                           .settings = settings,
+                           .random = random,
+                           .catalogue = glyph::ProgramCatalogue(),
+                           .files = files,
+                           .bookmarkDialogs = bookmarkDialogs,
+                           .writer = writer,
+                           .printers = printers,
+                           .clock = clock,
+                           .socket = socket,
+                           .networkDialog = networkDialog,
+                           .desktop = desktop,
+                           .registrar = registrar,
+                           .programFolder = programFolder});
   socket.SetReceiver(
       [&window](const std::string& payload, const std::string& from) { window.ReceiveDatagram(payload, from); });
   window.Session().SetAnnouncer(&announcer, QHostInfo::localHostName().toStdString());

@@ -146,6 +146,15 @@ constexpr std::array<PuzzleEquation, 6> kPuzzleEquations{{
 // is never used.
 bool IsSoundPuzzle(const clsPuzzle& puzzle);
 
+// An equation read as the addition X + Y = Z: an addition as it stands, a
+// subtraction A - B = C as the addition C + B = A it undoes (its borrows
+// become carries). The positions (1..9) of X, Y and Z. The solution counter
+// and the deduction engine both reason on these additions.
+constexpr std::array<int, 3> AdditionOperands(const PuzzleEquation& equation, bool adds) {
+  return adds ? std::array{equation.left, equation.right, equation.result}
+              : std::array{equation.result, equation.right, equation.left};
+}
+
 // The operator code of an equation in a puzzle.
 std::int32_t OperatorOf(const clsPuzzle& puzzle, const PuzzleEquation& equation);
 

@@ -3,30 +3,13 @@
 #include <algorithm>
 #include <bit>
 
-#include "core/solution_counter.h"
+#include "core/deduction_rules.h"
 
 namespace glyph {
 
-namespace {
+using namespace deduction;
 
-using Mask = std::uint16_t;
-constexpr Mask kAllDigits = 0x3FF;
-// A trial whose contradiction takes more facts than this makes a puzzle expert.
-constexpr int kShortTrial = 15;
-// A trial gives up after this many facts without a contradiction, and all
-// trials of one hint together after kTrialBudget.
-constexpr int kTrialLimit = 60;
-constexpr int kTrialBudget = 4000;
-
-constexpr Mask Bit(int d) { return static_cast<Mask>(1u << d); }
-int Lowest(Mask m) { return std::countr_zero(m); }
-
-// What is known of each symbol: the digits it can still be, and the digit
-// declared for it (-1 while none). Every symbol is a different digit.
-struct State {
-  std::array<Mask, 10> candidates{};
-  std::array<int, 10> declared{};
-};
+namespace deduction {
 
 State EmptyState() {
   State state;
@@ -45,6 +28,20 @@ void Apply(State& state, const Fact& fact) {
   state.candidates[s] = Bit(fact.digit);
   state.declared[s] = fact.digit;
 }
+
+// A symbol with no digit left, or a digit no symbol can be.
+bool Broken(const State& state) {
+  Mask covered = 0;
+  for (Mask m : state.candidates) {
+    if (m == 0) return true;
+    covered |= m;
+  }
+  return covered != kAllDigits;
+}
+
+}  // namespace deduction
+
+namespace {
 
 // The grid's marks as the engine reads them: a yes mark declares, a no mark
 // or a greyed cell rules out.
@@ -66,16 +63,6 @@ State StateOf(const clsSolveStatus& grid) {
   return state;
 }
 
-// A symbol with no digit left, or a digit no symbol can be.
-bool Broken(const State& state) {
-  Mask covered = 0;
-  for (Mask m : state.candidates) {
-    if (m == 0) return true;
-    covered |= m;
-  }
-  return covered != kAllDigits;
-}
-
 bool AllOnBoardDeclared(const State& state, const BoardShape& shape) {
   for (std::size_t s = 0; s < 10; ++s) {
     if (shape.onBoard[s] && state.declared[s] < 0) return false;
@@ -83,15 +70,13 @@ bool AllOnBoardDeclared(const State& state, const BoardShape& shape) {
   return true;
 }
 
-// An equation as the addition X + Y = Z by symbols per column; a
-// subtraction A - B = C is read as C + B = A, borrows becoming carries.
+// An equation as the addition X + Y = Z (see AdditionOperands) by symbols
+// per column.
 using Addition = std::array<std::array<int, 3>, 3>;  // [X, Y, Z][column]
 
 Addition AdditionOf(const BoardShape& shape, int e) {
-  const PuzzleEquation& eq = kPuzzleEquations[static_cast<std::size_t>(e)];
-  const std::array<int, 3> operands = shape.adds[static_cast<std::size_t>(e)]
-                                          ? std::array{eq.left, eq.right, eq.result}
-                                          : std::array{eq.result, eq.right, eq.left};
+  const std::array<int, 3> operands =
+      AdditionOperands(kPuzzleEquations[static_cast<std::size_t>(e)], shape.adds[static_cast<std::size_t>(e)]);
   Addition addition{};
   for (std::size_t role = 0; role < 3; ++role) {
     addition[role] = shape.symbolAt[static_cast<std::size_t>(operands[role] - 1)];
@@ -181,6 +166,10 @@ std::vector<int> SymbolsOf(const Addition& addition, int low, int count) {
   return symbols;
 }
 
+}  // namespace
+
+namespace deduction {
+
 std::optional<Deduction> OnlyDigitOrSymbol(const State& state) {
   for (int s = 0; s < 10; ++s) {
     const Mask m = state.candidates[static_cast<std::size_t>(s)];
@@ -208,35 +197,8 @@ std::optional<Deduction> OnlyDigitOrSymbol(const State& state) {
   return std::nullopt;
 }
 
-// Remembers the column groups that ruled nothing out, with what their
-// symbols could be then: while that stays the same, searching them again
-// cannot find more.
-class clsQuietColumns {
- public:
-  bool StillQuiet(int group, const std::vector<int>& symbols, const State& state) const {
-    if (!known_[static_cast<std::size_t>(group)]) return false;
-    for (int s : symbols) {
-      if (seen_[static_cast<std::size_t>(group)][static_cast<std::size_t>(s)] !=
-          state.candidates[static_cast<std::size_t>(s)]) {
-        return false;
-      }
-    }
-    return true;
-  }
-  void Remember(int group, const State& state) {
-    known_[static_cast<std::size_t>(group)] = true;
-    seen_[static_cast<std::size_t>(group)] = state.candidates;
-  }
-
- private:
-  std::array<bool, 30> known_{};
-  std::array<std::array<Mask, 10>, 30> seen_{};
-};
-
-// Rule 2 (count 1) or rule 3 (count 2): a digit no way through the columns
-// gives a symbol is ruled out. all collects every such fact instead of the first.
 std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count,
-                                     clsQuietColumns* quiet = nullptr, std::vector<Fact>* all = nullptr) {
+                                     clsQuietColumns* quiet, std::vector<Fact>* all) {
   for (int e = 0; e < 6; ++e) {
     const Addition addition = AdditionOf(shape, e);
     for (int low = 0; low + count <= 3; ++low) {
@@ -264,121 +226,9 @@ std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape
   return std::nullopt;
 }
 
-// Follows rules 1-3 from a state; the number of facts it took to reach a
-// contradiction, or -1 when none came within the limit.
-// used says how many facts were followed either way.
-int StepsToContradiction(State state, const BoardShape& shape, int limit, int& used) {
-  int& steps = used;
-  steps = 0;
-  clsQuietColumns quiet;
-  while (steps <= limit) {
-    if (Broken(state)) return steps;
-    if (std::optional<Deduction> single = OnlyDigitOrSymbol(state)) {
-      Apply(state, single->fact);
-      ++steps;
-      continue;
-    }
-    std::vector<Fact> facts;
-    FromColumns(state, shape, 1, &quiet, &facts);
-    if (facts.empty()) FromColumns(state, shape, 2, &quiet, &facts);
-    if (facts.empty()) return -1;
-    for (const Fact& fact : facts) Apply(state, fact);
-    steps += static_cast<int>(facts.size());
-  }
-  return -1;
-}
+}  // namespace deduction
 
-// Which digit each symbol takes in one solution (-1 off the board).
-using SymbolDigits = std::array<int, 10>;
-
-std::vector<SymbolDigits> SolutionsOf(const clsPuzzle& puzzle) {
-  std::vector<SymbolDigits> solutions;
-  ForEachSolution(puzzle, [&](const DigitAssignment& byTrueDigit) {
-    SymbolDigits digits;
-    digits.fill(-1);
-    for (int t = 0; t < 10; ++t) {
-      const int symbol = puzzle.Symbols(t);
-      if (symbol >= 0 && symbol < 10)
-        digits[static_cast<std::size_t>(symbol)] = byTrueDigit[static_cast<std::size_t>(t)];
-    }
-    solutions.push_back(digits);
-  });
-  return solutions;
-}
-
-// A solution agrees with a state when each symbol on the board has a digit
-// the state allows, and the symbols off the board can share out the unused
-// digits within what the state allows them.
-bool Agrees(const SymbolDigits& solution, const State& state) {
-  Mask unused = kAllDigits;
-  std::vector<std::size_t> offBoard;
-  for (std::size_t s = 0; s < 10; ++s) {
-    if (solution[s] < 0) {
-      offBoard.push_back(s);
-      continue;
-    }
-    if (!(state.candidates[s] & Bit(solution[s]))) return false;
-    unused &= static_cast<Mask>(~Bit(solution[s]));
-  }
-  const std::function<bool(std::size_t, Mask)> match = [&](std::size_t i, Mask left) {
-    if (i == offBoard.size()) return true;
-    for (Mask m = state.candidates[offBoard[i]] & left; m != 0; m &= m - 1) {
-      if (match(i + 1, left & static_cast<Mask>(~Bit(Lowest(m))))) return true;
-    }
-    return false;
-  };
-  return match(0, unused);
-}
-
-bool AnyAgrees(const std::vector<SymbolDigits>& solutions, const State& state) {
-  return std::any_of(solutions.begin(), solutions.end(), [&](const SymbolDigits& s) { return Agrees(s, state); });
-}
-
-// Rule 4: suppose a symbol is a digit and follow rules 1-3 to a
-// contradiction; the shortest one wins. Where no supposition fails that way,
-// a search of the solutions that fit the grid settles it.
-std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
-                                   const std::vector<SymbolDigits>& solutions, int limit, bool search) {
-  // Short contradictions are looked for first, and every supposition of one
-  // hint together follows a bounded number of facts: a hint stays quick, and
-  // what the budget does not reach the search settles.
-  std::optional<Deduction> best;
-  int budget = kTrialBudget;
-  for (const int round : {3, 8, kShortTrial, kTrialLimit}) {
-    const int cap = std::min(round, limit);
-    for (int s = 0; s < 10 && budget > 0; ++s) {
-      if (!shape.onBoard[static_cast<std::size_t>(s)] || state.declared[static_cast<std::size_t>(s)] >= 0) continue;
-      for (Mask m = state.candidates[static_cast<std::size_t>(s)]; m != 0 && budget > 0; m &= m - 1) {
-        State trial = state;
-        Apply(trial, {s, Lowest(m), true});
-        int used = 0;
-        const int steps = StepsToContradiction(trial, shape, best ? best->reason.steps - 1 : cap, used);
-        budget -= used;
-        if (steps < 0) continue;
-        best = Deduction{{s, Lowest(m), false}, 4, {{s, Lowest(m)}}, {Reason::Kind::Trial, 0, 0, 1, 0, steps}};
-      }
-    }
-    if (best || budget <= 0 || cap == limit) break;
-  }
-  if (best || !search) return best;
-  std::vector<SymbolDigits> fitting;
-  for (const SymbolDigits& solution : solutions) {
-    if (Agrees(solution, state)) fitting.push_back(solution);
-  }
-  for (int s = 0; s < 10; ++s) {
-    if (!shape.onBoard[static_cast<std::size_t>(s)]) continue;
-    for (Mask m = state.candidates[static_cast<std::size_t>(s)]; m != 0; m &= m - 1) {
-      const int d = Lowest(m);
-      const bool somewhere = std::any_of(fitting.begin(), fitting.end(),
-                                         [&](const SymbolDigits& f) { return f[static_cast<std::size_t>(s)] == d; });
-      if (!somewhere) {
-        return Deduction{
-            {s, d, false}, 4, {{s, d}}, {Reason::Kind::Search, 0, 0, 1, 0, static_cast<int>(fitting.size())}};
-      }
-    }
-  }
-  return std::nullopt;
-}
+namespace {
 
 // The next fact by the simplest rule. A rating that only needs to know
 // whether a puzzle is at most hard passes kShortTrial and no search.

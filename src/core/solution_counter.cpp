@@ -9,8 +9,8 @@ namespace {
 constexpr int kEquations = 6;
 constexpr int kColumns = 3;
 
-// One equation written as an addition X + Y = Z over true digits per column;
-// a subtraction A - B = C is the addition B + C = A.
+// One equation written as an addition X + Y = Z (see AdditionOperands) over
+// true digits per column.
 struct Addition {
   std::array<std::array<int, kColumns>, 3> digits{};  // [X, Y, Z][column]
 };
@@ -42,10 +42,7 @@ class clsSolutionSearch {
   void BuildAdditions(const clsPuzzle& puzzle) {
     for (int e = 0; e < kEquations; ++e) {
       const PuzzleEquation& equation = kPuzzleEquations[static_cast<std::size_t>(e)];
-      std::array<int, 3> operands{equation.left, equation.right, equation.result};
-      if (OperatorOf(puzzle, equation) != kOpAdd) {
-        operands = {equation.right, equation.result, equation.left};
-      }
+      const std::array<int, 3> operands = AdditionOperands(equation, OperatorOf(puzzle, equation) == kOpAdd);
       for (int role = 0; role < 3; ++role) {
         for (int c = 0; c < kColumns; ++c) {
           additions_[e].digits[role][c] = DigitAt(puzzle.Number(operands[role]), c);

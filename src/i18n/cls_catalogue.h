@@ -13,6 +13,10 @@
 
 namespace glyph {
 
+// The main window's module: its captions and every text the game's own
+// rules show (messages, the race panels, hints, accessible names).
+inline constexpr char kMainWindowModule[] = "frmSymbol";
+
 // The translation catalogue: every language read from the language files,
 // sorted by name, and the current one. While files are read the current
 // language is the target of item lines; afterwards it is the language the

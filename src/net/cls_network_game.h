@@ -9,6 +9,15 @@
 
 namespace glyph {
 
+// Where a session's connection stands; the values are those the panels
+// and glyphtool's log show.
+enum class ConnectionStatus : std::int32_t {
+  NotConnected = 0,  // the session was just made
+  Waiting = 1,       // a host, waiting for players
+  Connecting = 2,    // a client that announced itself
+  Connected = 3,     // a client the host accepted
+};
+
 // One network session: who hosts, the connection state, every known player
 // (the local one included), the chat counter and filter, and the options.
 class clsNetworkGame {
@@ -39,7 +48,7 @@ class clsNetworkGame {
   bool RemovePlayer(const std::string& ip);
 
   bool Host = false;
-  std::int32_t Status = 0;
+  ConnectionStatus Status = ConnectionStatus::NotConnected;
   std::string HostIp;
   std::vector<clsNetworkPlayer> CollClients;
   std::string LocalIP;

@@ -16,7 +16,7 @@ namespace glyph {
 
 namespace {
 
-constexpr char kModule[] = "frmSymbol";
+constexpr const char* kModule = kMainWindowModule;
 constexpr std::int32_t kLargestOption = 99'999;
 
 }  // namespace
@@ -118,7 +118,7 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
   game_.SetNetworkSessionExists(true);
 
   if (isHost) {
-    session_->Status = 1;
+    session_->Status = ConnectionStatus::Waiting;
     view_.optionsEditable = true;
     view_.kickAndStartAvailable = true;
   } else {
@@ -126,7 +126,7 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
     self.IP = local;
     self.Name = name;
     Send(session_->HostIp, tag::kNew, self.MakeInfoString());
-    session_->Status = 2;
+    session_->Status = ConnectionStatus::Connecting;
   }
   view_.status = session_->Status;
   RebuildPlayerList();

@@ -143,8 +143,8 @@ class clsRaceController {
   std::uint16_t port_;
   // What the host's option fields hold; the session changes them only
   // through OptionsEdited, and what the host receives is shown in them.
-  int fieldTime_ = 1800;
-  std::string fieldPenalty_ = "100";
+  int fieldTime_ = kDefaultRaceSeconds;
+  std::string fieldPenalty_ = kDefaultPenalty;
   int optionsShown_ = 0;
 
   std::unique_ptr<clsNetworkGame> session_;

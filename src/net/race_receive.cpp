@@ -148,8 +148,8 @@ void clsRaceController::OnOk() {
   self.IP = session_->LocalIP;
   self.Name = session_->LocalName;
   if (session_->AddPlayer(self, Now()) == 0) RebuildPlayerList();
-  session_->Status = 3;
-  view_.status = 3;
+  session_->Status = ConnectionStatus::Connected;
+  view_.status = ConnectionStatus::Connected;
 }
 
 // Introductions come from the host; a stranger asked with WAY may introduce

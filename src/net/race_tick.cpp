@@ -38,7 +38,7 @@ void clsRaceController::Tick() {
     SendToOthers(tag::kLiving, local);
     if (session_->Host) IntroduceRecentJoiners();
     // A lost announcement would leave the client connecting for ever.
-    if (!session_->Host && session_->Status == 2) {
+    if (!session_->Host && session_->Status == ConnectionStatus::Connecting) {
       clsNetworkPlayer self;
       self.IP = local;
       self.Name = session_->LocalName;

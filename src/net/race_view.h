@@ -6,7 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "net/cls_network_game.h"
+
 namespace glyph {
+
+// An untouched host offers half an hour and a penalty of 100 points.
+inline constexpr int kDefaultRaceSeconds = 1800;
+inline constexpr char kDefaultPenalty[] = "100";
 
 // Icons of the lobby list (numbered from 1).
 enum LobbyIcon { kLobbyIconAlive = 1, kLobbyIconDead = 2, kLobbyIconNoOptions = 3 };
@@ -60,7 +66,7 @@ struct ChatView {
 // player lists, the chat, the clocks, the results and which buttons can be
 // pressed. The race controller keeps it; the window paints it.
 struct RaceView {
-  int status = 0;
+  ConnectionStatus status = ConnectionStatus::NotConnected;
   bool lobbyShown = false;
   bool raceShown = false;
   bool resultsShown = false;
@@ -77,8 +83,8 @@ struct RaceView {
   bool giveUpAvailable = false;
   bool exitAvailable = false;
   // Options to show in the fields; the number goes up each time they change.
-  int shownTime = 1800;
-  std::string shownPenalty = "100";
+  int shownTime = kDefaultRaceSeconds;
+  std::string shownPenalty = kDefaultPenalty;
   int shownOptionsVersion = 0;
   int helpContext = kHelpContextMainWindow;
 };

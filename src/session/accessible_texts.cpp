@@ -7,7 +7,7 @@ namespace glyph {
 
 namespace {
 
-constexpr char kModule[] = "frmSymbol";
+constexpr const char* kModule = kMainWindowModule;
 
 std::string LookName(const clsCatalogue& catalogue, GridLook look) {
   switch (look) {

@@ -6,6 +6,7 @@
 #include "core/board_view.h"
 #include "core/cls_puzzle.h"
 #include "core/cls_solve_status.h"
+#include "i18n/cls_catalogue.h"
 #include "net/race_board.h"
 #include "session/hint_advisor.h"
 
@@ -46,7 +47,7 @@ struct GameServices {
 // computes.
 class clsGameController : public clsRaceBoard {
  public:
-  static constexpr const char* kModule = "frmSymbol";
+  static constexpr const char* kModule = kMainWindowModule;
 
   explicit clsGameController(const GameServices& services);
 

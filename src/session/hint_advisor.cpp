@@ -7,7 +7,7 @@ namespace glyph {
 
 namespace {
 
-constexpr char kModule[] = "frmSymbol";
+constexpr const char* kModule = kMainWindowModule;
 
 std::string Situation(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
   return puzzle.MakeSendString() + "|" + grid.MakeStatusString();

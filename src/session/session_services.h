@@ -48,7 +48,7 @@ struct SessionServices {
   clsNetworkDialog& networkDialog;
   clsDesktop& desktop;
   clsFileTypeRegistrar& registrar;
-  std::string programFolder;      // where language files, help pages and the program live
+  std::string programFolder = "";  // where language files, help pages and the program live
   std::uint16_t networkPort = 0;  // 0: the game's own port
 };
 

@@ -103,8 +103,8 @@ struct PeerOptions {
   std::uint16_t port = kNetworkPort;
   std::uint16_t discoveryPort = kDiscoveryPort;
   std::string name;
-  int time = 1800;
-  std::string penalty = "100";
+  int time = kDefaultRaceSeconds;
+  std::string penalty = kDefaultPenalty;
   int startAfter = 3;
   int minPlayers = 1;
   bool forceStart = false;
@@ -125,8 +125,20 @@ class clsHeadlessPeer : public clsSessionDisplay {
         network_(NetworkChoice{options.host, options.hostAddress, options.local, options.name}),
         socket_(udp_, out),
         announcer_(options.discoveryPort),
-        session_(SessionServices{asker_, settings_, random_, catalogue_, none_, none_, none_, none_, clock_, socket_,
-                                 network_, none_, none_, "", options.port},
+        session_(SessionServices{.asker = asker_,
+                                 .settings = settings_,
+                                 .random = random_,
+                                 .catalogue = catalogue_,
+                                 .files = none_,
+                                 .bookmarkDialogs = none_,
+                                 .writer = none_,
+                                 .printers = none_,
+                                 .clock = clock_,
+                                 .socket = socket_,
+                                 .networkDialog = network_,
+                                 .desktop = none_,
+                                 .registrar = none_,
+                                 .networkPort = options.port},
                  none_) {
     session_.SetDisplay(this);
     session_.SetAnnouncer(&announcer_, QHostInfo::localHostName().toStdString());
@@ -157,10 +169,10 @@ class clsHeadlessPeer : public clsSessionDisplay {
 
   void Show(const SessionView& sessionView) override {
     const RaceView& view = sessionView.race;
-    if (view.status != status_) {
-      status_ = view.status;
+    if (static_cast<int>(view.status) != status_) {
+      status_ = static_cast<int>(view.status);
       Emit(out_, {{"event", "status"}, {"status", status_}});
-      if (status_ == 3 && options_.chat) ScheduleChat();
+      if (view.status == ConnectionStatus::Connected && options_.chat) ScheduleChat();
     }
     for (const std::string& line : view.chat.Since(chatShown_))
       Emit(out_, {{"event", "chat"}, {"line", FromAnsi(line)}});
@@ -353,8 +365,8 @@ PeerOptions ReadPeerOptions(const std::vector<std::string>& args, bool host) {
   options.port = static_cast<std::uint16_t>(number("port", kNetworkPort, 1, 65535));
   options.discoveryPort = static_cast<std::uint16_t>(number("discovery-port", kDiscoveryPort, 1, 65535));
   options.name = Ansi(text("name", host ? "Host" : "Player"));
-  options.time = number("time", 1800, 0, 86399);
-  options.penalty = text("penalty", "100");
+  options.time = number("time", kDefaultRaceSeconds, 0, 86399);
+  options.penalty = text("penalty", kDefaultPenalty);
   options.startAfter = number("start-after", 3, 0, 86400);
   options.minPlayers = number("min-players", 1, 1, 1000);
   options.forceStart = parsed.Flag("force-start");

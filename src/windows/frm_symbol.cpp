@@ -60,7 +60,7 @@ struct ButtonText {
 };
 
 // The buttons in the order they stand, with their captions and tool tips.
-constexpr std::array<ButtonText, 17> kButtons{{
+constexpr std::array<ButtonText, kMainButtonCount> kButtons{{
     {Command::New, "cmdNew", "&New game", "strTipNew", "Start a new puzzle", false},
     {Command::Clear, "cmdClear", "&Clear grid", "strTipClear", "Remove every mark from the solution grid", false},
     {Command::Solve, "cmdSolve", "&Solve game", "strTipSolve", "Show the solution of this puzzle", false},
@@ -84,13 +84,25 @@ constexpr std::array<ButtonText, 17> kButtons{{
     {Command::Close, "cmdClose", "&Quit game", "strTipClose", "Close Glyphmatic", true},
 }};
 
+// Every main button stands in the table exactly once.
+constexpr bool CoversEveryButton() {
+  std::array<bool, kMainButtonCount> seen{};
+  for (const ButtonText& button : kButtons) {
+    const auto index = static_cast<std::size_t>(button.command);
+    if (index >= seen.size() || seen[index]) return false;
+    seen[index] = true;
+  }
+  return true;
+}
+static_assert(CoversEveryButton(), "the button table must name every main button once");
+
 const char* const kDigitPlaceLetters[3] = {"H", "Z", "E"};
 
 }  // namespace
 
 frmSymbol::frmSymbol(const SessionServices& services, QWidget* parent)
     : QWidget(parent), services_(services), session_(services, *this) {
-  setObjectName("frmSymbol");
+  setObjectName(kMainWindowModule);  // the module TranslateForm looks up
   setWindowTitle(clsGameSession::kTitle);
   BuildBoard();
   BuildGrid();

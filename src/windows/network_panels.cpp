@@ -24,7 +24,7 @@ namespace glyph {
 
 namespace {
 
-constexpr char kModule[] = "frmSymbol";
+constexpr const char* kModule = kMainWindowModule;
 
 struct StatusLook {
   const char* key;
@@ -36,7 +36,6 @@ const StatusLook kStatusLooks[] = {
     {"strStatusWaiting", "State: waiting...", QColor(0, 0, 192)},
     {"strStatusConnecting", "State: connecting...", QColor(192, 0, 192)},
     {"strStatusConnected", "State: connected", QColor(0, 192, 0)},
-    {"strStatusDenied", "State: denied", QColor(192, 0, 0)},
 };
 
 // Every label of the panels shows plain text: names and chat come from
@@ -120,7 +119,7 @@ QWidget* clsNetworkPanels::BuildLobby(QRect area) {
   auto* fraOptions = Named(new QGroupBox("Options", panel), "fraOptions");
   dtOptTime_ = Named(new QTimeEdit(QTime(0, 30, 0), fraOptions), "dtOptTime");
   dtOptTime_->setDisplayFormat("HH:mm:ss");
-  txtOptPenalty_ = Named(new QLineEdit("100", fraOptions), "txtOptPenalty");
+  txtOptPenalty_ = Named(new QLineEdit(kDefaultPenalty, fraOptions), "txtOptPenalty");
   auto* lblOptTime = Caption(fraOptions, "lblOptTime", "T&ime:");
   lblOptTime->setBuddy(dtOptTime_);
   auto* lblOptPenalty = Caption(fraOptions, "lblOptPenalty", "Penalt&y points:");
@@ -257,9 +256,8 @@ void clsNetworkPanels::SendOptions() {
 
 void clsNetworkPanels::Send(const SessionEvent& event) { session_.Handle(event); }
 
-void clsNetworkPanels::ShowStatus(int status) {
-  if (status < 0 || status > 4) return;  // any other value leaves the label as it was
-  const StatusLook& look = kStatusLooks[status];
+void clsNetworkPanels::ShowStatus(ConnectionStatus status) {
+  const StatusLook& look = kStatusLooks[static_cast<std::size_t>(status)];
   lblNetStatus_->setText(FromAnsi(Text(look.key, look.text)));
   QPalette palette = lblNetStatus_->palette();
   palette.setColor(QPalette::WindowText, look.colour);

@@ -43,7 +43,7 @@ class clsNetworkPanels : public QObject {
   QWidget* BuildRace(QRect area);
   QWidget* BuildResults(QRect area);
   void ShowPlayers(QTreeWidget* list, const std::vector<PlayerRow>& rows, bool lobby);
-  void ShowStatus(int status);
+  void ShowStatus(ConnectionStatus status);
   void ShowResults(const std::vector<ResultRow>& results);
   void SendChat();
   void SendOptions();

@@ -111,6 +111,12 @@ TEST(Deduction, MarksAgainstEverySolutionAreReportedNotBuiltOn) {
   hint = NextHint(puzzle, grid);
   EXPECT_TRUE(hint.solved);
   EXPECT_FALSE(hint.deduction);
+
+  // Symbols off the board (3, 5 to 9 here) share out the digits it leaves.
+  const clsPuzzle sparse = Identity("++++++100;100;200;100;100;200;200;200;400");
+  grid.Clear();
+  ApplyFact(grid, {1, 1, true});
+  EXPECT_FALSE(FirstWrongMark(sparse, grid));
 }
 
 TEST(Deduction, RatedDrawsMatchTheirRating) {

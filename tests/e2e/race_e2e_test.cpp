@@ -1,6 +1,6 @@
 // A host and three clients as separate glyphtool processes racing over real
-// UDP, each on its own loopback address, while a fifth address floods the
-// host with hostile datagrams.
+// UDP, each on its own loopback address. What strangers and hostile players
+// send is the race tests' and the datagram fuzz target's work.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -12,9 +12,6 @@
 #include <QTest>
 #include <QUdpSocket>
 #include <memory>
-
-#include "core/cls_system_random.h"
-#include "net/net_protocol.h"
 
 namespace glyph {
 namespace {
@@ -59,7 +56,7 @@ QJsonObject FirstEvent(const QString& log, const char* event, int status = -1) {
 
 bool Connected(const QString& log) { return !FirstEvent(log, "status", 3).isEmpty(); }
 
-TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
+TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResults) {
   QTemporaryDir folder;
   const QString port = FreePort("127.0.0.11");
   const QStringList common{"--port", port, "--max-seconds", "60", "--linger", "1"};
@@ -85,29 +82,6 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return Connected(peers[1].log) && Connected(peers[2].log) && Connected(peers[3].log); }, 30000));
   QTest::qWait(300);  // the introductions that follow the acceptance
-  QUdpSocket flood;
-  ASSERT_TRUE(flood.bind(QHostAddress("127.0.0.15"), 0));
-  clsSystemRandom cipherRandom(77);
-  // Well-formed messages that would steer the race if a stranger were
-  // believed (every kind is the race tests' work): closing it, no time, a
-  // made-up puzzle, someone else's result or chat; sent to everyone a
-  // hundred times over, with bytes that are no message at all.
-  const std::vector<std::pair<const char*, std::string>> forged{
-      {tag::kClose, ""},
-      {tag::kOptions, "0000000000"},
-      {tag::kStart, "------999;412;587;570;310;260;429;102;327"},
-      {tag::kFinished, SolvedRecord(99999, "127.0.0.12")},
-      {tag::kMessage, "0217;127.0.0.12Bob: forged"}};
-  for (int round = 0; round < 100; ++round) {
-    for (const char* peer : {"127.0.0.11", "127.0.0.12", "127.0.0.13", "127.0.0.14"}) {
-      for (const auto& [tag, body] : forged) {
-        const std::string payload = EncodeDatagram(MakeMessageText("00", tag, body), cipherRandom);
-        flood.writeDatagram(QByteArray::fromStdString(payload), QHostAddress(peer), port.toUShort());
-      }
-      flood.writeDatagram(QByteArray(300, char(round)), QHostAddress(peer), port.toUShort());
-    }
-    QTest::qWait(10);
-  }
   peers[0].process->write("chat good luck\n");
   peers[2].process->write("chat hi\n");
   ASSERT_TRUE(peers[0].process->waitForBytesWritten(5000));
@@ -136,7 +110,6 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
     for (const QJsonValue& line : end["chat"].toArray()) chat << line.toString();
     EXPECT_EQ(chat.count("Hanna: good luck"), 1) << peer.log.toStdString();
     EXPECT_EQ(chat.count("Cy: hi"), 1) << peer.log.toStdString();
-    EXPECT_EQ(chat.count("Bob: forged"), 0) << peer.log.toStdString();
   }
 
   // Every datagram stayed on the loopback range.
@@ -147,16 +120,6 @@ TEST(RaceEndToEnd, AHostAndThreeClientsFinishWithRankedResultsThroughAFlood) {
       }
     }
   }
-}
-
-TEST(RaceEndToEnd, AClientWithoutAHostEndsWithoutResults) {
-  QTemporaryDir folder;
-  PeerRun lonely = StartPeer(folder, "lonely",
-                             {"join", "--local", "127.0.0.21", "--host", "127.0.0.22", "--port", FreePort("127.0.0.21"),
-                              "--max-seconds", "2"});
-  ASSERT_TRUE(lonely.process->waitForFinished(30000));
-  EXPECT_EQ(lonely.process->exitCode(), 1);
-  EXPECT_TRUE(FirstEvent(lonely.log, "end")["results"].isNull());
 }
 
 // A host's lobby is found by a listener on another address, and leaves its

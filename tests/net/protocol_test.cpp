@@ -48,6 +48,8 @@ TEST(Protocol, OptionString) {
   game.GetOptFromString("00123");  // short: the missing field reads as 0
   EXPECT_EQ(game.Time, 123);
   EXPECT_EQ(game.Penalty, 0);
+  game.GetOptFromString("001234");  // or as the digits present
+  EXPECT_EQ(game.Penalty, 4);
   game.GetOptFromString("ab12c99999");
   EXPECT_EQ(game.Time, 0);
   EXPECT_EQ(game.Penalty, 99999);

@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "core/cls_system_random.h"
-#include "i18n/cls_catalogue.h"
 #include "platform/qt_file_writer.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
@@ -176,25 +175,6 @@ TEST(HostileFiles, SavedGameWithHugeLinesNulBytesAndLoneCarriageReturns) {
     SavedGame game = inHand;
     EXPECT_EQ(ReadSavedGameContent(content, game), LoadOutcome::Loaded);
   }
-}
-
-TEST(HostileFiles, LanguageFilesFilledWithGarbageStillReadTheirWholeLines) {
-  test::clsTempFolder folder;
-  test::WriteEnciphered(folder / "good.tsp", kLanguageFileKey,
-                        {"[GlyphmaLang]", "(Deutsch|de)", "[Language:Deutsch]", "frmSymbol|cmdNew|&Neues Spiel",
-                         "frmSymbol|cmdClear|Gitter &leeren"});
-  const std::string content = ReadAll(folder / "good.tsp");
-  clsCatalogue catalogue;
-  for (const std::string& garbage : {std::string(1 << 20, 'A'), std::string(1 << 20, '\0')}) {
-    catalogue.ReadLanguageContent(garbage);
-  }
-  EXPECT_TRUE(catalogue.CollLanguages().empty());
-  std::string crOnly = content;
-  std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
-  catalogue.ReadLanguageContent(content + std::string(1 << 20, '7') + "\r\n" + crOnly);
-  ASSERT_NE(catalogue.FindLanguage("Deutsch"), nullptr);
-  catalogue.SetCurrentTranslation(catalogue.FindLanguage("Deutsch"));
-  EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "cmdNew", ""), "&Neues Spiel");
 }
 
 // A disk that fills up while the game is saved: the file limit of the process

@@ -24,8 +24,9 @@ struct clsFakeServices {
       : random(seed), clock(fakeClock), socket(network) {}
 
   SessionServices Services(clsCatalogue& catalogue, const std::string& programFolder) {
-    return {asker, settings, random,        catalogue, files,     bookmarkDialogs, none, printers,
-            clock, socket,   networkDialog, desktop,   registrar, programFolder,   0};
+    return {.asker = asker, .settings = settings, .random = random, .catalogue = catalogue, .files = files,
+            .bookmarkDialogs = bookmarkDialogs, .writer = none, .printers = printers, .clock = clock, .socket = socket,
+            .networkDialog = networkDialog, .desktop = desktop, .registrar = registrar, .programFolder = programFolder};
   }
 
   clsScriptedAsker asker;
@@ -95,8 +96,8 @@ class clsTestPeer : public clsFakeServices, public clsSessionDisplay {
     return window.mayClose;
   }
 
-  int time = 1800;
-  std::string penalty = "100";
+  int time = kDefaultRaceSeconds;
+  std::string penalty = kDefaultPenalty;
   RaceView view;
   SessionView window;
   clsCatalogue catalogue;
