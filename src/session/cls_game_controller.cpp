@@ -155,29 +155,28 @@ void clsGameController::ClickOpenBookmark() {
 
 void clsGameController::Remember(const clsSolveStatus& before) {
   lastClicked_ = -1;
-  if (before.MakeStatusString() == solveStatus_.MakeStatusString()) return;  // nothing changed
-  undo_.push_back(before);
-  redo_.clear();
+  history_.Remember(before, solveStatus_);
 }
 
 void clsGameController::ForgetHistory() {
   lastClicked_ = -1;
-  undo_.clear();
-  redo_.clear();
+  history_.Forget();
 }
 
-bool clsGameController::CanUndo() const { return !gameOver_ && !localFinished_ && !undo_.empty(); }
-bool clsGameController::CanRedo() const { return !gameOver_ && !localFinished_ && !redo_.empty(); }
+bool clsGameController::CanUndo() const { return !gameOver_ && !localFinished_ && history_.CanUndo(); }
+bool clsGameController::CanRedo() const { return !gameOver_ && !localFinished_ && history_.CanRedo(); }
 
-void clsGameController::Undo() { Step(undo_, redo_, CanUndo()); }
-void clsGameController::Redo() { Step(redo_, undo_, CanRedo()); }
+void clsGameController::Undo() {
+  if (CanUndo()) Stepped(history_.Undo(solveStatus_));
+}
 
-void clsGameController::Step(std::vector<clsSolveStatus>& from, std::vector<clsSolveStatus>& to, bool allowed) {
-  if (!allowed) return;
+void clsGameController::Redo() {
+  if (CanRedo()) Stepped(history_.Redo(solveStatus_));
+}
+
+void clsGameController::Stepped(const clsSolveStatus& grid) {
   lastClicked_ = -1;
-  to.push_back(solveStatus_);
-  solveStatus_.Assign(from.back());
-  from.pop_back();
+  solveStatus_.Assign(grid);
   DrawRaster();
   DrawPuzzle();
   CheckSolved();
@@ -305,12 +304,12 @@ void clsGameController::DeclareCell(int index) {
 void clsGameController::GridEvent(int index, bool isDouble) {
   if (gameOver_ || localFinished_ || index < 0 || index > 99) return;
   // A double click arrives after its own click: both make one step.
-  const bool sameStep = isDouble && lastClicked_ == index && !undo_.empty();
-  const clsSolveStatus before = sameStep ? undo_.back() : solveStatus_;
-  if (sameStep) undo_.pop_back();
+  const bool sameStep = isDouble && lastClicked_ == index && history_.CanUndo();
+  const clsSolveStatus before = sameStep ? history_.TakeLast() : solveStatus_;
   MarkCell(index / 10, index % 10, isDouble);
   Remember(before);
-  lastClicked_ = isDouble || undo_.empty() || undo_.back().MakeStatusString() != before.MakeStatusString() ? -1 : index;
+  const clsSolveStatus* last = history_.LastBefore();
+  lastClicked_ = isDouble || last == nullptr || !(*last == before) ? -1 : index;
   // Redrawn, checked and ready for a bookmark even when the mark changed nothing.
   DrawRaster();
   DrawPuzzle();
@@ -355,78 +354,6 @@ bool clsGameController::ReceiveRacePuzzle(const std::string& text) {
   DrawRaster();
   DrawPuzzle();
   return true;
-}
-
-void clsGameController::LoadStyle() {
-  styleBackColor_ = style_ == kStyleClassic ? kClassicBackColor : kModernBackColor;
-  board_.style = style_;
-  for (BoardCell& cell : board_.equals) cell.picture = {PictureKind::Equals, 0};
-  board_.headerColor = styleBackColor_;
-}
-
-void clsGameController::ApplyBackColor() {
-  for (BoardCell& cell : board_.matrixSymbols) cell.backColor = styleBackColor_;
-  for (auto& number : board_.digits) {
-    for (BoardCell& cell : number) cell.backColor = styleBackColor_;
-  }
-  for (auto* cells : {&board_.opHorz, &board_.opVert, &board_.equals}) {
-    for (BoardCell& cell : *cells) cell.backColor = styleBackColor_;
-  }
-}
-
-void clsGameController::CopyMatrixSymbols(bool copy) {
-  if (!copy) return;
-  for (int k = 0; k < 10; ++k) board_.matrixSymbols[static_cast<std::size_t>(k)].picture = {PictureKind::Symbol, k};
-}
-
-void clsGameController::DrawPuzzle() {
-  board_.panelColor = styleBackColor_;
-  const PuzzlePictures pictures = DescribePuzzle(puzzle_, puzzle_, &solveStatus_);
-  for (int k = 1; k <= 9; ++k) {
-    const auto number = static_cast<std::size_t>(k - 1);
-    for (int place = 0; place < 3; ++place) {
-      const auto cell = static_cast<std::size_t>(kOnes - place);
-      board_.digits[number][cell].picture = pictures.digits[number][cell];
-      SetDigitBackColor(board_.digits[number][cell], puzzle_.SolveStatus(DigitAt(puzzle_.Number(k), place)));
-    }
-  }
-  for (std::size_t i = 0; i < 3; ++i) {
-    board_.opHorz[i].picture = pictures.opHorz[i];
-    board_.opVert[i].picture = pictures.opVert[i];
-  }
-}
-
-void clsGameController::SetDigitBackColor(BoardCell& cell, int verdict) const {
-  if (!(puzzle_.Solved() && gameOver_)) {
-    cell.backColor = styleBackColor_;
-    cell.mark = VerdictMark::None;
-    return;
-  }
-  switch (verdict) {
-    case 0:
-      cell.backColor = styleBackColor_;
-      cell.mark = VerdictMark::None;
-      break;
-    case 1:
-      cell.backColor = kVerdictRightColor;
-      cell.mark = VerdictMark::Right;
-      break;
-    case 2:
-      cell.backColor = kVerdictWrongColor;
-      cell.mark = VerdictMark::Wrong;
-      break;
-    default: break;  // unknown verdicts leave the colour as it was
-  }
-}
-
-void clsGameController::DrawRaster() {
-  for (int s = 0; s < 10; ++s) {
-    for (int d = 0; d < 10; ++d) {
-      const int value = solveStatus_.Status(s, d);
-      // Values no operation of the game makes leave the cell as it was.
-      if (value >= 0 && value <= 4) grid_.looks[static_cast<std::size_t>(10 * s + d)] = static_cast<GridLook>(value);
-    }
-  }
 }
 
 }  // namespace glyph

@@ -8,6 +8,7 @@
 #include "core/cls_solve_status.h"
 #include "i18n/cls_catalogue.h"
 #include "net/race_board.h"
+#include "session/grid_history.h"
 #include "session/hint_advisor.h"
 
 namespace glyph {
@@ -152,7 +153,7 @@ class clsGameController : public clsRaceBoard {
   void GridEvent(int index, bool isDouble);
   void Remember(const clsSolveStatus& before);
   void ForgetHistory();
-  void Step(std::vector<clsSolveStatus>& from, std::vector<clsSolveStatus>& to, bool allowed);
+  void Stepped(const clsSolveStatus& grid);
 
   // Drawing: these compute the views; the display paints them.
   void LoadStyle();
@@ -174,8 +175,7 @@ class clsGameController : public clsRaceBoard {
   clsPuzzle puzzle_;
   clsSolveStatus solveStatus_;
   std::vector<clsSolveStatus> bookmarks_;
-  std::vector<clsSolveStatus> undo_;
-  std::vector<clsSolveStatus> redo_;
+  clsGridHistory history_;
   clsHintAdvisor advisor_;
   int lastClicked_ = -1;  // the cell whose click made the last step, for its double click
   int bookmarkCounter_ = 0;

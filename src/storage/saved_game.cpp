@@ -18,10 +18,6 @@ constexpr char kTagSymbols = 'Y';
 constexpr char kTagGrid = 'S';
 constexpr char kTagBookmark = 'B';
 
-// Far above any real saved game (a game with thousands of bookmarks stays
-// under a few megabytes); a larger file is not read into memory at all.
-constexpr std::uintmax_t kLargestSavedGame = 64u * 1024u * 1024u;
-
 void ReadSymbols(std::string_view content, clsPuzzle& puzzle) {
   for (int d = 0; d < 10; ++d) {
     const char c = static_cast<std::size_t>(d) < content.size() ? content[static_cast<std::size_t>(d)] : '0';

@@ -22,6 +22,10 @@ struct SavedGame {
 
 inline constexpr char kSavedGameFilter[] = "Glyphmatic (*.gly)";
 
+// Far above any real saved game (a game with thousands of bookmarks stays
+// under a few megabytes); a larger file is not read at all.
+inline constexpr std::uintmax_t kLargestSavedGame = 64u * 1024u * 1024u;
+
 // The plain lines of a saved game: "A" + the puzzle's text form, "Y" + the
 // ten symbol digits, "S" + the grid, then "B" + grid + name per bookmark.
 std::vector<std::string> SavedGameLines(const SavedGame& game);

@@ -49,12 +49,19 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
   clsSystemRandom random(11);
   clsPuzzle puzzle;
   std::array<int, 5> rulesSeen{};
+  int trials = 0;         // suppositions followed to a contradiction
+  int searches = 0;       // the search of the solutions, the last resort
+  int highestColumns = 0;  // column rules on the hundreds
+
   for (int n = 0; n < 400; ++n) {
     puzzle.MakePuzzle(random);
     const std::vector<std::array<int, 10>> solutions = SolutionsBySymbol(puzzle);
     const Chain chain = SolveChain(puzzle);
     for (const Deduction& step : chain.steps) {
       ++rulesSeen[static_cast<std::size_t>(step.rule)];
+      trials += step.reason.kind == Reason::Kind::Trial;
+      searches += step.reason.kind == Reason::Kind::Search;
+      highestColumns += step.reason.kind == Reason::Kind::Columns && step.reason.lowColumn + step.reason.columns == 3;
       for (const auto& solution : solutions) {
         ASSERT_TRUE(Holds(step.fact, solution)) << puzzle.MakeSendString() << " rule " << step.rule;
       }
@@ -64,6 +71,8 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
     }
   }
   for (int rule = 1; rule <= 4; ++rule) EXPECT_GT(rulesSeen[static_cast<std::size_t>(rule)], 0) << rule;
+  EXPECT_GT(trials, searches);
+  EXPECT_GT(highestColumns, 0);
 }
 
 TEST(Deduction, OneColumnRulesOutWhatItsSumCannotMake) {
@@ -112,11 +121,14 @@ TEST(Deduction, MarksAgainstEverySolutionAreReportedNotBuiltOn) {
   EXPECT_TRUE(hint.solved);
   EXPECT_FALSE(hint.deduction);
 
-  // Symbols off the board (3, 5 to 9 here) share out the digits it leaves.
-  const clsPuzzle sparse = Identity("++++++100;100;200;100;100;200;200;200;400");
+  // Symbols off the board (all but 1, 2 and 4 here) share out the digits
+  // it leaves, and need no declaring.
+  const clsPuzzle sparse = Identity("++++++111;111;222;111;111;222;222;222;444");
   grid.Clear();
   ApplyFact(grid, {1, 1, true});
   EXPECT_FALSE(FirstWrongMark(sparse, grid));
+  for (int s : {2, 4}) ApplyFact(grid, {s, s, true});
+  EXPECT_TRUE(NextHint(sparse, grid).solved);
 }
 
 TEST(Deduction, RatedDrawsMatchTheirRating) {

@@ -86,6 +86,8 @@ TEST(PuzzleText, NumberFieldsAtTheEdgeOfSixteenBits) {
   ASSERT_TRUE(puzzle.GetSendString("++++++32767;-32768;-32768.5;32766.5;0;0;0;0;0"));
   EXPECT_EQ(puzzle.Number3(), -32768);  // the tie goes to the even neighbour
   EXPECT_EQ(puzzle.Number4(), 32766);
+  ASSERT_TRUE(puzzle.GetSendString("++++++2.41;2.50;3.51;0;0;0;0;0;0"));  // only digits past a 5 break a tie
+  EXPECT_EQ(puzzle.MakeSendString(), "++++++2;2;4;0;0;0;0;0;0");
 
   const std::string before = puzzle.MakeSendString();
   for (const char* text : {"++++++32768;0;0;0;0;0;0;0;0", "++++++0;-32769;0;0;0;0;0;0;0",

@@ -61,8 +61,17 @@ class RaceTest : public ::testing::Test {
   std::vector<std::unique_ptr<clsTestPeer>> peers_;
 };
 
+// Introductions lost on joining are made good over the next three heartbeats.
 TEST_F(RaceTest, ClientsJoinLearnEachOtherAndTheOptions) {
+  const std::int64_t lostUntil = clock_.now + 13'000;  // the joining's and two heartbeats' introductions
+  network_.filter = [&](const std::string&, const std::string&, const std::string& tag) {
+    return tag != "OTH" || clock_.now >= lostUntil;
+  };
   Lobby(2, 600, "50");
+  Run(20);
+  network_.sent.clear();
+  Run(1);  // only the host offers options, and only to players without them
+  EXPECT_EQ(network_.CountSent("OPT"), 0);
   for (int i = 0; i < 3; ++i) {
     ASSERT_EQ(Peer(i).NetGame()->CollClients.size(), 3u) << i;
   }
@@ -156,7 +165,10 @@ TEST_F(RaceTest, WhenTimeRunsOutRacersGiveUpAndSolversKeepTheirResult) {
   Run(10);
   Peer(1).Solve();
   network_.Deliver();
-  Run(55);
+  Run(50);  // the last second: still racing
+  EXPECT_FALSE(Peer(2).Board().LocalFinished());
+  EXPECT_EQ(Peer(2).view.points, "0");
+  Run(5);
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(Peer(i).view.resultsShown) << i;
   EXPECT_EQ(Peer(0).Player(Address(1))->Points, 50);
   EXPECT_EQ(Peer(0).Player(Address(0))->Points, -25);
@@ -255,6 +267,16 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
   network_.Deliver();
   EXPECT_FALSE(Peer(0).Player(Address(1))->HasFinished);
   EXPECT_EQ(Peer(0).Player(Address(1))->Points, 0);
+
+  // Even the host is not believed about an address that is none, and
+  // whatever a list holds, nothing is ever sent to a broadcast address.
+  for (const char* info : {"999.1.1.1      Phantom", "255.255.255.255Everyone"}) {
+    Peer(0).socket.Send(Address(1), 0, EncodeDatagram(MakeMessageText("00", tag::kOther, info), random));
+  }
+  network_.Deliver();
+  Run(6);
+  EXPECT_EQ(Peer(1).Player(""), nullptr);
+  EXPECT_EQ(network_.CountSent(tag::kLiving, "255.255.255.255"), 0);
 }
 
 // Only the host starts a race and results always come. A stranger that

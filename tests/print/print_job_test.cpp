@@ -91,7 +91,9 @@ TEST_F(PrintJobTest, GridAndSolutionsOverTwoPagesShareOneSolutionPage) {
 }
 
 TEST_F(PrintJobTest, GridIsATableOfSymbolsAndDigits) {
-  ASSERT_TRUE(Print("1", true, false));
+  const auto result = Print("1", true, false);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->pages, 1);  // without solutions, no page of them
   int digits = 0;
   for (const Drawn& d : device_->drawn) {
     if (d.kind == Drawn::Glyph && d.y >= 500 + 2500) {
@@ -106,6 +108,7 @@ TEST_F(PrintJobTest, GridIsATableOfSymbolsAndDigits) {
     }
   }
   EXPECT_EQ(digits, 100);
+  EXPECT_EQ(Print("9", false, false)->pages, 2);  // six a page without grids, page by page
 }
 
 TEST_F(PrintJobTest, APageTooSmallForOnePuzzleDrawsNothing) {

@@ -102,11 +102,15 @@ TEST_F(GameControllerTest, CommandLineIsJoinedAndCutAtTheMarker) {
   EXPECT_EQ(clsGameController::CommandLineFile({"/tmp/a.gly#0#ignored", "too"}), "/tmp/a.gly");
   EXPECT_EQ(clsGameController::CommandLineFile({"#0#"}), "");
 
-  // A file that is no saved game starts a new game, not an empty board.
+  // A file that is no saved game, or none at all, starts a new game.
   std::ofstream(folder_ / "notes.gly") << "not a saved game\n";
-  controller_.StartUp({(folder_ / "notes.gly").string() + "#0#xyz"});
-  EXPECT_EQ(asker_.Shown().at(0).text, "This file is not a saved Glyphmatic game.");
-  EXPECT_TRUE(controller_.Puzzle().EquationsHold());
+  for (const char* file : {"notes.gly#0#xyz", "missing.gly"}) {
+    const std::string before = controller_.Puzzle().MakeSendString();
+    controller_.StartUp({(folder_ / file).string()});
+    EXPECT_NE(controller_.Puzzle().MakeSendString(), before) << file;
+  }
+  ASSERT_EQ(asker_.Shown().size(), 1u);  // a missing file says nothing
+  EXPECT_EQ(asker_.Shown()[0].text, "This file is not a saved Glyphmatic game.");
 }
 
 // A new single-player game is drawn at the preferred difficulty.
@@ -274,6 +278,8 @@ TEST_F(GameControllerTest, SaveAndLoadRestoreTheWholeGameAndANonGameChangesNothi
   EXPECT_EQ(asker_.Shown().back().text, "This file is not a saved Glyphmatic game.");
   EXPECT_EQ(controller_.Puzzle().MakeSendString(), puzzle);
   EXPECT_EQ(Names(), (std::vector<std::string>{"one", "two"}));
+  Load(folder_ / "gone.gly");  // a path that does not exist: nothing, not even a message
+  EXPECT_EQ(asker_.Shown().back().text, "Do you really want to load a saved game?");
 }
 
 // A save that fails, or whose target is read-only or not a regular file (a

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 
 #include "core/cls_system_random.h"
@@ -47,6 +49,13 @@ TEST(Crypt, ReferenceEncryptionsAndForeignDecryptions) {
     EXPECT_EQ(clsCrypt::Decrypt(test::Bytes(c["cipher"]), c["key"].toInt()), test::Bytes(c["plain"]))
         << c["note"].toString().toStdString();
   }
+  // Lower-case digits read as upper-case ones, any other character as 0.
+  std::string cipher = Encrypted("Zz");
+  for (char& c : cipher) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  EXPECT_EQ(clsCrypt::Decrypt(cipher, kSaveGameKey), "Zz");
+  ASSERT_NE(cipher.find('0'), std::string::npos);
+  std::replace(cipher.begin(), cipher.end(), '0', 'G');
+  EXPECT_EQ(clsCrypt::Decrypt(cipher, kSaveGameKey), "Zz");
 }
 
 // Any bytes come back under any usable key; the length field counts up to 19.

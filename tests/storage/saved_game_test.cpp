@@ -145,7 +145,13 @@ TEST(SavedGame, AFileThatIsNotASavedGameChangesNothing) {
     EXPECT_EQ(LoadSavedGame(folder / name, game), LoadOutcome::NotASavedGame) << name;
     ExpectSameGame(game, SampleGame(2));
   }
-  SavedGame game;
+  SavedGame game = SampleGame(0);
+  game.puzzle.SetSymbols(0, 12);  // what no reader makes, the check refuses too
+  EXPECT_FALSE(IsSoundGame(game));
+  test::WriteEnciphered(folder / "edges.gly", kSaveGameKey, {"A------999;0;999;0;0;0;999;0;999"});
+  EXPECT_EQ(LoadSavedGame(folder / "edges.gly", game), LoadOutcome::NotASavedGame);  // the symbols in hand are none
+  game.puzzle = SampleGame(0).puzzle;
+  EXPECT_EQ(LoadSavedGame(folder / "edges.gly", game), LoadOutcome::Loaded);  // 0 and 999 are in range
   EXPECT_EQ(LoadSavedGame(folder / "missing.gly", game), LoadOutcome::Unreadable);
   EXPECT_EQ(LoadSavedGame(folder.Path(), game), LoadOutcome::Unreadable);  // a folder
 }
@@ -174,6 +180,16 @@ TEST(HostileFiles, SavedGameWithHugeLinesNulBytesAndLoneCarriageReturns) {
   for (const std::string& content : {withNul, bookmarkOfAMegabyte, crOnly}) {
     SavedGame game = inHand;
     EXPECT_EQ(ReadSavedGameContent(content, game), LoadOutcome::Loaded);
+  }
+  // A file of the largest size is read (here a game, then NUL bytes); one
+  // byte more is not.
+  test::clsTempFolder folder;
+  std::ofstream(folder / "edge.gly", std::ios::binary) << valid;
+  for (const std::uintmax_t size : {kLargestSavedGame, kLargestSavedGame + 1}) {
+    std::filesystem::resize_file(folder / "edge.gly", size);
+    SavedGame game = inHand;
+    EXPECT_EQ(LoadSavedGame(folder / "edge.gly", game),
+              size == kLargestSavedGame ? LoadOutcome::Loaded : LoadOutcome::NotASavedGame);
   }
 }
 
