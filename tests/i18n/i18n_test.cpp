@@ -87,19 +87,6 @@ TEST(Catalogue, HeaderCountsPerFileButTheTargetCarriesOver) {
   EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "cmdOld", "none"), "none");
 }
 
-// Loading starts afresh; a file under another key contributes nothing, and
-// with no language the built-in English texts stand.
-TEST(Catalogue, OnlyFilesUnderTheLanguageKeyContribute) {
-  test::clsTempFolder folder;
-  test::WriteEnciphered(folder / "a.tsp", kLanguageFileKey, {"[GlyphmaLang]", "(Deutsch|de)"});
-  clsCatalogue catalogue;
-  catalogue.ReadPlainLines({"[GlyphmaLang]", "(English|en)"});
-  catalogue.SetLanguageKey(kNetworkKey);
-  catalogue.LoadLanguages(folder.Path());
-  EXPECT_TRUE(catalogue.CollLanguages().empty());
-  EXPECT_EQ(catalogue.GetTranslation("frmSymbol", "strMsgNewGame", "Do you really?"), "Do you really?");
-}
-
 clsCatalogue CatalogueOf(const std::vector<std::string>& declarations) {
   clsCatalogue catalogue;
   std::vector<std::string> lines{"[GlyphmaLang]"};

@@ -45,6 +45,11 @@ class RaceTest : public ::testing::Test {
 
   clsTestPeer& Peer(int i) { return *peers_[static_cast<std::size_t>(i)]; }
 
+  // A message as another program would send it, from a socket of the test.
+  void Forge(clsFakeNetwork::Socket& from, const std::string& to, const char* tag, const std::string& body) {
+    from.Send(to, 0, EncodeDatagram(MakeMessageText("00", tag, body), forgeRandom_));
+  }
+
   std::map<std::string, int> PointsByAddress(clsTestPeer& peer) {
     std::map<std::string, int> points;
     for (const ResultRow& row : peer.view.results) points[row.ip] = row.points;
@@ -58,11 +63,15 @@ class RaceTest : public ::testing::Test {
 
   clsFakeClock clock_;
   clsFakeNetwork network_;
+  clsSystemRandom forgeRandom_{4};
   std::vector<std::unique_ptr<clsTestPeer>> peers_;
 };
 
-// Introductions lost on joining are made good over the next three heartbeats.
-TEST_F(RaceTest, ClientsJoinLearnEachOtherAndTheOptions) {
+// The lobby: introductions lost on joining are made good over the next
+// three heartbeats; the chat keeps its last lines, each cut; a kicked client
+// closes its session; a client whose host fell silent leaves after the dead
+// limit and says why.
+TEST_F(RaceTest, TheLobbyJoinsChatsKicksAndNoticesASilentHost) {
   const std::int64_t lostUntil = clock_.now + 13'000;  // the joining's and two heartbeats' introductions
   network_.filter = [&](const std::string&, const std::string&, const std::string& tag) {
     return tag != "OTH" || clock_.now >= lostUntil;
@@ -81,6 +90,28 @@ TEST_F(RaceTest, ClientsJoinLearnEachOtherAndTheOptions) {
   EXPECT_TRUE(Peer(0).Player(Address(2))->KnowsOptions);
   EXPECT_EQ(Peer(0).view.lobbyPlayers[1].key, "IP" + Address(1));
   EXPECT_FALSE(Peer(1).view.kickAndStartAvailable);
+
+  for (int i = 0; i < 510; ++i) Peer(1).Send(SessionEvent::Kind::Chat, 0, std::to_string(i) + std::string(600, 'x'));
+  network_.Deliver();
+  const ChatView& chat = Peer(0).view.chat;
+  EXPECT_EQ(chat.added, 510u);
+  ASSERT_EQ(chat.lines->size(), clsRaceController::kChatLines);
+  EXPECT_EQ(chat.lines->front().substr(0, 12), "Player1: 10x");
+  EXPECT_EQ(chat.lines->back().size(), clsRaceController::kChatLineLength);
+
+  Peer(0).Send(SessionEvent::Kind::Kick, 2);
+  EXPECT_EQ(Peer(0).asker.Titles().back(), "Kick player");
+  network_.Deliver();
+  EXPECT_FALSE(Peer(2).HasSession());
+  EXPECT_EQ(Peer(1).Player(Address(2)), nullptr);  // its goodbye reached the others
+  Peer(0).Send(SessionEvent::Kind::Kick, 0);       // the host itself: nothing
+  EXPECT_EQ(Peer(0).NetGame()->CollClients.size(), 2u);
+
+  Run(25, {0});
+  EXPECT_TRUE(Peer(1).HasSession());
+  Run(11, {0});
+  EXPECT_FALSE(Peer(1).HasSession());
+  EXPECT_EQ(Peer(1).asker.Shown().back().text, "The host has left the network game or can no longer be reached.");
 }
 
 TEST_F(RaceTest, AClientNotKnowingTheOptionsMakesTheHostAsk) {
@@ -100,14 +131,6 @@ TEST_F(RaceTest, AClientNotKnowingTheOptionsMakesTheHostAsk) {
   network_.Deliver();
   EXPECT_TRUE(Peer(1).Board().RaceRunning());
   EXPECT_EQ(Peer(1).Board().Puzzle().MakeSendString(), Peer(0).Board().Puzzle().MakeSendString());
-}
-
-TEST_F(RaceTest, NoReadyPlayerNoStart) {
-  clsTestPeer& host = AddPeer();
-  ASSERT_TRUE(host.Begin(Address(0), "", true, "Host"));
-  host.Press(Command::NetStart);
-  EXPECT_EQ(host.asker.Titles(), (std::vector<std::string>{"New net game", "Not enough players"}));
-  EXPECT_FALSE(host.Board().RaceRunning());
 }
 
 TEST_F(RaceTest, PointsAreTheSecondsLeftAndRanksShareAndSkip) {
@@ -176,17 +199,6 @@ TEST_F(RaceTest, WhenTimeRunsOutRacersGiveUpAndSolversKeepTheirResult) {
   EXPECT_EQ(Peer(2).view.timeRemaining, "00:00:00");
 }
 
-TEST_F(RaceTest, AKickedClientClosesItsSession) {
-  Lobby(2);
-  Peer(0).Send(SessionEvent::Kind::Kick, 2);
-  EXPECT_EQ(Peer(0).asker.Titles().back(), "Kick player");
-  network_.Deliver();
-  EXPECT_FALSE(Peer(2).HasSession());
-  EXPECT_EQ(Peer(1).Player(Address(2)), nullptr);  // its goodbye reached the others
-  Peer(0).Send(SessionEvent::Kind::Kick, 0);       // the host itself: nothing
-  EXPECT_EQ(Peer(0).NetGame()->CollClients.size(), 2u);
-}
-
 // During a race the board is the race's: the game's buttons are hidden and
 // their commands, however sent, change nothing and ask nothing. Only giving
 // up or exiting ends it.
@@ -228,21 +240,17 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
   Lobby(2, 600, "50");
   clsFakeNetwork::Socket stranger(network_);
   ASSERT_TRUE(stranger.Bind("127.0.0.9", 0));
-  clsSystemRandom random(4);
-  const auto forge = [&](const std::string& to, const char* tag, const std::string& body) {
-    stranger.Send(to, 0, EncodeDatagram(MakeMessageText("00", tag, body), random));
-  };
   for (int client = 1; client <= 2; ++client) {
-    forge(Address(client), tag::kClose, "");
-    forge(Address(client), tag::kOptions, "0000000000");
-    forge(Address(client), tag::kOther, "999.1.1.1      Phantom");
-    forge(Address(client), tag::kOther, "127.0.0.9      Unasked");  // itself, but never asked
-    forge(Address(client), tag::kMessage, "0212;127.0.0.2Player1: forged");
-    forge(Address(client), tag::kWhoAreYou, "192.168.7.7");  // an answer to a third party
+    Forge(stranger, Address(client), tag::kClose, "");
+    Forge(stranger, Address(client), tag::kOptions, "0000000000");
+    Forge(stranger, Address(client), tag::kOther, "999.1.1.1      Phantom");
+    Forge(stranger, Address(client), tag::kOther, "127.0.0.9      Unasked");  // itself, but never asked
+    Forge(stranger, Address(client), tag::kMessage, "0212;127.0.0.2Player1: forged");
+    Forge(stranger, Address(client), tag::kWhoAreYou, "192.168.7.7");  // an answer to a third party
   }
-  forge(Address(0), tag::kNew, "127.0.0.2      Imposter");
-  forge(Address(0), tag::kQuit, Address(2));
-  forge(Address(0), tag::kNeedResult, "192.168.7.7");
+  Forge(stranger, Address(0), tag::kNew, "127.0.0.2      Imposter");
+  Forge(stranger, Address(0), tag::kQuit, Address(2));
+  Forge(stranger, Address(0), tag::kNeedResult, "192.168.7.7");
   network_.Deliver();
   for (int i = 0; i < 3; ++i) {
     EXPECT_TRUE(Peer(i).HasSession()) << i;
@@ -256,14 +264,12 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
 
   Peer(0).Press(Command::NetStart);
   network_.Deliver();
-  forge(Address(0), tag::kFinished, SolvedRecord(99999, Address(1)));  // someone else's result
-  forge(Address(0), tag::kFinished, SolvedRecord(500, "127.0.0.9"));   // not a player
+  Forge(stranger, Address(0), tag::kFinished, SolvedRecord(99999, Address(1)));  // someone else's result
+  Forge(stranger, Address(0), tag::kFinished, SolvedRecord(500, "127.0.0.9"));   // not a player
   network_.Deliver();
   EXPECT_FALSE(Peer(0).Player(Address(1))->HasFinished);
   // A player's own finish with more points than the race had is not believed.
-  clsFakeNetwork::Socket& client = Peer(1).socket;
-  client.Send(Address(0), 0,
-              EncodeDatagram(MakeMessageText("00", tag::kFinished, SolvedRecord(601, Address(1))), random));
+  Forge(Peer(1).socket, Address(0), tag::kFinished, SolvedRecord(601, Address(1)));
   network_.Deliver();
   EXPECT_FALSE(Peer(0).Player(Address(1))->HasFinished);
   EXPECT_EQ(Peer(0).Player(Address(1))->Points, 0);
@@ -271,7 +277,7 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
   // Even the host is not believed about an address that is none, and
   // whatever a list holds, nothing is ever sent to a broadcast address.
   for (const char* info : {"999.1.1.1      Phantom", "255.255.255.255Everyone"}) {
-    Peer(0).socket.Send(Address(1), 0, EncodeDatagram(MakeMessageText("00", tag::kOther, info), random));
+    Forge(Peer(0).socket, Address(1), tag::kOther, info);
   }
   network_.Deliver();
   Run(6);
@@ -287,32 +293,27 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
 // host's time all the same.
 TEST_F(RaceTest, OnlyTheHostStartsARaceAndResultsAlwaysCome) {
   Lobby(2, 30, "20");
-  clsSystemRandom random(6);
-  const auto forge = [&](clsFakeNetwork::Socket& from, const std::string& to, const char* tag, const std::string& body) {
-    from.Send(to, 0, EncodeDatagram(MakeMessageText("00", tag, body), random));
-  };
   const std::string puzzle = "-+-+-+740;227;967;518;356;162;222;583;805";
   clsFakeNetwork::Socket stranger(network_), hostile(network_);
   ASSERT_TRUE(stranger.Bind("127.0.0.9", 0) && hostile.Bind("127.0.0.8", 0));
-  forge(stranger, Address(1), tag::kLiving, "127.0.0.9");  // draws a WAY, answered by an introduction
+  Forge(stranger, Address(1), tag::kLiving, "127.0.0.9");  // draws a WAY, answered by an introduction
   network_.Deliver();
-  forge(stranger, Address(1), tag::kOther, "127.0.0.9      Line1\nLine2");
+  Forge(stranger, Address(1), tag::kOther, "127.0.0.9      Line1\nLine2");
   network_.Deliver();
   ASSERT_NE(Peer(1).Player("127.0.0.9"), nullptr);
   EXPECT_EQ(Peer(1).Player("127.0.0.9")->Name, "Line1 Line2");
-  forge(stranger, Address(1), tag::kStart, puzzle);
-  forge(Peer(0).socket, Address(2), tag::kStart, "-+-+-+740;227;968;518;356;162;222;583;805");  // a false sum
-  forge(hostile, Address(0), tag::kNew, "127.0.0.8      " + std::string(200, 'h'));
+  Forge(stranger, Address(1), tag::kStart, puzzle);
+  Forge(Peer(0).socket, Address(2), tag::kStart, "-+-+-+740;227;968;518;356;162;222;583;805");  // a false sum
+  Forge(hostile, Address(0), tag::kNew, "127.0.0.8      Hostile");
   network_.Deliver();
-  EXPECT_EQ(Peer(0).Player("127.0.0.8")->Name.size(), clsNetworkPlayer::kLongestName);
-  forge(hostile, Address(0), tag::kStart, puzzle);
+  Forge(hostile, Address(0), tag::kStart, puzzle);
   network_.Deliver();
   Run(6);
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(Peer(i).Board().RaceRunning()) << i;
 
   // A flood of repeated announcements is answered to the sender alone, once.
   network_.sent.clear();
-  for (int i = 0; i < 100; ++i) forge(hostile, Address(0), tag::kNew, "127.0.0.8      Hostile");
+  for (int i = 0; i < 100; ++i) Forge(hostile, Address(0), tag::kNew, "127.0.0.8      Hostile");
   network_.Deliver();
   EXPECT_EQ(network_.CountSent("OK!", "127.0.0.8"), 1);
   EXPECT_EQ(network_.CountSent("OTH", "127.0.0.8"), 3);
@@ -334,7 +335,7 @@ TEST_F(RaceTest, OnlyTheHostStartsARaceAndResultsAlwaysCome) {
   Run(5);
   Peer(1).Solve();
   for (int second = 0; second < 75; second += 5) {  // the hostile player only says it is alive
-    for (int i = 0; i < 3; ++i) forge(hostile, Address(i), tag::kLiving, "127.0.0.8");
+    for (int i = 0; i < 3; ++i) Forge(hostile, Address(i), tag::kLiving, "127.0.0.8");
     Run(5);
   }
   for (int i = 0; i < 3; ++i) {
@@ -344,33 +345,19 @@ TEST_F(RaceTest, OnlyTheHostStartsARaceAndResultsAlwaysCome) {
   }
 }
 
-// In the lobby, a client whose host fell silent leaves after the dead limit
-// and says why.
-TEST_F(RaceTest, AClientLeavesAHostSilentPastTheDeadLimit) {
-  Lobby(1);
-  Run(25, {0});
-  EXPECT_TRUE(Peer(1).HasSession());
-  Run(11, {0});
-  EXPECT_FALSE(Peer(1).HasSession());
-  EXPECT_FALSE(Peer(1).view.lobbyShown);
-  EXPECT_EQ(Peer(1).asker.Shown().back().text, "The host has left the network game or can no longer be reached.");
-}
-
 // Beyond 64 players a newcomer is not answered; with nothing changing, a
 // heartbeat costs the host one datagram per player.
 TEST_F(RaceTest, SixtyFourPlayersAtMostAndHeartbeatsGrowLinearly) {
   clsTestPeer& host = AddPeer();
   ASSERT_TRUE(host.Begin(Address(0), "", true, "Host"));
   clsFakeNetwork::Socket joiners(network_);
-  clsSystemRandom random(5);
   for (int i = 1; i <= 70; ++i) {
     clsNetworkPlayer joiner;
     joiner.IP = "127.0.1." + std::to_string(i);
     joiner.Name = "J" + std::to_string(i);
     ASSERT_TRUE(joiners.Bind(joiner.IP, 0));
-    joiners.Send(Address(0), 0, EncodeDatagram(MakeMessageText("00", tag::kNew, joiner.MakeInfoString()), random));
-    joiners.Send(Address(0), 0,
-                 EncodeDatagram(MakeMessageText("00", tag::kOptionsOk, "0180000100" + joiner.IP), random));
+    Forge(joiners, Address(0), tag::kNew, joiner.MakeInfoString());
+    Forge(joiners, Address(0), tag::kOptionsOk, "0180000100" + joiner.IP);
     network_.Deliver();
     joiners.Close();
   }
@@ -383,17 +370,6 @@ TEST_F(RaceTest, SixtyFourPlayersAtMostAndHeartbeatsGrowLinearly) {
   EXPECT_EQ(network_.sent.size(), clsRaceController::kMostPlayers - 1);
 }
 
-TEST_F(RaceTest, ChatKeepsItsLastLinesEachCut) {
-  Lobby(1);
-  for (int i = 0; i < 510; ++i) Peer(1).Send(SessionEvent::Kind::Chat, 0, std::to_string(i) + std::string(600, 'x'));
-  network_.Deliver();
-  const ChatView& chat = Peer(0).view.chat;
-  EXPECT_EQ(chat.added, 510u);
-  ASSERT_EQ(chat.lines->size(), clsRaceController::kChatLines);
-  EXPECT_EQ(chat.lines->front().substr(0, 12), "Player1: 10x");
-  EXPECT_EQ(chat.lines->back().size(), clsRaceController::kChatLineLength);
-}
-
 // Each game binds the socket anew, to its own address; the option fields
 // keep their values from one game to the next. An address that cannot
 // receive is reported and begins nothing; a failed second game leaves the
@@ -403,6 +379,8 @@ TEST_F(RaceTest, EachGameBindsItsOwnAddressOrBeginsNothing) {
   Lobby(1, 600, "50");
   Peer(0).Press(Command::NetCancel);
   ASSERT_TRUE(Peer(0).Begin(Address(4), "", true, "Host"));
+  Peer(0).Press(Command::NetStart);  // alone: nobody to race
+  EXPECT_EQ(Peer(0).asker.Titles().back(), "Not enough players");
   EXPECT_EQ(Peer(0).socket.bindings, (std::vector<std::string>{Address(0), Address(4)}));
   EXPECT_EQ(Peer(0).view.shownTime, 600);
   EXPECT_EQ(Peer(0).view.shownPenalty, "50");
@@ -411,17 +389,12 @@ TEST_F(RaceTest, EachGameBindsItsOwnAddressOrBeginsNothing) {
   Run(1);
   EXPECT_EQ(Peer(1).NetGame()->Time, 600);
 
-  clsTestPeer& other = AddPeer();
-  ASSERT_TRUE(other.Begin(Address(5), "", true, "Holder"));
-  clsTestPeer& twin = AddPeer();
-  EXPECT_FALSE(twin.Begin(Address(5), "", true, "Twin"));
-  EXPECT_FALSE(twin.Board().NetworkSessionExists());
-  EXPECT_EQ(twin.asker.Titles().back(), "Network game");
+  ASSERT_TRUE(AddPeer().Begin(Address(5), "", true, "Holder"));
   EXPECT_FALSE(Peer(0).Begin(Address(5), "", true, "Host"));  // held by another copy
   network_.Deliver();
-  EXPECT_FALSE(Peer(0).HasSession());
+  EXPECT_FALSE(Peer(0).Board().NetworkSessionExists());
+  EXPECT_EQ(Peer(0).asker.Titles().back(), "Network game");
   EXPECT_FALSE(Peer(0).view.lobbyShown);
-  EXPECT_EQ(Peer(0).view.helpContext, kHelpContextSinglePlayer);
   EXPECT_TRUE(Peer(0).window.Button(Command::Close).enabled);
   EXPECT_TRUE(Peer(0).RequestClose());
   EXPECT_NE(Peer(0).asker.Shown().back().text.find(Address(5)), std::string::npos);

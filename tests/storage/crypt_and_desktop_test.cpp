@@ -105,8 +105,6 @@ TEST(FileAssociation, RegisteredOncePerUserWhateverTheResult) {
 }
 
 TEST(FileAssociation, TheProgramsPathIsQuotedInTheDesktopEntry) {
-  EXPECT_NE(DesktopEntry("Glyphmatic", "/opt/glyph/glyphmatic").find("Exec=/opt/glyph/glyphmatic %f\n"),
-            std::string::npos);
   // A folder with blanks or specials is quoted by the desktop entry rules.
   const std::string spaced = DesktopEntry("Glyphmatic", "/home/me/My Games/100% fun/glyphmatic");
   EXPECT_NE(spaced.find("Exec=\"/home/me/My Games/100%% fun/glyphmatic\" %f\n"), std::string::npos) << spaced;
