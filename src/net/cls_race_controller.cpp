@@ -21,14 +21,14 @@ constexpr std::int32_t kLargestOption = 99'999;
 
 }  // namespace
 
-clsRaceController::clsRaceController(const Services& services, std::uint16_t port)
-    : game_(services.game),
+clsRaceController::clsRaceController(const SessionServices& services, clsRaceBoard& game)
+    : game_(game),
       socket_(services.socket),
       clock_(services.clock),
       random_(services.random),
       asker_(services.asker),
       catalogue_(services.catalogue),
-      port_(port == 0 ? kNetworkPort : port),
+      port_(services.networkPort == 0 ? kNetworkPort : services.networkPort),
       lastHeartbeat_(services.clock.NowMilliseconds()) {}
 
 std::int64_t clsRaceController::Now() { return clock_.NowMilliseconds(); }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "core/services.h"
 #include "net/cls_network_game.h"
 #include "net/race_board.h"
 #include "net/race_view.h"
@@ -41,16 +42,9 @@ class clsRaceController {
   // are asked for; then the players still without one count as given up.
   static constexpr int kResultRequestHeartbeats = 2;
 
-  struct Services {
-    clsRaceBoard& game;
-    clsDatagramSocket& socket;
-    clsClock& clock;
-    clsRandomSource& random;
-    clsAsker& asker;
-    const clsCatalogue& catalogue;
-  };
 
-  explicit clsRaceController(const Services& services, std::uint16_t port = 0);
+  // The race plays on the board given; services.networkPort 0 is the game's own port.
+  clsRaceController(const SessionServices& services, clsRaceBoard& game);
 
   // Makes a session from the host/join dialog's answers. False, with the
   // player told, when the receiving socket cannot be bound.

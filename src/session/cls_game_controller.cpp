@@ -23,7 +23,7 @@ constexpr int kMostBookmarkNumber = 32767;  // the counter stops here rather tha
 
 }  // namespace
 
-clsGameController::clsGameController(const GameServices& services)
+clsGameController::clsGameController(const SessionServices& services)
     : asker_(services.asker),
       settings_(services.settings),
       random_(services.random),

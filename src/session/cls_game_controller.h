@@ -6,6 +6,7 @@
 #include "core/board_view.h"
 #include "core/cls_puzzle.h"
 #include "core/cls_solve_status.h"
+#include "core/services.h"
 #include "i18n/cls_catalogue.h"
 #include "net/race_board.h"
 #include "session/grid_history.h"
@@ -30,16 +31,6 @@ class clsRaceHooks {
   virtual void CloseRequested() = 0;
 };
 
-// What the game controller reaches the player and the desktop through.
-struct GameServices {
-  clsAsker& asker;
-  clsSettingsStore& settings;
-  clsRandomSource& random;
-  const clsCatalogue& catalogue;
-  clsFileChooser& files;
-  clsBookmarkDialogs& bookmarkDialogs;
-  clsFileWriter& writer;
-};
 
 // The state and operations of the main window, without a window: the current
 // puzzle and grid, the bookmarks, whether the game is over, the style, and
@@ -50,7 +41,7 @@ class clsGameController : public clsRaceBoard {
  public:
   static constexpr const char* kModule = kMainWindowModule;
 
-  explicit clsGameController(const GameServices& services);
+  explicit clsGameController(const SessionServices& services);
 
   void SetRaceHooks(clsRaceHooks* hooks) { raceHooks_ = hooks; }
 

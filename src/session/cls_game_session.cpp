@@ -18,11 +18,8 @@ namespace glyph {
 clsGameSession::clsGameSession(const SessionServices& services, clsSessionDialogs& dialogs)
     : services_(services),
       dialogs_(dialogs),
-      game_(GameServices{services.asker, services.settings, services.random, services.catalogue, services.files,
-                         services.bookmarkDialogs, services.writer}),
-      race_(clsRaceController::Services{game_, services.socket, services.clock, services.random, services.asker,
-                                        services.catalogue},
-            services.networkPort) {
+      game_(services),
+      race_(services, game_) {
   game_.SetRaceHooks(this);
   SetHelpFile();
 }

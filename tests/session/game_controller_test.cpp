@@ -9,9 +9,11 @@
 #include "i18n/cls_catalogue.h"
 #include "platform/qt_file_writer.h"
 #include "session/cls_game_controller.h"
+#include "session/headless_services.h"
 #include "storage/cls_memory_settings.h"
 #include "storage/saved_game.h"
 #include "storage/settings_table.h"
+#include "support/fake_network.h"
 #include "support/language_files.h"
 #include "support/scripted_asker.h"
 #include "support/scripted_dialogs.h"
@@ -23,7 +25,10 @@ class GameControllerTest : public ::testing::Test {
  protected:
   GameControllerTest()
       : random_(12345),
-        controller_(GameServices{asker_, settings_, random_, catalogue_, files_, bookmarkDialogs_, writer_}) {
+        controller_({.asker = asker_, .settings = settings_, .random = random_, .catalogue = catalogue_,
+                     .files = files_, .bookmarkDialogs = bookmarkDialogs_, .writer = writer_, .printers = none_,
+                     .clock = clock_, .socket = socket_, .networkDialog = networkDialog_, .desktop = none_,
+                     .registrar = none_}) {
     controller_.StartUp({});
   }
 
@@ -77,6 +82,11 @@ class GameControllerTest : public ::testing::Test {
   clsScriptedFileChooser files_;
   clsScriptedBookmarkDialogs bookmarkDialogs_;
   clsQtFileWriter writer_;
+  clsFakeClock clock_;  // the race's services, which the controller leaves alone
+  clsFakeNetwork network_;
+  clsFakeNetwork::Socket socket_{network_};
+  clsScriptedNetworkDialog networkDialog_;
+  clsNoDesktopServices none_;
   clsGameController controller_;
 };
 
