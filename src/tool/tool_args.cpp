@@ -75,4 +75,13 @@ SavedGame LoadGameOrFail(const std::string& file) {
   throw clsToolError("cannot read " + file);
 }
 
+void ExpectWritten(WriteOutcome outcome, const std::string& path) {
+  switch (outcome) {
+    case WriteOutcome::Written: return;
+    case WriteOutcome::ReadOnly: throw clsToolError(path + " is read-only");
+    case WriteOutcome::NotAFile: throw clsToolError(path + " is not a regular file");
+    case WriteOutcome::Failed: throw clsToolError("cannot write " + path);
+  }
+}
+
 }  // namespace glyph

@@ -45,4 +45,7 @@ std::int64_t ParseInteger(const std::string& option, const std::string& text, st
                           std::int64_t highest);
 std::uint64_t ParseUnsigned(const std::string& option, const std::string& text);
 
+// Throws the reason a whole-file write did not happen; nothing when it did.
+void ExpectWritten(WriteOutcome outcome, const std::string& path);
+
 }  // namespace glyph

@@ -73,7 +73,7 @@ SavedGame GameFromDescription(const QJsonObject& description) {
 
 void Write(const std::string& path, const SavedGame& game, clsRandomSource& random, std::ostream& out) {
   clsQtFileWriter writer;
-  if (SaveSavedGame(path, game, random, writer) != WriteOutcome::Written) throw clsToolError("cannot write " + path);
+  ExpectWritten(SaveSavedGame(path, game, random, writer), path);
   out << JsonLine(Describe(game));
 }
 

@@ -47,7 +47,7 @@ void Compile(const ToolArgs& args, std::ostream& out) {
     }
     enciphered += crypt.Encrypt(plain, kLanguageFileKey) + "\r\n";
   }
-  if (clsQtFileWriter().WriteWhole(args.positionals[1], enciphered) != WriteOutcome::Written) throw clsToolError("cannot write " + args.positionals[1]);
+  ExpectWritten(clsQtFileWriter().WriteWhole(args.positionals[1], enciphered), args.positionals[1]);
   QJsonObject result;
   result["file"] = QString::fromStdString(args.positionals[1]);
   result["lines"] = static_cast<qint64>(source.size());
