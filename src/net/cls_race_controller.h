@@ -38,6 +38,8 @@ class clsRaceController {
   // Heartbeats after joining during which a newcomer is introduced again, in
   // case an introduction was lost.
   static constexpr int kIntroductionRounds = 3;
+  // Strangers asked who they are and remembered at once.
+  static constexpr std::size_t kMostStrangers = 256;
   // Heartbeat periods after the race's time during which missing results
   // are asked for; then the players still without one count as given up.
   static constexpr int kResultRequestHeartbeats = 2;

@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::size_t kRecordHead = 6;  // "F" or "G" and five digits before the address
 constexpr std::size_t kOptionLength = 10;
-constexpr std::size_t kMostAsked = 256;  // strangers remembered at once
 
 std::string After(const std::string& body, std::size_t head) { return body.size() > head ? body.substr(head) : ""; }
 
@@ -193,9 +192,9 @@ void clsRaceController::AskWhoItIs(const std::string& source) {
   const std::int64_t period = kHeartbeatSeconds * 1000;
   const auto asked = asked_.find(source);
   if (asked != asked_.end() && now - asked->second < period) return;
-  if (asked == asked_.end() && asked_.size() >= kMostAsked) {
+  if (asked == asked_.end() && asked_.size() >= kMostStrangers) {
     std::erase_if(asked_, [&](const auto& entry) { return now - entry.second >= period; });
-    if (asked_.size() >= kMostAsked) return;
+    if (asked_.size() >= kMostStrangers) return;
   }
   asked_[source] = now;
   Send(source, tag::kWhoAreYou, session_->LocalIP);

@@ -29,6 +29,7 @@ TEST(Catalogue, LanguagesSortOrdinallyAndTheFirstDeclarationWins) {
             (std::vector<std::string>{"Deutsch", "English", "Espa\xF1ol", "Italiano", "Zulu", "aaa"}));
   EXPECT_EQ(catalogue.FindLanguage("deutsch")->Code(), "de");
   EXPECT_EQ(catalogue.FindLanguage("AAA")->Code(), "");
+  EXPECT_EQ(catalogue.FindLanguage("ESPA\xD1OL")->Code(), "es");  // Windows-1252 letters have cases too
   EXPECT_EQ(catalogue.FindLanguage("Klingon"), nullptr);
 }
 

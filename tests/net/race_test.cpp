@@ -77,6 +77,7 @@ TEST_F(RaceTest, TheLobbyJoinsChatsKicksAndNoticesASilentHost) {
     return tag != "OTH" || clock_.now >= lostUntil;
   };
   Lobby(2, 600, "50");
+  EXPECT_EQ(Peer(1).view.lobbyPlayers.size(), 1u);  // itself, the introductions lost
   Run(20);
   network_.sent.clear();
   Run(1);  // only the host offers options, and only to players without them
@@ -241,6 +242,14 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
   }
   EXPECT_EQ(Peer(0).Player(Address(1))->Name, "Player1");
   for (const auto& [to, message] : network_.sent) EXPECT_NE(to, "192.168.7.7") << message.tag;
+  network_.sent.clear();  // a crowd of strangers: only so many are asked who they are
+  for (int i = 0; i < 300; ++i) {
+    const std::string address = "127.0." + std::to_string(10 + i / 200) + "." + std::to_string(1 + i % 200);
+    ASSERT_TRUE(stranger.Bind(address, 0));
+    Forge(stranger, Address(1), tag::kLiving, address);
+  }
+  network_.Deliver();
+  EXPECT_EQ(network_.CountSent(tag::kWhoAreYou), static_cast<int>(clsRaceController::kMostStrangers));
 
   Peer(0).Press(Command::NetStart);
   network_.Deliver();
