@@ -61,6 +61,9 @@ TEST_F(LanRaceListTest, JunkForeignTagsAndOtherSendersAreIgnored) {
   };
   for (const auto& [datagram, source] : junk) EXPECT_FALSE(list_.Hear(datagram, source, 0)) << datagram;
   EXPECT_TRUE(list_.Races().empty());
+  // The shortest announcement: players and started, no names.
+  EXPECT_TRUE(list_.Hear(EncodeDatagram(MakeMessageText(MakeGameKey("127.0.0.4"), kAnnounceTag, "000010"), random_),
+                         "127.0.0.4", 0));
   // Names are cut at "|" and at 64 characters, line breaks are spaces.
   list_.Hear(MakeAnnouncement({"127.0.0.2", "a|b", "1\n2" + std::string(100, 'n'), 2, false}, random_), "127.0.0.2",
              0);

@@ -93,6 +93,7 @@ TEST(Protocol, ChatEnvelopeAndItsDuplicateFilter) {
 TEST(Protocol, AddressesAreComparedAsTheNetworkWritesThem) {
   EXPECT_EQ(CanonicalIPv4("010.000.0.07"), "10.0.0.7");
   EXPECT_EQ(CanonicalIPv4("999.1.1.1"), "");
+  EXPECT_EQ(CanonicalIPv4("10.0.0.0007"), "");
   for (const char* address : {"0.0.0.0", "224.0.0.1", "255.255.255.255", "abc"}) EXPECT_FALSE(IsUnicastIPv4(address));
   EXPECT_TRUE(IsUnicastIPv4("192.168.0.5"));
 }

@@ -43,10 +43,13 @@ TEST(OptionsLogic, ConfirmingStoresAndSwitches) {
   EXPECT_FALSE(untouched.Has(kSectionOptions, kKeyStyle));
   EXPECT_EQ(catalogue.CurrentTranslation()->Sprache(), "Italiano");
 
+  ConfirmOptions(catalogue, untouched, 1, 0);  // the first language is one too
+  EXPECT_EQ(untouched.Read(kSectionOptions, kKeyLanguage, ""), "Deutsch");
   clsCatalogue empty;
-  ConfirmOptions(empty, untouched, 1, 0);  // no language files: an index finds nothing
-  EXPECT_FALSE(untouched.Has(kSectionOptions, kKeyLanguage));
-  EXPECT_EQ(untouched.Read(kSectionOptions, kKeyStyle, ""), "1");
+  clsMemorySettings none;
+  ConfirmOptions(empty, none, 1, 0);  // no language files: an index finds nothing
+  EXPECT_FALSE(none.Has(kSectionOptions, kKeyLanguage));
+  EXPECT_EQ(none.Read(kSectionOptions, kKeyStyle, ""), "1");
 }
 
 // The preferred difficulty: "any" until chosen; a choice outside the list keeps it.
