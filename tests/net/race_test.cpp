@@ -380,6 +380,7 @@ TEST_F(RaceTest, EachGameBindsItsOwnAddressOrBeginsNothing) {
   Peer(0).Press(Command::NetStart);  // alone: nobody to race
   EXPECT_EQ(Peer(0).asker.Titles().back(), "Not enough players");
   EXPECT_EQ(Peer(0).socket.bindings, (std::vector<std::string>{Address(0), Address(4)}));
+  EXPECT_EQ(Peer(0).socket.port, kNetworkPort);  // the game's own
   EXPECT_EQ(Peer(0).view.shownTime, 600);
   EXPECT_EQ(Peer(0).view.shownPenalty, "50");
   ASSERT_TRUE(Peer(1).Begin(Address(1), Address(4), false, "Player1"));

@@ -162,6 +162,8 @@ TEST_F(GameControllerTest, BoardShowsTheDeclaredDigitWhereverItsSymbolStands) {
   EXPECT_EQ(board.digits[1][kOnes].picture, (BoardPicture{PictureKind::Symbol, kSymbols[2]}));  // 412
   EXPECT_EQ(board.digits[0][kOnes].backColor, kModernBackColor);  // no verdicts before the end
   EXPECT_EQ(board.opVert[0].picture.kind, PictureKind::Minus);
+  Declare(2, 2);  // symbol 0 too
+  EXPECT_EQ(board.digits[1][kOnes].picture, (BoardPicture{PictureKind::Digit, 2}));
 }
 
 TEST_F(GameControllerTest, SolvingAsksOnceLocksTheGridAndCountsOnce) {

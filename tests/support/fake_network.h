@@ -36,9 +36,10 @@ class clsFakeNetwork {
   class Socket : public clsDatagramSocket {
    public:
     explicit Socket(clsFakeNetwork& network) : network_(network) {}
-    bool Bind(const std::string& localAddress, std::uint16_t) override {
+    bool Bind(const std::string& localAddress, std::uint16_t localPort) override {
       if (network_.bound_.count(localAddress) > 0 && network_.bound_[localAddress] != this) return false;
       address_ = localAddress;
+      port = localPort;
       network_.bound_[localAddress] = this;
       bindings.push_back(localAddress);
       return true;
@@ -51,6 +52,7 @@ class clsFakeNetwork {
       network_.Post(address_, address, payload);
     }
     std::vector<std::string> bindings;  // every address bound, in order
+    std::uint16_t port = 0;             // the port bound last
     void SetReceiver(std::function<void(const std::string&, const std::string&)> receiver) {
       receiver_ = std::move(receiver);
     }
