@@ -65,38 +65,31 @@ TEST(QtSettingsStore, ReadsDefaultsAndKeepsWritesAtOnce) {
   EXPECT_EQ(reopened.Read(kSectionNetworkGame, kKeyLanguage, "absent"), "absent");  // sections are apart
 }
 
-// Sets environment variables for one test and puts the old values back.
+// Keeps environment variables for one test and puts the old values back.
 class clsScopedEnvironment {
  public:
-  void Set(const char* name, const QByteArray& value) {
-    Keep(name);
-    qputenv(name, value);
-  }
-  void Unset(const char* name) {
-    Keep(name);
-    qunsetenv(name);
+  explicit clsScopedEnvironment(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+    }
   }
   ~clsScopedEnvironment() {
-    for (const auto& [name, value] : saved_) value ? qputenv(name.c_str(), *value) : qunsetenv(name.c_str());
+    for (const auto& [name, value] : saved_) value ? qputenv(name, *value) : qunsetenv(name);
   }
 
  private:
-  void Keep(const char* name) {
-    if (saved_.count(name) == 0)
-      saved_[name] = qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
-  }
-  std::map<std::string, std::optional<QByteArray>> saved_;
+  std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
 };
 
 TEST(UserLocale, ReadsLcAllThenLcMessagesThenLang) {
-  clsScopedEnvironment environment;
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) environment.Unset(name);
+  clsScopedEnvironment environment{"LC_ALL", "LC_MESSAGES", "LANG"};
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) qunsetenv(name);
   EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "0409");  // the C locale
-  environment.Set("LANG", "de_DE.UTF-8");
+  qputenv("LANG", "de_DE.UTF-8");
   EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "0407");
-  environment.Set("LC_MESSAGES", "fr_FR.UTF-8");
+  qputenv("LC_MESSAGES", "fr_FR.UTF-8");
   EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "040C");
-  environment.Set("LC_ALL", "en_GB.UTF-8");
+  qputenv("LC_ALL", "en_GB.UTF-8");
   EXPECT_EQ(GetLocaleString(kLocaleLanguageId), "0809");
   EXPECT_EQ(GetLocaleString(2), "");
 }
@@ -106,9 +99,9 @@ TEST(UserLocale, ReadsLcAllThenLcMessagesThenLang) {
 TEST(XdgFileTypeRegistrar, WritesUnderXdgDataHomeOnlyWithoutASystemEntry) {
   QTemporaryDir dataHome;
   QTemporaryDir system;
-  clsScopedEnvironment environment;
-  environment.Set("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
-  environment.Set("XDG_DATA_DIRS", (system.path() + ":relative/ignored").toLocal8Bit());
+  clsScopedEnvironment environment{"XDG_DATA_HOME", "XDG_DATA_DIRS"};
+  qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+  qputenv("XDG_DATA_DIRS", (system.path() + ":relative/ignored").toLocal8Bit());
   clsXdgFileTypeRegistrar().RegisterFileType("gly", "Glyphmatic", "/opt/glyph/glyphmatic");
 
   QFile mime(dataHome.filePath("mime/packages/glyphmatic.xml"));
@@ -120,7 +113,7 @@ TEST(XdgFileTypeRegistrar, WritesUnderXdgDataHomeOnlyWithoutASystemEntry) {
   EXPECT_TRUE(QFile::exists(dataHome.filePath("icons/hicolor/scalable/apps/glyphmatic.svg")));
 
   QTemporaryDir secondHome;
-  environment.Set("XDG_DATA_HOME", secondHome.path().toLocal8Bit());
+  qputenv("XDG_DATA_HOME", secondHome.path().toLocal8Bit());
   QDir(system.path()).mkpath("applications");
   QFile(system.filePath("applications/glyphmatic.desktop")).open(QIODevice::WriteOnly);
   clsXdgFileTypeRegistrar().RegisterFileType("gly", "Glyphmatic", "/opt/glyph/glyphmatic");
