@@ -97,6 +97,7 @@ TEST(Deduction, ASingleDigitOrSymbolLeftIsDeclared) {
     const HintResult hint = NextHint(puzzle, grid);
     ASSERT_TRUE(hint.deduction);
     EXPECT_EQ(hint.deduction->fact, fact);
+    EXPECT_EQ(hint.deduction->cells.size(), 10u);  // the row or column it reads
     EXPECT_EQ(InEnglish(*hint.deduction, puzzle), text);
   }
 }
