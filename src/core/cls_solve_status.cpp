@@ -35,11 +35,20 @@ bool clsSolveStatus::HoldsOnlyCellValues() const {
   return true;
 }
 
+// Twice: the first pass finds the yes marks that stand (a later one in the
+// same row or column greys an earlier one), the second greys from those
+// alone, so that no greying is left from a yes mark that fell.
 void clsSolveStatus::RebuildGreying() {
   const std::array<std::int16_t, 100> marks = cells_;
-  for (std::int16_t& cell : cells_) cell = (cell == kCellNo || cell == kCellGreyedNo) ? kCellNo : kCellOpen;
-  for (std::size_t i = 0; i < marks.size(); ++i) {
-    if (marks[i] == kCellYes) SetStatus(static_cast<int>(i / 10), static_cast<int>(i % 10), kCellYes);
+  std::array<std::int16_t, 100> yes = marks;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+      cells_[i] = (marks[i] == kCellNo || marks[i] == kCellGreyedNo) ? kCellNo : kCellOpen;
+    }
+    for (std::size_t i = 0; i < yes.size(); ++i) {
+      if (yes[i] == kCellYes) SetStatus(static_cast<int>(i / 10), static_cast<int>(i % 10), kCellYes);
+    }
+    yes = cells_;
   }
 }
 
