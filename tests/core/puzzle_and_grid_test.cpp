@@ -136,6 +136,7 @@ TEST(CoreTypes, MisuseThrowsBeforeChanging) {
   EXPECT_EQ(puzzle.MakeSendString(), "------0;0;0;0;0;0;0;0;0");
   clsSolveStatus grid;
   EXPECT_THROW(grid.Status(0, -1), std::out_of_range);
+  EXPECT_THROW(grid.Status(10, 0), std::out_of_range);
   EXPECT_THROW(grid.SetStatus(3, 10, kCellYes), std::out_of_range);
   EXPECT_THROW(grid.SetStatus(3, 3, 10), std::invalid_argument);
   EXPECT_EQ(grid.MakeStatusString(), std::string(100, '0'));

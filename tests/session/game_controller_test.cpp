@@ -226,6 +226,9 @@ TEST_F(GameControllerTest, RevealingColoursRightWrongAndMissingDigits) {
   controller_.ApplyStyle(kStyleClassic);
   EXPECT_EQ(controller_.Board().digits[0][kHundreds].backColor, kVerdictRightColor);
   EXPECT_EQ(controller_.Board().digits[3][kOnes].backColor, kClassicBackColor);
+  asker_.Answer(true);
+  controller_.ClickClear();  // the game afresh: no verdicts
+  EXPECT_EQ(controller_.Board().digits[0][kHundreds].backColor, kClassicBackColor);
 }
 
 // Saving, loading and bookmarks.
