@@ -2,6 +2,7 @@
 // the time of one solution count, and enciphering a typical 42-character line.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <vector>
 
 #include "core/cls_puzzle.h"
@@ -59,7 +60,7 @@ void BM_HintMidGame(benchmark::State& state) {
   for (const clsPuzzle& puzzle : SomePuzzles()) {
     const Chain chain = SolveChain(puzzle);
     clsSolveStatus grid;
-    for (std::size_t k = 0; k < chain.steps.size() / 2; ++k) ApplyFact(grid, chain.steps[k].fact);
+    for (std::size_t k = 0; k < chain.steps.size() / 2; ++k) ApplyFacts(grid, chain.steps[k].facts);
     games.emplace_back(puzzle, grid);
   }
   std::size_t i = 0;
@@ -70,6 +71,39 @@ void BM_HintMidGame(benchmark::State& state) {
 }
 BENCHMARK(BM_HintMidGame)->Unit(benchmark::kMicrosecond);
 
+// The slowest hint a player can meet: every grid along the chains of 300
+// expert puzzles, each hint timed with what it rests on (as the game shows
+// it). The counters give the worst and the mean of one hint.
+void BM_WorstExpertHint(benchmark::State& state) {
+  clsSystemRandom random(5);
+  std::vector<std::pair<clsPuzzle, clsSolveStatus>> grids;
+  for (int n = 0; n < 300; ++n) {
+    clsPuzzle puzzle;
+    MakeRatedPuzzle(puzzle, random, Difficulty::Expert);
+    clsSolveStatus grid;
+    for (const Deduction& step : SolveChain(puzzle).steps) {
+      grids.emplace_back(puzzle, grid);
+      ApplyFacts(grid, step.facts);
+    }
+  }
+  double worst = 0;
+  double total = 0;
+  for (auto _ : state) {
+    for (const auto& [puzzle, grid] : grids) {
+      const auto start = std::chrono::steady_clock::now();
+      HintResult hint = NextHint(puzzle, grid);
+      if (hint.deduction) Elaborate(*hint.deduction, ShapeOf(puzzle), MarksOf(grid));
+      const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+      worst = std::max(worst, ms);
+      total += ms;
+    }
+  }
+  state.counters["grids"] = static_cast<double>(grids.size());
+  state.counters["worst_ms"] = worst;
+  state.counters["mean_ms"] = total / static_cast<double>(grids.size() * state.iterations());
+}
+BENCHMARK(BM_WorstExpertHint)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void BM_RatePuzzle(benchmark::State& state) {
   const std::vector<clsPuzzle> puzzles = SomePuzzles();
   std::size_t i = 0;
@@ -77,13 +111,22 @@ void BM_RatePuzzle(benchmark::State& state) {
 }
 BENCHMARK(BM_RatePuzzle)->Unit(benchmark::kMillisecond);
 
-// Drawing puzzles until one rates hard, as a print batch of hard puzzles does.
-void BM_MakeHardPuzzle(benchmark::State& state) {
+// Drawing puzzles until one has the level and a single solution, as a new
+// game or a print batch at that level does: the mean time of one draw.
+void BM_MakeRatedPuzzle(benchmark::State& state) {
   clsSystemRandom random(2);
   clsPuzzle puzzle;
-  for (auto _ : state) benchmark::DoNotOptimize(MakeRatedPuzzle(puzzle, random, Difficulty::Hard));
+  const auto level = static_cast<Difficulty>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(MakeRatedPuzzle(puzzle, random, level));
+  state.SetLabel(DifficultyName(level));
 }
-BENCHMARK(BM_MakeHardPuzzle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeRatedPuzzle)
+    ->Arg(static_cast<int>(Difficulty::Easy))
+    ->Arg(static_cast<int>(Difficulty::Medium))
+    ->Arg(static_cast<int>(Difficulty::Hard))
+    ->Arg(static_cast<int>(Difficulty::Expert))
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3);
 
 const std::string kLine = "A;-+-+-+740;227;967;518;356;162;222;583;805";  // 42 characters
 

@@ -18,6 +18,12 @@ State EmptyState() {
   return state;
 }
 
+State StateOfFacts(const std::vector<Fact>& facts) {
+  State state = EmptyState();
+  for (const Fact& fact : facts) Apply(state, fact);
+  return state;
+}
+
 void Apply(State& state, const Fact& fact) {
   const auto s = static_cast<std::size_t>(fact.symbol);
   if (!fact.is) {
@@ -39,29 +45,18 @@ bool Broken(const State& state) {
   return covered != kAllDigits;
 }
 
+std::pair<int, int> WhereBroken(const State& state) {
+  Mask covered = 0;
+  for (int s = 0; s < 10; ++s) {
+    if (state.candidates[static_cast<std::size_t>(s)] == 0) return {s, -1};
+    covered |= state.candidates[static_cast<std::size_t>(s)];
+  }
+  return {-1, Lowest(static_cast<Mask>(~covered & kAllDigits))};
+}
+
 }  // namespace deduction
 
 namespace {
-
-// The grid's marks as the engine reads them: a yes mark declares, a no mark
-// or a greyed cell rules out.
-State StateOf(const clsSolveStatus& grid) {
-  State state = EmptyState();
-  for (int s = 0; s < 10; ++s) {
-    for (int d = 0; d < 10; ++d) {
-      const int value = grid.Status(s, d);
-      if (value == kCellNo || value == kCellGreyed || value == kCellGreyedNo) Apply(state, {s, d, false});
-    }
-  }
-  for (int s = 0; s < 10; ++s) {
-    const int d = grid.GetSolvedNum(s);
-    if (d >= 0) {
-      state.candidates[static_cast<std::size_t>(s)] &= Bit(d);
-      state.declared[static_cast<std::size_t>(s)] = d;
-    }
-  }
-  return state;
-}
 
 bool AllOnBoardDeclared(const State& state, const BoardShape& shape) {
   for (std::size_t s = 0; s < 10; ++s) {
@@ -174,7 +169,7 @@ std::optional<Deduction> OnlyDigitOrSymbol(const State& state) {
   for (int s = 0; s < 10; ++s) {
     const Mask m = state.candidates[static_cast<std::size_t>(s)];
     if (std::popcount(m) == 1 && state.declared[static_cast<std::size_t>(s)] != Lowest(m)) {
-      Deduction found{{s, Lowest(m), true}, 1, {}, {Reason::Kind::OnlyDigit}};
+      Deduction found{{{s, Lowest(m), true}}, 1, {}, {Reason::Kind::OnlyDigit}, {}, {}};
       for (int d = 0; d < 10; ++d) found.cells.emplace_back(s, d);
       return found;
     }
@@ -189,7 +184,7 @@ std::optional<Deduction> OnlyDigitOrSymbol(const State& state) {
       }
     }
     if (holders == 1 && state.declared[static_cast<std::size_t>(only)] != d) {
-      Deduction found{{only, d, true}, 1, {}, {Reason::Kind::OnlySymbol}};
+      Deduction found{{{only, d, true}}, 1, {}, {Reason::Kind::OnlySymbol}, {}, {}};
       for (int s = 0; s < 10; ++s) found.cells.emplace_back(s, d);
       return found;
     }
@@ -197,115 +192,94 @@ std::optional<Deduction> OnlyDigitOrSymbol(const State& state) {
   return std::nullopt;
 }
 
-std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count,
-                                     clsQuietColumns* quiet, std::vector<Fact>* all) {
+std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int low, int count, const State& state) {
+  return clsColumnSearch(AdditionOf(shape, equation), low, count, state).Supports();
+}
+
+std::vector<int> ColumnSymbols(const BoardShape& shape, int equation, int low, int count) {
+  return SymbolsOf(AdditionOf(shape, equation), low, count);
+}
+
+std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns* quiet) {
   for (int e = 0; e < 6; ++e) {
-    const Addition addition = AdditionOf(shape, e);
     for (int low = 0; low + count <= 3; ++low) {
       const int group = 5 * e + (count == 1 ? low : 3 + low);
-      const std::vector<int> symbols = SymbolsOf(addition, low, count);
+      const std::vector<int> symbols = ColumnSymbols(shape, e, low, count);
       if (quiet != nullptr && quiet->StillQuiet(group, symbols, state)) continue;
-      const std::array<Mask, 10> supports = clsColumnSearch(addition, low, count, state).Supports();
-      bool ruledOutAny = false;
+      const std::array<Mask, 10> supports = ColumnSupports(shape, e, low, count, state);
       for (int s : symbols) {
         const Mask ruledOut = state.candidates[static_cast<std::size_t>(s)] & ~supports[static_cast<std::size_t>(s)];
         if (ruledOut == 0) continue;
-        ruledOutAny = true;
-        if (all != nullptr) {
-          for (Mask m = ruledOut; m != 0; m &= m - 1) all->push_back({s, Lowest(m), false});
-          continue;
-        }
-        Deduction found{{s, Lowest(ruledOut), false}, count + 1, {}, {}};
+        Deduction found{{}, count + 1, {}, {}, {}, {}};
         found.reason = {Reason::Kind::Columns, e, low, count, supports[static_cast<std::size_t>(s)], 0};
-        found.cells.emplace_back(s, Lowest(ruledOut));
+        for (Mask m = ruledOut; m != 0; m &= m - 1) {
+          found.facts.push_back({s, Lowest(m), false});
+          found.cells.emplace_back(s, Lowest(m));
+        }
         return found;
       }
-      if (!ruledOutAny && quiet != nullptr) quiet->Remember(group, state);
+      if (quiet != nullptr) quiet->Remember(group, state);
     }
   }
   return std::nullopt;
+}
+
+std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsQuietColumns& quiet) {
+  if (std::optional<Deduction> found = OnlyDigitOrSymbol(state)) return found;
+  if (std::optional<Deduction> found = FromColumns(state, shape, 1, &quiet)) return found;
+  return FromColumns(state, shape, 2, &quiet);
 }
 
 }  // namespace deduction
 
 namespace {
 
-// The next fact by the simplest rule. A rating that only needs to know
+// The next step by the simplest rule. A rating that only needs to know
 // whether a puzzle is at most hard passes kShortTrial and no search.
-std::optional<Deduction> NextFact(const State& state, const BoardShape& shape,
-                                  const std::vector<SymbolDigits>& solutions, clsQuietColumns* quiet = nullptr,
+std::optional<Deduction> NextStep(const State& state, const BoardShape& shape,
+                                  const std::vector<SymbolDigits>& solutions, clsQuietColumns& quiet,
                                   int trialLimit = kTrialLimit, bool search = true) {
-  if (std::optional<Deduction> found = OnlyDigitOrSymbol(state)) return found;
-  if (std::optional<Deduction> found = FromColumns(state, shape, 1, quiet)) return found;
-  if (std::optional<Deduction> found = FromColumns(state, shape, 2, quiet)) return found;
+  if (std::optional<Deduction> found = SimpleStep(state, shape, quiet)) return found;
   return FromTrial(state, shape, solutions, trialLimit, search);
 }
 
-// The chain, stopped early once its rating passes the ceiling.
+Difficulty LevelOf(const Deduction& step) {
+  if (step.reason.kind == Reason::Kind::Search ||
+      (step.reason.kind == Reason::Kind::Trial && step.reason.steps > kShortTrial)) {
+    return Difficulty::Expert;
+  }
+  return step.rule <= 2 ? Difficulty::Easy : step.rule == 3 ? Difficulty::Medium : Difficulty::Hard;
+}
+
+// The chain, stopped early once its rating passes the ceiling. Below Expert
+// the suppositions stop at kShortTrial and nothing is searched: a chain that
+// gets stuck is then expert, as the whole chain would rate it, since a puzzle
+// with one solution always finishes with the search.
 Chain BuildChain(const clsPuzzle& puzzle, Difficulty ceiling) {
   const BoardShape shape = ShapeOf(puzzle);
   const std::vector<SymbolDigits> solutions = SolutionsOf(puzzle);
-  const bool toTheEnd = ceiling == Difficulty::Expert;
+  const bool toTheEnd = ceiling >= Difficulty::Expert;
   Chain chain;
+  if (solutions.size() != 1) {
+    chain.rating = Difficulty::Several;
+    if (!toTheEnd) return chain;
+  }
   State state = EmptyState();
   clsQuietColumns quiet;
   while (!AllOnBoardDeclared(state, shape)) {
     std::optional<Deduction> next =
-        NextFact(state, shape, solutions, &quiet, toTheEnd ? kTrialLimit : kShortTrial, toTheEnd);
+        NextStep(state, shape, solutions, quiet, toTheEnd ? kTrialLimit : kShortTrial, toTheEnd);
     if (!next) {
-      // Without the search a stuck chain only says the puzzle is harder.
       if (!toTheEnd) chain.rating = Difficulty::Expert;
       break;
     }
-    // The columns that rule out one digit of a symbol rule out all the
-    // digits they do not allow it: those facts follow at once, same reason.
-    std::vector<Deduction> same{*next};
-    if (next->reason.kind == Reason::Kind::Columns) {
-      const auto s = static_cast<std::size_t>(next->fact.symbol);
-      const Mask ruledOut =
-          state.candidates[s] & static_cast<Mask>(~next->reason.allowed) & static_cast<Mask>(~Bit(next->fact.digit));
-      for (Mask m = ruledOut; m != 0; m &= m - 1) {
-        same.push_back(*next);
-        same.back().fact.digit = Lowest(m);
-        same.back().cells = {{next->fact.symbol, Lowest(m)}};
-      }
-    }
-    for (const Deduction& fact : same) Apply(state, fact.fact);
-    Difficulty level = next->rule <= 2 ? Difficulty::Easy : next->rule == 3 ? Difficulty::Medium : Difficulty::Hard;
-    if (next->reason.kind == Reason::Kind::Search ||
-        (next->reason.kind == Reason::Kind::Trial && next->reason.steps > kShortTrial)) {
-      level = Difficulty::Expert;
-    }
-    chain.rating = std::max(chain.rating, level);
-    chain.steps.insert(chain.steps.end(), same.begin(), same.end());
+    for (const Fact& fact : next->facts) Apply(state, fact);
+    chain.rating = std::max(chain.rating, LevelOf(*next));
+    chain.steps.push_back(std::move(*next));
     if (chain.rating > ceiling) break;
   }
   chain.complete = AllOnBoardDeclared(state, shape);
   return chain;
-}
-
-// The player's own marks, in grid order: yes marks and no marks.
-struct Mark {
-  int symbol;
-  int digit;
-  bool yes;
-};
-std::vector<Mark> MarksOf(const clsSolveStatus& grid) {
-  std::vector<Mark> marks;
-  for (int s = 0; s < 10; ++s) {
-    for (int d = 0; d < 10; ++d) {
-      const int value = grid.Status(s, d);
-      if (value == kCellYes) marks.push_back({s, d, true});
-      if (value == kCellNo || value == kCellGreyedNo) marks.push_back({s, d, false});
-    }
-  }
-  return marks;
-}
-
-State StateOfMarks(const std::vector<Mark>& marks, std::size_t count) {
-  State state = EmptyState();
-  for (std::size_t i = 0; i < count; ++i) Apply(state, {marks[i].symbol, marks[i].digit, marks[i].yes});
-  return state;
 }
 
 }  // namespace
@@ -326,35 +300,53 @@ BoardShape ShapeOf(const clsPuzzle& puzzle) {
   return shape;
 }
 
-std::optional<std::pair<int, int>> FirstWrongMark(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
-  const std::vector<SymbolDigits> solutions = SolutionsOf(puzzle);
-  for (const Mark& mark : MarksOf(grid)) {
-    State alone = EmptyState();
-    Apply(alone, {mark.symbol, mark.digit, mark.yes});
-    if (!AnyAgrees(solutions, alone)) return std::pair{mark.symbol, mark.digit};
+std::vector<Fact> MarksOf(const clsSolveStatus& grid) {
+  std::vector<Fact> marks;
+  for (int s = 0; s < 10; ++s) {
+    for (int d = 0; d < 10; ++d) {
+      const int value = grid.Status(s, d);
+      if (value == kCellYes) marks.push_back({s, d, true});
+      if (value == kCellNo || value == kCellGreyedNo) marks.push_back({s, d, false});
+    }
+  }
+  return marks;
+}
+
+namespace {
+
+std::optional<std::pair<int, int>> WrongMark(const std::vector<SymbolDigits>& solutions,
+                                             const std::vector<Fact>& marks) {
+  if (solutions.empty() || AnyAgrees(solutions, StateOfFacts(marks))) return std::nullopt;
+  for (const Fact& mark : marks) {
+    if (!AnyAgrees(solutions, StateOfFacts({mark}))) return std::pair{mark.symbol, mark.digit};
+  }
+  std::vector<Fact> run;
+  for (const Fact& mark : marks) {
+    run.push_back(mark);
+    if (!AnyAgrees(solutions, StateOfFacts(run))) return std::pair{mark.symbol, mark.digit};
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::pair<int, int>> FirstWrongMark(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
+  return WrongMark(SolutionsOf(puzzle), MarksOf(grid));
 }
 
 HintResult NextHint(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
   HintResult result;
   const std::vector<SymbolDigits> solutions = SolutionsOf(puzzle);
-  const std::vector<Mark> marks = MarksOf(grid);
-  if (!solutions.empty() && !AnyAgrees(solutions, StateOfMarks(marks, marks.size()))) {
-    // The marks together fit no solution: the first mark wrong on its own,
-    // or else the last mark of the shortest run of marks that fits none.
-    result.contradiction = FirstWrongMark(puzzle, grid);
-    for (std::size_t n = 1; !result.contradiction && n <= marks.size(); ++n) {
-      if (!AnyAgrees(solutions, StateOfMarks(marks, n))) {
-        result.contradiction = std::pair{marks[n - 1].symbol, marks[n - 1].digit};
-      }
-    }
-    return result;
-  }
+  const std::vector<Fact> marks = MarksOf(grid);
+  result.contradiction = WrongMark(solutions, marks);
+  if (result.contradiction) return result;
   const BoardShape shape = ShapeOf(puzzle);
-  const State state = StateOf(grid);
+  const State state = StateOfFacts(marks);
   result.solved = AllOnBoardDeclared(state, shape);
-  if (!result.solved) result.deduction = NextFact(state, shape, solutions);
+  clsQuietColumns quiet;
+  if (!result.solved) result.deduction = NextStep(state, shape, solutions, quiet);
+  result.fitting = static_cast<std::size_t>(
+      std::count_if(solutions.begin(), solutions.end(), [&](const SymbolDigits& s) { return AnyAgrees({s}, state); }));
   return result;
 }
 
@@ -365,7 +357,9 @@ Difficulty RatePuzzle(const clsPuzzle& puzzle) { return SolveChain(puzzle).ratin
 Difficulty MakeRatedPuzzle(clsPuzzle& puzzle, clsRandomSource& random, Difficulty wanted) {
   puzzle.MakePuzzle(random);
   if (wanted == Difficulty::Any) return Difficulty::Any;
-  while (BuildChain(puzzle, wanted).rating != wanted) puzzle.MakePuzzle(random);
+  // An expert puzzle is one the chain up to hard cannot finish.
+  const Difficulty ceiling = std::min(wanted, Difficulty::Hard);
+  while (BuildChain(puzzle, ceiling).rating != wanted) puzzle.MakePuzzle(random);
   return wanted;
 }
 
@@ -376,6 +370,7 @@ const char* DifficultyName(Difficulty difficulty) {
     case Difficulty::Medium: return "medium";
     case Difficulty::Hard: return "hard";
     case Difficulty::Expert: return "expert";
+    case Difficulty::Several: return "several";
   }
   return "any";
 }
@@ -393,6 +388,10 @@ void ApplyFact(clsSolveStatus& grid, const Fact& fact) {
   } else if (grid.Status(fact.symbol, fact.digit) == kCellOpen) {
     grid.SetStatus(fact.symbol, fact.digit, kCellNo);
   }
+}
+
+void ApplyFacts(clsSolveStatus& grid, const std::vector<Fact>& facts) {
+  for (const Fact& fact : facts) ApplyFact(grid, fact);
 }
 
 }  // namespace glyph

@@ -30,43 +30,63 @@ struct Fact {
   bool operator==(const Fact&) const = default;
 };
 
-// Why a fact follows, in parts a language file can translate.
+// Why a step follows, in parts a language file can translate.
 struct Reason {
   enum class Kind { OnlyDigit, OnlySymbol, Columns, Trial, Search };
   Kind kind = Kind::OnlyDigit;
   int equation = 0;           // Columns: the equation (0..5, kPuzzleEquations' order)
   int lowColumn = 0;          // Columns: the lowest column used (0 ones .. 2 hundreds)
   int columns = 1;            // Columns: one or two neighbouring columns
-  std::uint16_t allowed = 0;  // Columns: the digits the column(s) leave the symbol
-  int steps = 0;              // Trial: facts until the contradiction; Search: cases tried
+  std::uint16_t allowed = 0;  // Columns, Search: the digits still open to the symbol
+  int steps = 0;              // Trial: steps until the contradiction; Search: the ways that fit
+  // Trial: the contradiction reached, a symbol with no digit left or a
+  // digit no symbol can be (the other is -1).
+  int brokenSymbol = -1;
+  int brokenDigit = -1;
 };
 
-// The next fact, the simplest rule that gives it (1..4), the grid cells it
-// rests on (symbol, digit) and why.
+// One step of reasoning: everything one insight gives about one symbol, by
+// the simplest rule that gives it (1..4), the grid cells it concerns
+// (symbol, digit) and why. Elaborate adds the marks it rests on and, for a
+// supposition, its own steps up to the contradiction.
 struct Deduction {
-  Fact fact;
+  std::vector<Fact> facts;
   int rule = 1;
   std::vector<std::pair<int, int>> cells;
   Reason reason;
+  std::vector<Fact> because;
+  std::vector<Deduction> steps;
 };
 
-// What the engine says of a grid: a next fact, or that the player's marks
+// What the engine says of a grid: a next step, or that the player's marks
 // contradict every solution (the cell to look at), or that the board is
-// solved, or that nothing more follows.
+// solved, or that nothing more follows (fitting: how many solutions the
+// marks still leave).
 struct HintResult {
   std::optional<Deduction> deduction;
   std::optional<std::pair<int, int>> contradiction;
   bool solved = false;
+  std::size_t fitting = 0;
 };
 HintResult NextHint(const clsPuzzle& puzzle, const clsSolveStatus& grid);
 
-// The first of the player's marks (a yes or a no, in grid order) that no
-// solution of the puzzle agrees with, if any.
+// The player's marks as facts, in grid order: a yes mark "is", a no mark "is not".
+std::vector<Fact> MarksOf(const clsSolveStatus& grid);
+
+// Fills in what a step rests on: the marks of known it needs (no fewer
+// suffice), and for a supposition the steps it takes, each with its own
+// marks. known holds the marks the grid held when the step was found.
+void Elaborate(Deduction& deduction, const BoardShape& shape, const std::vector<Fact>& known);
+
+// The mark Check and Hint point at when the player's marks together fit no
+// solution: the first mark (in grid order) no solution agrees with, or else
+// the last mark of the shortest run of marks that fits none.
 std::optional<std::pair<int, int>> FirstWrongMark(const clsPuzzle& puzzle, const clsSolveStatus& grid);
 
-// The chain of facts from an empty grid, each found by the simplest rule,
-// until every symbol on the board is known or nothing more follows.
-enum class Difficulty { Any = 0, Easy, Medium, Hard, Expert };
+// The chain of steps from an empty grid, each found by the simplest rule,
+// until every symbol on the board is known or nothing more follows. A
+// puzzle with more than one solution has no level: it is rated Several.
+enum class Difficulty { Any = 0, Easy, Medium, Hard, Expert, Several };
 struct Chain {
   std::vector<Deduction> steps;
   bool complete = false;
@@ -75,23 +95,29 @@ struct Chain {
 Chain SolveChain(const clsPuzzle& puzzle);
 Difficulty RatePuzzle(const clsPuzzle& puzzle);
 
-// Fills the puzzle with new random ones until one has the wanted rating and
-// returns it. With Any the first puzzle is taken unrated, exactly as
-// MakePuzzle makes it, and Any is returned.
+// Fills the puzzle with new random ones until one has the wanted rating (a
+// level always with exactly one solution) and returns it. With Any the first
+// puzzle is taken unrated, exactly as MakePuzzle makes it, and Any is returned.
 Difficulty MakeRatedPuzzle(clsPuzzle& puzzle, clsRandomSource& random, Difficulty wanted);
 
-// "easy", "medium", "hard", "expert" ("any" for Any), and back.
+// "easy", "medium", "hard", "expert", "several" ("any" for Any), and back
+// (only Any to Expert: nobody asks for a puzzle with several solutions).
 const char* DifficultyName(Difficulty difficulty);
 std::optional<Difficulty> DifficultyFromName(const std::string& name);
 
 // Writes a fact into the grid the way the player would: a no mark for "is
 // not", a yes mark (with its greying) for "is".
 void ApplyFact(clsSolveStatus& grid, const Fact& fact);
+void ApplyFacts(clsSolveStatus& grid, const std::vector<Fact>& facts);
 
 // The explanation as a person would say it. text(key, English) gives a
-// translated part; symbol(s) names a symbol ("S3", or a picture).
+// translated part; symbol(s) names a symbol ("S3", or a picture). A
+// supposition's steps are explained one by one with ExplainSteps, ending
+// with the contradiction they reach.
 using TextSource = std::function<std::string(const char* key, const char* english)>;
 std::string Explain(const Deduction& deduction, const BoardShape& shape, const TextSource& text,
                     const std::function<std::string(int symbol)>& symbol);
+std::vector<std::string> ExplainSteps(const Deduction& supposition, const BoardShape& shape, const TextSource& text,
+                                      const std::function<std::string(int symbol)>& symbol);
 
 }  // namespace glyph

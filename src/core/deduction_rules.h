@@ -16,12 +16,12 @@ namespace glyph::deduction {
 
 using Mask = std::uint16_t;
 constexpr Mask kAllDigits = 0x3FF;
-// A trial whose contradiction takes more facts than this makes a puzzle expert.
+// A supposition whose contradiction takes more steps than this makes a
+// puzzle expert.
 constexpr int kShortTrial = 15;
-// A trial gives up after this many facts without a contradiction, and all
-// trials of one hint together after kTrialBudget.
-constexpr int kTrialLimit = 60;
-constexpr int kTrialBudget = 4000;
+// A supposition gives up after this many steps without a contradiction. Each
+// step settles at least one of the hundred cells, so none is cut short.
+constexpr int kTrialLimit = 100;
 
 constexpr Mask Bit(int d) { return static_cast<Mask>(1u << d); }
 inline int Lowest(Mask m) { return std::countr_zero(m); }
@@ -34,6 +34,7 @@ struct State {
 };
 
 State EmptyState();
+State StateOfFacts(const std::vector<Fact>& facts);
 // Writes a fact into the state: "is" declares the digit and takes it from
 // every other symbol; "is not" rules it out.
 void Apply(State& state, const Fact& fact);
@@ -69,10 +70,19 @@ class clsQuietColumns {
   std::array<std::array<Mask, 10>, 30> seen_{};
 };
 
-// Rule 2 (count 1) or rule 3 (count 2): a digit no way through the columns
-// gives a symbol is ruled out. all collects every such fact instead of the first.
+// Rule 2 (count 1) or rule 3 (count 2): the digits no way through the
+// columns gives a symbol are ruled out, all of them in one step.
 std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count,
-                                     clsQuietColumns* quiet = nullptr, std::vector<Fact>* all = nullptr);
+                                     clsQuietColumns* quiet = nullptr);
+
+// The next step by rules 1-3, if any.
+std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsQuietColumns& quiet);
+
+// The digits each symbol takes in some way through one or two neighbouring
+// columns of an equation (carries included).
+std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int low, int count, const State& state);
+// The symbols of those columns, in the order they are written.
+std::vector<int> ColumnSymbols(const BoardShape& shape, int equation, int low, int count);
 
 // Which digit each symbol takes in one solution (-1 off the board).
 using SymbolDigits = std::array<int, 10>;
@@ -81,9 +91,14 @@ std::vector<SymbolDigits> SolutionsOf(const clsPuzzle& puzzle);
 bool AnyAgrees(const std::vector<SymbolDigits>& solutions, const State& state);
 
 // Rule 4: suppose a symbol is a digit and follow rules 1-3 to a
-// contradiction; the shortest one wins. Where no supposition fails that way
-// and search is set, a search of the solutions that fit the state settles it.
+// contradiction; every supposition advances one step at a time, so the
+// shortest contradiction wins. Where none comes within limit steps and
+// search is set, a search of the solutions that fit the state settles it.
 std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
                                    const std::vector<SymbolDigits>& solutions, int limit, bool search);
+
+// Where a broken state breaks: a symbol with no digit left, or else a digit
+// no symbol can be; -1 for the other.
+std::pair<int, int> WhereBroken(const State& state);
 
 }  // namespace glyph::deduction

@@ -1,3 +1,4 @@
+#include <bit>
 #include <string>
 
 #include "core/deduction.h"
@@ -7,26 +8,54 @@ namespace glyph {
 
 namespace {
 
-// "0", "0 or 9", "0, 4 or 9".
-std::string DigitList(std::uint16_t digits, const TextSource& text) {
-  std::string list;
-  int left = __builtin_popcount(digits);
+using SymbolName = std::function<std::string(int symbol)>;
+
+// The minus sign as the language files' code page writes it (an en dash).
+constexpr const char* kMinus = "\x96";
+
+// "0", "0 or 9", "0, 4 or 9"; runs of three or more as "1 to 8" ("1 to 3 and 5").
+std::string DigitList(std::uint16_t digits, const TextSource& text, const char* joinKey, const char* joinEnglish) {
+  std::vector<std::string> parts;
   for (int d = 0; d < 10; ++d) {
     if (!(digits & (1u << d))) continue;
-    --left;
-    list += std::to_string(d);
-    if (left > 1) list += ", ";
-    if (left == 1) list += " " + text("strHintOr", "or") + " ";
+    int last = d;
+    while (last < 9 && (digits & (1u << (last + 1)))) ++last;
+    if (last - d >= 2) {
+      parts.push_back(std::to_string(d) + " " + text("strHintTo", "to") + " " + std::to_string(last));
+      d = last;
+    } else {
+      parts.push_back(std::to_string(d));
+    }
+  }
+  std::string list;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) list += i + 1 == parts.size() ? " " + text(joinKey, joinEnglish) + " " : ", ";
+    list += parts[i];
   }
   return list;
 }
 
+std::string EitherOf(std::uint16_t digits, const TextSource& text) {
+  return DigitList(digits, text, "strHintOr", "or");
+}
+
+std::uint16_t DigitsOf(const std::vector<Fact>& facts) {
+  std::uint16_t digits = 0;
+  for (const Fact& f : facts) digits |= static_cast<std::uint16_t>(1u << f.digit);
+  return digits;
+}
+
+const char* const kColumnKeys[] = {"strHintOnes", "strHintTens", "strHintHundreds"};
+const char* const kColumnEnglish[] = {"ones", "tens", "hundreds"};
+
+std::string ColumnName(int column, const TextSource& text) {
+  return text(kColumnKeys[column], kColumnEnglish[column]);
+}
+
 std::string ColumnNames(const Reason& reason, const TextSource& text) {
-  static const char* const keys[] = {"strHintOnes", "strHintTens", "strHintHundreds"};
-  static const char* const english[] = {"ones", "tens", "hundreds"};
-  const auto low = static_cast<std::size_t>(reason.lowColumn);
-  if (reason.columns == 1) return text(keys[low], english[low]);
-  return text(keys[low + 1], english[low + 1]) + " " + text("strHintAnd", "and") + " " + text(keys[low], english[low]);
+  if (reason.columns == 1) return ColumnName(reason.lowColumn, text);
+  return ColumnName(reason.lowColumn + 1, text) + " " + text("strHintAnd", "and") + " " +
+         ColumnName(reason.lowColumn, text);
 }
 
 std::string LineName(int equation, const TextSource& text) {
@@ -38,8 +67,7 @@ std::string LineName(int equation, const TextSource& text) {
 }
 
 // The columns as written on the board: "◆● + ●■ = ◆◆".
-std::string WrittenColumns(const Reason& reason, const BoardShape& shape,
-                           const std::function<std::string(int)>& symbol) {
+std::string WrittenColumns(const Reason& reason, const BoardShape& shape, const SymbolName& symbol) {
   const PuzzleEquation& eq = kPuzzleEquations[static_cast<std::size_t>(reason.equation)];
   const auto part = [&](int number) {
     std::string written;
@@ -49,30 +77,79 @@ std::string WrittenColumns(const Reason& reason, const BoardShape& shape,
     return written;
   };
   const bool adds = shape.adds[static_cast<std::size_t>(reason.equation)];
-  return part(eq.left) + (adds ? " + " : " - ") + part(eq.right) + " = " + part(eq.result);
+  return part(eq.left) + (adds ? " + " : std::string(" ") + kMinus + " ") + part(eq.right) + " = " + part(eq.result);
 }
 
-// What the columns say of carries: none comes into the ones, none leaves the hundreds.
+// What the columns say of carries and borrows at their two edges.
 std::string CarryNote(const Reason& reason, bool adds, const TextSource& text) {
   std::string note;
   if (reason.lowColumn == 0) {
-    note += adds ? text("strHintNoCarryIn", ", no carry into the ones")
-                 : text("strHintNoBorrowIn", ", no borrow in the ones");
+    note += adds ? text("strHintNoCarryIn", ", nothing is carried into the ones")
+                 : text("strHintNothingBorrowsOnes", ", no column below the ones borrows from them");
+  } else {
+    const std::string below = ColumnName(reason.lowColumn - 1, text);
+    note += FillMark(adds ? text("strHintCarryMayCome", ", perhaps with a carry from the %1")
+                          : text("strHintMayBorrow", ", perhaps with the %1 borrowing from them"),
+                     "%1", below);
   }
   if (reason.lowColumn + reason.columns == 3) {
     note += adds ? text("strHintNoCarryOut", ", no carry out of the hundreds")
-                 : text("strHintNoBorrowOut", ", no borrow out of the hundreds");
+                 : text("strHintHundredsNoBorrow", ", the hundreds borrow from nothing above them");
   }
   return note;
+}
+
+// "◆ is 4; ● is not 2 or 3": the marks a step rests on, by symbol.
+std::string MarksSaid(const std::vector<Fact>& marks, const TextSource& text, const SymbolName& symbol) {
+  std::string said;
+  for (int s = 0; s < 10; ++s) {
+    std::uint16_t isNot = 0;
+    for (const Fact& f : marks) {
+      if (f.symbol != s) continue;
+      if (!f.is) isNot |= static_cast<std::uint16_t>(1u << f.digit);
+      if (f.is) {
+        said += (said.empty() ? "" : "; ") +
+                FillMark(FillMark(text("strHintIs", "%1 is %2"), "%1", symbol(s)), "%2", std::to_string(f.digit));
+      }
+    }
+    if (isNot != 0) {
+      said += (said.empty() ? "" : "; ") +
+              FillMark(FillMark(text("strHintIsNot", "%1 is not %2"), "%1", symbol(s)), "%2", EitherOf(isNot, text));
+    }
+  }
+  return said;
+}
+
+std::string Contradiction(const Reason& reason, const TextSource& text, const SymbolName& symbol) {
+  if (reason.brokenSymbol >= 0) {
+    return FillMark(text("strHintNoDigitLeft", "%1 has no digit left"), "%1", symbol(reason.brokenSymbol));
+  }
+  return FillMark(text("strHintNoSymbolLeft", "no symbol can be %1 any more"), "%1", std::to_string(reason.brokenDigit));
+}
+
+// "Suppose ◆ were 0: after 4 steps of the simpler rules, ● has no digit left"
+std::string Supposition(const Deduction& deduction, const TextSource& text, const SymbolName& symbol) {
+  const Reason& reason = deduction.reason;
+  std::string said;
+  if (reason.steps == 0) {
+    said = text("strHintTrialAtOnce", "Suppose %1 were %2: at once %4");
+  } else {
+    said = text("strHintTrialAfter", "Suppose %1 were %2: after %3, %4");
+    said = FillMark(said, "%3",
+                    reason.steps == 1 ? text("strHintOneStep", "one step of the simpler rules")
+                                      : FillMark(text("strHintSteps", "%1 steps of the simpler rules"), "%1",
+                                                 std::to_string(reason.steps)));
+  }
+  return FillMark(said, "%4", Contradiction(reason, text, symbol));
 }
 
 }  // namespace
 
 std::string Explain(const Deduction& deduction, const BoardShape& shape, const TextSource& text,
-                    const std::function<std::string(int symbol)>& symbol) {
+                    const SymbolName& symbol) {
   const Reason& reason = deduction.reason;
-  const std::string s = symbol(deduction.fact.symbol);
-  const std::string d = std::to_string(deduction.fact.digit);
+  const Fact& first = deduction.facts.front();
+  const std::uint16_t ruledOut = DigitsOf(deduction.facts);
   std::string said;
   switch (reason.kind) {
     case Reason::Kind::OnlyDigit:
@@ -82,25 +159,48 @@ std::string Explain(const Deduction& deduction, const BoardShape& shape, const T
       said = text("strHintOnlySymbol", "No symbol but %1 can still be %2, so %1 is %2.");
       break;
     case Reason::Kind::Columns:
-      said = text("strHintColumns", "In the %3 of %4 (%5%6), %1 can only be %7, so %1 is not %2.");
+      said = text("strHintColumnsWhy", "In the %3 of %4 (%5%6), %1 can only be %7");
       said = FillMark(said, "%3", ColumnNames(reason, text));
       said = FillMark(said, "%4", LineName(reason.equation, text));
       said = FillMark(said, "%5", WrittenColumns(reason, shape, symbol));
       said = FillMark(said, "%6", CarryNote(reason, shape.adds[static_cast<std::size_t>(reason.equation)], text));
-      said = FillMark(said, "%7", DigitList(reason.allowed, text));
       break;
-    case Reason::Kind::Trial:
-      said = text("strHintTrial",
-                  "Suppose %1 were %2: %3 steps of the simpler rules lead to a contradiction, so %1 is not %2.");
-      said = FillMark(said, "%3", std::to_string(reason.steps));
-      break;
+    case Reason::Kind::Trial: said = Supposition(deduction, text, symbol); break;
     case Reason::Kind::Search:
-      said = text("strHintSearch",
-                  "None of the %3 ways to fill in the six sums that fit the grid makes %1 %2, so %1 is not %2.");
-      said = FillMark(said, "%3", std::to_string(reason.steps));
+      said = reason.steps == 1
+                 ? text("strHintSearchWhyOne", "The only way to fill in the six sums that fits the grid makes %1 %7")
+                 : FillMark(text("strHintSearchWhy",
+                                 "The %3 ways to fill in the six sums that fit the grid leave %1 only %7"),
+                            "%3", std::to_string(reason.steps));
       break;
   }
-  return FillMark(FillMark(said, "%1", s), "%2", d);
+  if (reason.kind != Reason::Kind::OnlyDigit && reason.kind != Reason::Kind::OnlySymbol) {
+    said = FillMark(said, "%7", EitherOf(reason.allowed, text));
+    said += std::popcount(ruledOut) == 1 ? text("strHintSoNot", ", so %1 is not %2.")
+                                         : text("strHintSoNone", ", so %1 is none of %2.");
+  }
+  if (reason.kind == Reason::Kind::Columns && !deduction.because.empty()) {
+    said += " " + FillMark(text("strHintBecause", "This uses marks already made: %8."), "%8",
+                           MarksSaid(deduction.because, text, symbol));
+  }
+  const std::string digits = std::popcount(ruledOut) == 1 || first.is
+                                 ? std::to_string(first.digit)
+                                 : DigitList(ruledOut, text, "strHintAnd", "and");
+  return FillMark(FillMark(said, "%1", symbol(first.symbol)), "%2", digits);
+}
+
+std::vector<std::string> ExplainSteps(const Deduction& supposition, const BoardShape& shape, const TextSource& text,
+                                      const SymbolName& symbol) {
+  std::vector<std::string> lines;
+  const Fact& supposed = supposition.facts.front();
+  lines.push_back(FillMark(FillMark(text("strHintStepsSuppose", "Suppose %1 were %2."), "%1", symbol(supposed.symbol)),
+                           "%2", std::to_string(supposed.digit)));
+  for (std::size_t i = 0; i < supposition.steps.size(); ++i) {
+    lines.push_back(std::to_string(i + 1) + ". " + Explain(supposition.steps[i], shape, text, symbol));
+  }
+  lines.push_back(FillMark(text("strHintStepsEnd", "Then %1: a contradiction, so the supposition is wrong."), "%1",
+                           Contradiction(supposition.reason, text, symbol)));
+  return lines;
 }
 
 }  // namespace glyph

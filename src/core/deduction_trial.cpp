@@ -11,30 +11,6 @@ namespace glyph::deduction {
 
 namespace {
 
-// Follows rules 1-3 from a state; the number of facts it took to reach a
-// contradiction, or -1 when none came within the limit.
-// used says how many facts were followed either way.
-int StepsToContradiction(State state, const BoardShape& shape, int limit, int& used) {
-  int& steps = used;
-  steps = 0;
-  clsQuietColumns quiet;
-  while (steps <= limit) {
-    if (Broken(state)) return steps;
-    if (std::optional<Deduction> single = OnlyDigitOrSymbol(state)) {
-      Apply(state, single->fact);
-      ++steps;
-      continue;
-    }
-    std::vector<Fact> facts;
-    FromColumns(state, shape, 1, &quiet, &facts);
-    if (facts.empty()) FromColumns(state, shape, 2, &quiet, &facts);
-    if (facts.empty()) return -1;
-    for (const Fact& fact : facts) Apply(state, fact);
-    steps += static_cast<int>(facts.size());
-  }
-  return -1;
-}
-
 // A solution agrees with a state when each symbol on the board has a digit
 // the state allows, and the symbols off the board can share out the unused
 // digits within what the state allows them.
@@ -80,47 +56,83 @@ bool AnyAgrees(const std::vector<SymbolDigits>& solutions, const State& state) {
   return std::any_of(solutions.begin(), solutions.end(), [&](const SymbolDigits& s) { return Agrees(s, state); });
 }
 
-std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
-                                   const std::vector<SymbolDigits>& solutions, int limit, bool search) {
-  // Short contradictions are looked for first, and every supposition of one
-  // hint together follows a bounded number of facts: a hint stays quick, and
-  // what the budget does not reach the search settles.
-  std::optional<Deduction> best;
-  int budget = kTrialBudget;
-  for (const int round : {3, 8, kShortTrial, kTrialLimit}) {
-    const int cap = std::min(round, limit);
-    for (int s = 0; s < 10 && budget > 0; ++s) {
-      if (!shape.onBoard[static_cast<std::size_t>(s)] || state.declared[static_cast<std::size_t>(s)] >= 0) continue;
-      for (Mask m = state.candidates[static_cast<std::size_t>(s)]; m != 0 && budget > 0; m &= m - 1) {
-        State trial = state;
-        Apply(trial, {s, Lowest(m), true});
-        int used = 0;
-        const int steps = StepsToContradiction(trial, shape, best ? best->reason.steps - 1 : cap, used);
-        budget -= used;
-        if (steps < 0) continue;
-        best = Deduction{{s, Lowest(m), false}, 4, {{s, Lowest(m)}}, {Reason::Kind::Trial, 0, 0, 1, 0, steps}};
+namespace {
+
+// One supposition followed through the simpler rules.
+struct Supposition {
+  Fact supposed;
+  State state;
+  clsQuietColumns quiet;
+  bool stuck = false;
+};
+
+std::optional<Deduction> ShortestContradiction(const State& state, const BoardShape& shape, int limit) {
+  std::vector<Supposition> trials;
+  for (int s = 0; s < 10; ++s) {
+    if (!shape.onBoard[static_cast<std::size_t>(s)] || state.declared[static_cast<std::size_t>(s)] >= 0) continue;
+    for (Mask m = state.candidates[static_cast<std::size_t>(s)]; m != 0; m &= m - 1) {
+      trials.push_back({{s, Lowest(m), true}, state, {}, false});
+      Apply(trials.back().state, trials.back().supposed);
+    }
+  }
+  // All suppositions advance together, one step a round: the first to break
+  // has the shortest contradiction, and none runs further than that.
+  for (int steps = 0; steps <= limit; ++steps) {
+    bool anyMoved = false;
+    for (Supposition& trial : trials) {
+      if (trial.stuck) continue;
+      if (Broken(trial.state)) {
+        const auto [symbol, digit] = WhereBroken(trial.state);
+        const Fact& supposed = trial.supposed;
+        Deduction found{{{supposed.symbol, supposed.digit, false}}, 4, {{supposed.symbol, supposed.digit}}, {}, {}, {}};
+        found.reason = {Reason::Kind::Trial, 0, 0, 1, 0, steps, symbol, digit};
+        return found;
       }
     }
-    if (best || budget <= 0 || cap == limit) break;
+    for (Supposition& trial : trials) {
+      if (trial.stuck) continue;
+      const std::optional<Deduction> step = SimpleStep(trial.state, shape, trial.quiet);
+      trial.stuck = !step;
+      if (!step) continue;
+      for (const Fact& fact : step->facts) Apply(trial.state, fact);
+      anyMoved = true;
+    }
+    if (!anyMoved) break;
   }
-  if (best || !search) return best;
+  return std::nullopt;
+}
+
+// The digits of one symbol that no solution fitting the state gives it.
+std::optional<Deduction> FromSearch(const State& state, const BoardShape& shape,
+                                    const std::vector<SymbolDigits>& solutions) {
   std::vector<SymbolDigits> fitting;
   for (const SymbolDigits& solution : solutions) {
     if (Agrees(solution, state)) fitting.push_back(solution);
   }
   for (int s = 0; s < 10; ++s) {
     if (!shape.onBoard[static_cast<std::size_t>(s)]) continue;
-    for (Mask m = state.candidates[static_cast<std::size_t>(s)]; m != 0; m &= m - 1) {
-      const int d = Lowest(m);
-      const bool somewhere = std::any_of(fitting.begin(), fitting.end(),
-                                         [&](const SymbolDigits& f) { return f[static_cast<std::size_t>(s)] == d; });
-      if (!somewhere) {
-        return Deduction{
-            {s, d, false}, 4, {{s, d}}, {Reason::Kind::Search, 0, 0, 1, 0, static_cast<int>(fitting.size())}};
-      }
+    Mask somewhere = 0;
+    for (const SymbolDigits& f : fitting) somewhere |= Bit(f[static_cast<std::size_t>(s)]);
+    const Mask ruledOut = state.candidates[static_cast<std::size_t>(s)] & static_cast<Mask>(~somewhere);
+    if (ruledOut == 0) continue;
+    Deduction found{{}, 4, {}, {Reason::Kind::Search, 0, 0, 1, somewhere, static_cast<int>(fitting.size())}, {}, {}};
+    for (Mask m = ruledOut; m != 0; m &= m - 1) {
+      found.facts.push_back({s, Lowest(m), false});
+      found.cells.emplace_back(s, Lowest(m));
     }
+    return found;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
+                                   const std::vector<SymbolDigits>& solutions, int limit, bool search) {
+  // The search amounts to reading the answer: only where no supposition works.
+  if (std::optional<Deduction> found = ShortestContradiction(state, shape, limit)) return found;
+  if (!search) return std::nullopt;
+  return FromSearch(state, shape, solutions);
 }
 
 }  // namespace glyph::deduction

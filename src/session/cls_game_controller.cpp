@@ -185,10 +185,10 @@ void clsGameController::Stepped(const clsSolveStatus& grid) {
 
 void clsGameController::ClickHint() {
   if (!CanAdvise()) return;
-  const std::optional<Fact> fact = advisor_.Hint(puzzle_, solveStatus_);
-  if (!fact) return;
+  const std::optional<std::vector<Fact>> facts = advisor_.Hint(puzzle_, solveStatus_);
+  if (!facts) return;
   const clsSolveStatus before = solveStatus_;
-  ApplyFact(solveStatus_, *fact);
+  ApplyFacts(solveStatus_, *facts);
   Remember(before);
   DrawRaster();
   DrawPuzzle();

@@ -22,28 +22,31 @@ std::string clsHintAdvisor::Text(const char* key, const char* english) const {
 }
 
 void clsHintAdvisor::Keep(const clsPuzzle& puzzle, const clsSolveStatus& grid, GridNote note,
-                          std::optional<Fact> fact) {
+                          std::optional<std::vector<Fact>> facts) {
   note_ = std::move(note);
   madeFor_ = Situation(puzzle, grid);
-  pending_ = fact;
+  pending_ = std::move(facts);
 }
 
-std::optional<Fact> clsHintAdvisor::Hint(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
+std::optional<std::vector<Fact>> clsHintAdvisor::Hint(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
   if (pending_ && madeFor_ == Situation(puzzle, grid)) {
-    const Fact fact = *pending_;
+    std::vector<Fact> facts = *pending_;
     Keep(puzzle, grid, {}, std::nullopt);
     madeFor_.clear();
-    return fact;
+    return facts;
   }
-  const HintResult hint = NextHint(puzzle, grid);
+  HintResult hint = NextHint(puzzle, grid);
   GridNote note;
   if (hint.deduction) {
-    note.text = Explain(
-        *hint.deduction, ShapeOf(puzzle), [this](const char* key, const char* english) { return Text(key, english); },
-        SymbolToken);
-    note.text += " " + Text("strHintAgain", "Press Hint again to mark it.");
-    for (const auto& [s, d] : hint.deduction->cells) note.cells.push_back(10 * s + d);
-    Keep(puzzle, grid, note, hint.deduction->fact);
+    const BoardShape shape = ShapeOf(puzzle);
+    Deduction& step = *hint.deduction;
+    Elaborate(step, shape, MarksOf(grid));
+    const TextSource text = [this](const char* key, const char* english) { return Text(key, english); };
+    note.text = Explain(step, shape, text, SymbolToken) + " " + Text("strHintAgain", "Press Hint again to mark it.");
+    for (const auto& [s, d] : step.cells) note.cells.push_back(10 * s + d);
+    for (const Fact& f : step.because) note.basis.push_back(10 * f.symbol + f.digit);
+    if (step.reason.kind == Reason::Kind::Trial) note.steps = ExplainSteps(step, shape, text, SymbolToken);
+    Keep(puzzle, grid, note, step.facts);
     return std::nullopt;
   }
   if (hint.contradiction) {
@@ -53,10 +56,18 @@ std::optional<Fact> clsHintAdvisor::Hint(const clsPuzzle& puzzle, const clsSolve
   } else if (hint.solved) {
     note.text = Text("strHintSolved", "Every symbol on the board is known.");
   } else {
-    note.text = Text("strHintNothing", "Nothing more follows from the grid.");
+    note.text = NothingFollows(hint);
   }
   Keep(puzzle, grid, note, std::nullopt);
   return std::nullopt;
+}
+
+std::string clsHintAdvisor::NothingFollows(const HintResult& hint) const {
+  if (hint.fitting <= 1) return Text("strHintNothing", "Nothing more follows from the grid.");
+  return FillMark(Text("strHintSeveral",
+                       "%1 solutions still fit the grid: this puzzle has more than one answer, and nothing more "
+                       "follows."),
+                  "%1", std::to_string(hint.fitting));
 }
 
 void clsHintAdvisor::Check(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
@@ -73,11 +84,13 @@ void clsHintAdvisor::Check(const clsPuzzle& puzzle, const clsSolveStatus& grid) 
 }
 
 void clsHintAdvisor::ShowDifficulty(const clsPuzzle& puzzle, const clsSolveStatus& grid, Difficulty rating) {
-  static const char* const keys[] = {"strLevelAny", "strLevelEasy", "strLevelMedium", "strLevelHard", "strLevelExpert"};
-  static const char* const english[] = {"any", "easy", "medium", "hard", "expert"};
+  static const char* const keys[] = {"strLevelAny",  "strLevelEasy",   "strLevelMedium",
+                                     "strLevelHard", "strLevelExpert", "strLevelSeveral"};
+  static const char* const english[] = {"any", "easy", "medium", "hard", "expert", "several solutions"};
   const auto level = static_cast<std::size_t>(rating);
-  Keep(puzzle, grid, {FillMark(Text("strDifficulty", "Difficulty: %1"), "%1", Text(keys[level], english[level])), {}},
-       std::nullopt);
+  GridNote note;
+  note.text = FillMark(Text("strDifficulty", "Difficulty: %1"), "%1", Text(keys[level], english[level]));
+  Keep(puzzle, grid, note, std::nullopt);
 }
 
 GridNote clsHintAdvisor::NoteFor(const clsPuzzle& puzzle, const clsSolveStatus& grid) const {

@@ -14,10 +14,14 @@ class clsCatalogue;
 
 // The note beside the grid: a hint, a check's answer or a new puzzle's
 // difficulty. Symbols are written "{S3}" for the window to draw as pictures;
-// cells are the grid cells (10 symbol + digit) the note frames.
+// cells are the grid cells (10 symbol + digit) the note frames, basis the
+// marks it rests on (framed more quietly), steps a supposition's steps for
+// the player to follow, one line each.
 struct GridNote {
   std::string text;
   std::vector<int> cells;
+  std::vector<int> basis;
+  std::vector<std::string> steps;
   bool operator==(const GridNote&) const = default;
 };
 
@@ -30,12 +34,12 @@ class clsHintAdvisor {
  public:
   explicit clsHintAdvisor(const clsCatalogue& catalogue) : catalogue_(catalogue) {}
 
-  // A first press shows the next fact. A second press on the same grid
-  // returns that fact for the grid to take (and the note goes).
-  std::optional<Fact> Hint(const clsPuzzle& puzzle, const clsSolveStatus& grid);
+  // A first press shows the next step. A second press on the same grid
+  // returns what the step concludes, for the grid to take at once (and the note goes).
+  std::optional<std::vector<Fact>> Hint(const clsPuzzle& puzzle, const clsSolveStatus& grid);
   // Whether a mark of the player fits no solution; frames the first such.
   void Check(const clsPuzzle& puzzle, const clsSolveStatus& grid);
-  // "Difficulty: medium" for a new puzzle.
+  // "Difficulty: medium" (or "several solutions") for a new puzzle.
   void ShowDifficulty(const clsPuzzle& puzzle, const clsSolveStatus& grid, Difficulty rating);
 
   // The note, while the puzzle and grid are those it was made for.
@@ -43,12 +47,14 @@ class clsHintAdvisor {
 
  private:
   std::string Text(const char* key, const char* english) const;
-  void Keep(const clsPuzzle& puzzle, const clsSolveStatus& grid, GridNote note, std::optional<Fact> fact);
+  void Keep(const clsPuzzle& puzzle, const clsSolveStatus& grid, GridNote note,
+            std::optional<std::vector<Fact>> facts);
+  std::string NothingFollows(const HintResult& hint) const;
 
   const clsCatalogue& catalogue_;
   GridNote note_;
   std::string madeFor_;
-  std::optional<Fact> pending_;
+  std::optional<std::vector<Fact>> pending_;
 };
 
 }  // namespace glyph

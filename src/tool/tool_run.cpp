@@ -25,7 +25,8 @@ constexpr char kUsage[] =
     "  game show FILE                    the content of a saved game\n"
     "  game new OUT [--seed S] [--bookmarks N]   a saved game of a new puzzle\n"
     "  game write DESCRIPTION.json OUT   a saved game from the JSON that game show prints\n"
-    "  hint [--chain] --game FILE.gly   the next deduction for a saved game, or the chain from an empty grid\n"
+    "  hint [--chain] --game FILE.gly   the next step for a saved game, or the chain from an empty grid\n"
+    "  check --game FILE.gly             the mark the Check button frames: {\"wrong\":[symbol,digit]} or null\n"
     "  print --pdf OUT.pdf [--count N] [--grid] [--solutions] [--style 0|1] [--game FILE.gly]\n"
     "        [--page A4|Letter] [--seed S] [--difficulty LEVEL]   the print job onto a PDF file\n"
     "  host --local ADDR [--port P] [--name NAME] [--time SECONDS] [--penalty N] [--start-after SECONDS]\n"
@@ -62,6 +63,7 @@ const std::map<std::string, Verb>& Verbs() {
       {"game", Returning0(VerbGame)},
       {"print", Returning0(VerbPrint)},
       {"hint", Returning0(VerbHint)},
+      {"check", Returning0(VerbCheck)},
       {"discover", Returning0(VerbDiscover)},
       {"host", VerbHost},
       {"join", VerbJoin},

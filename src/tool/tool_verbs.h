@@ -21,6 +21,7 @@ void VerbLang(const std::vector<std::string>& args, std::ostream& out);
 void VerbLcid(const std::vector<std::string>& args, std::ostream& out);
 void VerbGame(const std::vector<std::string>& args, std::ostream& out);
 void VerbHint(const std::vector<std::string>& args, std::ostream& out);
+void VerbCheck(const std::vector<std::string>& args, std::ostream& out);
 void VerbPrint(const std::vector<std::string>& args, std::ostream& out);
 // Listens for announced races and prints each as it is first heard.
 void VerbDiscover(const std::vector<std::string>& args, std::ostream& out);

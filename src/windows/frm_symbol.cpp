@@ -326,8 +326,13 @@ void frmSymbol::ShowNote(const GridNote& note, int style) {
   }
   note_->SetNote(html, pictures);
   note_->setAccessibleName(spoken);
+  const auto holds = [](const std::vector<int>& cells, int index) {
+    return std::find(cells.begin(), cells.end(), index) != cells.end();
+  };
   for (clsGridCell* cell : raster_) {
-    cell->SetNoteFrame(std::find(note.cells.begin(), note.cells.end(), cell->Index()) != note.cells.end());
+    cell->SetNoteFrame(holds(note.cells, cell->Index())   ? clsGridCell::NoteFrame::Step
+                       : holds(note.basis, cell->Index()) ? clsGridCell::NoteFrame::Basis
+                                                          : clsGridCell::NoteFrame::None);
   }
 }
 

@@ -86,19 +86,22 @@ void clsGridCell::SetCursorFrame(bool on) {
   update();
 }
 
-void clsGridCell::SetNoteFrame(bool on) {
-  if (noteFrame_ == on) return;
-  noteFrame_ = on;
+void clsGridCell::SetNoteFrame(NoteFrame frame) {
+  if (noteFrame_ == frame) return;
+  noteFrame_ = frame;
   update();
 }
 
 void clsGridCell::paintEvent(QPaintEvent* event) {
   clsPictureCell::paintEvent(event);
-  if (!frame_ && !noteFrame_) return;
+  if (!frame_ && noteFrame_ == NoteFrame::None) return;
   QPainter painter(this);
-  if (noteFrame_) {
+  if (noteFrame_ == NoteFrame::Step) {
     painter.setPen(QPen(QColor(200, 80, 0), 2, Qt::DashLine));
     painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+  } else if (noteFrame_ == NoteFrame::Basis) {
+    painter.setPen(QPen(QColor(40, 100, 200), 1.5, Qt::DotLine));
+    painter.drawRect(QRectF(rect()).adjusted(4, 4, -4, -4));
   }
   if (!frame_) return;
   QPen pen(palette().color(QPalette::Highlight), 2);

@@ -48,9 +48,11 @@ class clsGridCell : public clsPictureCell {
   // The keyboard's cursor: a focus frame around the cell.
   void SetCursorFrame(bool on);
   bool CursorFrame() const { return frame_; }
-  // A hint's or a check's frame: dashed, so it differs from the cursor's.
-  void SetNoteFrame(bool on);
-  bool NoteFrame() const { return noteFrame_; }
+  // A hint's or a check's frame: dashed, so it differs from the cursor's;
+  // the marks a hint rests on have a quieter, dotted one.
+  enum class NoteFrame { None, Step, Basis };
+  void SetNoteFrame(NoteFrame frame);
+  NoteFrame Frame() const { return noteFrame_; }
 
  signals:
   void Clicked(int index);
@@ -65,7 +67,7 @@ class clsGridCell : public clsPictureCell {
  private:
   int index_;
   bool frame_ = false;
-  bool noteFrame_ = false;
+  NoteFrame noteFrame_ = NoteFrame::None;
   bool pressed_ = false;
   bool afterDoubleClick_ = false;
 };

@@ -61,7 +61,9 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
       ++kinds[static_cast<std::size_t>(step.reason.kind)];
       highestColumns += step.reason.kind == Reason::Kind::Columns && step.reason.lowColumn + step.reason.columns == 3;
       for (const auto& solution : solutions) {
-        ASSERT_TRUE(Holds(step.fact, solution)) << puzzle.MakeSendString() << " rule " << step.rule;
+        for (const Fact& fact : step.facts) {
+          ASSERT_TRUE(Holds(fact, solution)) << puzzle.MakeSendString() << " rule " << step.rule;
+        }
       }
     }
     if (solutions.size() == 1) {
@@ -79,9 +81,10 @@ TEST(Deduction, OneColumnRulesOutWhatItsSumCannotMake) {
   const HintResult hint = NextHint(puzzle, clsSolveStatus());
   ASSERT_TRUE(hint.deduction);
   EXPECT_EQ(hint.deduction->rule, 2);
-  EXPECT_EQ(hint.deduction->fact, (Fact{0, 1, false}));
+  EXPECT_EQ(hint.deduction->facts.size(), 9u);  // one step, everything the column says of S0
   EXPECT_EQ(InEnglish(*hint.deduction, puzzle),
-            "In the ones of the first row (S0 + S5 = S5, no carry into the ones), S0 can only be 0, so S0 is not 1.");
+            "In the ones of the first row (S0 + S5 = S5, nothing is carried into the ones), S0 can only be 0, so S0 is "
+            "none of 1 to 9.");
 }
 
 TEST(Deduction, ASingleDigitOrSymbolLeftIsDeclared) {
@@ -96,7 +99,7 @@ TEST(Deduction, ASingleDigitOrSymbolLeftIsDeclared) {
     }
     const HintResult hint = NextHint(puzzle, grid);
     ASSERT_TRUE(hint.deduction);
-    EXPECT_EQ(hint.deduction->fact, fact);
+    EXPECT_EQ(hint.deduction->facts, std::vector{fact});
     EXPECT_EQ(hint.deduction->cells.size(), 10u);  // the row or column it reads
     EXPECT_EQ(InEnglish(*hint.deduction, puzzle), text);
   }

@@ -119,8 +119,8 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   EXPECT_EQ(rows[1]->textFormat(), Qt::PlainText);
 }
 
-// Hint shows a fact beside the grid and frames its cell; pressed again it
-// marks the fact as one step undo takes back. Check frames a wrong mark.
+// Hint shows a step beside the grid and frames its cells; pressed again it
+// marks all it concludes as one step undo takes back. Check frames a wrong mark.
 TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
   auto* note = window_->findChild<clsNoteView*>("txtNote");
   // A new game's rating, laid out just after the window first shows.
@@ -128,16 +128,15 @@ TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
   QTest::mouseClick(Button("cmdHint"), Qt::LeftButton);
   const HintResult hint = NextHint(window_->Controller().Puzzle(), window_->Controller().SolveStatus());
   ASSERT_TRUE(hint.deduction);
-  const Fact fact = hint.deduction->fact;
-  const int index = 10 * fact.symbol + fact.digit;
-  EXPECT_TRUE(Cell(index)->NoteFrame());
+  const std::vector<Fact> facts = hint.deduction->facts;
+  const auto index = [](const Fact& fact) { return 10 * fact.symbol + fact.digit; };
+  EXPECT_EQ(Cell(index(facts.back()))->Frame(), clsGridCell::NoteFrame::Step);
   EXPECT_NE(note->accessibleName().indexOf("Symbol "), -1);  // symbols are pictures, and named for a reader
-  EXPECT_EQ(Status(index), kCellOpen);
   QTest::mouseClick(Button("cmdHint"), Qt::LeftButton);
-  EXPECT_EQ(Status(index), fact.is ? kCellYes : kCellNo);
-  EXPECT_FALSE(Cell(index)->NoteFrame());
+  for (const Fact& fact : facts) EXPECT_EQ(Status(index(fact)), fact.is ? kCellYes : kCellNo);
+  EXPECT_EQ(Cell(index(facts.back()))->Frame(), clsGridCell::NoteFrame::None);
   QTest::mouseClick(Button("cmdUndo"), Qt::LeftButton);
-  EXPECT_EQ(Status(index), kCellOpen);
+  for (const Fact& fact : facts) EXPECT_EQ(Status(index(fact)), kCellOpen);
 
   QTest::mouseClick(Button("cmdCheck"), Qt::LeftButton);
   EXPECT_EQ(note->PlainText(), "Nothing is wrong so far.");
@@ -148,7 +147,7 @@ TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
   const int wrong = 10 * puzzle.Symbols(3) + 4;  // the symbol of 3 declared as 4
   DoubleClick(wrong);
   QTest::mouseClick(Button("cmdCheck"), Qt::LeftButton);
-  EXPECT_TRUE(Cell(wrong)->NoteFrame());
+  EXPECT_EQ(Cell(wrong)->Frame(), clsGridCell::NoteFrame::Step);
 }
 
 // A whole puzzle played with keys only, a wrong digit taken back with Ctrl+Z.
