@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "core/deduction_rules.h"
+#include "core/solution_counter.h"
 
 namespace glyph {
 
@@ -86,6 +87,15 @@ class clsColumnSearch {
   clsColumnSearch(const Addition& addition, int low, int count, const State& state)
       : addition_(addition), low_(low), high_(low + count - 1), state_(state) {
     assigned_.fill(-1);
+    for (int c = low_; c <= high_; ++c) {
+      for (const auto& role : addition_) {
+        const int s = role[static_cast<std::size_t>(c)];
+        if (std::find(symbols_.begin(), symbols_.begin() + symbolCount_, s) == symbols_.begin() + symbolCount_) {
+          symbols_[static_cast<std::size_t>(symbolCount_++)] = s;
+        }
+      }
+    }
+    unsupported_ = symbolCount_;
   }
 
   std::array<Mask, 10> Supports() {
@@ -97,9 +107,13 @@ class clsColumnSearch {
 
  private:
   void Column(int c, int carryIn) {
+    if (unsupported_ == 0) return;  // every digit left is possible: nothing to rule out
     if (c > high_) {
-      for (std::size_t s = 0; s < 10; ++s) {
-        if (assigned_[s] >= 0) supports_[s] |= Bit(assigned_[s]);
+      for (int i = 0; i < symbolCount_; ++i) {
+        const auto s = static_cast<std::size_t>(symbols_[static_cast<std::size_t>(i)]);
+        const Mask before = supports_[s];
+        supports_[s] |= Bit(assigned_[s]);
+        if (before != supports_[s] && supports_[s] == state_.candidates[s]) --unsupported_;
       }
       return;
     }
@@ -130,7 +144,8 @@ class clsColumnSearch {
   void ForEachDigit(int symbol, const Visit& visit) {
     const auto s = static_cast<std::size_t>(symbol);
     if (assigned_[s] >= 0) return visit(assigned_[s]);
-    for (Mask left = state_.candidates[s] & static_cast<Mask>(~used_); left != 0; left &= left - 1) {
+    for (Mask left = state_.candidates[s] & static_cast<Mask>(~used_); left != 0 && unsupported_ > 0;
+         left &= left - 1) {
       const int d = Lowest(left);
       assigned_[s] = d;
       used_ |= Bit(d);
@@ -144,6 +159,9 @@ class clsColumnSearch {
   int low_;
   int high_;
   const State& state_;
+  std::array<int, 9> symbols_{};
+  int symbolCount_ = 0;
+  int unsupported_ = 0;  // symbols with a digit left that no way has given them yet
   std::array<int, 10> assigned_{};
   Mask used_ = 0;
   std::array<Mask, 10> supports_{};
@@ -252,18 +270,15 @@ Difficulty LevelOf(const Deduction& step) {
 }
 
 // The chain, stopped early once its rating passes the ceiling. Below Expert
-// the suppositions stop at kShortTrial and nothing is searched: a chain that
-// gets stuck is then expert, as the whole chain would rate it, since a puzzle
-// with one solution always finishes with the search.
+// the suppositions stop at kShortTrial and nothing is searched, so the
+// solutions are not needed: a chain that gets stuck is then expert (or has
+// several solutions), as the whole chain would rate it, since a puzzle with
+// one solution always finishes with the search.
 Chain BuildChain(const clsPuzzle& puzzle, Difficulty ceiling) {
   const BoardShape shape = ShapeOf(puzzle);
-  const std::vector<SymbolDigits> solutions = SolutionsOf(puzzle);
   const bool toTheEnd = ceiling >= Difficulty::Expert;
+  const std::vector<SymbolDigits> solutions = toTheEnd ? SolutionsOf(puzzle) : std::vector<SymbolDigits>{};
   Chain chain;
-  if (solutions.size() != 1) {
-    chain.rating = Difficulty::Several;
-    if (!toTheEnd) return chain;
-  }
   State state = EmptyState();
   clsQuietColumns quiet;
   while (!AllOnBoardDeclared(state, shape)) {
@@ -279,7 +294,17 @@ Chain BuildChain(const clsPuzzle& puzzle, Difficulty ceiling) {
     if (chain.rating > ceiling) break;
   }
   chain.complete = AllOnBoardDeclared(state, shape);
+  if (toTheEnd && solutions.size() != 1) chain.rating = Difficulty::Several;
   return chain;
+}
+
+// The rating a draw needs to know: exactly up to the ceiling, and beyond it
+// only that it is higher. A chain that finishes proves the solution unique;
+// one that gets stuck may have several.
+Difficulty DrawRating(const clsPuzzle& puzzle, Difficulty ceiling) {
+  const Difficulty rating = BuildChain(puzzle, std::min(ceiling, Difficulty::Hard)).rating;
+  if (rating == Difficulty::Expert && CountSolutions(puzzle) != 1) return Difficulty::Several;
+  return rating;
 }
 
 }  // namespace
@@ -357,9 +382,7 @@ Difficulty RatePuzzle(const clsPuzzle& puzzle) { return SolveChain(puzzle).ratin
 Difficulty MakeRatedPuzzle(clsPuzzle& puzzle, clsRandomSource& random, Difficulty wanted) {
   puzzle.MakePuzzle(random);
   if (wanted == Difficulty::Any) return Difficulty::Any;
-  // An expert puzzle is one the chain up to hard cannot finish.
-  const Difficulty ceiling = std::min(wanted, Difficulty::Hard);
-  while (BuildChain(puzzle, ceiling).rating != wanted) puzzle.MakePuzzle(random);
+  while (DrawRating(puzzle, wanted) != wanted) puzzle.MakePuzzle(random);
   return wanted;
 }
 

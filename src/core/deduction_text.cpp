@@ -39,6 +39,9 @@ std::string EitherOf(std::uint16_t digits, const TextSource& text) {
   return DigitList(digits, text, "strHintOr", "or");
 }
 
+// One or two digits read best as "is not 1 or 2"; more as "is none of 1 to 3 and 5".
+bool FewDigits(std::uint16_t digits) { return std::popcount(digits) <= 2; }
+
 std::uint16_t DigitsOf(const std::vector<Fact>& facts) {
   std::uint16_t digits = 0;
   for (const Fact& f : facts) digits |= static_cast<std::uint16_t>(1u << f.digit);
@@ -159,7 +162,8 @@ std::string Explain(const Deduction& deduction, const BoardShape& shape, const T
       said = text("strHintOnlySymbol", "No symbol but %1 can still be %2, so %1 is %2.");
       break;
     case Reason::Kind::Columns:
-      said = text("strHintColumnsWhy", "In the %3 of %4 (%5%6), %1 can only be %7");
+      said = reason.allowed == 0 ? text("strHintColumnsNoneWhy", "In the %3 of %4 (%5%6), no digit is left for %1")
+                                 : text("strHintColumnsWhy", "In the %3 of %4 (%5%6), %1 can only be %7");
       said = FillMark(said, "%3", ColumnNames(reason, text));
       said = FillMark(said, "%4", LineName(reason.equation, text));
       said = FillMark(said, "%5", WrittenColumns(reason, shape, symbol));
@@ -176,16 +180,16 @@ std::string Explain(const Deduction& deduction, const BoardShape& shape, const T
   }
   if (reason.kind != Reason::Kind::OnlyDigit && reason.kind != Reason::Kind::OnlySymbol) {
     said = FillMark(said, "%7", EitherOf(reason.allowed, text));
-    said += std::popcount(ruledOut) == 1 ? text("strHintSoNot", ", so %1 is not %2.")
-                                         : text("strHintSoNone", ", so %1 is none of %2.");
+    said += FewDigits(ruledOut) ? text("strHintSoNot", ", so %1 is not %2.")
+                                : text("strHintSoNone", ", so %1 is none of %2.");
   }
   if (reason.kind == Reason::Kind::Columns && !deduction.because.empty()) {
-    said += " " + FillMark(text("strHintBecause", "This uses marks already made: %8."), "%8",
+    said += " " + FillMark(text("strHintBecause", "It rests on: %8."), "%8",
                            MarksSaid(deduction.because, text, symbol));
   }
-  const std::string digits = std::popcount(ruledOut) == 1 || first.is
-                                 ? std::to_string(first.digit)
-                                 : DigitList(ruledOut, text, "strHintAnd", "and");
+  const std::string digits = first.is             ? std::to_string(first.digit)
+                             : FewDigits(ruledOut) ? EitherOf(ruledOut, text)
+                                                   : DigitList(ruledOut, text, "strHintAnd", "and");
   return FillMark(FillMark(said, "%1", symbol(first.symbol)), "%2", digits);
 }
 

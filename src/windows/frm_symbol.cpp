@@ -22,6 +22,7 @@
 #include "windows/frm_print.h"
 #include "windows/network_panels.h"
 #include "windows/note_view.h"
+#include "windows/steps_dialog.h"
 #include "windows/picture_cell.h"
 
 namespace glyph {
@@ -43,7 +44,7 @@ constexpr int kRasterCell = Px(420);
 
 constexpr QRect kPuzzlePanel(Px(45), Px(45), Px(5685), Px(2175));
 constexpr QRect kGridPanel(Px(45), Px(2250), Px(5685), Px(4560));
-constexpr int kNoteHeight = 48;  // the least room for a hint under the grid
+constexpr int kNoteHeight = 96;  // the least room for a hint under the grid: about five lines
 constexpr int kNoteDelayMs = 30;
 constexpr int kButtonLeft = Px(5685) + Px(45) + 12;
 constexpr int kButtonWidth = 156;
@@ -289,10 +290,39 @@ void frmSymbol::BuildNote(int windowHeight) {
   note_->setObjectName("txtNote");
   const int top = kGridPanel.bottom() + 4;
   note_->setGeometry(kGridPanel.left(), top, kGridPanel.width(), windowHeight - top - 4);
+  connect(note_, &clsNoteView::LinkActivated, this, [this](const QString& href) {
+    if (href == "steps") ShowSteps();
+  });
 }
 
-// The note as rich text: its own text escaped, each {S3} a picture of the
-// symbol drawn at this screen's density.
+// A note's text as rich text: escaped, each {S3} a picture of the symbol
+// drawn at this screen's density, and as a screen reader hears it.
+frmSymbol::RichNote frmSymbol::MakeRichNote(const std::string& text, int style) {
+  RichNote rich{FromAnsi(text).toHtmlEscaped(), FromAnsi(text), {}};
+  const int side = note_->fontMetrics().height() + 2;
+  for (int s = 0; s < 10; ++s) {
+    const QString token = QString("{S%1}").arg(s);
+    if (!rich.html.contains(token)) continue;
+    const QString name = QString("symbol%1").arg(s);
+    const QString path = frmAllSymbols::PicturePath(style, BoardPicture{PictureKind::Symbol, s});
+    rich.pictures.emplace_back(name, store_.Render(path, QSize(side, side), devicePixelRatioF()));
+    rich.html.replace(token, QString("<img src=\"%1\" width=%2 height=%2>").arg(name).arg(side));
+    // A screen reader hears the symbols by their numbers.
+    rich.spoken.replace(token, FromAnsi(BoardCellName(services_.catalogue, BoardCell{{PictureKind::Symbol, s}})));
+  }
+  return rich;
+}
+
+void frmSymbol::ShowSteps() {
+  std::string lines;
+  for (const std::string& line : noteShown_.steps) lines += line + "\n";
+  RichNote rich = MakeRichNote(lines, noteStyle_);
+  rich.html = "<p>" + rich.html.replace("\n", "</p><p>") + "</p>";
+  ShowStepsDialog(this, FromAnsi(session_.Game().Text("strTitSteps", "The supposition step by step")), rich.html,
+                  rich.pictures);
+}
+
+// The note as rich text, and a link to a supposition's steps.
 void frmSymbol::ShowNote(const GridNote& note, int style) {
   if (note == noteShown_ && style == noteStyle_) return;
   if (!isVisible()) {
@@ -310,22 +340,14 @@ void frmSymbol::ShowNote(const GridNote& note, int style) {
   }
   noteShown_ = note;
   noteStyle_ = style;
-  QString html = FromAnsi(note.text).toHtmlEscaped();
-  QString spoken = FromAnsi(note.text);
-  std::vector<std::pair<QString, QPixmap>> pictures;
-  const int side = note_->fontMetrics().height() + 2;
-  for (int s = 0; s < 10; ++s) {
-    const QString token = QString("{S%1}").arg(s);
-    if (!html.contains(token)) continue;
-    const QString name = QString("symbol%1").arg(s);
-    const QString path = frmAllSymbols::PicturePath(style, BoardPicture{PictureKind::Symbol, s});
-    pictures.emplace_back(name, store_.Render(path, QSize(side, side), devicePixelRatioF()));
-    html.replace(token, QString("<img src=\"%1\" width=%2 height=%2>").arg(name).arg(side));
-    // A screen reader hears the symbols by their numbers.
-    spoken.replace(token, FromAnsi(BoardCellName(services_.catalogue, BoardCell{{PictureKind::Symbol, s}})));
+  RichNote rich = MakeRichNote(note.text, style);
+  if (!note.steps.empty()) {
+    const QString link = FromAnsi(session_.Game().Text("strHintShowSteps", "Show the steps"));
+    rich.html += QString(" <a href=\"steps\">%1</a>").arg(link.toHtmlEscaped());
+    rich.spoken += " " + link;
   }
-  note_->SetNote(html, pictures);
-  note_->setAccessibleName(spoken);
+  note_->SetNote(rich.html, rich.pictures);
+  note_->setAccessibleName(rich.spoken);
   const auto holds = [](const std::vector<int>& cells, int index) {
     return std::find(cells.begin(), cells.end(), index) != cells.end();
   };

@@ -66,6 +66,13 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   void BuildButtons();
   void BuildNote(int windowHeight);
   void ShowNote(const GridNote& note, int style);
+  struct RichNote {
+    QString html;
+    QString spoken;
+    std::vector<std::pair<QString, QPixmap>> pictures;
+  };
+  RichNote MakeRichNote(const std::string& text, int style);
+  void ShowSteps();
   void ApplyTexts();
 
   SessionServices services_;

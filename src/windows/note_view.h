@@ -19,15 +19,26 @@ class clsNoteView : public QWidget {
   void SetNote(const QString& html, const std::vector<std::pair<QString, QPixmap>>& pictures);
   QString PlainText() const { return document_.toPlainText(); }
 
+ signals:
+  // A link of the note was clicked, or Enter or Space pressed while the
+  // note has the focus (it takes the focus only while it holds a link).
+  void LinkActivated(const QString& href);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // A long note takes a smaller font rather than losing its last line.
   void FitText();
 
+  QString AnchorAt(const QPoint& point) const;
+
   QTextDocument document_;
+  QString firstLink_;
 };
 
 }  // namespace glyph

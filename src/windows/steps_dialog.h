@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+namespace glyph {
+
+// Shows a supposition's steps, one paragraph each, with the symbols as
+// pictures, until the player closes it.
+void ShowStepsDialog(QWidget* parent, const QString& title, const QString& html,
+                     const std::vector<std::pair<QString, QPixmap>>& pictures);
+
+}  // namespace glyph
