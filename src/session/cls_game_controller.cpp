@@ -70,6 +70,34 @@ void clsGameController::StartUp(const std::vector<std::string>& arguments) {
   // A file that is not a saved game starts a new game (after saying so)
   // rather than leaving an empty puzzle on the board.
   if (file.empty() || !std::filesystem::exists(file, error) || !LoadGameFile(file)) NewGame();
+  // The very first start offers a newcomer the guided game, once.
+  offerGuide_ = file.empty() && ReadSetting(settings_, Setting::GuideOffered) != "Y";
+  if (offerGuide_) WriteSetting(settings_, Setting::GuideOffered, "Y");
+}
+
+GridNote clsGameController::Note() const {
+  if (guide_) return advisor_.Guide(puzzle_, solveStatus_);
+  GridNote note = advisor_.NoteFor(puzzle_, solveStatus_);
+  note.offerGuide = offerGuide_ && !note.text.empty();
+  return note;
+}
+
+void clsGameController::StartGuide() {
+  const bool marked = solveStatus_.MakeStatusString().find_first_not_of('0') != std::string::npos;
+  if (marked && !gameOver_ &&
+      !Ask("strMsgNewGame", "Do you really want to start a new game?", "strTitNewGame", "New game", true)) {
+    return;
+  }
+  SetGameOver(false);
+  ForgetHistory();
+  ResetBookmarks();
+  MakeRatedPuzzle(puzzle_, random_, Difficulty::Easy);
+  LoadStyle();
+  solveStatus_.Clear();
+  DrawRaster();
+  DrawPuzzle();
+  offerGuide_ = false;
+  guide_ = true;
 }
 
 bool clsGameController::LoadGameFile(const std::string& path) {
@@ -85,6 +113,8 @@ bool clsGameController::LoadGameFile(const std::string& path) {
   }
   puzzle_ = game.puzzle;
   solveStatus_.Assign(game.grid);
+  guide_ = false;
+  offerGuide_ = false;
   ForgetHistory();
   bookmarks_ = std::move(game.bookmarks);
   buttons_.openBookmark = !bookmarks_.empty();
@@ -185,6 +215,7 @@ void clsGameController::Stepped(const clsSolveStatus& grid) {
 
 void clsGameController::ClickHint() {
   if (!CanAdvise()) return;
+  offerGuide_ = false;
   const std::optional<std::vector<Fact>> facts = advisor_.Hint(puzzle_, solveStatus_);
   if (!facts) return;
   const clsSolveStatus before = solveStatus_;
@@ -197,6 +228,7 @@ void clsGameController::ClickHint() {
 }
 
 void clsGameController::ClickCheck() {
+  offerGuide_ = false;
   if (CanAdvise()) advisor_.Check(puzzle_, solveStatus_);
 }
 
@@ -207,6 +239,8 @@ void clsGameController::SetGameOver(bool gameOver) {
 }
 
 void clsGameController::NewGame() {
+  guide_ = false;
+  offerGuide_ = false;
   ForgetHistory();
   ResetBookmarks();
   // The player's preferred difficulty; "any" is the generator's own draw.
@@ -303,6 +337,7 @@ void clsGameController::DeclareCell(int index) {
 
 void clsGameController::GridEvent(int index, bool isDouble) {
   if (gameOver_ || localFinished_ || index < 0 || index > 99) return;
+  offerGuide_ = false;
   // A double click arrives after its own click: both make one step.
   const bool sameStep = isDouble && lastClicked_ == index && history_.CanUndo();
   const clsSolveStatus before = sameStep ? history_.TakeLast() : solveStatus_;

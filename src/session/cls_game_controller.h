@@ -85,8 +85,14 @@ class clsGameController : public clsRaceBoard {
   bool CanAdvise() const { return !gameOver_ && !networkSession_ && !raceRunning_; }
   void ClickHint();
   void ClickCheck();
-  // The note beside the grid, while the grid is as it was when it was made.
-  GridNote Note() const { return advisor_.NoteFor(puzzle_, solveStatus_); }
+  // The note beside the grid, while the grid is as it was when it was made;
+  // in the guided game, the guide's word on the grid as it is.
+  GridNote Note() const;
+  // The guided game: an easy puzzle whose note says each step and waits for
+  // the player to mark it, until it is solved or the player leaves.
+  void StartGuide();
+  void LeaveGuide() { guide_ = false; }
+  bool InGuide() const { return guide_; }
 
   // Reads a saved game into the window; a file that is not one, or cannot be
   // read, is reported and changes nothing. True when the game was loaded.
@@ -139,6 +145,8 @@ class clsGameController : public clsRaceBoard {
   std::string Text(const char* item, const char* defaultText) const;
 
  private:
+  bool guide_ = false;
+  bool offerGuide_ = false;  // the first start offers the guided game in the note
   bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title, bool yesPreselected);
   void Tell(const char* textKey, const char* text, const char* titleKey, const char* title);
   void GridEvent(int index, bool isDouble);

@@ -157,6 +157,11 @@ void clsGameSession::OnButton(Command command) {
     case Command::Homepage: services_.desktop.OpenWebPage(kProductWebPage); break;
     case Command::Hint: game_.ClickHint(); break;
     case Command::Check: game_.ClickCheck(); break;
+    case Command::Guide:
+      game_.StartGuide();
+      FocusGrid();
+      break;
+    case Command::LeaveGuide: game_.LeaveGuide(); break;
     case Command::Close: view_.mayClose = game_.ClickClose(); break;
     case Command::NetStart: race_.ClickStart(); break;
     case Command::NetCancel: race_.Cancel(); break;
@@ -248,7 +253,8 @@ void clsGameSession::Publish() {
   for (Command advice : {Command::Hint, Command::Check}) {
     view_.Button(advice) = {!game_.NetworkSessionExists() && !racing, game_.CanAdvise()};
   }
-  view_.note = game_.CanAdvise() ? game_.Note() : GridNote{};
+  view_.Button(Command::Guide).enabled = boardFree && !game_.NetworkSessionExists();
+  view_.note = game_.CanAdvise() || game_.InGuide() ? game_.Note() : GridNote{};
   if (display_ != nullptr) display_->Show(view_);
 }
 

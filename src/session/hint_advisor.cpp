@@ -38,15 +38,9 @@ std::optional<std::vector<Fact>> clsHintAdvisor::Hint(const clsPuzzle& puzzle, c
   HintResult hint = NextHint(puzzle, grid);
   GridNote note;
   if (hint.deduction) {
-    const BoardShape shape = ShapeOf(puzzle);
-    Deduction& step = *hint.deduction;
-    Elaborate(step, shape, MarksOf(grid));
-    const TextSource text = [this](const char* key, const char* english) { return Text(key, english); };
-    note.text = Explain(step, shape, text, SymbolToken) + " " + Text("strHintAgain", "Press Hint again to mark it.");
-    for (const auto& [s, d] : step.cells) note.cells.push_back(10 * s + d);
-    for (const Fact& f : step.because) note.basis.push_back(10 * f.symbol + f.digit);
-    if (step.reason.kind == Reason::Kind::Trial) note.steps = ExplainSteps(step, shape, text, SymbolToken);
-    Keep(puzzle, grid, note, step.facts);
+    note = Explained(puzzle, grid, *hint.deduction);
+    note.text += " " + Text("strHintAgain", "Press Hint again to mark it.");
+    Keep(puzzle, grid, note, hint.deduction->facts);
     return std::nullopt;
   }
   if (hint.contradiction) {
@@ -60,6 +54,49 @@ std::optional<std::vector<Fact>> clsHintAdvisor::Hint(const clsPuzzle& puzzle, c
   }
   Keep(puzzle, grid, note, std::nullopt);
   return std::nullopt;
+}
+
+GridNote clsHintAdvisor::Explained(const clsPuzzle& puzzle, const clsSolveStatus& grid, Deduction& step) const {
+  GridNote note;
+  const BoardShape shape = ShapeOf(puzzle);
+  Elaborate(step, shape, MarksOf(grid));
+  const TextSource text = [this](const char* key, const char* english) { return Text(key, english); };
+  note.text = Explain(step, shape, text, SymbolToken);
+  for (const auto& [s, d] : step.cells) note.cells.push_back(10 * s + d);
+  for (const Fact& f : step.because) note.basis.push_back(10 * f.symbol + f.digit);
+  if (step.reason.kind == Reason::Kind::Trial) note.steps = ExplainSteps(step, shape, text, SymbolToken);
+  return note;
+}
+
+GridNote clsHintAdvisor::Guide(const clsPuzzle& puzzle, const clsSolveStatus& grid) const {
+  const std::string situation = Situation(puzzle, grid);
+  if (situation != guidedFor_) {
+    guideNote_ = MakeGuide(puzzle, grid);
+    guidedFor_ = situation;
+  }
+  return guideNote_;
+}
+
+GridNote clsHintAdvisor::MakeGuide(const clsPuzzle& puzzle, const clsSolveStatus& grid) const {
+  HintResult hint = NextHint(puzzle, grid);
+  GridNote note;
+  if (hint.deduction) {
+    note = Explained(puzzle, grid, *hint.deduction);
+    const bool declares = hint.deduction->facts.front().is;
+    note.text = Text("strGuideStep", "Guided game:") + " " + note.text + " " +
+                (declares ? Text("strGuideMarkYes", "Now double-click the framed digit (or press Enter on it).")
+                          : Text("strGuideMarkNo", "Now click each framed digit (or press Space on it)."));
+  } else if (hint.contradiction) {
+    note.text = Text("strGuideWrong", "Guided game: the framed mark does not fit. Press Undo (Ctrl+Z) and go on.");
+    note.cells.push_back(10 * hint.contradiction->first + hint.contradiction->second);
+  } else {
+    note.text = Text("strGuideDone",
+                     "Solved: well done! In short: a symbol with one digit left is that digit; one column of a sum "
+                     "rules digits out; two columns together rule out more; and where that stops, a supposition "
+                     "that ends in a contradiction is wrong. Hint (Ctrl+H) gives the next step whenever you like.");
+  }
+  note.inGuide = !hint.solved;
+  return note;
 }
 
 std::string clsHintAdvisor::NothingFollows(const HintResult& hint) const {

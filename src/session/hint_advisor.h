@@ -16,12 +16,15 @@ class clsCatalogue;
 // difficulty. Symbols are written "{S3}" for the window to draw as pictures;
 // cells are the grid cells (10 symbol + digit) the note frames, basis the
 // marks it rests on (framed more quietly), steps a supposition's steps for
-// the player to follow, one line each.
+// the player to follow, one line each. offerGuide adds the offer of the
+// guided game, inGuide the way out of it.
 struct GridNote {
   std::string text;
   std::vector<int> cells;
   std::vector<int> basis;
   std::vector<std::string> steps;
+  bool offerGuide = false;
+  bool inGuide = false;
   bool operator==(const GridNote&) const = default;
 };
 
@@ -45,6 +48,11 @@ class clsHintAdvisor {
   // The note, while the puzzle and grid are those it was made for.
   GridNote NoteFor(const clsPuzzle& puzzle, const clsSolveStatus& grid) const;
 
+  // The guided game's note: the next step for the player to mark, a wrong
+  // mark to take back, or once solved the rules in short. Made again only
+  // when the grid changes.
+  GridNote Guide(const clsPuzzle& puzzle, const clsSolveStatus& grid) const;
+
  private:
   std::string Text(const char* key, const char* english) const;
   void Keep(const clsPuzzle& puzzle, const clsSolveStatus& grid, GridNote note,
@@ -55,6 +63,10 @@ class clsHintAdvisor {
   GridNote note_;
   std::string madeFor_;
   std::optional<std::vector<Fact>> pending_;
+  mutable std::string guidedFor_;
+  mutable GridNote guideNote_;
+  GridNote MakeGuide(const clsPuzzle& puzzle, const clsSolveStatus& grid) const;
+  GridNote Explained(const clsPuzzle& puzzle, const clsSolveStatus& grid, Deduction& step) const;
 };
 
 }  // namespace glyph

@@ -23,6 +23,7 @@ enum class Command {
   Homepage,
   Hint,
   Check,
+  Guide,  // How to play: the guided game
   Close,
   // The race panels.
   NetStart,
@@ -30,6 +31,7 @@ enum class Command {
   NetGiveUp,
   NetExit,
   CloseResults,
+  LeaveGuide,
 };
 inline constexpr int kMainButtonCount = static_cast<int>(Command::Close) + 1;
 

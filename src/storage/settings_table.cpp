@@ -14,7 +14,9 @@ constexpr const char* kLevels[] = {"any", "easy", "medium", "hard", "expert", nu
 
 // The language "" lets the start-up choose one by the desktop's locale; the
 // association "" means the file type was not registered yet.
-constexpr std::array<SettingRule, 9> kRules{{
+constexpr const char* kYesNo[] = {"Y", "N", nullptr};
+
+constexpr std::array<SettingRule, 10> kRules{{
     {Setting::Language, kSectionOptions, kKeyLanguage, "", nullptr},
     {Setting::Style, kSectionOptions, kKeyStyle, "1", kStyles},
     {Setting::Association, kSectionOptions, kKeyAssociation, "", nullptr},
@@ -25,6 +27,7 @@ constexpr std::array<SettingRule, 9> kRules{{
     {Setting::PlayerName, kSectionNetworkGame, kKeyPlayerName, "", nullptr},
     {Setting::WindowGeometry, kSectionWindow, kKeyGeometry, "", nullptr},
     {Setting::Difficulty, kSectionPuzzles, kKeyDifficulty, "any", kLevels},
+    {Setting::GuideOffered, kSectionPuzzles, kKeyGuideOffered, "N", kYesNo},
 }};
 
 bool Allowed(const SettingRule& rule, const std::string& value) {

@@ -7,7 +7,18 @@ namespace glyph {
 class clsSettingsStore;
 
 // Every setting the game keeps, application "Glyphmatic".
-enum class Setting { Language, Style, Association, IsHost, RemoteIp, LastLocalIp, PlayerName, WindowGeometry, Difficulty };
+enum class Setting {
+  Language,
+  Style,
+  Association,
+  IsHost,
+  RemoteIp,
+  LastLocalIp,
+  PlayerName,
+  WindowGeometry,
+  Difficulty,
+  GuideOffered,
+};
 
 // The declared table: where a setting lives, its default, and the values it
 // may take ("" allows any text).
@@ -42,5 +53,7 @@ inline constexpr char kKeyGeometry[] = "Geometry";
 // "easy", "medium", "hard" or "expert".
 inline constexpr char kSectionPuzzles[] = "Puzzles";
 inline constexpr char kKeyDifficulty[] = "Difficulty";
+// "Y" once the first start has offered the guided game.
+inline constexpr char kKeyGuideOffered[] = "GuideOffered";
 
 }  // namespace glyph

@@ -81,6 +81,8 @@ constexpr std::array<ButtonText, kMainButtonCount> kButtons{{
     {Command::NetworkGame, "cmdNetworkGame", "Net&work game", "strTipNetworkGame",
      "Race other players on the local network", false},
     {Command::Help, "cmdHelp", "&Help", "strTipHelp", "How to play", true},
+    {Command::Guide, "cmdHowToPlay", "How to play", "strTipHowToPlay",
+     "A short guided game on an easy puzzle: each step explained, marked by you", false},
     {Command::Homepage, "cmdHomepage", "Ho&mepage", "strTipHomepage", "Open the game's web page", false},
     {Command::Close, "cmdClose", "&Quit game", "strTipClose", "Close Glyphmatic", true},
 }};
@@ -292,6 +294,8 @@ void frmSymbol::BuildNote(int windowHeight) {
   note_->setGeometry(kGridPanel.left(), top, kGridPanel.width(), windowHeight - top - 4);
   connect(note_, &clsNoteView::LinkActivated, this, [this](const QString& href) {
     if (href == "steps") ShowSteps();
+    if (href == "guide") Send(SessionEvent::Button(Command::Guide));
+    if (href == "leave") Send(SessionEvent::Button(Command::LeaveGuide));
   });
 }
 
@@ -341,11 +345,14 @@ void frmSymbol::ShowNote(const GridNote& note, int style) {
   noteShown_ = note;
   noteStyle_ = style;
   RichNote rich = MakeRichNote(note.text, style);
-  if (!note.steps.empty()) {
-    const QString link = FromAnsi(session_.Game().Text("strHintShowSteps", "Show the steps"));
-    rich.html += QString(" <a href=\"steps\">%1</a>").arg(link.toHtmlEscaped());
+  const auto addLink = [&](const char* href, const char* key, const char* english) {
+    const QString link = FromAnsi(session_.Game().Text(key, english));
+    rich.html += QString(" <a href=\"%1\">%2</a>").arg(href, link.toHtmlEscaped());
     rich.spoken += " " + link;
-  }
+  };
+  if (!note.steps.empty()) addLink("steps", "strHintShowSteps", "Show the steps");
+  if (note.offerGuide) addLink("guide", "strGuideOffer", "New to the game? Play a short guided game.");
+  if (note.inGuide) addLink("leave", "strGuideLeave", "Leave the guided game");
   note_->SetNote(rich.html, rich.pictures);
   note_->setAccessibleName(rich.spoken);
   const auto holds = [](const std::vector<int>& cells, int index) {
