@@ -1,5 +1,7 @@
 #include "session/hint_advisor.h"
 
+#include <algorithm>
+
 #include "core/text_marks.h"
 #include "i18n/cls_catalogue.h"
 
@@ -82,6 +84,14 @@ GridNote clsHintAdvisor::MakeGuide(const clsPuzzle& puzzle, const clsSolveStatus
   GridNote note;
   if (hint.deduction) {
     note = Explained(puzzle, grid, *hint.deduction);
+    // The player marks exactly the framed cells: what the step reads besides
+    // them gets the quiet frame.
+    std::vector<int> marked;
+    for (const Fact& f : hint.deduction->facts) marked.push_back(10 * f.symbol + f.digit);
+    for (int cell : note.cells) {
+      if (std::find(marked.begin(), marked.end(), cell) == marked.end()) note.basis.push_back(cell);
+    }
+    note.cells = marked;
     const bool declares = hint.deduction->facts.front().is;
     note.text = Text("strGuideStep", "Guided game:") + " " + note.text + " " +
                 (declares ? Text("strGuideMarkYes", "Now double-click the framed digit (or press Enter on it).")

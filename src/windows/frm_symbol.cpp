@@ -351,6 +351,7 @@ void frmSymbol::ShowNote(const GridNote& note, int style) {
     rich.spoken += " " + link;
   };
   if (!note.steps.empty()) addLink("steps", "strHintShowSteps", "Show the steps");
+  if (note.offerGuide) rich.html += "<br>";
   if (note.offerGuide) addLink("guide", "strGuideOffer", "New to the game? Play a short guided game.");
   if (note.inGuide) addLink("leave", "strGuideLeave", "Leave the guided game");
   note_->SetNote(rich.html, rich.pictures);

@@ -55,8 +55,19 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
   for (int n = 0; n < 400; ++n) {
     puzzle.MakePuzzle(random);
     const std::vector<std::array<int, 10>> solutions = SolutionsBySymbol(puzzle);
-    const Chain chain = SolveChain(puzzle);
-    for (const Deduction& step : chain.steps) {
+    Chain chain = SolveChain(puzzle);
+    std::vector<Fact> known;
+    for (Deduction& step : chain.steps) {
+      // What a step rests on is a mark made before it; a supposition lists
+      // its own steps up to the contradiction, as many as it counted.
+      Elaborate(step, ShapeOf(puzzle), known);
+      for (const Fact& basis : step.because) {
+        ASSERT_NE(std::find(known.begin(), known.end(), basis), known.end()) << puzzle.MakeSendString();
+      }
+      if (step.reason.kind == Reason::Kind::Trial) {
+        ASSERT_EQ(step.steps.size(), static_cast<std::size_t>(step.reason.steps)) << puzzle.MakeSendString();
+      }
+      known.insert(known.end(), step.facts.begin(), step.facts.end());
       ++rulesSeen[static_cast<std::size_t>(step.rule)];
       ++kinds[static_cast<std::size_t>(step.reason.kind)];
       highestColumns += step.reason.kind == Reason::Kind::Columns && step.reason.lowColumn + step.reason.columns == 3;
@@ -66,9 +77,8 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
         }
       }
     }
-    if (solutions.size() == 1) {
-      EXPECT_TRUE(chain.complete) << puzzle.MakeSendString();
-    }
+    EXPECT_EQ(chain.complete, solutions.size() == 1) << puzzle.MakeSendString();
+    EXPECT_EQ(chain.rating == Difficulty::Several, solutions.size() > 1) << puzzle.MakeSendString();
   }
   for (int rule = 1; rule <= 4; ++rule) EXPECT_GT(rulesSeen[static_cast<std::size_t>(rule)], 0) << rule;
   // Suppositions settle most hard steps; the search is the last resort.
@@ -85,6 +95,29 @@ TEST(Deduction, OneColumnRulesOutWhatItsSumCannotMake) {
   EXPECT_EQ(InEnglish(*hint.deduction, puzzle),
             "In the ones of the first row (S0 + S5 = S5, nothing is carried into the ones), S0 can only be 0, so S0 is "
             "none of 1 to 9.");
+}
+
+// A step names the earlier marks it needs, and no more; a subtraction is
+// written with a dash and a borrow said as what it is.
+TEST(Deduction, AStepSaysWhatItRestsOn) {
+  const clsPuzzle puzzle = Identity();
+  clsSolveStatus grid;
+  HintResult hint;
+  for (int step = 0; step < 8; ++step) {
+    if (hint.deduction) ApplyFacts(grid, hint.deduction->facts);
+    hint = NextHint(puzzle, grid);
+    ASSERT_TRUE(hint.deduction);
+    Elaborate(*hint.deduction, ShapeOf(puzzle), MarksOf(grid));
+    if (step == 6) {
+      EXPECT_NE(InEnglish(*hint.deduction, puzzle).find("(S5 \x96 S4 = S1, perhaps with the tens borrowing"),
+                std::string::npos);
+    }
+  }
+  EXPECT_EQ(InEnglish(*hint.deduction, puzzle),
+            "In the hundreds of the third row (S2 + S5 = S7, perhaps with a carry from the tens, no carry out of the "
+            "hundreds), S2 can only be 1 to 5, so S2 is none of 6 to 9. It rests on: S0 is 0; S5 is not 1 or 2; S7 is "
+            "not 9.");
+  EXPECT_EQ(hint.deduction->because, (std::vector<Fact>{{0, 0, true}, {5, 1, false}, {5, 2, false}, {7, 9, false}}));
 }
 
 TEST(Deduction, ASingleDigitOrSymbolLeftIsDeclared) {
@@ -132,14 +165,30 @@ TEST(Deduction, MarksAgainstEverySolutionAreReportedNotBuiltOn) {
   EXPECT_FALSE(FirstWrongMark(sparse, grid));
   for (int s : {2, 4}) ApplyFact(grid, {s, s, true});
   EXPECT_TRUE(NextHint(sparse, grid).solved);
+
+  // Two solutions (S1, S2, S4 as 1, 2, 4 or as 2, 4, 8): each mark fits one,
+  // together they fit none, and Check and Hint both name the second.
+  grid.Clear();
+  ApplyFact(grid, {1, 1, true});
+  ApplyFact(grid, {4, 8, true});
+  EXPECT_EQ(FirstWrongMark(sparse, grid), (std::pair{4, 8}));
+  EXPECT_EQ(NextHint(sparse, grid).contradiction, (std::pair{4, 8}));
+  // Where the marks leave both, the hints run out and say how many still fit.
+  grid.Clear();
+  for (hint = NextHint(sparse, grid); hint.deduction; hint = NextHint(sparse, grid)) {
+    ApplyFacts(grid, hint.deduction->facts);
+  }
+  EXPECT_EQ(hint.fitting, 2u);
+  EXPECT_EQ(RatePuzzle(sparse), Difficulty::Several);
 }
 
 TEST(Deduction, RatedDrawsMatchTheirRating) {
   clsSystemRandom random(3);
   clsPuzzle puzzle;
-  for (Difficulty wanted : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard}) {
+  for (Difficulty wanted : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert}) {
     MakeRatedPuzzle(puzzle, random, wanted);
     EXPECT_EQ(RatePuzzle(puzzle), wanted);  // rated afresh, not taken from the draw
+    EXPECT_EQ(CountSolutions(puzzle), 1);
   }
   // "any" is the generator's own draw, unrated.
   clsSystemRandom same(9);

@@ -119,6 +119,28 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   EXPECT_EQ(rows[1]->textFormat(), Qt::PlainText);
 }
 
+// The first start offers the guided game; How to play starts it on an easy
+// puzzle, and each step waits for the player's own marks of its framed cells.
+TEST_F(MainWindowTest, TheGuidedGameWaitsForThePlayersMarks) {
+  auto* note = window_->findChild<clsNoteView*>("txtNote");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return note->PlainText().contains("Play a short guided game"); }, 2000));
+  QTest::mouseClick(Button("cmdHowToPlay"), Qt::LeftButton);
+  EXPECT_EQ(RatePuzzle(window_->Controller().Puzzle()), Difficulty::Easy);
+  for (int step = 0; step < 3; ++step) {
+    const QString said = note->accessibleName();  // with the symbols' names
+    ASSERT_TRUE(said.startsWith("Guided game: ")) << said.toStdString();
+    std::vector<int> framed;  // the frames move on with the last mark
+    for (clsGridCell* cell : window_->findChildren<clsGridCell*>()) {
+      if (cell->Frame() == clsGridCell::NoteFrame::Step) framed.push_back(cell->Index());
+    }
+    for (int index : framed) said.contains("double-click") ? DoubleClick(index) : Click(index);
+    EXPECT_NE(note->accessibleName(), said);  // marked: the next step
+  }
+  EXPECT_TRUE(note->PlainText().endsWith("Leave the guided game"));
+  window_->Session().Handle(SessionEvent::Button(Command::LeaveGuide));
+  EXPECT_FALSE(window_->Controller().InGuide());
+}
+
 // Hint shows a step beside the grid and frames its cells; pressed again it
 // marks all it concludes as one step undo takes back. Check frames a wrong mark.
 TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
