@@ -49,7 +49,7 @@ bool MayBear(const Fact& fact, const Deduction& step, const BoardShape& shape) {
     case Reason::Kind::OnlySymbol: return fact.digit == first.digit;
     default: {
       const Reason& r = step.reason;
-      const std::vector<int> symbols = ColumnSymbols(shape, r.equation, r.lowColumn, r.columns);
+      const ColumnSymbolList symbols = ColumnSymbols(shape, r.equation, r.lowColumn, r.columns);
       return std::find(symbols.begin(), symbols.end(), fact.symbol) != symbols.end();
     }
   }

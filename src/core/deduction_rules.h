@@ -45,12 +45,21 @@ bool Broken(const State& state);
 // symbol left, that is not declared yet.
 std::optional<Deduction> OnlyDigitOrSymbol(const State& state);
 
+// The symbols of one or two columns of an equation (at most nine), in the
+// order they are written.
+struct ColumnSymbolList {
+  std::array<int, 9> symbols{};
+  int count = 0;
+  const int* begin() const { return symbols.data(); }
+  const int* end() const { return symbols.data() + count; }
+};
+
 // Remembers the column groups that ruled nothing out, with what their
 // symbols could be then: while that stays the same, searching them again
 // cannot find more.
 class clsQuietColumns {
  public:
-  bool StillQuiet(int group, const std::vector<int>& symbols, const State& state) const {
+  bool StillQuiet(int group, const ColumnSymbolList& symbols, const State& state) const {
     if (!known_[static_cast<std::size_t>(group)]) return false;
     for (int s : symbols) {
       if (seen_[static_cast<std::size_t>(group)][static_cast<std::size_t>(s)] !=
@@ -72,8 +81,7 @@ class clsQuietColumns {
 
 // Rule 2 (count 1) or rule 3 (count 2): the digits no way through the
 // columns gives a symbol are ruled out, all of them in one step.
-std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count,
-                                     clsQuietColumns* quiet = nullptr);
+std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet);
 
 // The next step by rules 1-3, if any.
 std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsQuietColumns& quiet);
@@ -81,14 +89,14 @@ std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape,
 // The digits each symbol takes in some way through one or two neighbouring
 // columns of an equation (carries included).
 std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int low, int count, const State& state);
-// The symbols of those columns, in the order they are written.
-std::vector<int> ColumnSymbols(const BoardShape& shape, int equation, int low, int count);
+ColumnSymbolList ColumnSymbols(const BoardShape& shape, int equation, int low, int count);
 
 // Which digit each symbol takes in one solution (-1 off the board).
 using SymbolDigits = std::array<int, 10>;
 std::vector<SymbolDigits> SolutionsOf(const clsPuzzle& puzzle);
-// True when some solution agrees with the state.
+// True when some solution agrees with the state; how many do.
 bool AnyAgrees(const std::vector<SymbolDigits>& solutions, const State& state);
+std::size_t CountAgreeing(const std::vector<SymbolDigits>& solutions, const State& state);
 
 // Rule 4: suppose a symbol is a digit and follow rules 1-3 to a
 // contradiction; every supposition advances one step at a time, so the

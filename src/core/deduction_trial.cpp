@@ -127,6 +127,11 @@ std::optional<Deduction> FromSearch(const State& state, const BoardShape& shape,
 
 }  // namespace
 
+std::size_t CountAgreeing(const std::vector<SymbolDigits>& solutions, const State& state) {
+  return static_cast<std::size_t>(
+      std::count_if(solutions.begin(), solutions.end(), [&](const SymbolDigits& s) { return Agrees(s, state); }));
+}
+
 std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
                                    const std::vector<SymbolDigits>& solutions, int limit, bool search) {
   // The search amounts to reading the answer: only where no supposition works.
