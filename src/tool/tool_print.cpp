@@ -14,6 +14,7 @@
 #include "storage/web_pages.h"
 #include "tool/tool_args.h"
 #include "tool/tool_json.h"
+#include "tool/tool_progress.h"
 #include "tool/tool_verbs.h"
 
 namespace glyph {
@@ -76,7 +77,9 @@ void VerbPrint(const std::vector<std::string>& args, std::ostream& out) {
     if (!level) throw clsToolError("--difficulty takes any, easy, medium, hard or expert");
     options.difficulty = *level;
   }
-  const std::optional<PrintResult> result = RunPrintJob(board, options, device, random, english, kProductWebPage);
+  clsToolProgress progress("print", "puzzles and solutions");
+  const std::optional<PrintResult> result =
+      RunPrintJob(board, options, device, random, english, kProductWebPage, &progress);
   if (!result) throw clsToolError("the page is too small to hold a puzzle");
   if (!file.commit()) throw clsToolError("cannot write " + parsed.options.at("pdf"));
   out << JsonLine(

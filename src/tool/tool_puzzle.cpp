@@ -1,6 +1,4 @@
 // glyphtool generate and solve.
-#include <chrono>
-#include <iostream>
 #include <QJsonArray>
 #include <limits>
 #include <memory>
@@ -13,6 +11,7 @@
 #include "platform/ansi_text.h"
 #include "tool/tool_args.h"
 #include "tool/tool_json.h"
+#include "tool/tool_progress.h"
 #include "tool/tool_verbs.h"
 
 namespace glyph {
@@ -57,18 +56,14 @@ void VerbGenerate(const std::vector<std::string>& args, std::ostream& out) {
   }
 
   clsPuzzle puzzle;
-  // A batch that takes more than a second says how far it is, once a second.
-  const auto start = std::chrono::steady_clock::now();
-  auto nextReport = start + std::chrono::seconds(1);
+  clsToolProgress progress("generate", "puzzles");
+  progress.Start(static_cast<int>(count));
   for (std::int64_t i = 0; i < count; ++i) {
     const Difficulty rating = MakeRatedPuzzle(puzzle, *random, wanted);
     QJsonObject described = DescribeGenerated(puzzle);
     if (wanted != Difficulty::Any) described["rating"] = DifficultyName(rating);
     out << JsonLine(described) << std::flush;
-    if (std::chrono::steady_clock::now() >= nextReport && i + 1 < count) {
-      std::cerr << "glyphtool generate: " << i + 1 << " of " << count << " puzzles\n";
-      nextReport = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    }
+    progress.Advance(static_cast<int>(i + 1));
   }
 }
 
