@@ -2,6 +2,7 @@
 
 #include "core/cls_system_random.h"
 #include "core/deduction.h"
+#include "core/deduction_rules.h"
 #include "core/solution_counter.h"
 
 namespace glyph {
@@ -66,6 +67,16 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
       }
       if (step.reason.kind == Reason::Kind::Trial) {
         ASSERT_EQ(step.steps.size(), static_cast<std::size_t>(step.reason.steps)) << puzzle.MakeSendString();
+        // The contradiction it names is the one its steps reach.
+        std::vector<Fact> reached = known;
+        reached.push_back({step.facts[0].symbol, step.facts[0].digit, true});
+        for (const Deduction& inner : step.steps) reached.insert(reached.end(), inner.facts.begin(), inner.facts.end());
+        const deduction::State end = deduction::StateOfFacts(reached);
+        if (step.reason.brokenSymbol >= 0) {
+          EXPECT_EQ(end.candidates[static_cast<std::size_t>(step.reason.brokenSymbol)], 0);
+        } else {
+          for (std::uint16_t m : end.candidates) EXPECT_FALSE(m & (1u << step.reason.brokenDigit));
+        }
       }
       known.insert(known.end(), step.facts.begin(), step.facts.end());
       ++rulesSeen[static_cast<std::size_t>(step.rule)];
@@ -120,6 +131,33 @@ TEST(Deduction, AStepSaysWhatItRestsOn) {
   EXPECT_EQ(hint.deduction->because, (std::vector<Fact>{{0, 0, true}, {5, 1, false}, {5, 2, false}, {7, 9, false}}));
 }
 
+// Where no supposition reaches a contradiction (none may run a step here),
+// the solutions that fit the state settle the step.
+TEST(Deduction, TheSearchRulesOutWhatNoFittingSolutionGives) {
+  const clsPuzzle puzzle = Identity();
+  const std::optional<Deduction> step = deduction::FromTrial(deduction::EmptyState(), ShapeOf(puzzle),
+                                                             deduction::SolutionsOf(puzzle), 0, true);
+  ASSERT_TRUE(step);
+  EXPECT_EQ(step->facts.size(), 9u);
+  EXPECT_EQ(InEnglish(*step, puzzle),
+            "The only way to fill in the six sums that fits the grid makes S0 0, so S0 is none of 1 to 9.");
+}
+
+// A supposition that breaks the grid at once rests on the marks that leave
+// the broken symbol no digit, and on nothing else.
+TEST(Deduction, ASuppositionRestsOnTheMarksOfItsContradiction) {
+  const clsPuzzle puzzle = Identity();
+  std::vector<Fact> known{{5, 3, false}};
+  for (int d : {0, 1, 2, 3, 4, 5, 6, 7, 9}) known.push_back({0, d, false});
+  Deduction trial{{{1, 8, false}}, 4, {{1, 8}}, {Reason::Kind::Trial, 0, 0, 1, 0, 0, 0, -1}, {}, {}};
+  Elaborate(trial, ShapeOf(puzzle), known);
+  EXPECT_EQ(trial.because, std::vector<Fact>(known.begin() + 1, known.end()));
+  EXPECT_EQ(InEnglish(trial, puzzle), "Suppose S1 were 8: at once S0 has no digit left, so S1 is not 8.");
+  trial.reason.steps = 1;
+  EXPECT_EQ(InEnglish(trial, puzzle),
+            "Suppose S1 were 8: after one step of the simpler rules, S0 has no digit left, so S1 is not 8.");
+}
+
 TEST(Deduction, ASingleDigitOrSymbolLeftIsDeclared) {
   const clsPuzzle puzzle = Identity();
   using Case = std::tuple<bool, Fact, std::string>;  // ruled out along the symbol's row?
@@ -163,6 +201,11 @@ TEST(Deduction, MarksAgainstEverySolutionAreReportedNotBuiltOn) {
   grid.Clear();
   ApplyFact(grid, {1, 1, true});
   EXPECT_FALSE(FirstWrongMark(sparse, grid));
+  // A symbol that is 0 is on the board like any other.
+  const clsPuzzle zeros = Identity("++++++100;100;200;100;100;200;200;200;400");
+  clsSolveStatus notZero;
+  notZero.SetStatus(0, 0, kCellNo);
+  EXPECT_EQ(FirstWrongMark(zeros, notZero), (std::pair{0, 0}));
   for (int s : {2, 4}) ApplyFact(grid, {s, s, true});
   EXPECT_TRUE(NextHint(sparse, grid).solved);
 
@@ -190,6 +233,8 @@ TEST(Deduction, RatedDrawsMatchTheirRating) {
     EXPECT_EQ(RatePuzzle(puzzle), wanted);  // rated afresh, not taken from the draw
     EXPECT_EQ(CountSolutions(puzzle), 1);
   }
+  // Its longest supposition takes fifteen steps, the most a hard one may.
+  EXPECT_EQ(RatePuzzle(Identity("++-+--132;166;298;574;408;166;706;574;132")), Difficulty::Hard);
   // "any" is the generator's own draw, unrated.
   clsSystemRandom same(9);
   clsSystemRandom again(9);

@@ -123,8 +123,14 @@ TEST_F(GameControllerTest, CommandLineIsJoinedAndCutAtTheMarker) {
   EXPECT_EQ(asker_.Shown()[0].text, "This file is not a saved Glyphmatic game.");
 }
 
-// A new single-player game is drawn at the preferred difficulty.
+// A new single-player game is drawn at the preferred difficulty. Only the
+// very first start offers the guided game.
 TEST_F(GameControllerTest, NewGamesHaveThePreferredDifficulty) {
+  // "Any" is the generator's draw, and the note gives its rating.
+  EXPECT_EQ(controller_.Note().text, "Difficulty: " + std::string(DifficultyName(RatePuzzle(controller_.Puzzle()))));
+  EXPECT_TRUE(controller_.Note().offerGuide);
+  controller_.StartUp({});
+  EXPECT_FALSE(controller_.Note().offerGuide);
   WriteSetting(settings_, Setting::Difficulty, "medium");
   asker_.Answer(true);
   controller_.ClickNew();
@@ -257,6 +263,10 @@ TEST_F(GameControllerTest, OpeningABookmarkReplacesOnlyTheGridAndEndsGameOver) {
   controller_.ClickSolve();
   ASSERT_TRUE(controller_.GameOver());
 
+  // A position past the end (the list lost its last entry) opens nothing.
+  bookmarkDialogs_.OnList([](std::vector<clsSolveStatus>& list) { return std::optional<std::size_t>(list.size()); });
+  controller_.ClickOpenBookmark();
+  EXPECT_TRUE(controller_.GameOver());
   bookmarkDialogs_.OnList(
       [](std::vector<clsSolveStatus>& list) { return std::optional<std::size_t>(list.size() - 1); });
   controller_.ClickOpenBookmark();
