@@ -66,9 +66,8 @@ bool AllOnBoardDeclared(const State& state, const BoardShape& shape) {
   return true;
 }
 
-// An equation as the addition X + Y = Z (see AdditionOperands) by symbols
-// per column.
-using Addition = std::array<std::array<int, 3>, 3>;  // [X, Y, Z][column]
+// An equation as its addition (see AdditionOperands), symbols per column.
+using Addition = BoardShape::Addition;
 
 Addition AdditionOf(const BoardShape& shape, int e) {
   const std::array<int, 3> operands =
@@ -176,22 +175,24 @@ namespace deduction {
 std::optional<Deduction> OnlyDigitOrSymbol(const State& state) {
   for (int s = 0; s < 10; ++s) {
     const Mask m = state.candidates[static_cast<std::size_t>(s)];
-    if (std::popcount(m) == 1 && state.declared[static_cast<std::size_t>(s)] != Lowest(m)) {
+    if (m != 0 && (m & (m - 1)) == 0 && state.declared[static_cast<std::size_t>(s)] != Lowest(m)) {
       Deduction found{{{s, Lowest(m), true}}, 1, {}, {Reason::Kind::OnlyDigit}, {}, {}};
       for (int d = 0; d < 10; ++d) found.cells.emplace_back(s, d);
       return found;
     }
   }
-  for (int d = 0; d < 10; ++d) {
-    int only = -1;
-    int holders = 0;
-    for (int s = 0; s < 10; ++s) {
-      if (state.candidates[static_cast<std::size_t>(s)] & Bit(d)) {
-        only = s;
-        ++holders;
-      }
-    }
-    if (holders == 1 && state.declared[static_cast<std::size_t>(only)] != d) {
+  // The digits exactly one symbol can be: seen once, never twice.
+  Mask once = 0;
+  Mask twice = 0;
+  for (Mask m : state.candidates) {
+    twice |= once & m;
+    once |= m;
+  }
+  for (Mask single = once & static_cast<Mask>(~twice); single != 0; single &= single - 1) {
+    const int d = Lowest(single);
+    int only = 0;
+    while (!(state.candidates[static_cast<std::size_t>(only)] & Bit(d))) ++only;
+    if (state.declared[static_cast<std::size_t>(only)] != d) {
       Deduction found{{{only, d, true}}, 1, {}, {Reason::Kind::OnlySymbol}, {}, {}};
       for (int s = 0; s < 10; ++s) found.cells.emplace_back(s, d);
       return found;
@@ -201,11 +202,11 @@ std::optional<Deduction> OnlyDigitOrSymbol(const State& state) {
 }
 
 std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int low, int count, const State& state) {
-  return clsColumnSearch(AdditionOf(shape, equation), low, count, state).Supports();
+  return clsColumnSearch(shape.additions[static_cast<std::size_t>(equation)], low, count, state).Supports();
 }
 
 ColumnSymbolList ColumnSymbols(const BoardShape& shape, int equation, int low, int count) {
-  return SymbolsOf(AdditionOf(shape, equation), low, count);
+  return SymbolsOf(shape.additions[static_cast<std::size_t>(equation)], low, count);
 }
 
 std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet) {
@@ -356,6 +357,7 @@ BoardShape ShapeOf(const clsPuzzle& puzzle) {
     const PuzzleEquation& eq = kPuzzleEquations[e];
     shape.adds[e] = (eq.isRow ? puzzle.OpVert(eq.line) : puzzle.OpHorz(eq.line)) == kOpAdd;
   }
+  for (int e = 0; e < 6; ++e) shape.additions[static_cast<std::size_t>(e)] = AdditionOf(shape, e);
   return shape;
 }
 

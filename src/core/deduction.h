@@ -15,10 +15,15 @@ namespace glyph {
 // What the player sees of a puzzle: which symbol stands at each digit place
 // of the nine numbers, and which of the six equations add. The deduction
 // engine reasons from this alone, never from the true digits.
+// ShapeOf also reads each equation once as the addition X + Y = Z (a
+// difference X - Y = Z as Z + Y = X), symbols per column, for the engine's
+// many searches of its columns.
 struct BoardShape {
   std::array<std::array<int, 3>, 9> symbolAt{};  // [number 1..9 - 1][place: 0 ones, 1 tens, 2 hundreds]
   std::array<bool, 6> adds{};                    // per equation, in kPuzzleEquations' order
   std::array<bool, 10> onBoard{};                // per symbol
+  using Addition = std::array<std::array<int, 3>, 3>;  // [X, Y, Z][column]
+  std::array<Addition, 6> additions{};                 // per equation
 };
 BoardShape ShapeOf(const clsPuzzle& puzzle);
 
