@@ -233,7 +233,9 @@ TEST(Deduction, RatedDrawsMatchTheirRating) {
     EXPECT_EQ(RatePuzzle(puzzle), wanted);  // rated afresh, not taken from the draw
     EXPECT_EQ(CountSolutions(puzzle), 1);
   }
-  // Its longest supposition takes fifteen steps, the most a hard one may.
+  // Two columns at once, and no supposition, make a medium puzzle; a longest
+  // supposition of fifteen steps, the most a hard one may take, a hard one.
+  EXPECT_EQ(RatePuzzle(Identity()), Difficulty::Medium);
   EXPECT_EQ(RatePuzzle(Identity("++-+--132;166;298;574;408;166;706;574;132")), Difficulty::Hard);
   // "any" is the generator's own draw, unrated.
   clsSystemRandom same(9);
