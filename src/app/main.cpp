@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QHostInfo>
 #include <QIcon>
+#include <QStandardPaths>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "i18n/program_catalogue.h"
 #include "platform/desktop_services.h"
 #include "platform/qt_asker.h"
+#include "platform/quit_signals.h"
 #include "platform/qt_file_chooser.h"
 #include "platform/qt_file_writer.h"
 #include "platform/qt_lan_discovery.h"
@@ -60,6 +62,9 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName("Glyphmatic");
   QApplication::setWindowIcon(QIcon(":/assets/icons/glyphmatic.svg"));
   const std::string programFolder = QApplication::applicationDirPath().toStdString();
+  // The kept game and the statistics: $XDG_DATA_HOME/glyphmatic.
+  const std::string dataFolder =
+      (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/glyphmatic").toStdString();
 
   // The language files are read before any window shows a text.
   glyph::clsQtSettingsStore settings;
@@ -95,7 +100,8 @@ int main(int argc, char* argv[]) {
                            .networkDialog = networkDialog,
                            .desktop = desktop,
                            .registrar = registrar,
-                           .programFolder = programFolder});
+                           .programFolder = programFolder,
+                           .dataFolder = dataFolder});
   socket.SetReceiver(
       [&window](const std::string& payload, const std::string& from) { window.ReceiveDatagram(payload, from); });
   window.Session().SetAnnouncer(&announcer, QHostInfo::localHostName().toStdString());
@@ -108,5 +114,6 @@ int main(int argc, char* argv[]) {
   // QApplication has taken its own options out of argv: the rest is ours.
   window.StartUp(std::vector<std::string>(argv + 1, argv + argc));
   window.show();
+  glyph::QuitGracefullyOnSignals([&window] { window.KeepGame(); });
   return QApplication::exec();
 }

@@ -21,6 +21,12 @@ constexpr Colour kModernBackColor = Rgb(255, 255, 255);
 constexpr Colour kVerdictRightColor = Rgb(0, 255, 0);
 constexpr Colour kVerdictWrongColor = Rgb(255, 0, 0);
 constexpr Colour kRuleColor = Rgb(0, 0, 128);
+// The dark colours: light digits on a dark ground, with a contrast of at
+// least 4.5:1 for every text and 3:1 for every mark.
+constexpr Colour kDarkBackColor = Rgb(0x1E, 0x1E, 0x24);
+constexpr Colour kDarkVerdictRightColor = Rgb(0x1B, 0x5E, 0x20);
+constexpr Colour kDarkVerdictWrongColor = Rgb(0x8E, 0x1C, 0x1C);
+constexpr Colour kDarkRuleColor = Rgb(0xA9, 0xB8, 0xFF);
 
 // The two display styles.
 constexpr int kStyleClassic = 0;
@@ -63,6 +69,7 @@ PuzzlePictures DescribePuzzle(const clsPuzzle& puzzle, const clsPuzzle& symbols,
 // Everything the board panel and the grid's header column show.
 struct BoardView {
   int style = kStyleModern;
+  bool dark = false;  // the dark colours: pictures are drawn light on dark
   Colour panelColor = kModernBackColor;              // picPuzzle
   Colour headerColor = kModernBackColor;             // picRasterSymbols, the grid's header column
   std::array<std::array<BoardCell, 3>, 9> digits{};  // [number 1..9 - 1][DigitPlace]

@@ -12,6 +12,10 @@ class clsDesktop {
   virtual void ShowHelp(const std::string& helpFile, int contextNumber) = 0;
   // Opens a web address in the default browser; failures are not reported.
   virtual void OpenWebPage(const std::string& address) = 0;
+  // Puts a text on the clipboard; a desktop without one ignores it.
+  virtual void CopyText(const std::string& /*text*/) {}
+  // Whether the desktop's colours are dark, for the colours that follow it.
+  virtual bool PrefersDark() const { return false; }
 };
 
 }  // namespace glyph

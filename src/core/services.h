@@ -38,6 +38,7 @@ struct SessionServices {
   clsDesktop& desktop;
   clsFileTypeRegistrar& registrar;
   std::string programFolder = "";  // where language files, help pages and the program live
+  std::string dataFolder = "";     // the player's own data (kept game, statistics); "" keeps nothing
   std::uint16_t networkPort = 0;  // 0: the game's own port
 };
 

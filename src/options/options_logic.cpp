@@ -35,6 +35,35 @@ void ConfirmDifficulty(clsSettingsStore& settings, int index) {
   WriteSetting(settings, Setting::Difficulty, DifficultyName(kLevels[index]));
 }
 
+namespace {
+constexpr const char* kColourSchemes[] = {"classic", "dark", "desktop"};
+}  // namespace
+
+std::vector<std::string> ColourNames(const clsCatalogue& catalogue) {
+  return {catalogue.GetTranslation(kOptionsModule, "strColoursClassic", "Classic"),
+          catalogue.GetTranslation(kOptionsModule, "strColoursDark", "Dark"),
+          catalogue.GetTranslation(kOptionsModule, "strColoursDesktop", "Follow the desktop")};
+}
+
+int StoredColours(const clsSettingsStore& settings) {
+  const std::string stored = ReadSetting(settings, Setting::Colours);
+  for (int i = 0; i < static_cast<int>(std::size(kColourSchemes)); ++i) {
+    if (stored == kColourSchemes[i]) return i;
+  }
+  return 0;
+}
+
+void ConfirmColours(clsSettingsStore& settings, int index) {
+  if (index < 0 || index >= static_cast<int>(std::size(kColourSchemes))) return;
+  WriteSetting(settings, Setting::Colours, kColourSchemes[index]);
+}
+
+bool StoredContinueGame(const clsSettingsStore& settings) { return ReadSetting(settings, Setting::ContinueGame) == "Y"; }
+
+void ConfirmContinueGame(clsSettingsStore& settings, bool on) {
+  WriteSetting(settings, Setting::ContinueGame, on ? "Y" : "N");
+}
+
 LanguageList FillLanguageList(const clsCatalogue& catalogue, const clsSettingsStore& settings) {
   // With no language stored yet, English is the one selected.
   const std::string stored = ReadSetting(settings, Setting::Language);

@@ -30,6 +30,16 @@ std::vector<std::string> DifficultyNames(const clsCatalogue& catalogue);
 int StoredDifficulty(const clsSettingsStore& settings);
 void ConfirmDifficulty(clsSettingsStore& settings, int index);
 
+// The colours of board and grid, translated, in the order classic, dark,
+// follow the desktop; the stored one's position; and storing the chosen one.
+std::vector<std::string> ColourNames(const clsCatalogue& catalogue);
+int StoredColours(const clsSettingsStore& settings);
+void ConfirmColours(clsSettingsStore& settings, int index);
+
+// Whether an unfinished game comes back at the next start.
+bool StoredContinueGame(const clsSettingsStore& settings);
+void ConfirmContinueGame(clsSettingsStore& settings, bool on);
+
 // Confirming the dialog: the selected language (index into the list, -1 for
 // none) becomes current and is stored; the selected style (-1 for none) is
 // stored as "0" or "1".

@@ -1,5 +1,6 @@
 #include "pictures/frm_all_symbols.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -34,6 +35,30 @@ const char* LookName(GridLook look) {
 }
 
 bool IsIndex(int value) { return value >= 0 && value <= 9; }
+
+// The colours of the light pictures and their dark counterparts. Every pair
+// of ground and ink keeps a contrast of 4.5:1 or more (the greyed digits, a
+// shade that says "ruled out", 3:1).
+struct ColourSwap {
+  const char* light;
+  const char* dark;
+};
+constexpr ColourSwap kDarkColours[] = {
+    {"#FFFFFF", "#1E1E24"},  // grid ground
+    {"#000000", "#E8E8E8"},  // digits and operators of the classic style, grid digits
+    {"#000084", "#A9B8FF"},  // digits and operators of the modern style
+    {"#00FF00", "#4CAF50"},  // a yes: a green ground, with a dark digit (below)
+    {"#D6D3CE", "#33333B"},  // greyed ground
+    {"#808080", "#9A9AA6"},  // greyed digit
+    {"#FF0000", "#FF6B6B"},  // a no's cross
+};
+constexpr char kDarkOnYes[] = "#101010";
+// Symbols keep their colours; only their dark outlines turn light, so that
+// each shape stands out whole on the dark ground.
+constexpr ColourSwap kDarkSymbolOutlines[] = {
+    {"#1E1E3C", "#D0D0E0"},  // modern
+    {"#24505C", "#9ADCE6"},  // classic
+};
 
 }  // namespace
 
@@ -74,7 +99,7 @@ QPixmap frmAllSymbols::GridDigit(GridLook look, int digit, QSize size, qreal pix
 QPixmap frmAllSymbols::Render(const QString& path, QSize size, qreal pixelRatio) {
   if (path.isEmpty() || size.isEmpty()) return {};
   const QSize pixels = (QSizeF(size) * pixelRatio).toSize();
-  const QString key = QString("%1@%2x%3").arg(path).arg(pixels.width()).arg(pixels.height());
+  const QString key = QString("%1@%2x%3%4").arg(path).arg(pixels.width()).arg(pixels.height()).arg(dark_ ? "d" : "");
   const auto cached = cache_.constFind(key);
   if (cached != cache_.constEnd()) return *cached;
   // A window resized step by step asks for ever new sizes: the store starts
@@ -83,7 +108,13 @@ QPixmap frmAllSymbols::Render(const QString& path, QSize size, qreal pixelRatio)
 
   QPixmap pixmap(pixels);
   pixmap.fill(Qt::transparent);
-  QSvgRenderer renderer(path);
+  QSvgRenderer renderer;
+  if (dark_) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) renderer.load(DarkVersion(path, file.readAll()));
+  } else {
+    renderer.load(path);
+  }
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
@@ -91,6 +122,20 @@ QPixmap frmAllSymbols::Render(const QString& path, QSize size, qreal pixelRatio)
   pixmap.setDevicePixelRatio(pixelRatio);
   cache_.insert(key, pixmap);
   return pixmap;
+}
+
+QByteArray frmAllSymbols::DarkVersion(const QString& path, QByteArray svg) {
+  if (path.contains("/symbol")) {
+    for (const ColourSwap& swap : kDarkSymbolOutlines) svg.replace(swap.light, swap.dark);
+    return svg;
+  }
+  // A yes keeps a light ground, so its digit stays dark.
+  const bool yes = path.contains("/grid/yes");
+  for (const ColourSwap& swap : kDarkColours) {
+    const bool ink = QByteArray(swap.light) == "#000000";
+    svg.replace(swap.light, ink && yes ? kDarkOnYes : swap.dark);
+  }
+  return svg;
 }
 
 }  // namespace glyph

@@ -29,8 +29,17 @@ class frmAllSymbols {
   // Any picture by resource path, rendered for size at pixelRatio.
   QPixmap Render(const QString& path, QSize size, qreal pixelRatio);
 
+  // The dark colours: digits, operators and grid cells are drawn light on a
+  // dark ground (symbols keep their own colours). Pictures rendered before
+  // stay in the store under the other colours.
+  void SetDark(bool dark) { dark_ = dark; }
+  bool Dark() const { return dark_; }
+  // The SVG text of a picture in the dark colours.
+  static QByteArray DarkVersion(const QString& path, QByteArray svg);
+
  private:
   QHash<QString, QPixmap> cache_;
+  bool dark_ = false;
 };
 
 inline QColor ToQColor(Colour colour) { return QColor(int(RedOf(colour)), int(GreenOf(colour)), int(BlueOf(colour))); }

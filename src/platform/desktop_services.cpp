@@ -1,6 +1,9 @@
 #include "platform/desktop_services.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -62,6 +65,15 @@ void clsQtDesktop::ShowHelp(const std::string& helpFile, int contextNumber) {
 
 void clsQtDesktop::OpenWebPage(const std::string& address) {
   QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+void clsQtDesktop::CopyText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+bool clsQtDesktop::PrefersDark() const {
+  const QPalette palette = QGuiApplication::palette();
+  return palette.color(QPalette::WindowText).lightness() > palette.color(QPalette::Window).lightness();
 }
 
 }  // namespace glyph

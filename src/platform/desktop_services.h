@@ -16,6 +16,9 @@ class clsQtDesktop : public clsDesktop {
   void SetOwner(QWidget* owner) { owner_ = owner; }
   void ShowHelp(const std::string& helpFile, int contextNumber) override;
   void OpenWebPage(const std::string& address) override;
+  void CopyText(const std::string& text) override;
+  // Whether the desktop's own colours are dark (light text on a dark window).
+  bool PrefersDark() const override;
 
  private:
   QWidget* owner_;

@@ -5,10 +5,14 @@
 #include <optional>
 
 #include "core/cls_asker.h"
+#include "core/cls_clock.h"
+#include "core/daily_puzzle.h"
+#include "core/text_marks.h"
 #include "core/cls_file_chooser.h"
 #include "core/solution_rules.h"
 #include "i18n/cls_catalogue.h"
 #include "session/bookmark_dialogs.h"
+#include "session/kept_game.h"
 #include "storage/cls_settings_store.h"
 #include "storage/file_association.h"
 #include "storage/saved_game.h"
@@ -31,6 +35,8 @@ clsGameController::clsGameController(const SessionServices& services)
       files_(services.files),
       bookmarkDialogs_(services.bookmarkDialogs),
       writer_(services.writer),
+      time_(services.clock),
+      dataFolder_(services.dataFolder),
       advisor_(services.catalogue) {}
 
 std::string clsGameController::Text(const char* item, const char* defaultText) const {
@@ -69,9 +75,12 @@ void clsGameController::StartUp(const std::vector<std::string>& arguments) {
   std::error_code error;
   // A file that is not a saved game starts a new game (after saying so)
   // rather than leaving an empty puzzle on the board.
-  if (file.empty() || !std::filesystem::exists(file, error) || !LoadGameFile(file)) NewGame();
+  // An unfinished game comes back where the player left it, unless a file
+  // is given.
+  const bool resumed = file.empty() && ResumeKeptGame();
+  if (!resumed && (file.empty() || !std::filesystem::exists(file, error) || !LoadGameFile(file))) NewGame();
   // The very first start offers a newcomer the guided game, once.
-  offerGuide_ = file.empty() && ReadSetting(settings_, Setting::GuideOffered) != "Y";
+  offerGuide_ = file.empty() && !resumed && ReadSetting(settings_, Setting::GuideOffered) != "Y";
   if (offerGuide_) WriteSetting(settings_, Setting::GuideOffered, "Y");
 }
 
@@ -82,12 +91,42 @@ GridNote clsGameController::Note() const {
   return note;
 }
 
-void clsGameController::StartGuide() {
+// A game with marks on its grid is left only after the new-game question.
+bool clsGameController::MayLeaveGame() {
   const bool marked = solveStatus_.MakeStatusString().find_first_not_of('0') != std::string::npos;
-  if (marked && !gameOver_ &&
-      !Ask("strMsgNewGame", "Do you really want to start a new game?", "strTitNewGame", "New game", true)) {
-    return;
-  }
+  return !marked || gameOver_ ||
+         Ask("strMsgNewGame", "Do you really want to start a new game?", "strTitNewGame", "New game", true);
+}
+
+void clsGameController::ClickDaily(int year, int month, int day) {
+  if (!MayLeaveGame()) return;
+  StartPuzzle(DailyPuzzle(year, month, day), DailyDifficulty(year, month, day), "daily");
+}
+
+void clsGameController::PlayPuzzle(const clsPuzzle& puzzle) {
+  if (!MayLeaveGame()) return;
+  const Difficulty rating = RatePuzzle(puzzle);
+  StartPuzzle(puzzle, rating, DifficultyName(rating));
+}
+
+void clsGameController::StartPuzzle(const clsPuzzle& puzzle, Difficulty rating, std::string category) {
+  SetGameOver(false);
+  guide_ = false;
+  offerGuide_ = false;
+  ForgetHistory();
+  ResetBookmarks();
+  puzzle_ = puzzle;
+  puzzle_.SetSolved(false);
+  LoadStyle();
+  solveStatus_.Clear();
+  advisor_.ShowDifficulty(puzzle_, solveStatus_, rating);
+  StartRecord(std::move(category));
+  DrawRaster();
+  DrawPuzzle();
+}
+
+void clsGameController::StartGuide() {
+  if (!MayLeaveGame()) return;
   SetGameOver(false);
   ForgetHistory();
   ResetBookmarks();
@@ -98,6 +137,7 @@ void clsGameController::StartGuide() {
   DrawPuzzle();
   offerGuide_ = false;
   guide_ = true;
+  StartRecord({});
 }
 
 bool clsGameController::LoadGameFile(const std::string& path) {
@@ -113,6 +153,7 @@ bool clsGameController::LoadGameFile(const std::string& path) {
   }
   puzzle_ = game.puzzle;
   solveStatus_.Assign(game.grid);
+  StartRecord({});
   guide_ = false;
   offerGuide_ = false;
   ForgetHistory();
@@ -172,6 +213,7 @@ void clsGameController::ClickOpenBookmark() {
   if (!chosen || *chosen >= bookmarks_.size()) return;
   const bool afresh = gameOver_;  // a finished game's grid is no step to go back to
   SetGameOver(false);
+  if (afresh) StartRecord({});
   const clsSolveStatus before = solveStatus_;
   solveStatus_.Assign(bookmarks_[*chosen]);
   afresh ? ForgetHistory() : Remember(before);
@@ -216,6 +258,7 @@ void clsGameController::Stepped(const clsSolveStatus& grid) {
 void clsGameController::ClickHint() {
   if (!CanAdvise()) return;
   offerGuide_ = false;
+  record_.helped = true;
   const std::optional<std::vector<Fact>> facts = advisor_.Hint(puzzle_, solveStatus_);
   if (!facts) return;
   const clsSolveStatus before = solveStatus_;
@@ -229,7 +272,9 @@ void clsGameController::ClickHint() {
 
 void clsGameController::ClickCheck() {
   offerGuide_ = false;
-  if (CanAdvise()) advisor_.Check(puzzle_, solveStatus_);
+  if (!CanAdvise()) return;
+  record_.helped = true;
+  advisor_.Check(puzzle_, solveStatus_);
 }
 
 void clsGameController::SetGameOver(bool gameOver) {
@@ -248,7 +293,9 @@ void clsGameController::NewGame() {
   MakeRatedPuzzle(puzzle_, random_, wanted);
   LoadStyle();
   solveStatus_.Clear();
-  advisor_.ShowDifficulty(puzzle_, solveStatus_, wanted == Difficulty::Any ? RatePuzzle(puzzle_) : wanted);
+  const Difficulty rating = wanted == Difficulty::Any ? RatePuzzle(puzzle_) : wanted;
+  advisor_.ShowDifficulty(puzzle_, solveStatus_, rating);
+  StartRecord(DifficultyName(rating));
   DrawRaster();
   DrawPuzzle();
 }
@@ -273,6 +320,7 @@ void clsGameController::ClickClear() {
   // Clearing a finished game starts it afresh; otherwise clearing is a step.
   const bool afresh = gameOver_;
   SetGameOver(false);
+  if (afresh) StartRecord({});
   const clsSolveStatus before = solveStatus_;
   solveStatus_.Clear();
   afresh ? ForgetHistory() : Remember(before);
@@ -303,6 +351,7 @@ void clsGameController::ShowSolution(bool ask) {
   RevealSolution(puzzle_, solveStatus_);
   puzzle_.SetSolved(true);
   SetGameOver(true);
+  EndRecord(false);
   DrawRaster();
   DrawPuzzle();
 }
@@ -313,6 +362,7 @@ void clsGameController::CheckSolved() {
   if (!IsSolutionCorrect() || puzzle_.Solved()) return;  // a game counts as solved once
   puzzle_.SetSolved(true);
   SetGameOver(true);
+  EndRecord(true);
   if (raceRunning_) {
     if (raceHooks_ != nullptr) raceHooks_->LocalSolve();
     return;
@@ -360,7 +410,14 @@ void clsGameController::ApplyStyle(int style) {
   DrawPuzzle();
 }
 
+void clsGameController::SetDarkColours(bool dark) {
+  dark_ = dark;
+  ApplyStyle(style_);
+}
+
 std::string clsGameController::MakeRacePuzzle() {
+  clock_.Clear();
+  record_ = {};
   ForgetHistory();
   ResetBookmarks();
   puzzle_.MakePuzzle(random_);
@@ -368,6 +425,8 @@ std::string clsGameController::MakeRacePuzzle() {
 }
 
 void clsGameController::ClearGridForRace() {
+  clock_.Clear();
+  record_ = {};
   ForgetHistory();
   SetGameOver(false);  // a solution revealed in the lobby must not lock the race's grid
   solveStatus_.Clear();
@@ -381,6 +440,8 @@ bool clsGameController::ReceiveRacePuzzle(const std::string& text) {
   clsPuzzle received = puzzle_;
   if (!received.GetSendString(text) || !IsSoundPuzzle(received)) return false;
   puzzle_ = received;
+  clock_.Clear();
+  record_ = {};
   ForgetHistory();
   SetGameOver(false);
   LoadStyle();
@@ -389,6 +450,86 @@ bool clsGameController::ReceiveRacePuzzle(const std::string& text) {
   DrawRaster();
   DrawPuzzle();
   return true;
+}
+
+}  // namespace glyph
+
+namespace glyph {
+
+// ---- The clock, the record of the game and the kept game ------------------
+
+std::int64_t clsGameController::Now() const { return time_.NowMilliseconds(); }
+
+void clsGameController::StartRecord(std::string category) {
+  if (!record_.category.empty() && !gameOver_) EndRecord(false);  // left unfinished
+  record_ = {std::move(category), false};
+  clock_.Restart(Now());
+  clock_.Show();
+  if (!record_.category.empty()) recordStarted_(record_.category);
+}
+
+void clsGameController::EndRecord(bool solved) {
+  clock_.Stop(Now());
+  if (record_.category.empty()) return;
+  const std::int64_t seconds = clock_.ElapsedMs(Now()) / 1000;
+  recordEnded_(record_.category, solved, seconds, !record_.helped);
+  record_.category.clear();
+}
+
+std::string clsGameController::ClockText() const {
+  return clock_.Shown() ? glyph::ClockText(clock_.ElapsedMs(Now())) : std::string();
+}
+
+void clsGameController::TogglePause() {
+  if (Paused()) {
+    clock_.SetHold(clsGameClock::kPaused, false, Now());
+  } else if (CanPause()) {
+    clock_.SetHold(clsGameClock::kPaused, true, Now());
+  }
+}
+
+void clsGameController::SetMinimised(bool minimised) { clock_.SetHold(clsGameClock::kMinimised, minimised, Now()); }
+
+bool clsGameController::ResumeKeptGame() {
+  if (dataFolder_.empty() || ReadSetting(settings_, Setting::ContinueGame) != "Y") return false;
+  SavedGame game{puzzle_, solveStatus_, {}};
+  KeptGameFacts facts;
+  const KeptLoad kept = LoadKeptGame(dataFolder_, game, facts);
+  if (kept.outcome == KeptOutcome::Damaged) {
+    asker_.Tell(FillMark(Text("strMsgKeptDamaged",
+                                        "The unfinished game could not be read. It was moved aside to %1, and a new "
+                                        "game starts."),
+                         "%1", kept.movedTo.string()),
+                Text("strTitKeptGame", "Unfinished game"), MessageIcon::Exclamation);
+  }
+  if (kept.outcome != KeptOutcome::Loaded) return false;
+  puzzle_ = game.puzzle;
+  solveStatus_.Assign(game.grid);
+  bookmarks_ = std::move(game.bookmarks);
+  buttons_.openBookmark = !bookmarks_.empty();
+  buttons_.addBookmark = true;
+  SetGameOver(false);
+  ForgetHistory();
+  LoadStyle();
+  DrawRaster();
+  DrawPuzzle();
+  // The same game goes on: its record and its time, not a new start.
+  record_ = {facts.category, facts.helped};
+  clock_.Restart(Now(), facts.elapsedMs);
+  clock_.Show();
+  return true;
+}
+
+void clsGameController::KeepOrForget() {
+  if (dataFolder_.empty()) return;
+  const bool unfinished = !gameOver_ && !networkSession_ && !guide_ && clock_.Shown() &&
+                          ReadSetting(settings_, Setting::ContinueGame) == "Y";
+  if (!unfinished) {
+    ForgetKeptGame(dataFolder_);
+    return;
+  }
+  const KeptGameFacts facts{puzzle_.MakeSendString(), clock_.ElapsedMs(Now()), record_.category, record_.helped};
+  KeepGame(dataFolder_, SavedGame{puzzle_, solveStatus_, bookmarks_}, facts, random_, writer_);
 }
 
 }  // namespace glyph

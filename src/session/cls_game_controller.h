@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "core/services.h"
 #include "i18n/cls_catalogue.h"
 #include "net/race_board.h"
+#include "session/game_clock.h"
 #include "session/grid_history.h"
 #include "session/hint_advisor.h"
 
@@ -44,6 +47,14 @@ class clsGameController : public clsRaceBoard {
   explicit clsGameController(const SessionServices& services);
 
   void SetRaceHooks(clsRaceHooks* hooks) { raceHooks_ = hooks; }
+  // Who hears of a counted game's start (its category) and end (category,
+  // solved or given up, seconds played, solved without Hint or Check).
+  using RecordStarted = std::function<void(const std::string&)>;
+  using RecordEnded = std::function<void(const std::string&, bool, std::int64_t, bool)>;
+  void SetRecordHooks(RecordStarted started, RecordEnded ended) {
+    recordStarted_ = std::move(started);
+    recordEnded_ = std::move(ended);
+  }
 
   // The start-up of the main window after its texts are translated: the
   // style, the board, and the game of the command line or a new one.
@@ -56,6 +67,10 @@ class clsGameController : public clsRaceBoard {
   // Buttons and grid events. While a race runs, the board is the race's:
   // New, Clear, Solve, Load and the bookmarks do nothing.
   void ClickNew();
+  // Today's puzzle for a local date, and a puzzle from a code: new games,
+  // after the new-game question when the grid holds marks.
+  void ClickDaily(int year, int month, int day);
+  void PlayPuzzle(const clsPuzzle& puzzle);
   void ClickClear();
   void ClickSolve();
   // True when the window may close: asks the quit question first.
@@ -94,6 +109,19 @@ class clsGameController : public clsRaceBoard {
   void LeaveGuide() { guide_ = false; }
   bool InGuide() const { return guide_; }
 
+  // The game's clock under the grid ("" when there is none: a race), the
+  // pause that covers board and grid, and the window being minimised. Both
+  // hold the clock; a pause ends with any key or click.
+  std::string ClockText() const;
+  bool CanPause() const { return clock_.Running() && !networkSession_ && !gameOver_; }
+  bool Paused() const { return clock_.Held(clsGameClock::kPaused); }
+  void TogglePause();
+  void SetMinimised(bool minimised);
+
+  // On quitting: an unfinished single-player game is kept in the player's
+  // data folder for the next start, and anything else forgets a kept game.
+  void KeepOrForget();
+
   // Reads a saved game into the window; a file that is not one, or cannot be
   // read, is reported and changes nothing. True when the game was loaded.
   bool LoadGameFile(const std::string& path);
@@ -107,6 +135,9 @@ class clsGameController : public clsRaceBoard {
   void ShowSolution(bool ask);
   void MarkCell(int s, int d, bool isDouble);
   void ApplyStyle(int style);
+  // The dark colours for board and grid, or the style's own.
+  void SetDarkColours(bool dark);
+  bool DarkColours() const { return dark_; }
 
   // The network race's steps on the board. A received puzzle keeps the
   // symbols as they were.
@@ -145,6 +176,19 @@ class clsGameController : public clsRaceBoard {
   std::string Text(const char* item, const char* defaultText) const;
 
  private:
+  // How this game is timed and counted: a new, daily or code game counts in
+  // its category; a loaded, guided or race game does not.
+  struct GameRecord {
+    std::string category;  // empty: the game does not count
+    bool helped = false;   // Hint or Check was pressed
+  };
+  bool MayLeaveGame();
+  void StartPuzzle(const clsPuzzle& puzzle, Difficulty rating, std::string category);
+  void StartRecord(std::string category);
+  void EndRecord(bool solved);
+  bool ResumeKeptGame();
+  std::int64_t Now() const;
+
   bool guide_ = false;
   bool offerGuide_ = false;  // the first start offers the guided game in the note
   bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title, bool yesPreselected);
@@ -169,6 +213,12 @@ class clsGameController : public clsRaceBoard {
   clsFileChooser& files_;
   clsBookmarkDialogs& bookmarkDialogs_;
   clsFileWriter& writer_;
+  clsClock& time_;
+  std::string dataFolder_;
+  clsGameClock clock_;
+  GameRecord record_;
+  RecordStarted recordStarted_ = [](const std::string&) {};
+  RecordEnded recordEnded_ = [](const std::string&, bool, std::int64_t, bool) {};
   clsRaceHooks* raceHooks_ = nullptr;
 
   clsPuzzle puzzle_;
@@ -182,6 +232,7 @@ class clsGameController : public clsRaceBoard {
   bool localFinished_ = false;
   bool networkSession_ = false;
   int style_ = kStyleModern;
+  bool dark_ = false;
   Colour styleBackColor_ = kModernBackColor;
   bool gameOver_ = false;
 

@@ -1,9 +1,13 @@
 #include "session/cls_game_session.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "core/cls_asker.h"
+#include "core/cls_clock.h"
 #include "core/cls_desktop.h"
+#include "core/puzzle_code.h"
+#include "core/text_marks.h"
 #include "i18n/cls_catalogue.h"
 #include "net/cls_network_game.h"
 #include "net/lan_discovery.h"
@@ -11,6 +15,7 @@
 #include "print/cls_printer_system.h"
 #include "storage/file_association.h"
 #include "storage/help_file.h"
+#include "storage/settings_table.h"
 #include "storage/web_pages.h"
 
 namespace glyph {
@@ -21,7 +26,79 @@ clsGameSession::clsGameSession(const SessionServices& services, clsSessionDialog
       game_(services),
       race_(services, game_) {
   game_.SetRaceHooks(this);
+  game_.SetRecordHooks(
+      [this](const std::string& category) {
+        if (const auto counted = StatsCategoryFromName(category)) statistics_.RecordStart(*counted);
+        newBest_.reset();
+        SaveStatistics();
+      },
+      [this](const std::string& category, bool solved, std::int64_t seconds, bool clean) {
+        const auto counted = StatsCategoryFromName(category);
+        if (!counted) return;
+        if (!solved) statistics_.RecordGiveUp(*counted);
+        if (solved && statistics_.RecordSolve(*counted, static_cast<int>(std::min<std::int64_t>(seconds, 1 << 30)),
+                                              clean)) {
+          newBest_ = counted;
+        }
+        SaveStatistics();
+      });
   SetHelpFile();
+}
+
+namespace {
+
+// The local date of a moment, for today's puzzle.
+std::tm LocalDate(std::int64_t ms) {
+  const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  return local;
+}
+
+}  // namespace
+
+void clsGameSession::LoadStatistics() {
+  if (services_.dataFolder.empty()) return;
+  LoadedStatistics loaded = glyph::LoadStatistics(services_.dataFolder);
+  statistics_ = std::move(loaded.statistics);
+  statisticsWritable_ = loaded.outcome != StatisticsLoad::LeftInPlace;
+  if (loaded.outcome == StatisticsLoad::Loaded) return;
+  const std::string text =
+      loaded.outcome == StatisticsLoad::MovedAside
+          ? FillMark(Text("strMsgStatsMoved",
+                          "The statistics file was damaged. It was moved aside to %1, and new statistics begin."),
+                     "%1", loaded.movedTo.string())
+          : Text("strMsgStatsLeft",
+                 "The statistics file could not be read, and it is left as it is. This session's statistics will "
+                 "not be saved.");
+  services_.asker.Tell(text, Text("strTitStatistics", "Statistics"), MessageIcon::Exclamation);
+}
+
+void clsGameSession::SaveStatistics() {
+  if (services_.dataFolder.empty() || !statisticsWritable_) return;
+  glyph::SaveStatistics(services_.dataFolder, statistics_, services_.writer);
+}
+
+// "dark", or "desktop" on a dark desktop: the dark colours.
+void clsGameSession::ApplyColours() {
+  const std::string colours = ReadSetting(services_.settings, Setting::Colours);
+  game_.SetDarkColours(colours == "dark" || (colours == "desktop" && services_.desktop.PrefersDark()));
+}
+
+void clsGameSession::ShowStatistics() { dialogs_.ShowStatistics(statistics_, newBest_); }
+
+void clsGameSession::PlayCode() {
+  const std::optional<std::string> code = dialogs_.AskPuzzleCode();
+  if (!code) return;
+  const std::optional<clsPuzzle> puzzle = PuzzleFromCode(*code);
+  if (!puzzle) {
+    services_.asker.Tell(Text("strMsgNotACode",
+                              "This is not a puzzle code. A code has fifteen letters and digits, such as "
+                              "0K7QD-M2XHA-4RT9B; please check it and try again."),
+                         Text("strTitPlayCode", "Play a code"), MessageIcon::Exclamation);
+    return;
+  }
+  game_.PlayPuzzle(*puzzle);
 }
 
 clsGameSession::~clsGameSession() { game_.SetRaceHooks(nullptr); }
@@ -34,7 +111,9 @@ void clsGameSession::StartUp(const std::vector<std::string>& arguments) {
   // Until the start-up timer, the title is the window's own: its language's
   // caption, or the built-in one.
   title_ = Text("CAPTION", kTitle);
+  LoadStatistics();
   game_.StartUp(arguments);
+  ApplyColours();
   FocusGrid();
   Publish();
 }
@@ -89,6 +168,22 @@ void clsGameSession::Handle(const SessionEvent& event) {
   handling_ = false;
 }
 
+// Any key or click ends a pause; the clock's own events, the network's and
+// the windows beside the game (statistics, options, help) do not.
+bool clsGameSession::EndsPause(const SessionEvent& event) {
+  using Kind = SessionEvent::Kind;
+  if (event.kind == Kind::GridClick || event.kind == Kind::GridDoubleClick || event.kind == Kind::GridKey) return true;
+  if (event.kind != Kind::Button) return false;
+  switch (event.command) {
+    case Command::Pause:
+    case Command::Statistics:
+    case Command::Options:
+    case Command::Help:
+    case Command::Homepage: return false;
+    default: return event.command <= Command::Close;
+  }
+}
+
 // Ticks that wait are one tick; datagrams beyond a bound are dropped as the
 // network drops them, so that a question left open under a flood holds
 // little. The player's own events are never dropped.
@@ -104,6 +199,11 @@ void clsGameSession::Wait(const SessionEvent& event) {
 
 void clsGameSession::HandleOne(const SessionEvent& event) {
   using Kind = SessionEvent::Kind;
+  if (game_.Paused() && EndsPause(event)) {
+    game_.TogglePause();
+    // A key or click on the cover only ends the pause.
+    if (event.kind != Kind::Button) return Publish();
+  }
   switch (event.kind) {
     case Kind::Button: OnButton(event.command); break;
     case Kind::GridClick: game_.ClickCell(event.number); break;
@@ -124,6 +224,11 @@ void clsGameSession::HandleOne(const SessionEvent& event) {
     case Kind::Chat: race_.SendChat(event.text); break;
     case Kind::RaceOptions: race_.OptionsEdited(event.number, event.text); break;
     case Kind::GridKey: OnGridKey(event.number); break;
+    case Kind::Minimised: game_.SetMinimised(event.number != 0); break;
+    case Kind::Quitting: game_.KeepOrForget(); break;
+    case Kind::CopyCode:
+      if (!view_.code.empty()) services_.desktop.CopyText(view_.code);
+      break;
   }
   Publish();
 }
@@ -162,6 +267,18 @@ void clsGameSession::OnButton(Command command) {
       FocusGrid();
       break;
     case Command::LeaveGuide: game_.LeaveGuide(); break;
+    case Command::Pause: game_.TogglePause(); break;
+    case Command::Statistics: ShowStatistics(); break;
+    case Command::Daily: {
+      const std::tm today = LocalDate(services_.clock.NowMilliseconds());
+      game_.ClickDaily(today.tm_year + 1900, today.tm_mon + 1, today.tm_mday);
+      FocusGrid();
+      break;
+    }
+    case Command::PlayCode:
+      PlayCode();
+      FocusGrid();
+      break;
     case Command::Close: view_.mayClose = game_.ClickClose(); break;
     case Command::NetStart: race_.ClickStart(); break;
     case Command::NetCancel: race_.Cancel(); break;
@@ -183,6 +300,7 @@ void clsGameSession::OpenOptions() {
   const std::optional<int> style = dialogs_.ChooseOptions(game_.Style());
   if (!style) return;
   game_.ApplyStyle(*style);
+  ApplyColours();
   ++textsVersion_;
   title_ = kFullTitle;
   SetHelpFile();
@@ -254,6 +372,13 @@ void clsGameSession::Publish() {
     view_.Button(advice) = {!game_.NetworkSessionExists() && !racing, game_.CanAdvise()};
   }
   view_.Button(Command::Guide).enabled = boardFree && !game_.NetworkSessionExists();
+  for (Command single : {Command::Daily, Command::PlayCode, Command::Pause}) {
+    view_.Button(single) = {!game_.NetworkSessionExists() && !racing, boardFree};
+  }
+  view_.Button(Command::Pause).enabled = game_.CanPause() || game_.Paused();
+  view_.clock = game_.ClockText();
+  view_.paused = game_.Paused();
+  view_.code = game_.NetworkSessionExists() ? std::string() : PuzzleCode(game_.Puzzle());
   view_.note = game_.CanAdvise() || game_.InGuide() ? game_.Note() : GridNote{};
   if (display_ != nullptr) display_->Show(view_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,12 @@ class clsGameSession : private clsRaceHooks {
  private:
   static constexpr std::size_t kMostWaiting = 4096;
   void Wait(const SessionEvent& event);
+  static bool EndsPause(const SessionEvent& event);
+  void ShowStatistics();
+  void ApplyColours();
+  void PlayCode();
+  void LoadStatistics();
+  void SaveStatistics();
   void HandleOne(const SessionEvent& event);
   void OnButton(Command command);
   void OnGridKey(int key);
@@ -88,6 +95,9 @@ class clsGameSession : private clsRaceHooks {
   std::string computerName_;
   int announceTicks_ = 0;
   std::string announcedFrom_;  // the local address of the lobby being announced
+  clsStatistics statistics_;
+  bool statisticsWritable_ = true;  // false while a damaged file could not be moved aside
+  std::optional<StatsCategory> newBest_;
   bool handling_ = false;
   std::deque<SessionEvent> waiting_;  // arrived while an event was being handled
 };

@@ -7,8 +7,9 @@
 namespace glyph {
 
 void clsGameController::LoadStyle() {
-  styleBackColor_ = style_ == kStyleClassic ? kClassicBackColor : kModernBackColor;
+  styleBackColor_ = dark_ ? kDarkBackColor : style_ == kStyleClassic ? kClassicBackColor : kModernBackColor;
   board_.style = style_;
+  board_.dark = dark_;
   for (BoardCell& cell : board_.equals) cell.picture = {PictureKind::Equals, 0};
   board_.headerColor = styleBackColor_;
 }
@@ -57,11 +58,11 @@ void clsGameController::SetDigitBackColor(BoardCell& cell, int verdict) const {
       cell.mark = VerdictMark::None;
       break;
     case 1:
-      cell.backColor = kVerdictRightColor;
+      cell.backColor = dark_ ? kDarkVerdictRightColor : kVerdictRightColor;
       cell.mark = VerdictMark::Right;
       break;
     case 2:
-      cell.backColor = kVerdictWrongColor;
+      cell.backColor = dark_ ? kDarkVerdictWrongColor : kVerdictWrongColor;
       cell.mark = VerdictMark::Wrong;
       break;
     default: break;  // unknown verdicts leave the colour as it was

@@ -24,6 +24,10 @@ enum class Command {
   Hint,
   Check,
   Guide,  // How to play: the guided game
+  Pause,  // pauses the clock under a cover; pressed again, or any key or click, goes on
+  Statistics,
+  Daily,     // today's puzzle
+  PlayCode,  // a puzzle from its code
   Close,
   // The race panels.
   NetStart,
@@ -66,6 +70,9 @@ struct SessionEvent {
     Chat,             // text: the line typed
     RaceOptions,      // number: the time field in seconds; text: the penalty field
     GridKey,          // number: a GridKey, or kGridKeyDigit + the digit typed
+    Minimised,        // number: 1 when the window was minimised, 0 when it is back
+    Quitting,         // the program ends (the window closed, or the desktop session ends)
+    CopyCode,         // the puzzle's code to the clipboard
   };
 
   Kind kind = Kind::Tick;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "core/services.h"
+#include "storage/statistics.h"
 
 namespace glyph {
 
@@ -17,6 +19,11 @@ class clsSessionDialogs {
   virtual std::optional<int> ChooseOptions(int style) = 0;
   // The print dialog for the board's puzzle in a style.
   virtual void Print(const clsPuzzle& board, int style) = 0;
+  // The player's statistics; newBest names the category whose best time the
+  // last solve beat.
+  virtual void ShowStatistics(const clsStatistics& /*statistics*/, std::optional<StatsCategory> /*newBest*/) {}
+  // A puzzle code the player types, or nothing after Cancel.
+  virtual std::optional<std::string> AskPuzzleCode() { return std::nullopt; }
 };
 
 }  // namespace glyph

@@ -34,6 +34,11 @@ struct SessionView {
   int gridFocusVersion = 0;
   // The hint, check answer or difficulty beside the grid, and its framed cells.
   GridNote note;
+  // Under the grid: the game's time ("" in a race) and the puzzle's code;
+  // while paused, board and grid are covered.
+  std::string clock;
+  std::string code;
+  bool paused = false;
   // The window may close now (after the quit question, or with no race).
   bool mayClose = false;
 

@@ -15,8 +15,9 @@ constexpr const char* kLevels[] = {"any", "easy", "medium", "hard", "expert", nu
 // The language "" lets the start-up choose one by the desktop's locale; the
 // association "" means the file type was not registered yet.
 constexpr const char* kYesNo[] = {"Y", "N", nullptr};
+constexpr const char* kColourSchemes[] = {"classic", "dark", "desktop", nullptr};
 
-constexpr std::array<SettingRule, 10> kRules{{
+constexpr std::array<SettingRule, 12> kRules{{
     {Setting::Language, kSectionOptions, kKeyLanguage, "", nullptr},
     {Setting::Style, kSectionOptions, kKeyStyle, "1", kStyles},
     {Setting::Association, kSectionOptions, kKeyAssociation, "", nullptr},
@@ -28,6 +29,8 @@ constexpr std::array<SettingRule, 10> kRules{{
     {Setting::WindowGeometry, kSectionWindow, kKeyGeometry, "", nullptr},
     {Setting::Difficulty, kSectionPuzzles, kKeyDifficulty, "any", kLevels},
     {Setting::GuideOffered, kSectionPuzzles, kKeyGuideOffered, "N", kYesNo},
+    {Setting::ContinueGame, kSectionOptions, kKeyContinueGame, "Y", kYesNo},
+    {Setting::Colours, kSectionOptions, kKeyColours, "classic", kColourSchemes},
 }};
 
 bool Allowed(const SettingRule& rule, const std::string& value) {

@@ -18,6 +18,8 @@ enum class Setting {
   WindowGeometry,
   Difficulty,
   GuideOffered,
+  ContinueGame,
+  Colours,
 };
 
 // The declared table: where a setting lives, its default, and the values it
@@ -55,5 +57,10 @@ inline constexpr char kSectionPuzzles[] = "Puzzles";
 inline constexpr char kKeyDifficulty[] = "Difficulty";
 // "Y" once the first start has offered the guided game.
 inline constexpr char kKeyGuideOffered[] = "GuideOffered";
+// "Y": an unfinished game comes back at the next start.
+inline constexpr char kKeyContinueGame[] = "ContinueGame";
+// The colours of board and grid: "classic", "dark" or "desktop" (the
+// desktop's light or dark).
+inline constexpr char kKeyColours[] = "Colours";
 
 }  // namespace glyph

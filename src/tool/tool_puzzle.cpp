@@ -1,11 +1,14 @@
 // glyphtool generate and solve.
 #include <QJsonArray>
+#include <ctime>
 #include <limits>
 #include <memory>
 #include <sstream>
 
 #include "core/cls_puzzle.h"
 #include "core/cls_system_random.h"
+#include "core/daily_puzzle.h"
+#include "core/puzzle_code.h"
 #include "core/deduction.h"
 #include "core/solution_counter.h"
 #include "platform/ansi_text.h"
@@ -34,14 +37,52 @@ QJsonObject DescribeGenerated(const clsPuzzle& puzzle) {
   object["symbols"] = symbols;
   object["attempts"] = static_cast<qint64>(puzzle.Attempts());
   object["solutions"] = static_cast<qint64>(CountSolutions(puzzle));
+  object["code"] = QString::fromStdString(PuzzleCode(puzzle));
   return object;
+}
+
+// A date written YYYY-MM-DD, or clsToolError.
+std::tm ParseDate(const std::string& text) {
+  std::tm date{};
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  char dash1 = 0;
+  char dash2 = 0;
+  std::istringstream in(text);
+  in >> year >> dash1 >> month >> dash2 >> day;
+  if (text.size() != 10 || !in || in.peek() != EOF || dash1 != '-' || dash2 != '-') {
+    throw clsToolError("--date takes a date as YYYY-MM-DD");
+  }
+  date.tm_year = year - 1900;
+  date.tm_mon = month - 1;
+  date.tm_mday = day;
+  return date;
+}
+
+std::tm Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
 }
 
 }  // namespace
 
 void VerbGenerate(const std::vector<std::string>& args, std::ostream& out) {
-  const ToolArgs parsed = ParseToolArgs(args, {"count", "seed", "difficulty"});
+  const ToolArgs parsed = ParseToolArgs(args, {"count", "seed", "difficulty", "code"});
   ExpectPositionals(parsed, 0, "no text after generate's options");
+  if (parsed.Has("code")) {
+    if (parsed.Has("count") || parsed.Has("seed") || parsed.Has("difficulty")) {
+      throw clsToolError("--code makes one puzzle: no --count, --seed or --difficulty with it");
+    }
+    const std::optional<clsPuzzle> puzzle = PuzzleFromCode(parsed.options.at("code"));
+    if (!puzzle) throw clsToolError("not a puzzle code: " + parsed.options.at("code"));
+    QJsonObject described = DescribeGenerated(*puzzle);
+    described["rating"] = DifficultyName(RatePuzzle(*puzzle));
+    out << JsonLine(described);
+    return;
+  }
   const std::int64_t count =
       parsed.Has("count") ? ParseInteger("count", parsed.options.at("count"), 1, kMostPuzzles) : 1;
   std::unique_ptr<clsSystemRandom> random =
@@ -65,6 +106,29 @@ void VerbGenerate(const std::vector<std::string>& args, std::ostream& out) {
     out << JsonLine(described) << std::flush;
     progress.Advance(static_cast<int>(i + 1));
   }
+}
+
+void VerbDaily(const std::vector<std::string>& args, std::ostream& out) {
+  const ToolArgs parsed = ParseToolArgs(args, {"date"});
+  ExpectPositionals(parsed, 0, "no text after daily's options");
+  const std::tm date = parsed.Has("date") ? ParseDate(parsed.options.at("date")) : Today();
+  const int year = date.tm_year + 1900;
+  const int month = date.tm_mon + 1;
+  clsPuzzle puzzle;
+  Difficulty level = Difficulty::Any;
+  try {
+    level = DailyDifficulty(year, month, date.tm_mday);
+    puzzle = DailyPuzzle(year, month, date.tm_mday);
+  } catch (const std::invalid_argument&) {
+    throw clsToolError("no such date: " + parsed.options.at("date"));
+  }
+  QJsonObject described = DescribeGenerated(puzzle);
+  described["date"] = QString("%1-%2-%3")
+                         .arg(year, 4, 10, QChar('0'))
+                         .arg(month, 2, 10, QChar('0'))
+                         .arg(date.tm_mday, 2, 10, QChar('0'));
+  described["rating"] = DifficultyName(level);
+  out << JsonLine(described);
 }
 
 void VerbSolve(const std::vector<std::string>& args, std::ostream& out) {

@@ -13,7 +13,10 @@ constexpr char kUsage[] =
     "usage: glyphtool VERB [OPTIONS] [--] [ARGUMENTS]\n"
     "       glyphtool --help | --version\n"
     "  generate [--count N] [--seed S] [--difficulty any|easy|medium|hard|expert]\n"
-    "                                    new puzzles, one JSON object a line\n"
+    "                                    new puzzles, one JSON object a line, each with its code\n"
+    "  generate --code CODE              the puzzle of a code\n"
+    "  daily [--date YYYY-MM-DD]         today's puzzle (or a date's), with its code\n"
+    "  stats [--json]                    the player's statistics\n"
     "  solve TEXT                        every digit assignment that solves a puzzle text\n"
     "  encrypt [--key K] TEXT            encipher a line (K: savegame, language, network or a number)\n"
     "  decrypt [--key K] CIPHER          decipher a line\n"
@@ -56,6 +59,8 @@ const std::map<std::string, Verb>& Verbs() {
   static const std::map<std::string, Verb> verbs{
       {"generate", Returning0(VerbGenerate)},
       {"solve", Returning0(VerbSolve)},
+      {"daily", Returning0(VerbDaily)},
+      {"stats", Returning0(VerbStats)},
       {"encrypt", Returning0(VerbEncrypt)},
       {"decrypt", Returning0(VerbDecrypt)},
       {"lang", Returning0(VerbLang)},

@@ -14,6 +14,10 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 // The verbs. Each writes its whole output to out, or throws clsToolError
 // before writing anything.
 void VerbGenerate(const std::vector<std::string>& args, std::ostream& out);
+// Today's puzzle, or a date's: the same on every copy of the game.
+void VerbDaily(const std::vector<std::string>& args, std::ostream& out);
+// The player's statistics, as a table or as JSON.
+void VerbStats(const std::vector<std::string>& args, std::ostream& out);
 void VerbSolve(const std::vector<std::string>& args, std::ostream& out);
 void VerbEncrypt(const std::vector<std::string>& args, std::ostream& out);
 void VerbDecrypt(const std::vector<std::string>& args, std::ostream& out);

@@ -1,5 +1,6 @@
 #include "windows/frm_options.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -36,13 +37,23 @@ frmOptions::frmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, QWid
   cboDifficulty_->setObjectName("cboDifficulty");
   lblDifficulty->setBuddy(cboDifficulty_);
 
+  auto* lblColours = new QLabel("&Colours:", this);
+  lblColours->setObjectName("lblColours");
+  cboColours_ = new QComboBox(this);
+  cboColours_->setObjectName("cboColours");
+  lblColours->setBuddy(cboColours_);
+  chkContinue_ = new QCheckBox("C&ontinue the unfinished game at start", this);
+  chkContinue_->setObjectName("chkContinue");
+
   const DialogButtons buttons = MakeDialogButtons(this);
   connect(buttons.confirm, &QPushButton::clicked, this, &frmOptions::Confirm);
 
   auto* form = new QFormLayout;
   form->addRow(lblStyle, cboStyle_);
   form->addRow(lblLanguage, cboLanguage_);
+  form->addRow(lblColours, cboColours_);
   form->addRow(lblDifficulty, cboDifficulty_);
+  form->addRow(chkContinue_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons.box);
@@ -54,6 +65,9 @@ frmOptions::frmOptions(clsCatalogue& catalogue, clsSettingsStore& settings, QWid
   cboLanguage_->setCurrentIndex(languages.selected);
   for (const std::string& name : DifficultyNames(catalogue_)) cboDifficulty_->addItem(FromAnsi(name));
   cboDifficulty_->setCurrentIndex(StoredDifficulty(settings_));
+  for (const std::string& name : ColourNames(catalogue_)) cboColours_->addItem(FromAnsi(name));
+  cboColours_->setCurrentIndex(StoredColours(settings_));
+  chkContinue_->setChecked(StoredContinueGame(settings_));
   SetStyle(style_);
 }
 
@@ -66,6 +80,8 @@ void frmOptions::Confirm() {
   style_ = cboStyle_->currentIndex();
   ConfirmOptions(catalogue_, settings_, style_, cboLanguage_->currentIndex());
   ConfirmDifficulty(settings_, cboDifficulty_->currentIndex());
+  ConfirmColours(settings_, cboColours_->currentIndex());
+  ConfirmContinueGame(settings_, chkContinue_->isChecked());
   ok_ = true;
   accept();
 }

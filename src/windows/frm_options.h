@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 
 namespace glyph {
@@ -10,8 +11,9 @@ namespace glyph {
 class clsCatalogue;
 class clsSettingsStore;
 
-// The options dialog: the board's style and the language of the user
-// interface. Confirming stores both at once; the main window applies them.
+// The options dialog: the board's style and colours, the language of the
+// user interface, the difficulty of new puzzles and whether an unfinished
+// game comes back. Confirming stores both at once; the main window applies them.
 class frmOptions : public QDialog {
   Q_OBJECT
 
@@ -33,6 +35,8 @@ class frmOptions : public QDialog {
   QComboBox* cboStyle_;
   QComboBox* cboDifficulty_ = nullptr;
   QComboBox* cboLanguage_;
+  QComboBox* cboColours_ = nullptr;
+  QCheckBox* chkContinue_ = nullptr;
   int style_ = 1;
   std::string language_;
   bool ok_ = false;

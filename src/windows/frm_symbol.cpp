@@ -1,7 +1,10 @@
 #include "windows/frm_symbol.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -20,8 +23,10 @@
 #include "storage/web_pages.h"
 #include "windows/frm_options.h"
 #include "windows/frm_print.h"
+#include "windows/frm_statistics.h"
 #include "windows/network_panels.h"
 #include "windows/note_view.h"
+#include "windows/pause_cover.h"
 #include "windows/steps_dialog.h"
 #include "windows/picture_cell.h"
 
@@ -45,6 +50,7 @@ constexpr int kRasterCell = Px(420);
 constexpr QRect kPuzzlePanel(Px(45), Px(45), Px(5685), Px(2175));
 constexpr QRect kGridPanel(Px(45), Px(2250), Px(5685), Px(4560));
 constexpr int kNoteHeight = 96;  // the least room for a hint under the grid: about five lines
+constexpr int kStatusHeight = 18;  // the puzzle's code and the clock, between grid and note
 constexpr int kNoteDelayMs = 30;
 constexpr int kButtonLeft = Px(5685) + Px(45) + 12;
 constexpr int kButtonWidth = 156;
@@ -63,6 +69,10 @@ struct ButtonText {
 // The buttons in the order they stand, with their captions and tool tips.
 constexpr std::array<ButtonText, kMainButtonCount> kButtons{{
     {Command::New, "cmdNew", "&New game", "strTipNew", "Start a new puzzle", false},
+    {Command::Daily, "cmdDaily", "Today's p&uzzle", "strTipDaily",
+     "The same puzzle for everyone today: easy on Mondays, rising to expert on Sundays", false},
+    {Command::PlayCode, "cmdPlayCode", "Play a co&de...", "strTipPlayCode",
+     "Play the puzzle of a code a friend gave you (Ctrl+I)", false},
     {Command::Clear, "cmdClear", "&Clear grid", "strTipClear", "Remove every mark from the solution grid", false},
     {Command::Solve, "cmdSolve", "&Solve game", "strTipSolve", "Show the solution of this puzzle", false},
     {Command::Undo, "cmdUndo", "&Undo", "strTipUndo", "Take back the last change of the grid (Ctrl+Z)", false, true},
@@ -70,6 +80,9 @@ constexpr std::array<ButtonText, kMainButtonCount> kButtons{{
     {Command::Hint, "cmdHint", "H&int", "strTipHint",
      "Show the next fact that follows and why; press again to mark it (Ctrl+H)", false, true},
     {Command::Check, "cmdCheck", "Chec&k", "strTipCheck", "Say whether any of your marks fits no solution", false},
+    {Command::Pause, "cmdPause", "Pause", "strTipPause", "Stop the clock and cover the board (F5 or P)", false, true},
+    {Command::Statistics, "cmdStatistics", "Statistics", "strTipStatistics",
+     "Games solved, best times and runs (Ctrl+T)", false},
     {Command::AddBookmark, "cmdAddBookmark", "&Add bookmark", "strTipAddBookmark",
      "Keep a named copy of the solution grid", true},
     {Command::OpenBookmark, "cmdOpenBookmark", "&Open bookmark", "strTipOpenBookmark",
@@ -112,8 +125,10 @@ frmSymbol::frmSymbol(const SessionServices& services, QWidget* parent)
   BuildButtons();
   const int homepageBottom = findChild<QPushButton*>("lblHomepage")->geometry().bottom();
   const QSize designSize(kButtonLeft + kButtonWidth + 12,
-                         std::max(kGridPanel.bottom() + 1 + Px(45) + kNoteHeight, homepageBottom + 6));
+                         std::max(kGridPanel.bottom() + 1 + Px(45) + kStatusHeight + kNoteHeight, homepageBottom + 6));
+  BuildStatus();
   BuildNote(designSize.height());
+  BuildPauseCover();
   designBoardSide_ = QRect(0, 0, kGridPanel.right() + Px(45), designSize.height());
   designRaceColumn_ = QRect(kButtonLeft, kPuzzlePanel.top(), kButtonWidth,
                             findChild<QPushButton*>("cmdClose")->geometry().top() - 8 - kPuzzlePanel.top());
@@ -139,6 +154,10 @@ frmSymbol::frmSymbol(const SessionServices& services, QWidget* parent)
                                                         {QKeySequence::Redo, Command::Redo},
                                                         {QKeySequence(Qt::CTRL | Qt::Key_Y), Command::Redo},
                                                         {QKeySequence(Qt::CTRL | Qt::Key_H), Command::Hint},
+                                                        {QKeySequence(Qt::Key_F5), Command::Pause},
+                                                        {QKeySequence(Qt::Key_P), Command::Pause},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_T), Command::Statistics},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_I), Command::PlayCode},
                                                         {QKeySequence(Qt::CTRL | Qt::Key_Q), Command::Close}};
   for (const auto& [keys, command] : shortcuts) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, command = command] {
@@ -146,6 +165,12 @@ frmSymbol::frmSymbol(const SessionServices& services, QWidget* parent)
       Send(SessionEvent::Button(command));
     });
   }
+
+  connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+          [this] { Send(SessionEvent::Of(SessionEvent::Kind::CopyCode)); });
+  // The desktop session ending keeps the unfinished game as quitting does.
+  connect(qApp, &QGuiApplication::commitDataRequest, this,
+          [this] { Send(SessionEvent::Of(SessionEvent::Kind::Quitting)); });
 
   startUpTimer_ = new QTimer(this);
   startUpTimer_->setSingleShot(true);
@@ -213,12 +238,20 @@ void frmSymbol::BuildPanelsOnce() {
 void frmSymbol::closeEvent(QCloseEvent* event) {
   if (!closeApproved_) Send(SessionEvent::Of(SessionEvent::Kind::WindowClose));
   if (closeApproved_ || session_.View().mayClose) {
-    WriteSetting(services_.settings, Setting::WindowGeometry, saveGeometry().toBase64().toStdString());
+    KeepGame();
     event->accept();
   } else {
     event->ignore();
   }
   closeApproved_ = false;
+}
+
+// A minimised window stops the game's clock.
+void frmSymbol::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) {
+    Send(SessionEvent::Of(SessionEvent::Kind::Minimised, isMinimized() ? 1 : 0));
+  }
 }
 
 // The grid's keys, while the grid has the keyboard focus; the cursor's
@@ -244,9 +277,62 @@ bool frmSymbol::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
+// The dark colours, or the light ones: the pictures are drawn again, and
+// grid, rule, note and the code and clock line take the ground.
+void frmSymbol::ShowColours(bool dark) {
+  store_.SetDark(dark);
+  const QPalette own = QApplication::palette();
+  QPalette grid = picture1_->palette();
+  grid.setColor(QPalette::Window, dark ? ToQColor(kDarkBackColor) : QColor(Qt::white));
+  picture1_->setPalette(grid);
+  QPalette rule = findChild<QFrame*>("Line1")->palette();
+  rule.setColor(QPalette::Window, ToQColor(dark ? kDarkRuleColor : kRuleColor));
+  findChild<QFrame*>("Line1")->setPalette(rule);
+  const std::array<QWidget*, 4> texts{note_, lblCode_, lblClock_, cover_};
+  for (QWidget* text : texts) {
+    QPalette palette = own;
+    if (dark) {
+      palette.setColor(QPalette::Window, ToQColor(kDarkBackColor));
+      palette.setColor(QPalette::WindowText, QColor(0xE8, 0xE8, 0xE8));
+      palette.setColor(QPalette::Link, QColor(0x8F, 0xC1, 0xFF));
+    }
+    text->setAutoFillBackground(dark || text == texts.back());
+    text->setPalette(palette);
+  }
+  for (clsGridCell* cell : raster_) cell->SetDark(dark);
+  for (QWidget* cell : findChildren<clsPictureCell*>()) cell->update();
+  noteStyle_ = -1;  // the note's pictures again
+}
+
+void frmSymbol::ShowStatus(const SessionView& view) {
+  const QString code = view.code.empty() ? QString() : FromAnsi(session_.Game().Text("strCode", "Code:")) + " " +
+                                                             QString::fromStdString(view.code);
+  if (lblCode_->text() != code) lblCode_->setText(code);
+  const QString clock = QString::fromStdString(view.clock);
+  if (lblClock_->text() != clock) {
+    lblClock_->setText(clock);
+    lblClock_->setAccessibleName(FromAnsi(session_.Game().Text("strClock", "Time played")) + " " + clock);
+  }
+  if (view.paused != cover_->isVisible()) {
+    cover_->setText(FromAnsi(session_.Game().Text("strPaused", "Paused")));
+    cover_->setVisible(view.paused);
+    if (view.paused) {
+      cover_->raise();
+      cover_->setFocus(Qt::OtherFocusReason);
+    } else {
+      picture1_->setFocus(Qt::OtherFocusReason);
+    }
+  }
+}
+
 void frmSymbol::ShowCursor() {
   const bool focused = focusWidget() == picture1_;
   for (clsGridCell* cell : raster_) cell->SetCursorFrame(focused && cell->Index() == session_.View().gridCursor);
+}
+
+void frmSymbol::KeepGame() {
+  WriteSetting(services_.settings, Setting::WindowGeometry, saveGeometry().toBase64().toStdString());
+  Send(SessionEvent::Of(SessionEvent::Kind::Quitting));
 }
 
 void frmSymbol::ReceiveDatagram(const std::string& payload, const std::string& from) {
@@ -287,10 +373,34 @@ void frmSymbol::BuildBoard() {
   line->setPalette(palette);
 }
 
+// The puzzle's code on the left (selectable, for copying) and the clock on
+// the right, in the line under the grid.
+void frmSymbol::BuildStatus() {
+  const int top = kGridPanel.bottom() + 3;
+  lblCode_ = new QLabel(this);
+  lblCode_->setObjectName("lblCode");
+  lblCode_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lblCode_->setGeometry(kGridPanel.left() + 2, top, kGridPanel.width() * 2 / 3, kStatusHeight);
+  lblClock_ = new QLabel(this);
+  lblClock_->setObjectName("lblClock");
+  lblClock_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  lblClock_->setGeometry(kGridPanel.right() - kGridPanel.width() / 3, top, kGridPanel.width() / 3 - 2, kStatusHeight);
+}
+
+// The cover of a pause: board and grid hidden under "Paused" until any key
+// or click.
+void frmSymbol::BuildPauseCover() {
+  cover_ = new clsPauseCover(this);
+  cover_->setObjectName("lblPaused");
+  cover_->setGeometry(kPuzzlePanel.united(kGridPanel));
+  cover_->hide();
+  connect(cover_, &clsPauseCover::Resume, this, [this] { Send(SessionEvent::Button(Command::Pause)); });
+}
+
 void frmSymbol::BuildNote(int windowHeight) {
   note_ = new clsNoteView(this);
   note_->setObjectName("txtNote");
-  const int top = kGridPanel.bottom() + 4;
+  const int top = kGridPanel.bottom() + 4 + kStatusHeight;
   note_->setGeometry(kGridPanel.left(), top, kGridPanel.width(), windowHeight - top - 4);
   connect(note_, &clsNoteView::LinkActivated, this, [this](const QString& href) {
     if (href == "steps") ShowSteps();
@@ -462,6 +572,21 @@ void frmSymbol::Print(const clsPuzzle& board, int style) {
   print.exec();
 }
 
+void frmSymbol::ShowStatistics(const clsStatistics& statistics, std::optional<StatsCategory> newBest) {
+  frmStatistics dialog(statistics, newBest, services_.catalogue, this);
+  dialog.exec();
+}
+
+std::optional<std::string> frmSymbol::AskPuzzleCode() {
+  bool ok = false;
+  const QString code = QInputDialog::getText(
+      this, FromAnsi(session_.Game().Text("strTitPlayCode", "Play a code")),
+      FromAnsi(session_.Game().Text("strAskCode", "The puzzle's code (letters and digits, hyphens optional):")),
+      QLineEdit::Normal, {}, &ok);
+  if (!ok) return std::nullopt;
+  return code.left(64).toStdString();
+}
+
 std::optional<int> frmSymbol::ChooseOptions(int style) {
   frmOptions options(services_.catalogue, services_.settings, this);
   options.SetStyle(style);
@@ -483,6 +608,7 @@ void frmSymbol::Show(const SessionView& view) {
     picture1_->setFocus(Qt::OtherFocusReason);
   }
   const BoardView& board = view.board;
+  if (board.dark != store_.Dark()) ShowColours(board.dark);
   // Each cell also says what it shows, for a screen reader.
   const auto name = [](QWidget* cell, const std::string& text) {
     const QString accessible = FromAnsi(text);
@@ -509,7 +635,8 @@ void frmSymbol::Show(const SessionView& view) {
   }
   for (std::size_t k = 0; k < 10; ++k) paint(matrixSymbols_[k], board.matrixSymbols[k]);
   for (std::size_t i = 0; i < 100; ++i) {
-    raster_[i]->Show(frmAllSymbols::GridDigitPath(view.grid.looks[i], static_cast<int>(i % 10)), Qt::white);
+    raster_[i]->Show(frmAllSymbols::GridDigitPath(view.grid.looks[i], static_cast<int>(i % 10)),
+                     board.dark ? ToQColor(kDarkBackColor) : Qt::white);
     name(raster_[i], GridCellName(services_.catalogue, static_cast<int>(i), view.grid.looks[i]));
   }
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
@@ -517,6 +644,7 @@ void frmSymbol::Show(const SessionView& view) {
     buttons_[i]->setEnabled(view.buttons[i].enabled);
   }
   ShowNote(view.note, view.board.style);
+  ShowStatus(view);
   const RaceView& race = view.race;
   if (race.lobbyShown || race.raceShown || race.resultsShown) BuildPanelsOnce();
   if (panels_ != nullptr) panels_->RefreshRace(race);

@@ -18,6 +18,7 @@ namespace glyph {
 
 class clsNetworkPanels;
 class clsNoteView;
+class clsPauseCover;
 class clsGridCell;
 class clsPictureCell;
 
@@ -41,10 +42,14 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
 
   // A datagram arrived on the network socket from an address.
   void ReceiveDatagram(const std::string& payload, const std::string& from);
+  // The program ends without the window closing (a signal): the unfinished
+  // game and the window's place are kept as when quitting.
+  void KeepGame();
   const std::string& HelpFile() const { return session_.HelpFile(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -65,6 +70,12 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   void BuildGrid();
   void BuildButtons();
   void BuildNote(int windowHeight);
+  void BuildStatus();
+  void BuildPauseCover();
+  void ShowStatus(const SessionView& view);
+  void ShowColours(bool dark);
+  void ShowStatistics(const clsStatistics& statistics, std::optional<StatsCategory> newBest) override;
+  std::optional<std::string> AskPuzzleCode() override;
   void ShowNote(const GridNote& note, int style);
   struct RichNote {
     QString html;
@@ -102,6 +113,9 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   std::array<clsPictureCell*, 10> matrixSymbols_{};
   std::array<clsGridCell*, 100> raster_{};
   clsNoteView* note_ = nullptr;
+  QLabel* lblCode_ = nullptr;
+  QLabel* lblClock_ = nullptr;
+  clsPauseCover* cover_ = nullptr;
   GridNote noteShown_;
   int noteStyle_ = -1;
   bool notePending_ = false;  // a note waits for the window to show

@@ -97,14 +97,14 @@ void clsGridCell::paintEvent(QPaintEvent* event) {
   if (!frame_ && noteFrame_ == NoteFrame::None) return;
   QPainter painter(this);
   if (noteFrame_ == NoteFrame::Step) {
-    painter.setPen(QPen(QColor(200, 80, 0), 2, Qt::DashLine));
+    painter.setPen(QPen(dark_ ? QColor(255, 140, 60) : QColor(200, 80, 0), 2, Qt::DashLine));
     painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
   } else if (noteFrame_ == NoteFrame::Basis) {
-    painter.setPen(QPen(QColor(40, 100, 200), 1.5, Qt::DotLine));
+    painter.setPen(QPen(dark_ ? QColor(110, 160, 255) : QColor(40, 100, 200), 1.5, Qt::DotLine));
     painter.drawRect(QRectF(rect()).adjusted(4, 4, -4, -4));
   }
   if (!frame_) return;
-  QPen pen(palette().color(QPalette::Highlight), 2);
+  QPen pen(dark_ ? QColor(0x8F, 0xC1, 0xFF) : palette().color(QPalette::Highlight), 2);
   painter.setPen(pen);
   painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }

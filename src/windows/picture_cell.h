@@ -53,6 +53,8 @@ class clsGridCell : public clsPictureCell {
   enum class NoteFrame { None, Step, Basis };
   void SetNoteFrame(NoteFrame frame);
   NoteFrame Frame() const { return noteFrame_; }
+  // On the dark ground the frames take lighter colours.
+  void SetDark(bool dark) { dark_ = dark; }
 
  signals:
   void Clicked(int index);
@@ -68,6 +70,7 @@ class clsGridCell : public clsPictureCell {
   int index_;
   bool frame_ = false;
   NoteFrame noteFrame_ = NoteFrame::None;
+  bool dark_ = false;
   bool pressed_ = false;
   bool afterDoubleClick_ = false;
 };

@@ -49,7 +49,8 @@ TEST(Tool, EveryVerbAnswersWithItsShape) {
   const std::string compiled = (folder / "deutsch.tsp").string();
   std::ofstream(source) << "[GlyphmaLang]\n(Deutsch|de)\n[Language:Deutsch]\nfrmSymbol|cmdSolve|L\xC3\xB6sen\n";
   const std::vector<std::pair<std::vector<std::string>, QStringList>> verbs{
-      {{"generate", "--seed", "42"}, {"attempts", "solutions", "symbols", "text"}},
+      {{"generate", "--seed", "42"}, {"attempts", "code", "solutions", "symbols", "text"}},
+      {{"daily", "--date", "2026-12-13"}, {"attempts", "code", "date", "rating", "solutions", "symbols", "text"}},
       {{"solve", "--", "------999;412;587;570;310;260;429;102;327"},
        {"accepted", "assignments", "equations_hold", "solutions"}},
       {{"solve", "++++++1;2;3"}, {"accepted"}},
@@ -59,7 +60,7 @@ TEST(Tool, EveryVerbAnswersWithItsShape) {
       {{"hint", "--game", game}, {"because", "cells", "explanation", "facts", "rule"}},
       {{"check", "--game", game}, {"wrong"}},
       {{"hint", "--chain", "--game", game}, {"complete", "rating", "steps"}},
-      {{"generate", "--seed", "4", "--difficulty", "medium"}, {"attempts", "rating", "solutions", "symbols", "text"}},
+      {{"generate", "--seed", "4", "--difficulty", "medium"}, {"attempts", "code", "rating", "solutions", "symbols", "text"}},
       {{"print", "--pdf", pdf, "--count", "7", "--grid", "--solutions"}, {"pages", "puzzles", "solutions"}},
       {{"lang", "compile", source, compiled}, {"file", "lines"}},
   };
@@ -92,6 +93,8 @@ TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
       {"generate", "--count", "0"},
       {"generate", "--colour", "red"},
       {"generate", "--count"},
+      {"generate", "--code", "0Q30W-48RE5-HVXEE"},  // a wrong check character
+      {"daily", "--date", "2026-02-30"},
       {"solve", "a", "b"},
       {"encrypt", "--key", "214770", "x"},
       {"encrypt", "\xE4\xB8\xAD"},  // not in Windows-1252

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "storage/cls_file_writer.h"
+#include "storage/saved_game.h"
+
+namespace glyph {
+
+class clsRandomSource;
+
+// What a saved game does not hold but an unfinished game needs to go on as
+// it was: its time, whether it counts in the statistics and under which
+// category, and whether the player took help.
+struct KeptGameFacts {
+  std::string puzzle;  // the puzzle's text form: facts of another puzzle are not this game's
+  std::int64_t elapsedMs = 0;
+  std::string category;  // empty: the game does not count
+  bool helped = false;
+  bool operator==(const KeptGameFacts&) const = default;
+};
+
+inline constexpr char kKeptGameFile[] = "unfinished.gly";
+inline constexpr char kKeptFactsFile[] = "unfinished.txt";
+
+// Keeps the game in the folder (made when missing): the saved-game file,
+// then its facts, each written whole or not at all.
+WriteOutcome KeepGame(const std::filesystem::path& folder, const SavedGame& game, const KeptGameFacts& facts,
+                      clsRandomSource& random, clsFileWriter& writer);
+
+enum class KeptOutcome { None, Loaded, Damaged };
+struct KeptLoad {
+  KeptOutcome outcome = KeptOutcome::None;
+  std::filesystem::path movedTo;  // where a damaged game now lies
+};
+
+// The kept game, if there is one. A kept game that cannot be read is moved
+// aside, never deleted, and reported as Damaged; facts that are missing,
+// damaged or of another puzzle give the game a fresh start of its clock.
+KeptLoad LoadKeptGame(const std::filesystem::path& folder, SavedGame& game, KeptGameFacts& facts);
+
+// Removes a kept game once it has been taken up or has ended.
+void ForgetKeptGame(const std::filesystem::path& folder);
+
+// Moves a file aside under a name that says it was damaged and when, beside
+// it and never over another file; returns the new path, or an empty one when
+// it could not be moved.
+std::filesystem::path MoveAside(const std::filesystem::path& file, const std::string& stamp);
+
+// The facts' file text, and its reading (nothing on anything unexpected).
+std::string FactsText(const KeptGameFacts& facts);
+bool ReadFacts(const std::string& text, KeptGameFacts& facts);
+
+}  // namespace glyph
