@@ -111,9 +111,9 @@ int main(int argc, char* argv[]) {
   files.SetParent(&window);
   bookmarkDialogs.SetParent(&window);
   printers.SetParent(&window);
+  glyph::QuitGracefullyOnSignals([&window] { window.KeepGame(); });
   // QApplication has taken its own options out of argv: the rest is ours.
   window.StartUp(std::vector<std::string>(argv + 1, argv + argc));
   window.show();
-  glyph::QuitGracefullyOnSignals([&window] { window.KeepGame(); });
   return QApplication::exec();
 }

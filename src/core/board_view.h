@@ -24,7 +24,7 @@ constexpr Colour kRuleColor = Rgb(0, 0, 128);
 // The dark colours: light digits on a dark ground, with a contrast of at
 // least 4.5:1 for every text and 3:1 for every mark.
 constexpr Colour kDarkBackColor = Rgb(0x1E, 0x1E, 0x24);
-constexpr Colour kDarkVerdictRightColor = Rgb(0x1B, 0x5E, 0x20);
+constexpr Colour kDarkVerdictRightColor = Rgb(0x14, 0x50, 0x1A);
 constexpr Colour kDarkVerdictWrongColor = Rgb(0x8E, 0x1C, 0x1C);
 constexpr Colour kDarkRuleColor = Rgb(0xA9, 0xB8, 0xFF);
 
