@@ -47,6 +47,7 @@ TEST(Tool, EveryVerbAnswersWithItsShape) {
   const std::string pdf = (folder / "puzzles.pdf").string();
   const std::string source = (folder / "source.txt").string();
   const std::string compiled = (folder / "deutsch.tsp").string();
+  setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);  // no statistics yet
   std::ofstream(source) << "[GlyphmaLang]\n(Deutsch|de)\n[Language:Deutsch]\nfrmSymbol|cmdSolve|L\xC3\xB6sen\n";
   const std::vector<std::pair<std::vector<std::string>, QStringList>> verbs{
       {{"generate", "--seed", "42"}, {"attempts", "code", "solutions", "symbols", "text"}},
@@ -63,6 +64,7 @@ TEST(Tool, EveryVerbAnswersWithItsShape) {
       {{"generate", "--seed", "4", "--difficulty", "medium"}, {"attempts", "code", "rating", "solutions", "symbols", "text"}},
       {{"print", "--pdf", pdf, "--count", "7", "--grid", "--solutions"}, {"pages", "puzzles", "solutions"}},
       {{"lang", "compile", source, compiled}, {"file", "lines"}},
+      {{"stats", "--json"}, {"daily", "easy", "expert", "hard", "medium", "several"}},
   };
   for (const auto& [args, keys] : verbs) {
     const ToolRun run = RunVerb(args);
@@ -95,6 +97,7 @@ TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
       {"generate", "--count"},
       {"generate", "--code", "0Q30W-48RE5-HVXEE"},  // a wrong check character
       {"daily", "--date", "2026-02-30"},
+      {"stats", "--table"},
       {"solve", "a", "b"},
       {"encrypt", "--key", "214770", "x"},
       {"encrypt", "\xE4\xB8\xAD"},  // not in Windows-1252

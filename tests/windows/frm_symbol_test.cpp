@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QTableWidget>
+#include <cmath>
 #include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
@@ -18,6 +21,8 @@
 #include "platform/user_locale.h"
 #include "storage/settings_table.h"
 #include "support/fake_services.h"
+#include "pictures/frm_all_symbols.h"
+#include "windows/frm_statistics.h"
 #include "windows/frm_symbol.h"
 #include "windows/note_view.h"
 #include "windows/picture_cell.h"
@@ -209,6 +214,75 @@ TEST_F(MainWindowTest, TheBoardGrowsWithTheWindowWhichKeepsItsSize) {
   EXPECT_FALSE(window_->isVisible());
   Open(emptyCatalogue_);
   EXPECT_EQ(window_->size(), first * 2);
+}
+
+// The contrast of the most distinct pixel of a picture against its ground.
+double ContrastOnGround(const QPixmap& picture, QColor ground) {
+  const auto luminance = [](QColor c) {
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  QImage image(picture.size(), QImage::Format_RGB32);
+  image.fill(ground);
+  QPainter(&image).drawPixmap(0, 0, picture);
+  const double back = luminance(image.pixelColor(1, 1));
+  double best = 1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const double l = luminance(image.pixelColor(x, y));
+      best = std::max(best, (std::max(l, back) + 0.05) / (std::min(l, back) + 0.05));
+    }
+  }
+  return best;
+}
+
+// P pauses: board and grid hide under the cover and the clock stands; a
+// click on the cover goes on.
+TEST_F(MainWindowTest, PauseCoversTheBoardUntilAClick) {
+  auto* cover = window_->findChild<QLabel*>("lblPaused");
+  QTest::keyClick(window_.get(), Qt::Key_P);
+  ASSERT_TRUE(cover->isVisible());
+  EXPECT_TRUE(cover->geometry().contains(Cell(99)->geometry().translated(Cell(99)->parentWidget()->pos())));
+  QTest::mouseClick(cover, Qt::LeftButton);
+  EXPECT_FALSE(cover->isVisible());
+  EXPECT_EQ(window_->findChild<QLabel*>("lblClock")->text(), "0:00");
+}
+
+// Dark colours keep every digit of the grid and the board readable: 4.5:1
+// for text, 3:1 for the greyed digits of ruled-out rows.
+TEST_F(MainWindowTest, DarkColoursKeepTheirContrast) {
+  WriteSetting(fakes_.settings, Setting::Colours, "dark");
+  Open(emptyCatalogue_);
+  EXPECT_EQ(Cell(0)->BackColor(), ToQColor(kDarkBackColor));
+  frmAllSymbols store;
+  store.SetDark(true);
+  for (GridLook look : {GridLook::Plain, GridLook::No, GridLook::Yes, GridLook::Greyed, GridLook::GreyedNo}) {
+    const double least = look == GridLook::Greyed || look == GridLook::GreyedNo ? 3.0 : 4.5;
+    const QPixmap cell = store.Render(frmAllSymbols::GridDigitPath(look, 8), QSize(40, 40), 1);
+    EXPECT_GE(ContrastOnGround(cell, Qt::black), least) << static_cast<int>(look);
+  }
+  for (int style : {kStyleClassic, kStyleModern}) {
+    const QPixmap digit = store.Picture(style, {PictureKind::Digit, 8}, QSize(40, 40), 1);
+    for (Colour ground : {kDarkBackColor, kDarkVerdictRightColor, kDarkVerdictWrongColor}) {
+      EXPECT_GE(ContrastOnGround(digit, ToQColor(ground)), 4.5) << style;
+    }
+  }
+}
+
+TEST(StatisticsWindow, ShowsEachCategoryAndANewBest) {
+  clsStatistics statistics;
+  for (int seconds : {125, 65}) {
+    statistics.RecordStart(StatsCategory::Hard);
+    statistics.RecordSolve(StatsCategory::Hard, seconds, true);
+  }
+  clsCatalogue catalogue;
+  frmStatistics window(statistics, StatsCategory::Hard, catalogue);
+  auto* table = window.findChild<QTableWidget*>("tblStatistics");
+  ASSERT_EQ(table->rowCount(), 6);
+  EXPECT_EQ(table->item(2, 5)->text(), "1:05");  // best
+  EXPECT_EQ(table->item(2, 6)->text(), "1:35");  // median
+  EXPECT_EQ(window.findChild<QLabel*>("lblNewBest")->text(), "New best time: 1:05 (Hard)");
+  EXPECT_EQ(window.findChildren<clsTimesChart*>().at(2)->Seconds(), (std::vector<int>{125, 65}));
 }
 
 // In the lobby, main buttons and lobby controls show together: no two of

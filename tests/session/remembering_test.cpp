@@ -1,0 +1,154 @@
+// What the game keeps around and between games: the clock and its pause,
+// the unfinished game, the statistics, puzzle codes and today's puzzle.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <fstream>
+#include <memory>
+
+#include "core/daily_puzzle.h"
+#include "core/puzzle_code.h"
+#include "platform/qt_file_writer.h"
+#include "session/kept_game.h"
+#include "support/fake_services.h"
+#include "support/language_files.h"
+
+namespace glyph {
+namespace {
+
+class clsRememberingDialogs : public clsSessionDialogs {
+ public:
+  std::optional<int> ChooseOptions(int) override { return std::nullopt; }
+  void Print(const clsPuzzle&, int) override {}
+  void ShowStatistics(const clsStatistics& statistics, std::optional<StatsCategory> best) override {
+    shown = statistics;
+    newBest = best;
+  }
+  std::optional<std::string> AskPuzzleCode() override { return code; }
+  std::optional<std::string> code;
+  clsStatistics shown;
+  std::optional<StatsCategory> newBest;
+};
+
+class RememberingTest : public ::testing::Test, public clsSessionDisplay {
+ protected:
+  RememberingTest() { fakes_.asker.defaultAnswer = false; }
+  // One start of the game on the player's data folder.
+  void Start() {
+    session_.reset();
+    session_ = std::make_unique<clsGameSession>(
+        SessionServices{.asker = fakes_.asker, .settings = fakes_.settings, .random = fakes_.random,
+                        .catalogue = catalogue_, .files = fakes_.files, .bookmarkDialogs = fakes_.bookmarkDialogs,
+                        .writer = writer_, .printers = fakes_.printers, .clock = clock_, .socket = fakes_.socket,
+                        .networkDialog = fakes_.networkDialog, .desktop = fakes_.desktop,
+                        .registrar = fakes_.registrar, .dataFolder = folder_.Path().string()},
+        dialogs_);
+    session_->SetDisplay(this);
+    session_->StartUp({});
+  }
+  void Show(const SessionView& view) override { view_ = view; }
+  void Press(Command command) { session_->Handle(SessionEvent::Button(command)); }
+  void Send(SessionEvent::Kind kind, int number = 0) { session_->Handle(SessionEvent::Of(kind, number)); }
+  void Wait(std::int64_t ms) {
+    clock_.now += ms;
+    Send(SessionEvent::Kind::Tick);
+  }
+  void Solve() {
+    const clsPuzzle& puzzle = session_->Game().Puzzle();
+    for (int d = 0; d < 10; ++d) {
+      Send(SessionEvent::Kind::GridClick, 10 * puzzle.Symbols(d) + d);
+      Send(SessionEvent::Kind::GridDoubleClick, 10 * puzzle.Symbols(d) + d);
+    }
+  }
+  StatsSummary Statistics(StatsCategory category) {
+    Press(Command::Statistics);
+    return dialogs_.shown.Summary(category);
+  }
+
+  test::clsTempFolder folder_;
+  clsFakeClock clock_;
+  clsFakeNetwork network_;
+  clsFakeServices fakes_{11, network_, clock_};
+  clsCatalogue catalogue_;
+  clsQtFileWriter writer_;
+  clsRememberingDialogs dialogs_;
+  std::unique_ptr<clsGameSession> session_;
+  SessionView view_;
+};
+
+TEST_F(RememberingTest, TheClockStandsWhilePausedOrMinimisedAndAnyClickEndsThePause) {
+  Start();
+  Wait(65'000);
+  EXPECT_EQ(view_.clock, "1:05");
+  Press(Command::Pause);
+  EXPECT_TRUE(view_.paused);
+  Wait(100'000);
+  Send(SessionEvent::Kind::GridClick, 34);  // only ends the pause: the grid is covered
+  EXPECT_FALSE(view_.paused);
+  EXPECT_EQ(view_.grid.looks[34], GridLook::Plain);
+  Send(SessionEvent::Kind::Minimised, 1);
+  Wait(50'000);
+  Send(SessionEvent::Kind::Minimised, 0);
+  Wait(3'600'000);
+  EXPECT_EQ(view_.clock, "1:01:05");
+}
+
+TEST_F(RememberingTest, AnUnfinishedGameComesBackAsItWasAndCountsOnceWhenSolved) {
+  Start();
+  const std::string puzzle = session_->Game().Puzzle().MakeSendString();
+  const auto category = *StatsCategoryFromName(view_.note.text.substr(view_.note.text.rfind(' ') + 1));
+  Send(SessionEvent::Kind::GridClick, 34);
+  Press(Command::Check);
+  Wait(30'000);
+  Send(SessionEvent::Kind::Quitting);
+  Start();
+  EXPECT_EQ(session_->Game().Puzzle().MakeSendString(), puzzle);
+  EXPECT_EQ(view_.grid.looks[34], GridLook::No);
+  EXPECT_EQ(view_.clock, "0:30");
+  Send(SessionEvent::Kind::GridClick, 34);  // the mark back off: it might be wrong
+  Wait(12'000);
+  Solve();
+  EXPECT_EQ(view_.clock, "0:42");
+  const StatsSummary summary = Statistics(category);
+  EXPECT_EQ(summary.started, 1);
+  EXPECT_EQ(summary.solved, 1);
+  EXPECT_EQ(summary.clean, 0);  // Check was pressed before the quit
+  EXPECT_EQ(summary.bestSeconds, 42);
+  Send(SessionEvent::Kind::Quitting);  // a finished game is not kept
+  EXPECT_FALSE(std::filesystem::exists(folder_ / kKeptGameFile));
+}
+
+TEST_F(RememberingTest, ADamagedKeptGameIsMovedAsideAndReported) {
+  std::ofstream(folder_ / kKeptGameFile) << "not a saved game\n";
+  Start();
+  ASSERT_EQ(fakes_.asker.Titles(), std::vector<std::string>{"Unfinished game"});
+  int aside = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
+    aside += entry.path().filename().string().rfind("unfinished.damaged-", 0) == 0;
+  }
+  EXPECT_EQ(aside, 1);
+  EXPECT_FALSE(view_.code.empty());  // a new game
+}
+
+TEST_F(RememberingTest, CodesAndTodaysPuzzleStartTheirGames) {
+  Start();
+  const std::string before = view_.code;
+  dialogs_.code = "0Q30W-48RE5-HVXEX";
+  Press(Command::PlayCode);
+  EXPECT_EQ(fakes_.asker.Titles(), std::vector<std::string>{"Play a code"});
+  EXPECT_EQ(view_.code, before);
+  dialogs_.code = "0q30w 48re5 hvxed";
+  Press(Command::PlayCode);
+  EXPECT_EQ(session_->Game().Puzzle().MakeSendString(), "---+++414;582;996;135;410;545;279;172;451");
+  const std::time_t now = static_cast<std::time_t>(clock_.now / 1000);
+  std::tm today{};
+  localtime_r(&now, &today);
+  Press(Command::Daily);
+  EXPECT_EQ(view_.code, PuzzleCode(DailyPuzzle(today.tm_year + 1900, today.tm_mon + 1, today.tm_mday)));
+  Wait(1000);
+  Solve();
+  EXPECT_EQ(Statistics(StatsCategory::Daily).solved, 1);
+}
+
+}  // namespace
+}  // namespace glyph
