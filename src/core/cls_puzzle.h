@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -45,6 +46,11 @@ class clsPuzzle {
 
   // Fills the puzzle with a new random one and a new symbol table.
   void MakePuzzle(clsRandomSource& random);
+
+  // Fills the puzzle with a square given in the text form and a new random
+  // symbol table. Throws std::invalid_argument for a text that is not a
+  // sound puzzle.
+  void MakePuzzleFromSquare(std::string_view square, clsRandomSource& random);
 
   // How many attempts the last MakePuzzle took (0 before the first).
   long long Attempts() const { return attempts_; }

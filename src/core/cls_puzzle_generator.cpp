@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generation of a new random puzzle: a generate-and-test loop over candidate
 // squares built from four random numbers, then a random symbol table.
+#include <stdexcept>
 #include <utility>
 
 #include "core/cls_every_number.h"
@@ -100,6 +102,15 @@ bool clsPuzzle::TryMakePuzzle(clsRandomSource& random) {
   }
   for (std::int16_t n : numbers_) digits.AddNumber(n);
   return digits.IsComplete();
+}
+
+void clsPuzzle::MakePuzzleFromSquare(std::string_view square, clsRandomSource& random) {
+  clsPuzzle made;
+  if (!made.GetSendString(square)) throw std::invalid_argument("not a square");
+  made.attempts_ = 1;
+  made.MakeSymbols(random);
+  if (!IsSoundPuzzle(made)) throw std::invalid_argument("not a sound square");
+  *this = made;
 }
 
 void clsPuzzle::MakeSymbols(clsRandomSource& random) { symbols_ = MakeSymbolTable(random); }

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/deduction.h"
 
 #include <algorithm>
 #include <bit>
 
 #include "core/deduction_rules.h"
+#include "core/expert_bank.h"
 #include "core/solution_counter.h"
 
 namespace glyph {
@@ -415,10 +417,25 @@ Chain SolveChain(const clsPuzzle& puzzle) { return BuildChain(puzzle, Difficulty
 Difficulty RatePuzzle(const clsPuzzle& puzzle) { return SolveChain(puzzle).rating; }
 
 Difficulty MakeRatedPuzzle(clsPuzzle& puzzle, clsRandomSource& random, Difficulty wanted) {
-  puzzle.MakePuzzle(random);
-  if (wanted == Difficulty::Any) return Difficulty::Any;
-  while (DrawRating(puzzle, wanted) != wanted) puzzle.MakePuzzle(random);
+  if (wanted == Difficulty::Any) {
+    puzzle.MakePuzzle(random);
+  } else if (wanted == Difficulty::Expert) {
+    // The rating follows the chain, and the chain's choice among equally
+    // short steps follows the symbols' numbers: a few squares are not expert
+    // under every symbol table, so each draw is rated again.
+    do {
+      DrawFromExpertBank(puzzle, random);
+    } while (DrawRating(puzzle, wanted) != wanted);
+  } else {
+    SearchRatedPuzzle(puzzle, random, wanted);
+  }
   return wanted;
+}
+
+void SearchRatedPuzzle(clsPuzzle& puzzle, clsRandomSource& random, Difficulty wanted) {
+  do {
+    puzzle.MakePuzzle(random);
+  } while (DrawRating(puzzle, wanted) != wanted);
 }
 
 const char* DifficultyName(Difficulty difficulty) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -100,10 +101,14 @@ struct Chain {
 Chain SolveChain(const clsPuzzle& puzzle);
 Difficulty RatePuzzle(const clsPuzzle& puzzle);
 
-// Fills the puzzle with new random ones until one has the wanted rating (a
-// level always with exactly one solution) and returns it. With Any the first
-// puzzle is taken unrated, exactly as MakePuzzle makes it, and Any is returned.
+// A new random puzzle of the wanted rating (a level always with exactly one
+// solution), which it returns. With Any the puzzle is taken unrated, exactly
+// as MakePuzzle makes it, and Any is returned. Expert puzzles come from the
+// expert bank (core/expert_bank.h), the others from SearchRatedPuzzle.
 Difficulty MakeRatedPuzzle(clsPuzzle& puzzle, clsRandomSource& random, Difficulty wanted);
+// Fills the puzzle with new random ones until one has the wanted level: how
+// the expert bank was filled.
+void SearchRatedPuzzle(clsPuzzle& puzzle, clsRandomSource& random, Difficulty wanted);
 
 // "easy", "medium", "hard", "expert", "several" ("any" for Any), and back
 // (only Any to Expert: nobody asks for a puzzle with several solutions).

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "core/cls_system_random.h"
 #include "core/deduction.h"
 #include "core/deduction_rules.h"
+#include "core/expert_bank.h"
 #include "core/solution_counter.h"
 
 namespace glyph {
@@ -244,6 +246,17 @@ TEST(Deduction, RatedDrawsMatchTheirRating) {
   EXPECT_EQ(MakeRatedPuzzle(puzzle, same, Difficulty::Any), Difficulty::Any);
   plain.MakePuzzle(again);
   EXPECT_EQ(puzzle.MakeSendString(), plain.MakeSendString());
+}
+
+// Expert draws come from the bank: every square is a sound puzzle (each draw
+// is rated again, above).
+TEST(Deduction, TheExpertBankHoldsSoundSquares) {
+  ASSERT_GE(ExpertBankSize(), 1000u);
+  clsSystemRandom random(4);
+  clsPuzzle puzzle;
+  for (std::size_t i = 0; i < ExpertBankSize(); ++i) {
+    EXPECT_NO_THROW(puzzle.MakePuzzleFromSquare(ExpertBankSquare(i), random)) << i;
+  }
 }
 
 }  // namespace
