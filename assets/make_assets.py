@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the game's SVG pictures into this folder.
 
 The pictures are drawn here as geometry, so that they stay consistent with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the puzzle core and the cipher: puzzles generated per second,
 // the time of one solution count, and enciphering a typical 42-character line.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the game's start-up time: the smallest Qt Widgets program
 // that opens a window of the same size.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the figures of the README's performance table on this machine and
 # prints them as a Markdown table. Needs a built tree (scripts/build.sh) and
 # the packages xvfb, xdotool and time.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Inside an X display: the median of seven start-ups, in milliseconds from
 # launch until the program's window is shown, for two programs in turn.
 # Usage: startup.sh PROGRAM TITLE-REGEX FLOOR-PROGRAM FLOOR-TITLE-REGEX

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the main window as the player drags its edge: one resize step
 // lays out the board and the grid again and repaints the whole window,
 // pictures rendered at the new cell size included.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Datagrams reaching a host and a client in every state of a race. Each input
 // line is one datagram: raw cipher text, or, after a "#", a message text that
 // is enciphered first so that every tag's body handler is reached. It comes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text deciphered under each key: never a crash, never a read outside
 // the text, and a plain text no longer than half the cipher text (plus one).
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several language files in a row (separated by NUL bytes in the input), then
 // the start-up choice and lookups.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle's text form: a text that is accepted writes back to a text that
 // reads to the same puzzle; a refused one changes nothing.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole saved-game file: read, and when accepted, written and read again to
 // the same plain lines.
 #include <cstddef>

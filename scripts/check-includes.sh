@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a folder of src/ includes a folder above it. The folders form
 # layers; a file may include its own folder and folders of lower layers only,
 # so that the game's rules never depend on a window or an adapter.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a bounded time
 # (FUZZ_SECONDS, default 30) on a copy of its seed corpus, from a fixed seed
 # (FUZZ_SEED, default 1). Any crash,

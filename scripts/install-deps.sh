@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game, its tests and its tools need, if any
 # is missing. Runs apt-get as root, or through sudo for another user.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plants small faults in the game's logic, one at a time, and shows which
 # of them the test suite misses. A fault is a comparison turned around
 # (== and !=, < and <=, > and >=), && and || swapped, or a number that a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the game. Arguments are passed
 # to the game (for example a saved game to open).
 set -euo pipefail

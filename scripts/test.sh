@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test. With --sanitize the
 # build and the whole suite run under AddressSanitizer and
 # UndefinedBehaviorSanitizer, stopping at the first report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QHostInfo>
 #include <QIcon>
@@ -8,6 +9,7 @@
 
 #include "core/cls_clock.h"
 #include "core/cls_system_random.h"
+#include "core/licence.h"
 #include "i18n/language_choice.h"
 #include "i18n/program_catalogue.h"
 #include "platform/desktop_services.h"
@@ -47,7 +49,7 @@ std::optional<int> AnswerOnTheTerminal(int argc, char* argv[]) {
     return 0;
   }
   if (option == "--version") {
-    std::printf("Glyphmatic %s\n", GLYPH_VERSION);
+    std::printf("Glyphmatic %s\n%s", GLYPH_VERSION, glyph::kLicenceNotice);
     return 0;
   }
   return std::nullopt;

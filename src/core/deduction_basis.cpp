@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a step rests on: the fewest of the grid's marks that still give its
 // conclusion, so that a hint can name and frame them, and for a supposition
 // the steps it follows, each with its own marks.

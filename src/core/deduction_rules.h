@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The deduction engine's own parts, shared by its two files: deduction.cpp

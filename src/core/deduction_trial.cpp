@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deduction engine's hardest rule: a supposition followed through the
 // simpler rules to a contradiction, and where none comes, a search of the
 // solutions that fit the grid.

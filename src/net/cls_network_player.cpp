@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/cls_network_player.h"
 
 #include "core/plain_text.h"

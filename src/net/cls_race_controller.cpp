@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/cls_race_controller.h"
 
 #include <algorithm>

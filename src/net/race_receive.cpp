@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The race's reactions to every message it receives, and who may send what.
 // A datagram is judged by its source address: the host's own messages only
 // from the host, a message that names its sender only from that sender,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The race's 500 ms tick: options to players who lack them, heartbeats,
 // the dead, a silent host, the clocks, and results that never came.
 #include "net/cls_race_controller.h"

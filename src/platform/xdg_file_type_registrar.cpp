@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/xdg_file_type_registrar.h"
 
 #include <QDir>

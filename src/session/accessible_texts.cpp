@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/accessible_texts.h"
 
 #include "core/text_marks.h"

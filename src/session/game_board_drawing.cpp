@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game controller's drawing: the board and the grid as views for the
 // display to paint (the style's colours, the symbols or declared digits,
 // the verdicts of a revealed solution, the grid's looks).

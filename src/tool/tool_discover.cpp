@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glyphtool discover: the races announced on the local network.
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glyphtool game show / new / write: saved-game files.
 #include <QFile>
 #include <QJsonArray>

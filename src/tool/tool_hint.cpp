@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glyphtool hint and check: the next step for a saved game (or the whole
 // chain), and the answer of the Check button.
 #include <QJsonArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glyphtool lang compile / decompile / show, and lcid.
 #include <QJsonArray>
 #include <QString>

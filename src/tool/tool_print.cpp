@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glyphtool print: the print job onto a PDF file.
 #include <QGuiApplication>
 #include <QPageLayout>

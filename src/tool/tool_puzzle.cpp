@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glyphtool generate and solve.
 #include <QJsonArray>
 #include <ctime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glyphtool host and join: a headless peer of the network race, driving the
 // game's own session over real UDP on this machine.
 #include <unistd.h>

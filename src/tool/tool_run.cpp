@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <functional>
 #include <map>
 #include <sstream>
 
+#include "core/licence.h"
 #include "tool/tool_args.h"
 #include "tool/tool_verbs.h"
 
@@ -80,7 +82,7 @@ const std::map<std::string, Verb>& Verbs() {
 
 int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (!args.empty() && args[0] == "--version") {
-    out << "glyphtool " << GLYPH_VERSION << "\n";
+    out << "glyphtool " << GLYPH_VERSION << "\n" << kLicenceNotice;
     return 0;
   }
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {

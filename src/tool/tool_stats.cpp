@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glyphtool stats: the statistics the game keeps, read and never changed.
 #include <QJsonArray>
 #include <QStandardPaths>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/qt_bookmark_dialogs.h"
 
 #include <QApplication>

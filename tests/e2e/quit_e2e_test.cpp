@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a process: the desktop session ending (SIGTERM) ends it as
 // quitting does, and the unfinished game is kept.
 #include <gtest/gtest.h>

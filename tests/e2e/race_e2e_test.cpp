@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A host and three clients as separate glyphtool processes racing over real
 // UDP, each on its own loopback address. What strangers and hostile players
 // send is the race tests' and the datagram fuzz target's work.

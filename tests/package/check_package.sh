@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build folder, unpacks it into a temporary
 # root and checks what it installs.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session's own rules: which events reach the game, what the view shows,
 // and the dialogs, help and desktop ties it decides on.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main for window tests: a QApplication must exist before any widget.
 #include <gtest/gtest.h>
 
