@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "i18n/cls_catalogue.h"
@@ -52,7 +53,8 @@ TEST(OptionsLogic, ConfirmingStoresAndSwitches) {
   EXPECT_EQ(none.Read(kSectionOptions, kKeyStyle, ""), "1");
 }
 
-// The preferred difficulty: "any" until chosen; a choice outside the list keeps it.
+// The preferred difficulty and the colours: "any" and "classic" until
+// chosen; a choice outside the list keeps the one stored.
 TEST(OptionsLogic, DifficultyIsStoredByName) {
   clsMemorySettings settings;
   EXPECT_EQ(StoredDifficulty(settings), 0);
@@ -61,6 +63,11 @@ TEST(OptionsLogic, DifficultyIsStoredByName) {
   EXPECT_EQ(StoredDifficulty(settings), 3);
   ConfirmDifficulty(settings, 5);
   EXPECT_EQ(StoredDifficulty(settings), 3);
+  // The colours likewise, by their stored names.
+  ConfirmColours(settings, 1);
+  EXPECT_EQ(settings.Read(kSectionOptions, kKeyColours, ""), "dark");
+  for (int outside : {-1, 3}) ConfirmColours(settings, outside);
+  EXPECT_EQ(StoredColours(settings), 1);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game keeps around and between games: the clock and its pause,
 // the unfinished game, the statistics, puzzle codes and today's puzzle.
 #include <gtest/gtest.h>
@@ -5,6 +6,7 @@
 #include <ctime>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "core/daily_puzzle.h"
 #include "core/puzzle_code.h"
@@ -116,6 +118,23 @@ TEST_F(RememberingTest, AnUnfinishedGameComesBackAsItWasAndCountsOnceWhenSolved)
   EXPECT_EQ(summary.bestSeconds, 42);
   Send(SessionEvent::Kind::Quitting);  // a finished game is not kept
   EXPECT_FALSE(std::filesystem::exists(folder_ / kKeptGameFile));
+}
+
+// The facts beside a kept game belong to its puzzle: damaged ones, or those
+// of another puzzle, give the game a fresh clock rather than a wrong one.
+TEST_F(RememberingTest, FactsOfAnotherPuzzleOrDamagedOnesGiveAFreshClock) {
+  Start();
+  Wait(30'000);
+  Send(SessionEvent::Kind::Quitting);
+  std::stringstream facts;
+  facts << std::ifstream(folder_ / kKeptFactsFile).rdbuf();
+  for (const auto& [from, to] : {std::pair{"puzzle=", "puzzle=-"}, std::pair{"helped=0", "helped=2"}}) {
+    std::string broken = facts.str();
+    broken.replace(broken.find(from), std::string(from).size(), to);
+    std::ofstream(folder_ / kKeptFactsFile) << broken;
+    Start();
+    EXPECT_EQ(view_.clock, "0:00") << to;
+  }
 }
 
 TEST_F(RememberingTest, ADamagedKeptGameIsMovedAsideAndReported) {
