@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation qt6-translations-l10n
-  lintian appstream
+  lintian appstream devscripts
+  qt6-wayland weston
 )
 
 missing=()
