@@ -9,6 +9,7 @@
 
 #include "i18n/program_catalogue.h"
 #include "platform/ansi_text.h"
+#include "platform/file_dialog_folder.h"
 #include "platform/qt_page_device.h"
 #include "storage/cls_file_writer.h"
 
@@ -24,7 +25,11 @@ struct PrinterHolder {
 
 class clsPrinterPageDevice : private PrinterHolder, public clsQtPageDevice {
  public:
-  explicit clsPrinterPageDevice(int style) : clsQtPageDevice(*printer, style) {}
+  explicit clsPrinterPageDevice(int style) : clsQtPageDevice(*printer, style) {
+    // A PDF's title, and the job's name in the printer's queue.
+    printer->setDocName(FromAnsi(ProgramCatalogue().GetTranslation("frmPrint", "strDocTitle", "Glyphmatic 2.0 puzzles")));
+    printer->setCreator("Glyphmatic 2.0");
+  }
   QPrinter& Printer() { return *printer; }
 };
 
@@ -51,9 +56,11 @@ std::unique_ptr<clsPageDevice> clsQtPrinterSystem::ChoosePrinter(int style) {
   if (!HasPrinter()) {
     const clsCatalogue& texts = ProgramCatalogue();
     const QString chosen = QFileDialog::getSaveFileName(
-        parent_, FromAnsi(texts.GetTranslation("frmPrint", "strPdfTitle", "Print to a PDF file")), "glyphmatic.pdf",
+        parent_, FromAnsi(texts.GetTranslation("frmPrint", "strPdfTitle", "Print to a PDF file")),
+        FileDialogFolder() + "/glyphmatic.pdf",
         FromAnsi(texts.GetTranslation("frmPrint", "strPdfFilter", "PDF files")) + " (*.pdf)");
     if (chosen.isEmpty()) return nullptr;
+    RememberFileDialogFolder(chosen);
     device->Printer().setOutputFormat(QPrinter::PdfFormat);
     device->Printer().setOutputFileName(QString::fromStdString(WithPdfExtension(chosen.toStdString())));
     return RefusedTarget(device->Printer()) ? nullptr : std::move(device);

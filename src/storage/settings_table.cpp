@@ -18,7 +18,7 @@ constexpr const char* kLevels[] = {"any", "easy", "medium", "hard", "expert", nu
 constexpr const char* kYesNo[] = {"Y", "N", nullptr};
 constexpr const char* kColourSchemes[] = {"classic", "dark", "desktop", nullptr};
 
-constexpr std::array<SettingRule, 12> kRules{{
+constexpr std::array<SettingRule, 13> kRules{{
     {Setting::Language, kSectionOptions, kKeyLanguage, "", nullptr},
     {Setting::Style, kSectionOptions, kKeyStyle, "1", kStyles},
     {Setting::Association, kSectionOptions, kKeyAssociation, "", nullptr},
@@ -32,6 +32,7 @@ constexpr std::array<SettingRule, 12> kRules{{
     {Setting::GuideOffered, kSectionPuzzles, kKeyGuideOffered, "N", kYesNo},
     {Setting::ContinueGame, kSectionOptions, kKeyContinueGame, "Y", kYesNo},
     {Setting::Colours, kSectionOptions, kKeyColours, "classic", kColourSchemes},
+    {Setting::LastFolder, kSectionWindow, kKeyLastFolder, "", nullptr},
 }};
 
 bool Allowed(const SettingRule& rule, const std::string& value) {

@@ -21,6 +21,7 @@ enum class Setting {
   GuideOffered,
   ContinueGame,
   Colours,
+  LastFolder,
 };
 
 // The declared table: where a setting lives, its default, and the values it
@@ -52,6 +53,8 @@ inline constexpr char kKeyPlayerName[] = "PlayerName";
 // The main window's size and place (Qt's saved geometry in base 64).
 inline constexpr char kSectionWindow[] = "Window";
 inline constexpr char kKeyGeometry[] = "Geometry";
+// The folder of the file last chosen in a file dialog.
+inline constexpr char kKeyLastFolder[] = "LastFolder";
 // The difficulty of new single-player puzzles and print batches: "any",
 // "easy", "medium", "hard" or "expert".
 inline constexpr char kSectionPuzzles[] = "Puzzles";

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/cls_asker.h"
 #include "i18n/cls_catalogue.h"
@@ -119,6 +121,12 @@ frmPrint::frmPrint(const clsPuzzle& puzzle, int style, clsPrinterSystem& printer
   picPrinting_->hide();
 
   TranslateForm(this, catalogue_);
+  // Wide enough for the title bar to show the title whole beside its buttons
+  // (the window manager's title font is bolder and larger than the dialog's).
+  QFont title = font();
+  title.setBold(true);
+  title.setPointSizeF(title.pointSizeF() * 1.2);
+  setMinimumWidth(std::max(minimumSizeHint().width(), QFontMetrics(title).horizontalAdvance(windowTitle()) + 160));
 }
 
 void frmPrint::Print() {
