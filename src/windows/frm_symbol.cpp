@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QUrl>
@@ -51,7 +52,9 @@ constexpr int kRasterCell = Px(420);
 constexpr QRect kPuzzlePanel(Px(45), Px(45), Px(5685), Px(2175));
 constexpr QRect kGridPanel(Px(45), Px(2250), Px(5685), Px(4560));
 constexpr int kNoteHeight = 96;  // the least room for a hint under the grid: about five lines
-constexpr int kStatusHeight = 18;  // the puzzle's code and the clock, between grid and note
+constexpr int kStatusHeight = 18;
+constexpr QSize kFrameAllowance(16, 48);   // a window manager's frame and title bar
+constexpr double kMostColumnGrowth = 1.35;  // buttons beyond this look swollen  // the puzzle's code and the clock, between grid and note
 constexpr int kNoteDelayMs = 30;
 constexpr int kButtonLeft = Px(5685) + Px(45) + 12;
 constexpr int kButtonWidth = 156;
@@ -134,10 +137,15 @@ frmSymbol::frmSymbol(const SessionServices& services, QWidget* parent)
   designRaceColumn_ = QRect(kButtonLeft, kPuzzlePanel.top(), kButtonWidth,
                             findChild<QPushButton*>("cmdClose")->geometry().top() - 8 - kPuzzlePanel.top());
   RememberDesign(findChildren<QWidget*>());
-  // Today's size is the smallest and the first; the board and grid grow
-  // with the window, and the window comes back where the player left it.
-  setMinimumSize(designSize);
-  resize(designSize);
+  // The designed size is the smallest and the first, unless the screen is
+  // smaller: then the whole window shrinks to fit it. The board and grid
+  // grow with the window, and the window comes back where the player left it.
+  designSize_ = designSize;
+  const QSize room = RoomOnScreen();
+  const double fit = std::min({1.0, double(room.width()) / designSize.width(), double(room.height()) / designSize.height()});
+  const QSize fitting(int(designSize.width() * fit), int(designSize.height() * fit));
+  setMinimumSize(fitting);
+  resize(fitting);
   restoreGeometry(
       QByteArray::fromBase64(QByteArray::fromStdString(ReadSetting(services_.settings, Setting::WindowGeometry))));
   networkTimer_ = new QTimer(this);
@@ -206,21 +214,47 @@ void frmSymbol::resizeEvent(QResizeEvent* event) {
   LayOutForSize();
 }
 
+// The room the screen leaves a window, its frame and title bar taken off.
+QSize frmSymbol::RoomOnScreen() const {
+  const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  if (shown == nullptr) return designSize_;
+  const QSize available = shown->availableGeometry().size();
+  return {available.width() - kFrameAllowance.width(), available.height() - kFrameAllowance.height()};
+}
+
+// Smaller than designed, everything shrinks alike, text included. Larger,
+// the board and grid take the room, and the button column grows with them
+// up to a limit where buttons still look like buttons.
 void frmSymbol::LayOutForSize() {
   if (design_.empty()) return;
-  const int column = minimumWidth() - designBoardSide_.width();
-  const double scale = std::max(
-      1.0, std::min(double(width() - column) / designBoardSide_.width(), double(height()) / designBoardSide_.height()));
-  const int shift = int(designBoardSide_.width() * scale) - designBoardSide_.width();
+  const QSize board = designBoardSide_.size();
+  const int column = designSize_.width() - board.width();
+  const double shrink = std::min({1.0, double(width()) / designSize_.width(), double(height()) / designSize_.height()});
+  const double heightScale = double(height()) / board.height();
+  const double grow = std::clamp(std::min(double(width() - column) / board.width(), heightScale), 1.0, kMostColumnGrowth);
+  const double scale =
+      shrink < 1.0 ? shrink : std::max(1.0, std::min(double(width() - column * grow) / board.width(), heightScale));
+  const double columnScale = shrink < 1.0 ? shrink : grow;
+  const auto scaled = [](const QRect& r, double f, int left) {
+    return QRect(left + int(r.x() * f), int(r.y() * f), int(r.width() * f), int(r.height() * f));
+  };
+  // A window wider than board and column need (a wide screen, maximised)
+  // keeps them together in its middle.
+  const int used = int(board.width() * scale + column * columnScale);
+  const int left = std::max(0, (width() - used) / 2);
   for (const DesignPlace& place : design_) {
-    const QRect r = place.rect;
+    const int inWindow = place.widget->parentWidget() == this ? left : 0;  // inside a panel: the panel's place
     if (place.inColumn) {
-      place.widget->setGeometry(r.translated(shift, 0));
+      place.widget->setGeometry(
+          scaled(place.rect.translated(-board.width(), 0), columnScale, inWindow + int(board.width() * scale)));
     } else {
-      place.widget->setGeometry(QRect(QPoint(int(r.x() * scale), int(r.y() * scale)),
-                                      QSize(int(r.width() * scale), int(r.height() * scale))));
+      place.widget->setGeometry(scaled(place.rect, scale, inWindow));
     }
   }
+  // Text shrinks with a window smaller than designed, and stays as it is above.
+  QFont text = QApplication::font();
+  text.setPointSizeF(text.pointSizeF() * shrink);
+  if (font() != text) setFont(text);
 }
 
 void frmSymbol::BuildPanelsOnce() {

@@ -101,6 +101,8 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
     bool inColumn;  // the button column keeps its size and moves beside the board
   };
   std::vector<DesignPlace> design_;
+  QSize RoomOnScreen() const;
+  QSize designSize_;
   QRect designBoardSide_;
   QRect designRaceColumn_;
 

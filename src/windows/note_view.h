@@ -19,6 +19,9 @@ class clsNoteView : public QWidget {
   // pictures given.
   void SetNote(const QString& html, const std::vector<std::pair<QString, QPixmap>>& pictures);
   QString PlainText() const { return document_.toPlainText(); }
+  // How far a note longer than its room is scrolled, and how far it can be.
+  int Offset() const { return offset_; }
+  int Overflow() const;
 
  signals:
   // A link of the note was clicked, or Enter or Space pressed while the
@@ -31,15 +34,18 @@ class clsNoteView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   // A long note takes a smaller font rather than losing its last line.
   void FitText();
 
   QString AnchorAt(const QPoint& point) const;
+  void ScrollBy(int pixels);
 
   QTextDocument document_;
   QString firstLink_;
+  int offset_ = 0;
 };
 
 }  // namespace glyph
