@@ -19,6 +19,7 @@
 #include "i18n/cls_catalogue.h"
 #include "pictures/frm_all_symbols.h"
 #include "platform/ansi_text.h"
+#include "session/game_clock.h"
 #include "session/cls_game_session.h"
 
 namespace glyph {
@@ -223,8 +224,12 @@ QWidget* clsNetworkPanels::BuildResults(QRect area) {
       imRank_[row]->setFixedSize(28, 28);
       rows->addWidget(imRank_[row], i, 0);
     }
+    lblResTime_[row] = Named(new QLabel(panel), "lblResTime");
+    lblResTime_[row]->setProperty("index", i);
+    lblResTime_[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rows->addWidget(lblResult_[row], i, 1);
     rows->addWidget(lblResPoints_[row], i, 2);
+    rows->addWidget(lblResTime_[row], i, 3);
   }
   auto* close = Named(new QPushButton("Close &results", panel), "cmdNetCloseResults");
   connect(close, &QPushButton::clicked, this, [this] { Send(SessionEvent::Button(Command::CloseResults)); });
@@ -294,6 +299,10 @@ void clsNetworkPanels::ShowResults(const std::vector<ResultRow>& results) {
     const bool filled = i < results.size();
     lblResult_[i]->setText(filled ? FromAnsi(std::to_string(results[i].rank) + ". " + results[i].name) : QString());
     lblResPoints_[i]->setText(filled ? FromAnsi(std::to_string(results[i].points) + " " + pointsWord) : QString());
+    // The time each player needed; a player who gave up or ran out has none.
+    const bool solved = filled && results[i].timeNeeded > 0;
+    lblResTime_[i]->setText(solved ? QString::fromStdString(ClockText(std::int64_t{results[i].timeNeeded} * 1000))
+                                   : filled ? QString::fromUtf8("\u2013") : QString());
     if (i >= 3) continue;
     const int rank = filled ? results[i].rank : 0;
     if (rank >= 1 && rank <= 3) {

@@ -77,6 +77,7 @@ class clsNetworkPanels : public QObject {
   QPushButton* cmdExitNet_ = nullptr;
   std::array<QLabel*, 10> lblResult_{};
   std::array<QLabel*, 10> lblResPoints_{};
+  std::array<QLabel*, 10> lblResTime_{};
   std::array<QLabel*, 3> imRank_{};
 
   RaceView shown_;

@@ -116,9 +116,12 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   client.Press(Command::NetGiveUp);
   network_.Deliver();
   const clsPuzzle& puzzle = window_->Controller().Puzzle();
+  clock_.now += 5000;
   for (int d = 0; d < 10; ++d) DoubleClick(10 * puzzle.Symbols(d) + d);
   network_.Deliver();
   ASSERT_TRUE(window_->findChild<QWidget*>("picResults")->isVisible());
+  const QList<QLabel*> times = window_->findChildren<QLabel*>("lblResTime");
+  EXPECT_EQ(times[0]->text() + " " + times[1]->text(), QString::fromUtf8("0:05 \u2013"));  // the one who gave up has none
   EXPECT_EQ(window_->findChild<QLabel*>("lblNetRunning")->text(), "Net game over");
   const QList<QLabel*> rows = window_->findChildren<QLabel*>("lblResult");
   EXPECT_EQ(rows[1]->text(), "2. <img src=x>");
