@@ -152,9 +152,15 @@ bool clsGameController::LoadGameFile(const std::string& path) {
       Tell("strMsgLoadFailed", "The file could not be read.", "strTitLoadGame", "Load game");
       return false;
   }
+  StartRecord({});
+  TakeSavedGame(std::move(game));
+  return true;
+}
+
+// A saved game on the board as it was saved, with a history of its own.
+void clsGameController::TakeSavedGame(SavedGame game) {
   puzzle_ = game.puzzle;
   solveStatus_.Assign(game.grid);
-  StartRecord({});
   guide_ = false;
   offerGuide_ = false;
   ForgetHistory();
@@ -165,7 +171,6 @@ bool clsGameController::LoadGameFile(const std::string& path) {
   DrawRaster();
   LoadStyle();
   DrawPuzzle();
-  return true;
 }
 
 void clsGameController::ClickLoad() {
@@ -504,16 +509,7 @@ bool clsGameController::ResumeKeptGame() {
                 Text("strTitKeptGame", "Unfinished game"), MessageIcon::Exclamation);
   }
   if (kept.outcome != KeptOutcome::Loaded) return false;
-  puzzle_ = game.puzzle;
-  solveStatus_.Assign(game.grid);
-  bookmarks_ = std::move(game.bookmarks);
-  buttons_.openBookmark = !bookmarks_.empty();
-  buttons_.addBookmark = true;
-  SetGameOver(false);
-  ForgetHistory();
-  LoadStyle();
-  DrawRaster();
-  DrawPuzzle();
+  TakeSavedGame(std::move(game));
   // The same game goes on: its record and its time, not a new start.
   record_ = {facts.category, facts.helped};
   clock_.Restart(Now(), facts.elapsedMs);

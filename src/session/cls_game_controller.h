@@ -15,6 +15,7 @@
 #include "session/game_clock.h"
 #include "session/grid_history.h"
 #include "session/hint_advisor.h"
+#include "storage/saved_game.h"
 
 namespace glyph {
 
@@ -188,6 +189,7 @@ class clsGameController : public clsRaceBoard {
   void StartRecord(std::string category);
   void EndRecord(bool solved);
   bool ResumeKeptGame();
+  void TakeSavedGame(SavedGame game);
   std::int64_t Now() const;
 
   bool guide_ = false;
