@@ -249,13 +249,18 @@ TEST(Deduction, RatedDrawsMatchTheirRating) {
 }
 
 // Expert draws come from the bank: every square is a sound puzzle (each draw
-// is rated again, above).
+// is rated again, above). The search that filled it turns away expert
+// chains with several solutions.
 TEST(Deduction, TheExpertBankHoldsSoundSquares) {
   ASSERT_GE(ExpertBankSize(), 1000u);
   clsSystemRandom random(4);
   clsPuzzle puzzle;
   for (std::size_t i = 0; i < ExpertBankSize(); ++i) {
     EXPECT_NO_THROW(puzzle.MakePuzzleFromSquare(ExpertBankSquare(i), random)) << i;
+  }
+  for (int i = 0; i < 4; ++i) {
+    SearchRatedPuzzle(puzzle, random, Difficulty::Expert);
+    EXPECT_EQ(CountSolutions(puzzle), 1);
   }
 }
 

@@ -135,6 +135,8 @@ TEST_F(RememberingTest, FactsOfAnotherPuzzleOrDamagedOnesGiveAFreshClock) {
     Start();
     EXPECT_EQ(view_.clock, "0:00") << to;
   }
+  KeptGameFacts read;  // a game kept at once is whole too
+  EXPECT_TRUE(ReadFacts(FactsText({"p", 0, "easy", false}), read) && read.category == "easy");
 }
 
 TEST_F(RememberingTest, ADamagedKeptGameIsMovedAsideAndReported) {
