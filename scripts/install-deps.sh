@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation qt6-translations-l10n
   lintian appstream devscripts
   qt6-wayland weston
+  xvfb xauth xdotool dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

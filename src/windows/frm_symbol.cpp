@@ -26,6 +26,7 @@
 #include "windows/frm_options.h"
 #include "windows/frm_print.h"
 #include "windows/frm_statistics.h"
+#include "windows/grid_panel.h"
 #include "windows/network_panels.h"
 #include "windows/note_view.h"
 #include "windows/pause_cover.h"
@@ -363,6 +364,7 @@ void frmSymbol::ShowStatus(const SessionView& view) {
 void frmSymbol::ShowCursor() {
   const bool focused = focusWidget() == picture1_;
   for (clsGridCell* cell : raster_) cell->SetCursorFrame(focused && cell->Index() == session_.View().gridCursor);
+  picture1_->SetCursor(session_.View().gridCursor);
 }
 
 void frmSymbol::KeepGame() {
@@ -456,8 +458,8 @@ frmSymbol::RichNote frmSymbol::MakeRichNote(const std::string& text, int style) 
     const QString path = frmAllSymbols::PicturePath(style, BoardPicture{PictureKind::Symbol, s});
     rich.pictures.emplace_back(name, store_.Render(path, QSize(side, side), devicePixelRatioF()));
     rich.html.replace(token, QString("<img src=\"%1\" width=%2 height=%2>").arg(name).arg(side));
-    // A screen reader hears the symbols by their numbers.
-    rich.spoken.replace(token, FromAnsi(BoardCellName(services_.catalogue, BoardCell{{PictureKind::Symbol, s}})));
+    // A screen reader hears the symbols by their names.
+    rich.spoken.replace(token, FromAnsi(SymbolName(services_.catalogue, style, s)));
   }
   return rich;
 }
@@ -512,9 +514,7 @@ void frmSymbol::ShowNote(const GridNote& note, int style) {
 }
 
 void frmSymbol::BuildGrid() {
-  picture1_ = new QFrame(this);
-  picture1_->setObjectName("Picture1");
-  picture1_->setFocusPolicy(Qt::StrongFocus);  // the grid takes keys (Tab reaches it)
+  picture1_ = new clsGridPanel(this);
   picture1_->installEventFilter(this);
   picture1_->setGeometry(kGridPanel);
   picture1_->setAutoFillBackground(true);
@@ -542,6 +542,7 @@ void frmSymbol::BuildGrid() {
             [this](int index) { Send(SessionEvent::Of(SessionEvent::Kind::GridDoubleClick, index)); });
     raster_[static_cast<std::size_t>(i)] = cell;
   }
+  picture1_->Adopt(raster_, matrixSymbols_);
 }
 
 void frmSymbol::BuildButtons() {
@@ -591,6 +592,11 @@ void frmSymbol::ApplyTexts() {
   const QString gridTip = PlainToolTip(session_.Game().Text(
       "strTipRaster", "Click: this symbol is not this digit. Double-click: this symbol is this digit."));
   for (clsGridCell* cell : raster_) cell->setToolTip(gridTip);
+  picPuzzle_->setAccessibleName(FromAnsi(session_.Game().Text("strAccPuzzle", "Puzzle")));
+  picture1_->setAccessibleName(FromAnsi(session_.Game().Text("strAccGrid", "Solution grid")));
+  QStringList digits;
+  for (int d = 0; d < 10; ++d) digits << FromAnsi(DigitName(services_.catalogue, d));
+  picture1_->SetColumnNames(digits);
   findChild<QPushButton*>("lblHomepage")
       ->setToolTip(PlainToolTip(session_.Game().Text("strTipMaker", "Visit the maker's web page")));
 }
@@ -651,7 +657,7 @@ void frmSymbol::Show(const SessionView& view) {
   };
   const auto paint = [&](clsPictureCell* cell, const BoardCell& cellView) {
     cell->Show(frmAllSymbols::PicturePath(board.style, cellView.picture), ToQColor(cellView.backColor), cellView.mark);
-    name(cell, BoardCellName(services_.catalogue, cellView));
+    name(cell, BoardCellName(services_.catalogue, board.style, cellView));
   };
   QPalette panel = picPuzzle_->palette();
   panel.setColor(QPalette::Window, ToQColor(board.panelColor));
@@ -672,7 +678,7 @@ void frmSymbol::Show(const SessionView& view) {
   for (std::size_t i = 0; i < 100; ++i) {
     raster_[i]->Show(frmAllSymbols::GridDigitPath(view.grid.looks[i], static_cast<int>(i % 10)),
                      board.dark ? ToQColor(kDarkBackColor) : Qt::white);
-    name(raster_[i], GridCellName(services_.catalogue, static_cast<int>(i), view.grid.looks[i]));
+    name(raster_[i], GridCellName(services_.catalogue, board.style, static_cast<int>(i), view.grid.looks[i]));
   }
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     buttons_[i]->setVisible(view.buttons[i].visible);

@@ -21,6 +21,7 @@ class clsNetworkPanels;
 class clsNoteView;
 class clsPauseCover;
 class clsGridCell;
+class clsGridPanel;
 class clsPictureCell;
 
 // The main window: the board, the solution grid and the game's buttons. It
@@ -107,7 +108,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   QRect designRaceColumn_;
 
   QFrame* picPuzzle_ = nullptr;
-  QFrame* picture1_ = nullptr;
+  clsGridPanel* picture1_ = nullptr;
   QFrame* picRasterSymbols_ = nullptr;
   std::array<std::array<clsPictureCell*, 3>, 9> digitCells_{};
   std::array<clsPictureCell*, 3> opVert_{};
