@@ -4,6 +4,7 @@
 #include "print/cls_printer_system.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -35,6 +36,7 @@ constexpr int kColumnOperatorTop = 900;
 constexpr int kRuleTop = 1750;
 constexpr int kRuleBottom = 1770;
 constexpr int kRuleWidth = 4400;
+constexpr int kItemWidth = kRuleWidth;  // the widest part of a puzzle
 constexpr int kGridTop = 2500;
 constexpr int kGridRowPitch = 400;
 
@@ -63,6 +65,7 @@ class clsPrintJob {
     if (columns <= 0 || rows <= 0) return std::nullopt;  // the page cannot hold one puzzle
     columns_ = columns;
     perPage_ = columns * rows;
+    FitToPage(rows, options_.grid ? kRowPitchWithGrid : kRowPitch);
 
     if (progress_ != nullptr) progress_->Start(options_.solutions ? 2 * count : count);
     Header();
@@ -77,6 +80,23 @@ class clsPrintJob {
   }
 
  private:
+  // The page holds as many puzzles as their design size allows; they are
+  // then drawn larger, as far as width and height both allow, and the
+  // columns spread so that the last ends at the page's right edge.
+  void FitToPage(int rows, int rowPitch) {
+    const double width = static_cast<double>(device_.Width());
+    const double across = static_cast<double>(columns_ * kColumnPitch - (kColumnPitch - kItemWidth));
+    const double down = static_cast<double>(rows * rowPitch);
+    scale_ = std::max(1.0, std::min(width / across, (device_.Height() - kBottomReserve) / down));
+    columnPitch_ = columns_ > 1 ? (device_.Width() - Scaled(kItemWidth)) / (columns_ - 1) : 0;
+  }
+
+  int Scaled(int twips) const { return static_cast<int>(std::lround(twips * scale_)); }
+  PrintFont Scaled(PrintFont font) const {
+    font.points = Scaled(font.points);
+    return font;
+  }
+
   // Two pages of puzzles with their grids, then one page of their solutions.
   void PrintInGroups(int count) {
     const int pages = (count + perPage_ - 1) / perPage_;
@@ -149,9 +169,9 @@ class clsPrintJob {
       ++position;
       if (position % columns_ == 0) {
         x = 0;
-        y += rowPitch;
+        y += Scaled(rowPitch);
       } else {
-        x += kColumnPitch;
+        x += columnPitch_;
       }
       if (solutions) {
         ++result_.solutions;
@@ -165,40 +185,40 @@ class clsPrintJob {
   // The puzzle drawn from the same description as the screen's board, with
   // the board's symbols; a solution shows the digits themselves.
   void DrawItem(const Item& item, bool solution, int x, int y) {
-    device_.SetFont(kCaptionFont);
+    device_.SetFont(Scaled(kCaptionFont));
     device_.DrawText(x, y, caption_ + " " + std::to_string(item.number));
 
     const clsPuzzle& puzzle = item.puzzle;
     const PuzzlePictures pictures = DescribePuzzle(puzzle, board_, nullptr);
     const int numberLefts[3] = {kFirstNumber, kSecondNumber, kThirdNumber};
     const auto number = [&](int k, int left, int top) {
-      DrawNumber(puzzle.Number(k), pictures.digits[static_cast<std::size_t>(k - 1)], solution, x + left, top);
+      DrawNumber(puzzle.Number(k), pictures.digits[static_cast<std::size_t>(k - 1)], solution, x + Scaled(left), top);
     };
     for (int row = 0; row < 3; ++row) {
-      const int top = y + kRowTops[row];
+      const int top = y + Scaled(kRowTops[row]);
       number(3 * row + 1, kFirstNumber, top);
-      DrawGlyph(pictures.opVert[static_cast<std::size_t>(row)], x + kRowOperator, top);
+      DrawGlyph(pictures.opVert[static_cast<std::size_t>(row)], x + Scaled(kRowOperator), top);
       number(3 * row + 2, kSecondNumber, top);
-      device_.DrawGlyph({PictureKind::Equals, 0}, x + kEquals, top, kGlyph, kGlyph);
+      DrawGlyph({PictureKind::Equals, 0}, x + Scaled(kEquals), top);
       number(3 * row + 3, kThirdNumber, top);
     }
     for (int column = 0; column < 3; ++column) {
-      DrawGlyph(pictures.opHorz[static_cast<std::size_t>(column)], x + numberLefts[column] + kDigitPitch,
-                y + kColumnOperatorTop);
+      DrawGlyph(pictures.opHorz[static_cast<std::size_t>(column)], x + Scaled(numberLefts[column] + kDigitPitch),
+                y + Scaled(kColumnOperatorTop));
     }
-    device_.FillBox(x, y + kRuleTop, x + kRuleWidth, y + kRuleBottom, Rgb(0, 0, 0));
-    if (options_.grid && !solution) DrawGrid(x, y + kGridTop);
+    device_.FillBox(x, y + Scaled(kRuleTop), x + Scaled(kRuleWidth), y + Scaled(kRuleBottom), Rgb(0, 0, 0));
+    if (options_.grid && !solution) DrawGrid(x, y + Scaled(kGridTop));
   }
 
   void DrawGlyph(const BoardPicture& picture, int x, int y) {
-    device_.DrawGlyph({picture.kind, picture.index}, x, y, kGlyph, kGlyph);
+    device_.DrawGlyph({picture.kind, picture.index}, x, y, Scaled(kGlyph), Scaled(kGlyph));
   }
 
   // A number's three places, ones first: its pictures on a puzzle, the
   // digits themselves on a solution.
   void DrawNumber(int number, const std::array<BoardPicture, 3>& places, bool solution, int left, int top) {
     for (int place = 0; place < 3; ++place) {
-      const int x = left + (2 - place) * kDigitPitch;
+      const int x = left + Scaled((2 - place) * kDigitPitch);
       const BoardPicture& picture = places[static_cast<std::size_t>(kOnes - place)];
       if (solution) {
         DrawDigit(DigitAt(number, place), x, top);
@@ -209,21 +229,22 @@ class clsPrintJob {
   }
 
   void DrawSymbol(int symbol, int x, int y) {
-    if (symbol >= 0 && symbol <= 9) device_.DrawGlyph({PictureKind::Symbol, symbol}, x, y, kGlyph, kGlyph);
+    if (symbol >= 0 && symbol <= 9) DrawGlyph({PictureKind::Symbol, symbol}, x, y);
   }
 
   void DrawDigit(int digit, int x, int y) {
-    device_.SetFont(kDigitFont);
+    device_.SetFont(Scaled(kDigitFont));
     const std::string text = std::to_string(digit);
-    device_.DrawText(x + (kGlyph - device_.TextWidth(text)) / 2, y + (kGlyph - device_.TextHeight(text)) / 2, text);
+    const int side = Scaled(kGlyph);
+    device_.DrawText(x + (side - device_.TextWidth(text)) / 2, y + (side - device_.TextHeight(text)) / 2, text);
   }
 
   // Ten rows: a symbol, then the ten digits; no lines.
   void DrawGrid(int x, int y) {
     for (int r = 0; r < 10; ++r) {
-      const int top = y + kGridRowPitch * r;
+      const int top = y + Scaled(kGridRowPitch * r);
       DrawSymbol(r, x, top);
-      for (int c = 0; c < 10; ++c) DrawDigit(c, x + kDigitPitch * (c + 1), top);
+      for (int c = 0; c < 10; ++c) DrawDigit(c, x + Scaled(kDigitPitch * (c + 1)), top);
     }
   }
 
@@ -237,6 +258,8 @@ class clsPrintJob {
   std::string caption_;
   int columns_ = 1;
   int perPage_ = 1;
+  double scale_ = 1.0;    // the design's twips to the page's
+  int columnPitch_ = 0;
   int made_ = 0;
   PrintResult result_{1, 0, 0};
 };

@@ -14,9 +14,11 @@ namespace {
 
 using Drawn = clsRecordingPageDevice::Drawn;
 
-// Two columns; one row of puzzles with grid, three rows without.
+// Two columns; three rows of puzzles without grid. Both pages are as high as
+// their rows need, so the puzzles keep their design size.
 constexpr int kWidth = 2 * 4800 + 300;
-constexpr int kHeight = 400 + 6800 + 100;
+constexpr int kHeight = 400 + 3 * 2300;
+constexpr int kGridHeight = 400 + 6800;  // one row of puzzles with grid
 
 class PrintJobTest : public ::testing::Test {
  protected:
@@ -72,7 +74,7 @@ TEST_F(PrintJobTest, OnePuzzleIsTheBoardsOwn) {
 
 TEST_F(PrintJobTest, GridAndSolutionsOverTwoPagesShareOneSolutionPage) {
   // Two puzzles with grid fit a page: five make three groups' worth of pages.
-  const auto result = Print("5", true, true);
+  const auto result = Print("5", true, true, kWidth, kGridHeight);
   ASSERT_TRUE(result);
   EXPECT_EQ(result->puzzles, 5);
   EXPECT_EQ(result->solutions, 5);
@@ -83,16 +85,18 @@ TEST_F(PrintJobTest, GridAndSolutionsOverTwoPagesShareOneSolutionPage) {
   EXPECT_EQ(device_->Captions(4), std::vector<std::string>{"Puzzle 5"});
   EXPECT_EQ(device_->Captions(5), std::vector<std::string>{"Puzzle 5"});
   EXPECT_EQ(result->pages, 5);
-  // Solutions in slots of the short pitch: the third starts the second row.
+  // Solutions in slots of the short pitch: the third starts the second row;
+  // the second column ends at the page's right edge.
   std::vector<std::pair<int, int>> slots;
   for (const Drawn& d : device_->drawn) {
     if (d.page == 3 && d.text.rfind("Puzzle", 0) == 0) slots.push_back({d.x, d.y});
   }
-  EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{{0, 500}, {4800, 500}, {0, 2800}, {4800, 2800}}));
+  constexpr int kRight = kWidth - 4400;
+  EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{{0, 500}, {kRight, 500}, {0, 2800}, {kRight, 2800}}));
 }
 
 TEST_F(PrintJobTest, GridIsATableOfSymbolsAndDigits) {
-  const auto result = Print("1", true, false);
+  const auto result = Print("1", true, false, kWidth, kGridHeight);
   ASSERT_TRUE(result);
   EXPECT_EQ(result->pages, 1);  // without solutions, no page of them
   int digits = 0;
@@ -110,6 +114,28 @@ TEST_F(PrintJobTest, GridIsATableOfSymbolsAndDigits) {
   }
   EXPECT_EQ(digits, 100);
   EXPECT_EQ(Print("9", false, false)->pages, 2);  // six a page without grids, page by page
+}
+
+// On a page with room to spare (A4 within margins of 1 cm) the puzzles grow
+// as far as both width and height allow, and the columns spread to the edge.
+TEST_F(PrintJobTest, PuzzlesGrowToFillARoomyPage) {
+  constexpr int kA4Width = 10772;
+  constexpr int kA4Height = 15704;
+  ASSERT_TRUE(Print("12", false, false, kA4Width, kA4Height));
+  int right = 0;
+  int bottom = 0;
+  for (const Drawn& d : device_->drawn) {
+    if (d.kind == Drawn::Text) continue;
+    right = std::max(right, d.x2);
+    bottom = std::max(bottom, d.y2);
+  }
+  EXPECT_EQ(right, kA4Width);
+  EXPECT_LE(bottom, kA4Height);
+  EXPECT_GT(bottom, kA4Height - 500);  // six rows reach down the page
+  EXPECT_EQ(device_->Captions(1).size(), 12u);
+  const auto glyph = std::find_if(device_->drawn.begin(), device_->drawn.end(),
+                                  [](const Drawn& d) { return d.kind == Drawn::Glyph; });
+  EXPECT_EQ(glyph->x2 - glyph->x, 333);  // 300 twips by the height's 15304 / 13800
 }
 
 TEST_F(PrintJobTest, APageTooSmallForOnePuzzleDrawsNothing) {
