@@ -180,6 +180,7 @@ TEST_F(RaceTest, WhenTimeRunsOutRacersGiveUpAndSolversKeepTheirResult) {
   EXPECT_EQ(Peer(0).Player(Address(0))->Points, -25);
   EXPECT_EQ(Peer(1).Player(Address(2))->Points, -25);
   EXPECT_EQ(Peer(2).view.timeRemaining, "00:00:00");
+  EXPECT_EQ(Peer(1).view.timeRunning, "00:00:10");  // a solver's clock stood still at the solve
 }
 
 // During a race the board is the race's: the game's buttons are hidden and
