@@ -54,8 +54,9 @@ constexpr QRect kPuzzlePanel(Px(45), Px(45), Px(5685), Px(2175));
 constexpr QRect kGridPanel(Px(45), Px(2250), Px(5685), Px(4560));
 constexpr int kNoteHeight = 96;  // the least room for a hint under the grid: about five lines
 constexpr int kStatusHeight = 18;
+constexpr int kBelowGrid = 3 + kStatusHeight + 1 + kNoteHeight + 4;  // the code and clock line, and a note
 constexpr QSize kFrameAllowance(16, 48);   // a window manager's frame and title bar
-constexpr double kMostColumnGrowth = 1.35;  // buttons beyond this look swollen  // the puzzle's code and the clock, between grid and note
+constexpr double kMostColumnGrowth = 1.35;  // buttons beyond this look swollen
 constexpr int kNoteDelayMs = 30;
 constexpr int kButtonLeft = Px(5685) + Px(45) + 12;
 constexpr int kButtonWidth = 156;
@@ -224,17 +225,20 @@ QSize frmSymbol::RoomOnScreen() const {
 }
 
 // Smaller than designed, everything shrinks alike, text included. Larger,
-// the board and grid take the room, and the button column grows with them
-// up to a limit where buttons still look like buttons.
+// the board and grid take the room, leaving the code, the clock and a
+// note's least room under them, and the button column grows with them up
+// to a limit where buttons still look like buttons.
 void frmSymbol::LayOutForSize() {
   if (design_.empty()) return;
   const QSize board = designBoardSide_.size();
   const int column = designSize_.width() - board.width();
   const double shrink = std::min({1.0, double(width()) / designSize_.width(), double(height()) / designSize_.height()});
-  const double heightScale = double(height()) / board.height();
-  const double grow = std::clamp(std::min(double(width() - column) / board.width(), heightScale), 1.0, kMostColumnGrowth);
+  const double columnHeightScale = double(height()) / designSize_.height();
+  const double grow =
+      std::clamp(std::min(double(width() - column) / board.width(), columnHeightScale), 1.0, kMostColumnGrowth);
+  const double boardHeightScale = double(height() - kBelowGrid) / (kGridPanel.bottom() + 1);
   const double scale =
-      shrink < 1.0 ? shrink : std::max(1.0, std::min(double(width() - column * grow) / board.width(), heightScale));
+      shrink < 1.0 ? shrink : std::max(1.0, std::min(double(width() - column * grow) / board.width(), boardHeightScale));
   const double columnScale = shrink < 1.0 ? shrink : grow;
   const auto scaled = [](const QRect& r, double f, int left) {
     return QRect(left + int(r.x() * f), int(r.y() * f), int(r.width() * f), int(r.height() * f));
@@ -249,13 +253,30 @@ void frmSymbol::LayOutForSize() {
       place.widget->setGeometry(
           scaled(place.rect.translated(-board.width(), 0), columnScale, inWindow + int(board.width() * scale)));
     } else {
-      place.widget->setGeometry(scaled(place.rect, scale, inWindow));
+      QRect rect = scaled(place.rect, scale, inWindow);
+      // The board side grows faster than the window is high: what reaches
+      // below it (a race panel) ends at the window's edge.
+      if (place.widget->parentWidget() == this) rect.setBottom(std::min(rect.bottom(), height() - 3));
+      place.widget->setGeometry(rect);
     }
   }
+  PlaceBelowGrid(std::min(1.0, scale));
   // Text shrinks with a window smaller than designed, and stays as it is above.
   QFont text = QApplication::font();
   text.setPointSizeF(text.pointSizeF() * shrink);
   if (font() != text) setFont(text);
+}
+
+// The code and clock line keeps its text's height under the grid, and the
+// note takes the rest of the window.
+void frmSymbol::PlaceBelowGrid(double textScale) {
+  const int top = picture1_->geometry().bottom() + 1 + int(3 * textScale);
+  const int statusHeight = int(kStatusHeight * textScale);
+  for (QLabel* label : {lblCode_, lblClock_}) {
+    label->setGeometry(label->x(), top, label->width(), statusHeight);
+  }
+  const int noteTop = top + statusHeight + 1;
+  note_->setGeometry(note_->x(), noteTop, note_->width(), std::max(0, height() - noteTop - int(4 * textScale)));
 }
 
 void frmSymbol::BuildPanelsOnce() {

@@ -62,6 +62,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   void RememberDesign(const QList<QWidget*>& widgets);
   // Places every remembered widget for the window's present size.
   void LayOutForSize();
+  void PlaceBelowGrid(double textScale);
   // The race panels are built when a network game first needs them: a
   // player who never races never waits for them at start-up.
   void BuildPanelsOnce();

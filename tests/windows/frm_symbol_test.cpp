@@ -256,6 +256,10 @@ TEST_F(MainWindowTest, TheBoardGrowsWithTheWindowWhichKeepsItsSize) {
   EXPECT_GT(Button("cmdNew")->width(), button.width());
   EXPECT_LE(Button("cmdNew")->width(), button.width() * 3 / 2);
   EXPECT_GT(Button("cmdNew")->x(), Cell(99)->mapTo(window_.get(), QPoint(Cell(99)->width(), 0)).x());
+  // Under the grid the note keeps the room of a few lines, inside the window.
+  const QRect note = window_->findChild<clsNoteView*>("txtNote")->geometry();
+  EXPECT_GE(note.height(), 90);
+  EXPECT_LT(note.bottom(), window_->height());
   fakes_.asker.Answer(true);  // Quit asks first
   QTest::mouseClick(Button("cmdClose"), Qt::LeftButton);
   EXPECT_FALSE(window_->isVisible());
