@@ -16,7 +16,7 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 -p \$XDG_RUNTIME_DIR
 "$build/src/glyphmatic" 2>"$work/game.log" &
 game=\$!
-trap 'kill \$game 2>/dev/null || true' EXIT
+trap 'kill \$game 2>/dev/null; wait \$game 2>/dev/null || true' EXIT  # it keeps its game as it quits
 # No window manager here: the game's window gets the keyboard by hand.
 for _ in \$(seq 100); do
   window=\$(xdotool search --onlyvisible --name '^Glyphmatic' 2>/dev/null | head -n 1 || true)
