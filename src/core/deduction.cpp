@@ -211,28 +211,48 @@ ColumnSymbolList ColumnSymbols(const BoardShape& shape, int equation, int low, i
   return SymbolsOf(shape.additions[static_cast<std::size_t>(equation)], low, count);
 }
 
-std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet) {
+// Each group of `count` columns of the six additions whose search rules
+// something out, with what the search lets each of its symbols be, until
+// visit answers true. A group that rules nothing out is remembered as quiet
+// and not searched again until its symbols' candidates change.
+template <typename Visit>
+void VisitTellingColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet, Visit visit) {
   for (int e = 0; e < 6; ++e) {
     for (int low = 0; low + count <= 3; ++low) {
       const int group = 5 * e + (count == 1 ? low : 3 + low);
       const ColumnSymbolList symbols = ColumnSymbols(shape, e, low, count);
       if (quiet.StillQuiet(group, symbols, state)) continue;
       const std::array<Mask, 10> supports = ColumnSupports(shape, e, low, count, state);
-      for (int s : symbols) {
-        const Mask ruledOut = state.candidates[static_cast<std::size_t>(s)] & ~supports[static_cast<std::size_t>(s)];
-        if (ruledOut == 0) continue;
-        Deduction found{{}, count + 1, {}, {}, {}, {}};
-        found.reason = {Reason::Kind::Columns, e, low, count, supports[static_cast<std::size_t>(s)], 0};
-        for (Mask m = ruledOut; m != 0; m &= m - 1) {
-          found.facts.push_back({s, Lowest(m), false});
-          found.cells.emplace_back(s, Lowest(m));
-        }
-        return found;
+      const bool tells = std::any_of(symbols.begin(), symbols.end(), [&](int s) {
+        return (state.candidates[static_cast<std::size_t>(s)] & ~supports[static_cast<std::size_t>(s)]) != 0;
+      });
+      if (!tells) {
+        quiet.Remember(group, state);
+      } else if (visit(e, low, symbols, supports)) {
+        return;
       }
-      quiet.Remember(group, state);
     }
   }
-  return std::nullopt;
+}
+
+std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet) {
+  std::optional<Deduction> found;
+  VisitTellingColumns(state, shape, count, quiet, [&](int e, int low, const ColumnSymbolList& symbols,
+                                                      const std::array<Mask, 10>& supports) {
+    for (int s : symbols) {
+      const Mask ruledOut = state.candidates[static_cast<std::size_t>(s)] & ~supports[static_cast<std::size_t>(s)];
+      if (ruledOut == 0) continue;
+      found = Deduction{{}, count + 1, {}, {}, {}, {}};
+      found->reason = {Reason::Kind::Columns, e, low, count, supports[static_cast<std::size_t>(s)], 0};
+      for (Mask m = ruledOut; m != 0; m &= m - 1) {
+        found->facts.push_back({s, Lowest(m), false});
+        found->cells.emplace_back(s, Lowest(m));
+      }
+      return true;
+    }
+    return false;
+  });
+  return found;
 }
 
 std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsQuietColumns& quiet) {
@@ -306,22 +326,14 @@ bool ClosesWithSimpleRules(State& state, const BoardShape& shape, int widest) {
       changed = true;
     }
     for (int count = 1; count <= widest; ++count) {
-      for (int e = 0; e < 6; ++e) {
-        for (int low = 0; low + count <= 3; ++low) {
-          const int group = 5 * e + (count == 1 ? low : 3 + low);
-          const ColumnSymbolList symbols = ColumnSymbols(shape, e, low, count);
-          if (quiet.StillQuiet(group, symbols, state)) continue;
-          const std::array<Mask, 10> supports = ColumnSupports(shape, e, low, count, state);
-          bool ruledOut = false;
-          for (int s : symbols) {
-            Mask& candidates = state.candidates[static_cast<std::size_t>(s)];
-            ruledOut = ruledOut || (candidates & ~supports[static_cast<std::size_t>(s)]) != 0;
-            candidates &= supports[static_cast<std::size_t>(s)];
-          }
-          if (ruledOut) changed = true;
-          if (!ruledOut) quiet.Remember(group, state);
-        }
-      }
+      VisitTellingColumns(state, shape, count, quiet,
+                          [&](int, int, const ColumnSymbolList& symbols, const std::array<Mask, 10>& supports) {
+                            for (int s : symbols) {
+                              state.candidates[static_cast<std::size_t>(s)] &= supports[static_cast<std::size_t>(s)];
+                            }
+                            changed = true;
+                            return false;
+                          });
     }
   }
   return AllOnBoardDeclared(state, shape);
