@@ -550,7 +550,9 @@ void frmSymbol::BuildGrid() {
   picRasterSymbols_->setGeometry(0, 0, Px(645) - Px(45), kGridPanel.height());
   picRasterSymbols_->setAutoFillBackground(true);
   for (int k = 0; k < 10; ++k) {
-    auto* head = new clsPictureCell(QString("picMatrixSymbol%1").arg(k), store_, picRasterSymbols_);
+    // On the header column's ground, but the grid's own: a reader finds
+    // them as the table's row headers.
+    auto* head = new clsPictureCell(QString("picMatrixSymbol%1").arg(k), store_, picture1_);
     head->setGeometry(Px(90) - Px(45), Px(45) + k * Px(450), kRasterCell, kRasterCell);
     matrixSymbols_[static_cast<std::size_t>(k)] = head;
   }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 #include "windows/picture_cell.h"
 
@@ -23,8 +24,9 @@ constexpr int kFirstRowHeader = kCellCount;
 constexpr int kFirstColumnHeader = kFirstRowHeader + kSide;
 constexpr int kChildCount = kFirstColumnHeader + kSide;
 
-QAccessibleInterface* TableOf(const clsGridPanel* panel) {
-  return QAccessible::queryAccessibleInterface(const_cast<clsGridPanel*>(panel));
+// Nothing once the panel is gone: its cells may outlive it by a moment.
+QAccessibleInterface* TableOf(const QPointer<clsGridPanel>& panel) {
+  return panel ? QAccessible::queryAccessibleInterface(panel.data()) : nullptr;
 }
 
 // A header names a row or a column of the table. The desktop's bridge asks
@@ -32,8 +34,7 @@ QAccessibleInterface* TableOf(const clsGridPanel* panel) {
 // a row header stands in column -1, a column header in row -1.
 class clsHeaderCellInterface : public QAccessibleTableCellInterface {
  public:
-  clsHeaderCellInterface(const clsGridPanel* panel, int row, int column)
-      : panel_(panel), row_(row), column_(column) {}
+  clsHeaderCellInterface(clsGridPanel* panel, int row, int column) : panel_(panel), row_(row), column_(column) {}
   bool isSelected() const override { return false; }
   QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
   QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
@@ -43,8 +44,10 @@ class clsHeaderCellInterface : public QAccessibleTableCellInterface {
   int rowExtent() const override { return 1; }
   QAccessibleInterface* table() const override { return TableOf(panel_); }
 
+ protected:
+  QPointer<clsGridPanel> panel_;
+
  private:
-  const clsGridPanel* panel_;
   int row_;
   int column_;
 };
@@ -52,15 +55,14 @@ class clsHeaderCellInterface : public QAccessibleTableCellInterface {
 // A column header has no widget: it exists for the reader alone.
 class clsColumnHeaderAccess : public QAccessibleInterface, public clsHeaderCellInterface {
  public:
-  clsColumnHeaderAccess(clsGridPanel* panel, int column)
-      : clsHeaderCellInterface(panel, -1, column), panel_(panel), column_(column) {}
+  clsColumnHeaderAccess(clsGridPanel* panel, int column) : clsHeaderCellInterface(panel, -1, column), column_(column) {}
   bool isValid() const override { return !panel_.isNull(); }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return panel_ ? panel_->window()->windowHandle() : nullptr; }
   QRect rect() const override {
-    if (!panel_) return {};
-    const QWidget* top = panel_->Cell(0, column_);
-    const QWidget* bottom = panel_->Cell(kSide - 1, column_);
+    const QWidget* top = panel_ ? panel_->Cell(0, column_) : nullptr;
+    const QWidget* bottom = panel_ ? panel_->Cell(kSide - 1, column_) : nullptr;
+    if (top == nullptr || bottom == nullptr) return {};
     return {top->mapToGlobal(QPoint(0, 0)), bottom->mapToGlobal(bottom->rect().bottomRight())};
   }
   QString text(QAccessible::Text kind) const override {
@@ -68,8 +70,12 @@ class clsColumnHeaderAccess : public QAccessibleInterface, public clsHeaderCellI
   }
   void setText(QAccessible::Text, const QString&) override {}
   QAccessible::Role role() const override { return QAccessible::ColumnHeader; }
-  QAccessible::State state() const override { return {}; }
-  QAccessibleInterface* parent() const override { return panel_ ? TableOf(panel_) : nullptr; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.invisible = !panel_ || !panel_->isVisible();
+    return state;
+  }
+  QAccessibleInterface* parent() const override { return TableOf(panel_); }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -79,25 +85,20 @@ class clsColumnHeaderAccess : public QAccessibleInterface, public clsHeaderCellI
   }
 
  private:
-  QPointer<clsGridPanel> panel_;
   int column_;
 };
 
 // The symbol at the head of a row.
 class clsRowHeaderAccess : public QAccessibleWidget, public clsHeaderCellInterface {
  public:
-  clsRowHeaderAccess(QWidget* header, const clsGridPanel* panel)
-      : QAccessibleWidget(header, QAccessible::RowHeader), clsHeaderCellInterface(panel, -1, -1), panel_(panel) {}
-  // In the table, not in the frame that holds the header column.
+  clsRowHeaderAccess(QWidget* header, clsGridPanel* panel)
+      : QAccessibleWidget(header, QAccessible::RowHeader), clsHeaderCellInterface(panel, -1, -1) {}
   QAccessibleInterface* parent() const override { return TableOf(panel_); }
-  int rowIndex() const override { return panel_->RowOfHeader(object()); }
+  int rowIndex() const override { return panel_ ? panel_->RowOfHeader(object()) : -1; }
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
   }
-
- private:
-  const clsGridPanel* panel_;
 };
 
 // One cell: its row's symbol and column's digit are its headers; the
@@ -109,15 +110,18 @@ class clsGridCellAccess : public QAccessibleWidget, public QAccessibleTableCellI
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
     state.focusable = true;
-    state.focused = panel_->FocusedCell() == cell_;
+    state.focused = panel_ && panel_->FocusedCell() == cell_;
     return state;
   }
+  QAccessibleInterface* parent() const override { return TableOf(panel_); }
   bool isSelected() const override { return false; }
   QList<QAccessibleInterface*> columnHeaderCells() const override {
-    return {TableOf(panel_)->child(kFirstColumnHeader + columnIndex())};
+    QAccessibleInterface* table = TableOf(panel_);
+    return table ? QList<QAccessibleInterface*>{table->child(kFirstColumnHeader + columnIndex())} : QList<QAccessibleInterface*>{};
   }
   QList<QAccessibleInterface*> rowHeaderCells() const override {
-    return {QAccessible::queryAccessibleInterface(panel_->RowHeader(rowIndex()))};
+    QAccessibleInterface* table = TableOf(panel_);
+    return table ? QList<QAccessibleInterface*>{table->child(kFirstRowHeader + rowIndex())} : QList<QAccessibleInterface*>{};
   }
   int columnIndex() const override { return cell_->Index() % kSide; }
   int rowIndex() const override { return cell_->Index() / kSide; }
@@ -131,7 +135,7 @@ class clsGridCellAccess : public QAccessibleWidget, public QAccessibleTableCellI
 
  private:
   clsGridCell* cell_;
-  clsGridPanel* panel_;
+  QPointer<clsGridPanel> panel_;
 };
 
 // The grid as a table of ten symbols by ten digits. Nothing in it is
@@ -148,9 +152,11 @@ class clsGridTableAccess : public QAccessibleWidget, public QAccessibleTableInte
   int childCount() const override { return kChildCount; }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= kChildCount) return nullptr;
-    if (index < kFirstRowHeader) return QAccessible::queryAccessibleInterface(panel_->Cell(index / kSide, index % kSide));
-    if (index < kFirstColumnHeader) return QAccessible::queryAccessibleInterface(panel_->RowHeader(index - kFirstRowHeader));
-    return ColumnHeader(index - kFirstColumnHeader);
+    QWidget* widget = index < kFirstRowHeader      ? static_cast<QWidget*>(panel_->Cell(index / kSide, index % kSide))
+                      : index < kFirstColumnHeader ? panel_->RowHeader(index - kFirstRowHeader)
+                                                   : nullptr;
+    if (index >= kFirstColumnHeader) return ColumnHeader(index - kFirstColumnHeader);
+    return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     for (int i = 0; i < kChildCount; ++i) {
@@ -169,15 +175,18 @@ class clsGridTableAccess : public QAccessibleWidget, public QAccessibleTableInte
 
   QAccessibleInterface* caption() const override { return nullptr; }
   QAccessibleInterface* summary() const override { return nullptr; }
+  // The desktop's bridge takes a child's index for row * 10 + column: the
+  // headers after the cells answer as rows 10 and 11.
   QAccessibleInterface* cellAt(int row, int column) const override {
-    if (row < 0 || row >= kSide || column < 0 || column >= kSide) return nullptr;
+    if (row < 0 || column < 0 || column >= kSide) return nullptr;
     return child(row * kSide + column);
   }
   int selectedCellCount() const override { return 0; }
   QList<QAccessibleInterface*> selectedCells() const override { return {}; }
   QString columnDescription(int column) const override { return panel_->ColumnName(column); }
   QString rowDescription(int row) const override {
-    return row >= 0 && row < kSide ? panel_->RowHeader(row)->accessibleName() : QString();
+    const QWidget* header = row >= 0 && row < kSide ? panel_->RowHeader(row) : nullptr;
+    return header ? header->accessibleName() : QString();
   }
   int selectedColumnCount() const override { return 0; }
   int selectedRowCount() const override { return 0; }
@@ -229,6 +238,13 @@ clsGridPanel::clsGridPanel(QWidget* parent) : QFrame(parent) {
   (void)installed;
   setObjectName("Picture1");
   setFocusPolicy(Qt::StrongFocus);  // the grid takes keys (Tab reaches it)
+}
+
+// The cells go while the panel is whole: a reader told of their going asks
+// for their table.
+clsGridPanel::~clsGridPanel() {
+  for (clsGridCell* cell : std::exchange(cells_, {})) delete cell;
+  for (clsPictureCell* header : std::exchange(rowHeaders_, {})) delete header;
 }
 
 void clsGridPanel::Adopt(const std::array<clsGridCell*, 100>& cells,

@@ -19,6 +19,7 @@ class clsGridPanel : public QFrame {
 
  public:
   explicit clsGridPanel(QWidget* parent);
+  ~clsGridPanel() override;
 
   // The cells in reading order and the symbol that heads each row; the
   // headers may sit in a frame of their own inside the panel.

@@ -16,7 +16,7 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 -p \$XDG_RUNTIME_DIR
 "$build/src/glyphmatic" 2>"$work/game.log" &
 game=\$!
-trap 'kill \$game 2>/dev/null; wait \$game 2>/dev/null || true' EXIT  # it keeps its game as it quits
+trap 'kill \$game 2>/dev/null || true; wait \$game 2>/dev/null || true' EXIT  # it keeps its game as it quits
 # No window manager here: the game's window gets the keyboard by hand.
 for _ in \$(seq 100); do
   window=\$(xdotool search --onlyvisible --name '^Glyphmatic' 2>/dev/null | head -n 1 || true)
@@ -27,8 +27,13 @@ done
 xdotool windowfocus "\$window"
 # The system's Python, which holds the AT-SPI bindings.
 /usr/bin/python3 "$here/check_screen_reader.py"
+# With the reader still listening the game quits cleanly, as at the end of a session.
+kill -TERM \$game
+status=0
+wait \$game || status=\$?
+[ \$status -eq 0 ] || { echo "screen reader: the game ended with status \$status"; tail -n 20 "$work/game.log"; exit 1; }
 SESSION
 xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$work/session.sh" 2>"$work/bus.log" || {
-  grep -v 'dbus-daemon' "$work/bus.log" | tail -n 20
+  grep -v "dbus-daemon" "$work/bus.log" | tail -n 20 || true
   exit 1
 }

@@ -3,6 +3,8 @@
 // and the dialogs, help and desktop ties it decides on.
 #include <gtest/gtest.h>
 
+#include "i18n/cls_catalogue.h"
+#include "session/accessible_texts.h"
 #include "session/cls_game_session.h"
 #include "storage/help_file.h"
 #include "storage/web_pages.h"
@@ -151,6 +153,18 @@ TEST_F(SessionTest, KeysMoveTheCursorAndActLikeClicks) {
   EXPECT_EQ(view_.gridCursor, 0);
   EXPECT_EQ(view_.gridFocusVersion, focus + 1);
   EXPECT_FALSE(view_.Button(Command::Undo).enabled);
+}
+
+// A reader names a symbol for what it shows in the style on screen, in the
+// player's language; a style without names counts the symbols from 1.
+TEST(AccessibleTexts, SymbolsAreNamedPerStyleAndLanguage) {
+  clsCatalogue catalogue;
+  catalogue.LoadLanguages(GLYPH_PROGRAM_DIR);
+  catalogue.SetCurrentTranslation(catalogue.FindLanguage("Deutsch"));
+  EXPECT_EQ(GridCellName(catalogue, kStyleModern, 53, GridLook::No), "gelber Stern, Ziffer 3: ausgeschlossen");
+  EXPECT_EQ(SymbolName(catalogue, kStyleClassic, 0), "blaue rechte H\xE4lfte");
+  EXPECT_EQ(SymbolName(catalogue, kStyleModern, 9), "brauner Ring");
+  EXPECT_EQ(SymbolName(catalogue, 2, 0), "Symbol 1");
 }
 
 }  // namespace
