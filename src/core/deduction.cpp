@@ -237,21 +237,22 @@ void VisitTellingColumns(const State& state, const BoardShape& shape, int count,
 
 std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet) {
   std::optional<Deduction> found;
-  VisitTellingColumns(state, shape, count, quiet, [&](int e, int low, const ColumnSymbolList& symbols,
-                                                      const std::array<Mask, 10>& supports) {
-    for (int s : symbols) {
-      const Mask ruledOut = state.candidates[static_cast<std::size_t>(s)] & ~supports[static_cast<std::size_t>(s)];
-      if (ruledOut == 0) continue;
-      found = Deduction{{}, count + 1, {}, {}, {}, {}};
-      found->reason = {Reason::Kind::Columns, e, low, count, supports[static_cast<std::size_t>(s)], 0};
-      for (Mask m = ruledOut; m != 0; m &= m - 1) {
-        found->facts.push_back({s, Lowest(m), false});
-        found->cells.emplace_back(s, Lowest(m));
-      }
-      return true;
-    }
-    return false;
-  });
+  VisitTellingColumns(
+      state, shape, count, quiet,
+      [&](int e, int low, const ColumnSymbolList& symbols, const std::array<Mask, 10>& supports) {
+        for (int s : symbols) {
+          const Mask ruledOut = state.candidates[static_cast<std::size_t>(s)] & ~supports[static_cast<std::size_t>(s)];
+          if (ruledOut == 0) continue;
+          found = Deduction{{}, count + 1, {}, {}, {}, {}};
+          found->reason = {Reason::Kind::Columns, e, low, count, supports[static_cast<std::size_t>(s)], 0};
+          for (Mask m = ruledOut; m != 0; m &= m - 1) {
+            found->facts.push_back({s, Lowest(m), false});
+            found->cells.emplace_back(s, Lowest(m));
+          }
+          return true;
+        }
+        return false;
+      });
   return found;
 }
 

@@ -258,7 +258,7 @@ class clsPrintJob {
   std::string caption_;
   int columns_ = 1;
   int perPage_ = 1;
-  double scale_ = 1.0;    // the design's twips to the page's
+  double scale_ = 1.0;  // the design's twips to the page's
   int columnPitch_ = 0;
   int made_ = 0;
   PrintResult result_{1, 0, 0};

@@ -28,8 +28,8 @@ std::string LookName(const clsCatalogue& catalogue, GridLook look) {
 constexpr std::array<std::array<const char*, 10>, 2> kSymbolNames{{
     {"blue right half", "red lower half", "green upper left quarter", "yellow lower right quarter", "magenta core",
      "orange belt", "violet stripe", "brown quarters", "navy ring", "pink dot"},
-    {"blue square", "red circle", "green triangle", "purple diamond", "orange octagon", "yellow star",
-     "teal hexagon", "navy cross", "magenta pentagon", "brown ring"},
+    {"blue square", "red circle", "green triangle", "purple diamond", "orange octagon", "yellow star", "teal hexagon",
+     "navy cross", "magenta pentagon", "brown ring"},
 }};
 constexpr std::array<const char*, 2> kStyleKeys{"strAccClassic", "strAccModern"};
 

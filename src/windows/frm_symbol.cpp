@@ -54,7 +54,8 @@ constexpr QRect kPuzzlePanel(Px(45), Px(45), Px(5685), Px(2175));
 constexpr QRect kGridPanel(Px(45), Px(2250), Px(5685), Px(4560));
 constexpr int kNoteHeight = 96;  // the least room for a hint under the grid: about five lines
 constexpr int kStatusHeight = 18;
-constexpr int kBelowGrid = 3 + kStatusHeight + 1 + kNoteHeight + 4;  // the code and clock line, and a note
+// Under the grid: the code and clock line, and the least room of a note.
+constexpr int kBelowGrid = 3 + kStatusHeight + 1 + kNoteHeight + 4;
 constexpr QSize kFrameAllowance(16, 48);   // a window manager's frame and title bar
 constexpr double kMostColumnGrowth = 1.35;  // buttons beyond this look swollen
 constexpr int kNoteDelayMs = 30;
@@ -237,8 +238,8 @@ void frmSymbol::LayOutForSize() {
   const double grow =
       std::clamp(std::min(double(width() - column) / board.width(), columnHeightScale), 1.0, kMostColumnGrowth);
   const double boardHeightScale = double(height() - kBelowGrid) / (kGridPanel.bottom() + 1);
-  const double scale =
-      shrink < 1.0 ? shrink : std::max(1.0, std::min(double(width() - column * grow) / board.width(), boardHeightScale));
+  const double widthScale = double(width() - column * grow) / board.width();
+  const double scale = shrink < 1.0 ? shrink : std::max(1.0, std::min(widthScale, boardHeightScale));
   const double columnScale = shrink < 1.0 ? shrink : grow;
   const auto scaled = [](const QRect& r, double f, int left) {
     return QRect(left + int(r.x() * f), int(r.y() * f), int(r.width() * f), int(r.height() * f));

@@ -116,13 +116,9 @@ class clsGridCellAccess : public QAccessibleWidget, public QAccessibleTableCellI
   QAccessibleInterface* parent() const override { return TableOf(panel_); }
   bool isSelected() const override { return false; }
   QList<QAccessibleInterface*> columnHeaderCells() const override {
-    QAccessibleInterface* table = TableOf(panel_);
-    return table ? QList<QAccessibleInterface*>{table->child(kFirstColumnHeader + columnIndex())} : QList<QAccessibleInterface*>{};
+    return TableChild(kFirstColumnHeader + columnIndex());
   }
-  QList<QAccessibleInterface*> rowHeaderCells() const override {
-    QAccessibleInterface* table = TableOf(panel_);
-    return table ? QList<QAccessibleInterface*>{table->child(kFirstRowHeader + rowIndex())} : QList<QAccessibleInterface*>{};
-  }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return TableChild(kFirstRowHeader + rowIndex()); }
   int columnIndex() const override { return cell_->Index() % kSide; }
   int rowIndex() const override { return cell_->Index() / kSide; }
   int columnExtent() const override { return 1; }
@@ -134,6 +130,12 @@ class clsGridCellAccess : public QAccessibleWidget, public QAccessibleTableCellI
   }
 
  private:
+  QList<QAccessibleInterface*> TableChild(int index) const {
+    QAccessibleInterface* table = TableOf(panel_);
+    QAccessibleInterface* child = table ? table->child(index) : nullptr;
+    return child ? QList<QAccessibleInterface*>{child} : QList<QAccessibleInterface*>{};
+  }
+
   clsGridCell* cell_;
   QPointer<clsGridPanel> panel_;
 };
@@ -152,10 +154,9 @@ class clsGridTableAccess : public QAccessibleWidget, public QAccessibleTableInte
   int childCount() const override { return kChildCount; }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= kChildCount) return nullptr;
-    QWidget* widget = index < kFirstRowHeader      ? static_cast<QWidget*>(panel_->Cell(index / kSide, index % kSide))
-                      : index < kFirstColumnHeader ? panel_->RowHeader(index - kFirstRowHeader)
-                                                   : nullptr;
     if (index >= kFirstColumnHeader) return ColumnHeader(index - kFirstColumnHeader);
+    QWidget* widget = index < kFirstRowHeader ? static_cast<QWidget*>(panel_->Cell(index / kSide, index % kSide))
+                                              : panel_->RowHeader(index - kFirstRowHeader);
     return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
@@ -218,14 +219,10 @@ class clsGridTableAccess : public QAccessibleWidget, public QAccessibleTableInte
 QAccessibleInterface* GridAccessFactory(const QString&, QObject* object) {
   if (auto* panel = qobject_cast<clsGridPanel*>(object)) return new clsGridTableAccess(panel);
   auto* widget = qobject_cast<clsPictureCell*>(object);
-  if (widget == nullptr) return nullptr;
-  for (QWidget* above = widget->parentWidget(); above != nullptr; above = above->parentWidget()) {
-    auto* panel = qobject_cast<clsGridPanel*>(above);
-    if (panel == nullptr) continue;
-    if (auto* cell = qobject_cast<clsGridCell*>(widget)) return new clsGridCellAccess(cell, panel);
-    return new clsRowHeaderAccess(widget, panel);  // the panel's other pictures head its rows
-  }
-  return nullptr;
+  auto* panel = widget ? qobject_cast<clsGridPanel*>(widget->parentWidget()) : nullptr;
+  if (panel == nullptr) return nullptr;
+  if (auto* cell = qobject_cast<clsGridCell*>(widget)) return new clsGridCellAccess(cell, panel);
+  return new clsRowHeaderAccess(widget, panel);  // the panel's other pictures head its rows
 }
 
 }  // namespace
