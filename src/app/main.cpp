@@ -13,21 +13,17 @@
 #include "i18n/language_choice.h"
 #include "i18n/program_catalogue.h"
 #include "platform/desktop_services.h"
-#include "platform/qt_asker.h"
-#include "platform/quit_signals.h"
-#include "platform/qt_file_chooser.h"
 #include "platform/qt_file_writer.h"
 #include "platform/qt_lan_discovery.h"
 #include "platform/qt_printer_system.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_translations.h"
 #include "platform/qt_udp_socket.h"
+#include "platform/quit_signals.h"
 #include "platform/user_locale.h"
 #include "platform/xdg_file_type_registrar.h"
 #include "storage/cipher_keys.h"
-#include "windows/frm_new_network.h"
 #include "windows/frm_symbol.h"
-#include "windows/qt_bookmark_dialogs.h"
 
 namespace {
 
@@ -77,29 +73,22 @@ int main(int argc, char* argv[]) {
     glyph::UseQtTranslations(language->Code());
   }
 
-  glyph::clsQtAsker asker;
+  glyph::clsCatalogue& catalogue = glyph::ProgramCatalogue();
   glyph::clsSystemRandom random;
   glyph::clsQtDesktop desktop;
   glyph::clsXdgFileTypeRegistrar registrar;
-  glyph::clsQtFileChooser files;
-  glyph::clsQtBookmarkDialogs bookmarkDialogs(asker, glyph::ProgramCatalogue());
-  glyph::clsQtPrinterSystem printers;
+  glyph::clsQtPrinterSystem printers(catalogue);
   glyph::clsSystemClock clock;
   glyph::clsQtUdpSocket socket;
-  glyph::clsQtNetworkDialog networkDialog(settings, glyph::ProgramCatalogue(), asker);
   glyph::clsQtFileWriter writer;
   glyph::clsQtLanAnnouncer announcer;
-  glyph::frmSymbol window({.asker = asker,
-                           .settings = settings,
+  glyph::frmSymbol window({.settings = settings,
                            .random = random,
-                           .catalogue = glyph::ProgramCatalogue(),
-                           .files = files,
-                           .bookmarkDialogs = bookmarkDialogs,
+                           .catalogue = catalogue,
                            .writer = writer,
                            .printers = printers,
                            .clock = clock,
                            .socket = socket,
-                           .networkDialog = networkDialog,
                            .desktop = desktop,
                            .registrar = registrar,
                            .programFolder = programFolder,
@@ -107,13 +96,9 @@ int main(int argc, char* argv[]) {
   socket.SetReceiver(
       [&window](const std::string& payload, const std::string& from) { window.ReceiveDatagram(payload, from); });
   window.Session().SetAnnouncer(&announcer, QHostInfo::localHostName().toStdString());
-  networkDialog.SetParent(&window);
-  asker.SetParent(&window);
   desktop.SetOwner(&window);
-  files.SetParent(&window);
-  bookmarkDialogs.SetParent(&window);
-  printers.SetParent(&window);
-  glyph::QuitGracefullyOnSignals([&window] { window.KeepGame(); });
+  // A signal ends the program whatever is open: the race left, the game kept.
+  glyph::QuitGracefullyOnSignals([&window] { window.Quit(); });
   // QApplication has taken its own options out of argv: the rest is ours.
   window.StartUp(std::vector<std::string>(argv + 1, argv + argc));
   window.show();

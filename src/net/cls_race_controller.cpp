@@ -22,12 +22,12 @@ constexpr std::int32_t kLargestOption = 99'999;
 
 }  // namespace
 
-clsRaceController::clsRaceController(const SessionServices& services, clsRaceBoard& game)
+clsRaceController::clsRaceController(const SessionServices& services, clsAsker& asker, clsRaceBoard& game)
     : game_(game),
       socket_(services.socket),
       clock_(services.clock),
       random_(services.random),
-      asker_(services.asker),
+      asker_(asker),
       catalogue_(services.catalogue),
       port_(services.networkPort == 0 ? kNetworkPort : services.networkPort),
       lastHeartbeat_(services.clock.NowMilliseconds()) {}
@@ -38,9 +38,14 @@ std::string clsRaceController::Text(const char* key, const char* defaultText) co
   return catalogue_.GetTranslation(kModule, key, defaultText);
 }
 
-bool clsRaceController::Ask(const char* textKey, const char* text, const char* titleKey, const char* title) {
-  return asker_.AskYesNo(Text(textKey, text), Text(titleKey, title), MessageIcon::Question, false);
+void clsRaceController::Ask(const char* textKey, const char* text, const char* titleKey, const char* title,
+                            std::function<void()> onYes, std::function<bool()> applies) {
+  asker_.AskYesNo(Text(textKey, text), Text(titleKey, title), MessageIcon::Question, false, std::move(onYes),
+                  std::move(applies));
 }
+
+bool clsRaceController::InLobby() const { return session_ != nullptr && !game_.RaceRunning(); }
+bool clsRaceController::Racing() const { return session_ != nullptr && game_.RaceRunning() && !game_.LocalFinished(); }
 
 // ---- Sending --------------------------------------------------------------
 
@@ -81,10 +86,10 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
   // A session that can hear nothing would wait for ever: it is not begun.
   if (!socket_.Bind(localAddress, port_)) {
     const std::string why = socket_.BindError();
-    asker_.Tell(
-        Text("strMsgNetBind", "The network game cannot be opened: this computer cannot receive at the chosen address.") +
-            "\n\n" + localAddress + (why.empty() ? "" : ": " + why),
-        Text("strTitNetBind", "Network game"), MessageIcon::Exclamation);
+    asker_.Tell(Text("strMsgNetBind",
+                     "The network game cannot be opened: this computer cannot receive at the chosen address.") +
+                    "\n\n" + localAddress + (why.empty() ? "" : ": " + why),
+                Text("strTitNetBind", "Network game"), MessageIcon::Exclamation);
     return false;
   }
   session_ = std::make_unique<clsNetworkGame>();
@@ -164,33 +169,32 @@ void clsRaceController::OptionsEdited(int timeSeconds, const std::string& penalt
   OfferOptions("");
 }
 
-bool clsRaceController::CheckReadiness() {
-  if (!session_) return false;
+// Start: with no ready player besides the host there is no race; with some
+// not connected or not knowing the options, the host is asked first.
+void clsRaceController::ClickStart() {
+  if (!session_ || !session_->Host || game_.RaceRunning()) return;
   const Readiness count = CountReadiness(*session_);
   if (count.ready == 0) {
     asker_.Tell(Text("strMsgNet2Players", "There must be at least two ready players to start a net game"),
                 Text("strTitNet2Players", "Not enough players"), MessageIcon::Information);
-    return false;
+    return;
   }
   if (count.notConnected > 0 || count.notKnowing > 0) {
-    return Ask("strMsgNetNotAll",
-               "There are some players who are not connected or don't know the game options. Do you really want "
-               "to start the game?",
-               "strTitNetNotAll", "Some players not ready");
+    Ask(
+        "strMsgNetNotAll",
+        "There are some players who are not connected or don't know the game options. Do you really want "
+        "to start the game?",
+        "strTitNetNotAll", "Some players not ready", [this] { StartRace(); }, [this] { return InLobby(); });
+    return;
   }
-  return true;
-}
-
-void clsRaceController::ClickStart() {
-  if (session_ && session_->Host && !game_.RaceRunning() && CheckReadiness()) StartRace();
+  StartRace();
 }
 
 void clsRaceController::StartRace() {
-  if (!session_) return;
+  if (!InLobby() || !session_->Host) return;
   const std::string puzzle = game_.MakeRacePuzzle();
   OfferOptions("");
   SendToOthers(tag::kStart, puzzle);
-  game_.ClearGridForRace();  // an empty grid, the game not over
   StartLocally();
 }
 
@@ -225,9 +229,15 @@ void clsRaceController::LocalSolve() {
   CheckAllFinished();
 }
 
-void clsRaceController::GiveUp(bool ask) {
-  if (!session_ || !game_.RaceRunning() || game_.LocalFinished()) return;
-  if (ask && !Ask("strMsgNetGiveUp", "Do you really want to give up?", "strTitNetGiveUp", "Give up")) return;
+void clsRaceController::GiveUp() {
+  if (!Racing()) return;
+  Ask(
+      "strMsgNetGiveUp", "Do you really want to give up?", "strTitNetGiveUp", "Give up", [this] { GiveUpNow(); },
+      [this] { return Racing(); });
+}
+
+void clsRaceController::GiveUpNow() {
+  if (!Racing()) return;
   SendToOthers(tag::kGiveUp, GaveUpRecord(session_->LocalIP));
   if (clsNetworkPlayer* local = session_->LocalPlayer()) {
     local->HasFinished = true;
@@ -266,9 +276,13 @@ void clsRaceController::ShowResults() {
 
 void clsRaceController::Cancel() {
   if (!session_) return;
-  if (!Ask("strMsgNetCancel", "Do you really want to cancel this net game?", "strTitNetCancel", "Cancel net game")) {
-    return;
-  }
+  Ask(
+      "strMsgNetCancel", "Do you really want to cancel this net game?", "strTitNetCancel", "Cancel net game",
+      [this] { CancelNow(); }, [this] { return InLobby(); });
+}
+
+void clsRaceController::CancelNow() {
+  if (!session_) return;
   if (session_->Host) {
     SendToOthers(tag::kClose, "");
   } else {
@@ -279,8 +293,25 @@ void clsRaceController::Cancel() {
 
 void clsRaceController::Exit() {
   if (!session_) return;
-  if (!Ask("strMsgExitNet", "Do you really want to quit this net game?", "strTitExitNet", "Exit net game")) return;
-  LeaveSession();
+  Ask(
+      "strMsgExitNet", "Do you really want to quit this net game?", "strTitExitNet", "Exit net game",
+      [this] {
+        LeaveSession();
+        ResetRaceState();
+      },
+      [this] { return session_ != nullptr; });
+}
+
+// The program ends: the race is left as Quit game leaves it, without a
+// question, so that the others hear of it.
+void clsRaceController::LeaveNow() {
+  if (!session_) return;
+  if (Racing()) GiveUpNow();
+  if (!game_.RaceRunning()) {
+    CancelNow();
+  } else {
+    LeaveSession();
+  }
   ResetRaceState();
 }
 
@@ -292,8 +323,8 @@ void clsRaceController::CloseResults() {
 
 void clsRaceController::CloseRequested() {
   if (!session_) return;
-  if (game_.RaceRunning() && !game_.LocalFinished()) {
-    GiveUp(true);
+  if (Racing()) {
+    GiveUp();
   } else if (game_.RaceRunning()) {
     Exit();  // finished: giving up would overwrite the result
   } else {
@@ -305,10 +336,16 @@ void clsRaceController::Kick(int row) {
   if (!session_ || !session_->Host || row < 0 || row >= static_cast<int>(session_->CollClients.size())) return;
   const std::string address = session_->CollClients[static_cast<std::size_t>(row)].IP;
   if (address == session_->LocalIP) return;
-  if (!Ask("strMsgKickPlayer", "Do you really want to kick this player?", "strTitKickPlayer", "Kick player")) return;
-  session_->RemovePlayer(address);
-  Send(address, tag::kClose, "");
-  RebuildPlayerList();
+  const auto listed = [this, address] { return InLobby() && session_->FindPlayer(address) != nullptr; };
+  Ask(
+      "strMsgKickPlayer", "Do you really want to kick this player?", "strTitKickPlayer", "Kick player",
+      [this, address, listed] {
+        if (!listed()) return;
+        session_->RemovePlayer(address);
+        Send(address, tag::kClose, "");
+        RebuildPlayerList();
+      },
+      listed);
 }
 
 void clsRaceController::LeaveSession() {

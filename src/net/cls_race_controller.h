@@ -45,9 +45,9 @@ class clsRaceController {
   // are asked for; then the players still without one count as given up.
   static constexpr int kResultRequestHeartbeats = 2;
 
-
-  // The race plays on the board given; services.networkPort 0 is the game's own port.
-  clsRaceController(const SessionServices& services, clsRaceBoard& game);
+  // The race plays on the board given and asks the player through asker;
+  // services.networkPort 0 is the game's own port.
+  clsRaceController(const SessionServices& services, clsAsker& asker, clsRaceBoard& game);
 
   // Makes a session from the host/join dialog's answers. False, with the
   // player told, when the receiving socket cannot be bound.
@@ -64,14 +64,17 @@ class clsRaceController {
   void OfferOptions(const std::string& address);
   // The host's option fields changed: time in seconds, penalty as typed.
   void OptionsEdited(int timeSeconds, const std::string& penaltyText);
-  bool CheckReadiness();
-  // Start button: checks readiness, then starts the race.
+  // Start button: checks readiness (asking when some are not ready), then
+  // starts the race.
   void ClickStart();
   void StartRace();
   void SendChat(const std::string& text);
-  void GiveUp(bool ask);
+  // Give up, cancel and exit ask first; GiveUpNow and LeaveNow do not.
+  void GiveUp();
+  void GiveUpNow();
   void Cancel();
   void Exit();
+  void LeaveNow();
   // The lobby list's row, counted from 0.
   void Kick(int row);
   void CloseResults();
@@ -127,7 +130,12 @@ class clsRaceController {
   void ShowOptions();
   void ShowOptionFields();
   void AppendChat(const std::string& line);
-  bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title);
+  void Ask(const char* textKey, const char* text, const char* titleKey, const char* title, std::function<void()> onYes,
+           std::function<bool()> applies);
+  void CancelNow();
+  // A lobby is open; the local player is racing and not finished.
+  bool InLobby() const;
+  bool Racing() const;
   std::string Text(const char* key, const char* defaultText) const;
   std::int64_t Now();
 

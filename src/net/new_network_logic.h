@@ -34,7 +34,6 @@ struct NewNetworkFields {
 NewNetworkFields OpenNewNetwork(const clsSettingsStore& settings, const std::vector<std::string>& localAddresses,
                                 const std::string& loginName);
 
-
 // A field the dialog cannot accept, with the message that says why.
 enum class NetworkField { Local, Host };
 struct NetworkFieldProblem {
@@ -48,13 +47,5 @@ struct NetworkFieldProblem {
 // anything, or nothing when all is well.
 std::optional<NetworkFieldProblem> ConfirmNewNetwork(clsSettingsStore& settings, NetworkChoice& choice,
                                                      const std::string& loginName, const clsCatalogue& catalogue);
-
-// The dialog as the main window uses it.
-class clsNetworkDialog {
- public:
-  virtual ~clsNetworkDialog() = default;
-  // Nothing when the player cancelled.
-  virtual std::optional<NetworkChoice> AskNetworkGame() = 0;
-};
 
 }  // namespace glyph

@@ -13,14 +13,13 @@ class clsRaceBoard {
  public:
   virtual ~clsRaceBoard() = default;
 
-  // A host's new race: bookmarks dropped, a new puzzle; its text form.
+  // A host's new race on the board (a new puzzle, an empty grid, the game
+  // not over); its text form.
   virtual std::string MakeRacePuzzle() = 0;
   // The text form of the puzzle on the board.
   virtual std::string PuzzleText() const = 0;
-  // Empties the grid and ends a game-over state.
-  virtual void ClearGridForRace() = 0;
-  // A puzzle received from the host; false (and nothing changed) when the
-  // text is refused.
+  // A puzzle received from the host onto the board; false (and nothing
+  // changed) when the text is refused.
   virtual bool ReceiveRacePuzzle(const std::string& text) = 0;
   // Giving up: the solution is shown without a question.
   virtual void RevealForRace() = 0;

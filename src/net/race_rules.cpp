@@ -59,10 +59,4 @@ std::vector<PlayerRow> PlayerRows(const clsNetworkGame& session, bool running, c
   return rows;
 }
 
-std::string ClockText(std::int32_t seconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600, (seconds / 60) % 60, seconds % 60);
-  return text;
-}
-
 }  // namespace glyph

@@ -30,7 +30,4 @@ std::vector<ResultRow> RankPlayers(std::vector<clsNetworkPlayer>& players);
 // The rows of the lobby list (running false) or of the race list.
 std::vector<PlayerRow> PlayerRows(const clsNetworkGame& session, bool running, const std::string& pointsWord);
 
-// "hh:mm:ss", each field at least two digits.
-std::string ClockText(std::int32_t seconds);
-
 }  // namespace glyph

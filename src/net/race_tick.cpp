@@ -3,6 +3,7 @@
 // the dead, a silent host, the clocks, and results that never came.
 #include "net/cls_race_controller.h"
 
+#include "core/clock_text.h"
 #include "core/cls_asker.h"
 #include "core/cls_clock.h"
 #include "net/cls_datagram_socket.h"
@@ -59,13 +60,13 @@ void clsRaceController::Tick() {
   if (running) {
     const std::int32_t elapsed = WholeSecondsBetween(raceStart_, now);
     const bool finished = game_.LocalFinished();
-    if (!finished) view_.timeRunning = ClockText(elapsed);
+    if (!finished) view_.timeRunning = RaceTimeText(std::chrono::seconds(elapsed));
     const std::int32_t remaining = session_->Time - elapsed;
     if (remaining >= 0) {
       if (!finished) view_.points = std::to_string(remaining);
-      view_.timeRemaining = ClockText(remaining);
+      view_.timeRemaining = RaceTimeText(std::chrono::seconds(remaining));
     } else {
-      if (!finished) GiveUp(false);
+      if (!finished) GiveUpNow();
       view_.timeRemaining = "00:00:00";
       if (!timeOver_) timeOverAt_ = now;
       timeOver_ = true;

@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "i18n/program_catalogue.h"
+#include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
 #include "platform/file_dialog_folder.h"
 #include "platform/qt_page_device.h"
@@ -25,9 +25,9 @@ struct PrinterHolder {
 
 class clsPrinterPageDevice : private PrinterHolder, public clsQtPageDevice {
  public:
-  explicit clsPrinterPageDevice(int style) : clsQtPageDevice(*printer, style) {
+  clsPrinterPageDevice(int style, const clsCatalogue& catalogue) : clsQtPageDevice(*printer, style) {
     // A PDF's title, and the job's name in the printer's queue.
-    printer->setDocName(FromAnsi(ProgramCatalogue().GetTranslation("frmPrint", "strDocTitle", "Glyphmatic 2.0 puzzles")));
+    printer->setDocName(FromAnsi(catalogue.GetTranslation("frmPrint", "strDocTitle", "Glyphmatic 2.0 puzzles")));
     printer->setCreator("Glyphmatic 2.0");
   }
   QPrinter& Printer() { return *printer; }
@@ -37,40 +37,53 @@ class clsPrinterPageDevice : private PrinterHolder, public clsQtPageDevice {
 
 // Printing to a file never replaces a folder, a device, a FIFO or a socket
 // with a PDF file: the player is told, and the print dialog stays.
-bool clsQtPrinterSystem::RefusedTarget(const QPrinter& printer) {
+bool clsQtPrinterSystem::RefusedTarget(const QPrinter& printer, QWidget* over) {
   const QString file = printer.outputFileName();
   if (file.isEmpty() || !IsSpecialFile(file.toStdString())) return false;
-  const clsCatalogue& texts = ProgramCatalogue();
-  QMessageBox::warning(parent_, FromAnsi(texts.GetTranslation("frmPrint", "strPdfTitle", "Print to a PDF file")),
-                       FromAnsi(texts.GetTranslation("frmPrint", "strPdfNotAFile",
-                                                     "The chosen name is not a file (a folder or a device). "
-                                                     "Nothing was printed.")) +
-                           "\n\n" + file);
+  auto* box = new QMessageBox(
+      QMessageBox::Warning, FromAnsi(catalogue_.GetTranslation("frmPrint", "strPdfTitle", "Print to a PDF file")),
+      FromAnsi(catalogue_.GetTranslation(
+          "frmPrint", "strPdfNotAFile", "The chosen name is not a file (a folder or a device). Nothing was printed.")) +
+          "\n\n" + file,
+      QMessageBox::Ok, over);
+  box->setTextFormat(Qt::PlainText);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
   return true;
 }
 
 bool clsQtPrinterSystem::HasPrinter() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
-std::unique_ptr<clsPageDevice> clsQtPrinterSystem::ChoosePrinter(int style) {
-  auto device = std::make_unique<clsPrinterPageDevice>(style);
+void clsQtPrinterSystem::ChoosePrinter(int style, QWidget* over, Chosen chosen) {
+  auto device = std::make_shared<std::unique_ptr<clsPrinterPageDevice>>(
+      std::make_unique<clsPrinterPageDevice>(style, catalogue_));
+  QDialog* dialog = nullptr;
   if (!HasPrinter()) {
-    const clsCatalogue& texts = ProgramCatalogue();
-    const QString chosen = QFileDialog::getSaveFileName(
-        parent_, FromAnsi(texts.GetTranslation("frmPrint", "strPdfTitle", "Print to a PDF file")),
-        FileDialogFolder() + "/glyphmatic.pdf",
-        FromAnsi(texts.GetTranslation("frmPrint", "strPdfFilter", "PDF files")) + " (*.pdf)");
-    if (chosen.isEmpty()) return nullptr;
-    RememberFileDialogFolder(chosen);
-    device->Printer().setOutputFormat(QPrinter::PdfFormat);
-    device->Printer().setOutputFileName(QString::fromStdString(WithPdfExtension(chosen.toStdString())));
-    return RefusedTarget(device->Printer()) ? nullptr : std::move(device);
+    auto* files =
+        new QFileDialog(over, FromAnsi(catalogue_.GetTranslation("frmPrint", "strPdfTitle", "Print to a PDF file")),
+                        FileDialogFolder() + "/glyphmatic.pdf",
+                        FromAnsi(catalogue_.GetTranslation("frmPrint", "strPdfFilter", "PDF files")) + " (*.pdf)");
+    files->setObjectName("dlgPdfFile");
+    files->setAcceptMode(QFileDialog::AcceptSave);
+    QObject::connect(files, &QFileDialog::fileSelected, files, [device, files](const QString& name) {
+      RememberFileDialogFolder(name);
+      (*device)->Printer().setOutputFormat(QPrinter::PdfFormat);
+      (*device)->Printer().setOutputFileName(QString::fromStdString(WithPdfExtension(name.toStdString())));
+    });
+    dialog = files;
+  } else {
+    auto* print = new QPrintDialog(&(*device)->Printer(), over);
+    print->setOption(QAbstractPrintDialog::PrintSelection, false);
+    print->setOption(QAbstractPrintDialog::PrintPageRange, false);
+    print->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog = print;
   }
-  QPrintDialog dialog(&device->Printer(), parent_);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  if (dialog.exec() != QDialog::Accepted) return nullptr;
-  return RefusedTarget(device->Printer()) ? nullptr : std::move(device);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(dialog, &QDialog::finished, over, [this, device, over, chosen = std::move(chosen)](int result) {
+    if (result != QDialog::Accepted || RefusedTarget((*device)->Printer(), over)) return chosen(nullptr);
+    chosen(std::move(*device));
+  });
+  dialog->open();
 }
 
 }  // namespace glyph

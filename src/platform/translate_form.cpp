@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include "i18n/cls_catalogue.h"
-#include "i18n/program_catalogue.h"
 #include "platform/ansi_text.h"
 
 namespace glyph {
@@ -42,7 +41,5 @@ void TranslateForm(QWidget* form, const clsCatalogue& catalogue) {
   if (const clsItem* caption = module->FindItem("CAPTION")) form->setWindowTitle(FromAnsi(caption->Translation));
   for (QWidget* control : form->findChildren<QWidget*>()) TranslateControl(control, *module);
 }
-
-void TranslateForm(QWidget* form) { TranslateForm(form, ProgramCatalogue()); }
 
 }  // namespace glyph

@@ -14,7 +14,4 @@ class clsCatalogue;
 // controls of other kinds, keep what they show.
 void TranslateForm(QWidget* form, const clsCatalogue& catalogue);
 
-// The same, from the program's catalogue.
-void TranslateForm(QWidget* form);
-
 }  // namespace glyph

@@ -1,24 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "print/cls_page_device.h"
 
 namespace glyph {
 
-// The system's printers as the print dialog sees them. A PDF file is a target
-// too: without any printer the print dialog still prints to one.
+// The system's printers as the game sees them. A PDF file is a target too:
+// without any printer the print dialog still prints to one. Choosing the
+// target is the print dialog's own business.
 class clsPrinterSystem {
  public:
   virtual ~clsPrinterSystem() = default;
   virtual bool HasPrinter() = 0;
   virtual bool CanWritePdf() { return false; }
-  // Shows the platform's print dialog (or, with no printer, a file chooser
-  // for the PDF file); the page device of the chosen target for a job in the
-  // given style, or nothing when the player cancelled.
-  virtual std::unique_ptr<clsPageDevice> ChoosePrinter(int style) = 0;
 
   // Whether the print dialog can print at all: to a printer or a PDF file.
   bool CanPrint() { return HasPrinter() || CanWritePdf(); }

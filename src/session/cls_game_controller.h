@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,36 +12,48 @@
 #include "core/services.h"
 #include "i18n/cls_catalogue.h"
 #include "net/race_board.h"
-#include "session/game_clock.h"
+#include "session/game_record.h"
 #include "session/grid_history.h"
 #include "session/hint_advisor.h"
+#include "storage/kept_game.h"
 #include "storage/saved_game.h"
 
 namespace glyph {
 
-class clsAsker;
-class clsBookmarkDialogs;
 class clsCatalogue;
-class clsFileChooser;
+class clsClock;
 class clsFileWriter;
 class clsRandomSource;
 class clsSettingsStore;
 
 // What the network race takes over from a single-player game while a session
-// exists: the solved detection during a race, and the request to close.
+// exists: the solved detection during a race.
 class clsRaceHooks {
  public:
   virtual ~clsRaceHooks() = default;
   virtual void LocalSolve() = 0;
-  virtual void CloseRequested() = 0;
 };
 
+// A game as it is put on the board.
+struct BoardStart {
+  enum class Kind {
+    New,     // a new puzzle (a new game, today's, a code's): an empty grid, counted
+    Loaded,  // a saved or kept game: its grid and bookmarks
+    Guide,   // the guided game
+    Race,    // a network race's puzzle: no clock, nothing counted
+  };
+  Kind kind = Kind::New;
+  clsPuzzle puzzle = {};
+  clsSolveStatus grid = {};
+  std::vector<clsSolveStatus> bookmarks = {};
+  std::optional<Difficulty> rating = {};   // shown in the note
+  std::string category = "";               // where a new game counts; "" nowhere
+  std::optional<KeptGameFacts> kept = {};  // a kept game goes on with its time and record
+};
 
-// The state and operations of the main window, without a window: the current
-// puzzle and grid, the bookmarks, whether the game is over, the style, and
-// the race flags. Every decision of a single-player game is made here; the
-// session forwards the window's events and publishes the views this class
-// computes.
+// The board without a window: the current puzzle and grid, the bookmarks,
+// whether the game is over, the style, the record and the race flags. It
+// asks nothing: the session asks, and then calls the operation here.
 class clsGameController : public clsRaceBoard {
  public:
   static constexpr const char* kModule = kMainWindowModule;
@@ -49,48 +61,49 @@ class clsGameController : public clsRaceBoard {
   explicit clsGameController(const SessionServices& services);
 
   void SetRaceHooks(clsRaceHooks* hooks) { raceHooks_ = hooks; }
-  // Who hears of a counted game's start (its category) and end (category,
-  // solved or given up, seconds played, solved without Hint or Check).
-  using RecordStarted = std::function<void(const std::string&)>;
-  using RecordEnded = std::function<void(const std::string&, bool, std::int64_t, bool)>;
-  void SetRecordHooks(RecordStarted started, RecordEnded ended) {
-    recordStarted_ = std::move(started);
-    recordEnded_ = std::move(ended);
-  }
+  clsGameRecord& Record() { return record_; }
+  const clsGameRecord& Record() const { return record_; }
 
-  // The start-up of the main window after its texts are translated: the
-  // style, the board, and the game of the command line or a new one.
-  void StartUp(const std::vector<std::string>& arguments);
+  // The style from the settings, before the first board.
+  void StartUp();
+  // Every game comes to the board through here: game over, history,
+  // bookmarks, style, grid, note, record and drawing, in that order.
+  void StartBoard(BoardStart start);
 
-  // The file the command line names: the arguments joined with single
-  // blanks, cut before the first "#0#".
-  static std::string CommandLineFile(const std::vector<std::string>& arguments);
-
-  // Buttons and grid events. While a race runs, the board is the race's:
-  // New, Clear, Solve, Load and the bookmarks do nothing.
-  void ClickNew();
-  // Today's puzzle for a local date, and a puzzle from a code: new games,
-  // after the new-game question when the grid holds marks.
-  void ClickDaily(int year, int month, int day);
+  // The boards a player starts.
+  void NewGame();  // at the preferred difficulty
+  void StartDaily(int year, int month, int day);
   void PlayPuzzle(const clsPuzzle& puzzle);
-  void ClickClear();
-  void ClickSolve();
-  // True when the window may close: asks the quit question first.
-  bool ClickClose();
-  // The window's own close control: true when the window may close.
-  bool RequestClose();
+  void StartGuide();
+  // A saved game onto the board; anything but Loaded leaves the board alone.
+  LoadOutcome LoadGameFile(const std::string& path);
+  WriteOutcome SaveGameFile(const std::string& path);
+
+  // Leaving this game loses the player's work: marks on a game not over.
+  bool HasWorkAtStake() const;
+
+  void ClearGrid();
+  void RevealSolution();
+  bool IsSolutionCorrect() const;
+
+  // Bookmarks: the default name of the next (counting it, even when the
+  // player cancels), adding, opening, renaming and removing one.
+  std::string NextBookmarkName();
+  void AddBookmark(const std::string& name);
+  void OpenBookmark(std::size_t index);
+  void RenameBookmark(std::size_t index, const std::string& name);
+  void RemoveBookmark(std::size_t index);
+  std::vector<std::string> BookmarkNames() const;
+
+  // The grid: a click rules out, a double click (after its click) declares;
+  // a key declares in one step.
   void ClickCell(int index);
   void DoubleClickCell(int index);
-  // A whole double click at once (a key): one step.
   void DeclareCell(int index);
-  void ClickSave();
-  void ClickLoad();
-  void ClickAddBookmark();
-  void ClickOpenBookmark();
 
   // Undo and redo of the player's steps on the grid in this game: a click, a
-  // double click, Clear grid, opening a bookmark. Nothing once the game is
-  // over; a new, loaded or race puzzle starts an empty history.
+  // double click, Clear grid, opening a bookmark, a hint. Nothing once the
+  // game is over; a new, loaded or race puzzle starts an empty history.
   bool CanUndo() const;
   bool CanRedo() const;
   void Undo();
@@ -102,40 +115,26 @@ class clsGameController : public clsRaceBoard {
   bool CanAdvise() const { return !gameOver_ && !networkSession_ && !raceRunning_; }
   void ClickHint();
   void ClickCheck();
-  // The note beside the grid, while the grid is as it was when it was made;
-  // in the guided game, the guide's word on the grid as it is.
+  // The note beside the grid: the guide's word in the guided game; a solved
+  // game's congratulations; a hint, check or difficulty while the grid is
+  // as it was when it was made.
   GridNote Note() const;
-  // The guided game: an easy puzzle whose note says each step and waits for
-  // the player to mark it, until it is solved or the player leaves.
-  void StartGuide();
   void LeaveGuide() { guide_ = false; }
   bool InGuide() const { return guide_; }
 
-  // The game's clock under the grid ("" when there is none: a race), the
-  // pause that covers board and grid, and the window being minimised. Both
-  // hold the clock; a pause ends with any key or click.
+  // The game's clock ("" when there is none: a race), the pause that covers
+  // board and grid, and the window being minimised; both hold the clock.
   std::string ClockText() const;
-  bool CanPause() const { return clock_.Running() && !networkSession_ && !gameOver_; }
-  bool Paused() const { return clock_.Held(clsGameClock::kPaused); }
+  bool CanPause() const { return record_.Running() && !networkSession_ && !gameOver_; }
+  bool Paused() const { return record_.Held(clsGameClock::kPaused); }
   void TogglePause();
-  void SetMinimised(bool minimised);
+  void HoldClock(clsGameClock::Hold why, bool on);
 
-  // On quitting: an unfinished single-player game is kept in the player's
-  // data folder for the next start, and anything else forgets a kept game.
-  void KeepOrForget();
+  // An unfinished single-player game, worth keeping for the next start.
+  bool Unfinished() const { return !gameOver_ && !networkSession_ && !guide_ && record_.Timed(); }
+  SavedGame Game() const { return {puzzle_, solveStatus_, bookmarks_}; }
+  KeptGameFacts Facts() const { return record_.Facts(puzzle_.MakeSendString(), Now()); }
 
-  // Reads a saved game into the window; a file that is not one, or cannot be
-  // read, is reported and changes nothing. True when the game was loaded.
-  bool LoadGameFile(const std::string& path);
-
-  // Operations other parts of the game call.
-  void SetGameOver(bool gameOver) override;
-  void NewGame();
-  void ResetBookmarks();
-  bool IsSolutionCorrect() const;
-  void CheckSolved();
-  void ShowSolution(bool ask);
-  void MarkCell(int s, int d, bool isDouble);
   void ApplyStyle(int style);
   // The dark colours for board and grid, or the style's own.
   void SetDarkColours(bool dark);
@@ -145,19 +144,15 @@ class clsGameController : public clsRaceBoard {
   // symbols as they were.
   std::string MakeRacePuzzle() override;
   std::string PuzzleText() const override { return puzzle_.MakeSendString(); }
-  void ClearGridForRace() override;
   bool ReceiveRacePuzzle(const std::string& text) override;
-  void RevealForRace() override { ShowSolution(false); }
+  void RevealForRace() override { RevealSolution(); }
+  void SetGameOver(bool gameOver) override;
 
   const clsPuzzle& Puzzle() const { return puzzle_; }
-  clsPuzzle& Puzzle() { return puzzle_; }
   const clsSolveStatus& SolveStatus() const { return solveStatus_; }
-  clsSolveStatus& SolveStatus() { return solveStatus_; }
-  std::vector<clsSolveStatus>& Bookmarks() { return bookmarks_; }
   const std::vector<clsSolveStatus>& Bookmarks() const { return bookmarks_; }
-  int BookmarkCounter() const { return bookmarkCounter_; }
-
   bool GameOver() const { return gameOver_; }
+  bool Solved() const { return solved_; }
   int Style() const { return style_; }
   Colour StyleBackColor() const { return styleBackColor_; }
 
@@ -177,29 +172,17 @@ class clsGameController : public clsRaceBoard {
   // The text of module frmSymbol for an item, or its English default.
   std::string Text(const char* item, const char* defaultText) const;
 
- private:
-  // How this game is timed and counted: a new, daily or code game counts in
-  // its category; a loaded, guided or race game does not.
-  struct GameRecord {
-    std::string category;  // empty: the game does not count
-    bool helped = false;   // Hint or Check was pressed
-  };
-  bool MayLeaveGame();
-  void StartPuzzle(const clsPuzzle& puzzle, Difficulty rating, std::string category);
-  void StartRecord(std::string category);
-  void EndRecord(bool solved);
-  bool ResumeKeptGame();
-  void TakeSavedGame(SavedGame game);
-  std::int64_t Now() const;
+  // The very first start offers a newcomer the guided game in the note.
+  void OfferGuide() { offerGuide_ = true; }
 
-  bool guide_ = false;
-  bool offerGuide_ = false;  // the first start offers the guided game in the note
-  bool Ask(const char* textKey, const char* text, const char* titleKey, const char* title, bool yesPreselected);
-  void Tell(const char* textKey, const char* text, const char* titleKey, const char* title);
+ private:
+  std::int64_t Now() const;
   void GridEvent(int index, bool isDouble);
+  void CheckSolved();
   void Remember(const clsSolveStatus& before);
   void ForgetHistory();
   void Stepped(const clsSolveStatus& grid);
+  void Redraw();
 
   // Drawing: these compute the views; the display paints them.
   void LoadStyle();
@@ -209,19 +192,12 @@ class clsGameController : public clsRaceBoard {
   void DrawRaster();
   void SetDigitBackColor(BoardCell& cell, int verdict) const;
 
-  clsAsker& asker_;
   clsSettingsStore& settings_;
   clsRandomSource& random_;
   const clsCatalogue& catalogue_;
-  clsFileChooser& files_;
-  clsBookmarkDialogs& bookmarkDialogs_;
   clsFileWriter& writer_;
   clsClock& time_;
-  std::string dataFolder_;
-  clsGameClock clock_;
-  GameRecord record_;
-  RecordStarted recordStarted_ = [](const std::string&) {};
-  RecordEnded recordEnded_ = [](const std::string&, bool, std::int64_t, bool) {};
+  clsGameRecord record_;
   clsRaceHooks* raceHooks_ = nullptr;
 
   clsPuzzle puzzle_;
@@ -231,6 +207,9 @@ class clsGameController : public clsRaceBoard {
   clsHintAdvisor advisor_;
   int lastClicked_ = -1;  // the cell whose click made the last step, for its double click
   int bookmarkCounter_ = 0;
+  bool guide_ = false;
+  bool offerGuide_ = false;
+  bool solved_ = false;  // solved by the player: the note congratulates
   bool raceRunning_ = false;
   bool localFinished_ = false;
   bool networkSession_ = false;

@@ -3,17 +3,17 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <string>
 
 namespace glyph {
 
 // The time a single-player game has been played: it runs from the start of
-// the game, stands while the player pauses or the window is minimised, and
+// the game, stands while the player pauses, the window is minimised or a
+// question or dialog waits for the player, and
 // stops for good when the game ends. Readings come from the session's clock,
 // so tests move time by hand; a clock set back never makes time negative.
 class clsGameClock {
  public:
-  enum Hold : unsigned { kPaused = 1, kMinimised = 2 };
+  enum Hold : unsigned { kPaused = 1, kMinimised = 2, kAnswering = 4 };
 
   // A new game, or a kept one going on from the time it had.
   void Restart(std::int64_t now, std::int64_t elapsedMs = 0) {
@@ -57,13 +57,5 @@ class clsGameClock {
   bool stopped_ = true;
   bool shown_ = false;
 };
-
-// A time as a player reads it: m:ss under an hour, then h:mm:ss.
-inline std::string ClockText(std::int64_t ms) {
-  const std::int64_t seconds = std::max<std::int64_t>(ms, 0) / 1000;
-  const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  if (seconds < 3600) return std::to_string(seconds / 60) + ":" + two(seconds % 60);
-  return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60);
-}
 
 }  // namespace glyph

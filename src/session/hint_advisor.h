@@ -18,7 +18,8 @@ class clsCatalogue;
 // cells are the grid cells (10 symbol + digit) the note frames, basis the
 // marks it rests on (framed more quietly), steps a supposition's steps for
 // the player to follow, one line each. offerGuide adds the offer of the
-// guided game, inGuide the way out of it.
+// guided game, inGuide the way out of it, offerNewGame (a solved game) a
+// new game.
 struct GridNote {
   std::string text;
   std::vector<int> cells;
@@ -26,6 +27,7 @@ struct GridNote {
   std::vector<std::string> steps;
   bool offerGuide = false;
   bool inGuide = false;
+  bool offerNewGame = false;
   bool operator==(const GridNote&) const = default;
 };
 
@@ -56,8 +58,7 @@ class clsHintAdvisor {
 
  private:
   std::string Text(const char* key, const char* english) const;
-  void Keep(const clsPuzzle& puzzle, const clsSolveStatus& grid, GridNote note,
-            std::optional<std::vector<Fact>> facts);
+  void Keep(const clsPuzzle& puzzle, const clsSolveStatus& grid, GridNote note, std::optional<std::vector<Fact>> facts);
   std::string NothingFollows(const HintResult& hint) const;
 
   const clsCatalogue& catalogue_;

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace glyph {
 
 // The main window's buttons and the race panels' buttons, each a command of
-// the session.
+// the session. Which are main buttons, and which end a pause, is the table
+// of session/commands.h.
 enum class Command {
   New,
   Clear,
@@ -38,7 +40,7 @@ enum class Command {
   CloseResults,
   LeaveGuide,
 };
-inline constexpr int kMainButtonCount = static_cast<int>(Command::Close) + 1;
+inline constexpr int kCommandCount = static_cast<int>(Command::LeaveGuide) + 1;
 
 // The keys the solution grid takes.
 enum GridKey {
@@ -54,8 +56,9 @@ enum GridKey {
 };
 
 // Everything that happens to the game: what the player does, the clock's
-// ticks and what the network brings. Every front end turns its input into
-// these and hands them to clsGameSession::Handle.
+// ticks, what the network brings and the answers to questions and dialogs.
+// Every front end turns its input into these and hands them to
+// clsGameSession::Handle.
 struct SessionEvent {
   enum class Kind {
     Button,           // command
@@ -72,8 +75,12 @@ struct SessionEvent {
     RaceOptions,      // number: the time field in seconds; text: the penalty field
     GridKey,          // number: a GridKey, or kGridKeyDigit + the digit typed
     Minimised,        // number: 1 when the window was minimised, 0 when it is back
-    Quitting,         // the program ends (the window closed, or the desktop session ends)
+    Quitting,         // the program ends now (a signal, the desktop session ending)
     CopyCode,         // the puzzle's code to the clipboard
+    Answer,           // number: the question's id; yes: Yes (or OK), else No
+    DialogAnswer,     // number: the dialog's id; yes: OK, else Cancel; text, value, fields: what it holds
+    BookmarkRemove,   // number: the bookmark list's row
+    BookmarkRename,   // number: the bookmark list's row; text: the new name
   };
 
   Kind kind = Kind::Tick;
@@ -81,11 +88,20 @@ struct SessionEvent {
   int number = 0;
   std::string text;
   std::string source;
+  bool yes = false;
+  int value = 0;
+  std::vector<std::string> fields = {};
 
   static SessionEvent Button(Command c) { return {Kind::Button, c, 0, {}, {}}; }
   static SessionEvent Of(Kind k, int n = 0, std::string t = {}) { return {k, Command::New, n, std::move(t), {}}; }
   static SessionEvent Datagram(std::string payload, std::string from) {
     return {Kind::Datagram, Command::New, 0, std::move(payload), std::move(from)};
+  }
+  static SessionEvent Answer(int promptId, bool yes) { return {Kind::Answer, Command::New, promptId, {}, {}, yes}; }
+  // A dialog's answer: OK with what it holds, or Cancel.
+  static SessionEvent DialogAnswer(int dialogId, bool ok, std::string text = {}, int value = 0,
+                                   std::vector<std::string> fields = {}) {
+    return {Kind::DialogAnswer, Command::New, dialogId, std::move(text), {}, ok, value, std::move(fields)};
   }
 };
 

@@ -2,12 +2,10 @@
 #include "storage/statistics.h"
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
-#include <fstream>
 #include <map>
 
 #include "core/deduction.h"
+#include "storage/damaged_file.h"
 #include "storage/text_lines.h"
 
 namespace glyph {
@@ -198,78 +196,23 @@ namespace {
 
 std::filesystem::path StatisticsFile(const std::filesystem::path& folder) { return folder / kStatisticsFileName; }
 
-// The file as long as it is no larger than the bound: a file growing while
-// it is read is cut one byte past the bound, so that it is refused.
-std::optional<std::string> ReadBounded(const std::filesystem::path& file) {
-  std::ifstream stream(file, std::ios::binary);
-  if (!stream) return std::nullopt;
-  std::string content(kLargestStatisticsFile + 1, '\0');
-  stream.read(content.data(), static_cast<std::streamsize>(content.size()));
-  if (stream.bad()) return std::nullopt;
-  content.resize(static_cast<std::size_t>(stream.gcount()));
-  return content;
-}
-
-std::string LocalTimeStamp() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  localtime_r(&now, &local);
-  char stamp[32];
-  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-  return stamp;
-}
-
-// Renames the damaged file to a name nobody uses. A hard link fails rather
-// than replace a file, so the name is taken safely even if another copy of
-// the game moves a file at the same moment; where the file system has no
-// hard links, a rename after looking that the name is free does.
-std::optional<std::filesystem::path> MoveAside(const std::filesystem::path& file) {
-  const std::string stem = (file.parent_path() / ("statistics.damaged-" + LocalTimeStamp())).string();
-  for (int attempt = 1; attempt <= 100; ++attempt) {
-    const std::filesystem::path target = stem + (attempt == 1 ? "" : "-" + std::to_string(attempt)) + ".txt";
-    std::error_code error;
-    if (std::filesystem::exists(std::filesystem::symlink_status(target, error))) continue;
-    std::filesystem::create_hard_link(file, target, error);
-    if (!error) {
-      std::filesystem::remove(file, error);
-      return target;
-    }
-    if (std::filesystem::exists(std::filesystem::symlink_status(target, error))) continue;
-    std::filesystem::rename(file, target, error);
-    if (!error) return target;
-    return std::nullopt;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 LoadedStatistics LoadStatistics(const std::filesystem::path& folder) {
   const std::filesystem::path file = StatisticsFile(folder);
   LoadedStatistics loaded;
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(file, error);
-  if (status.type() == std::filesystem::file_type::not_found) return loaded;
-  if (IsSpecialFile(file)) {
-    loaded.outcome = StatisticsLoad::LeftInPlace;
-    return loaded;
-  }
-  // A file too large is damaged without being read at all.
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  std::optional<std::string> content;
-  if (!error && size <= kLargestStatisticsFile) content = ReadBounded(file);
-  if (error || (size <= kLargestStatisticsFile && !content)) {
-    loaded.outcome = StatisticsLoad::LeftInPlace;
-    return loaded;
-  }
-  const std::optional<clsStatistics> parsed = content ? ParseStatistics(*content) : std::nullopt;
+  const BoundedRead read = ReadBoundedFile(file, kLargestStatisticsFile);
+  if (read.status == ReadStatus::Missing) return loaded;
+  const std::optional<clsStatistics> parsed =
+      read.status == ReadStatus::Read ? ParseStatistics(read.content) : std::nullopt;
   if (parsed) {
     loaded.statistics = *parsed;
     return loaded;
   }
-  const std::optional<std::filesystem::path> movedTo = MoveAside(file);
-  loaded.outcome = movedTo ? StatisticsLoad::MovedAside : StatisticsLoad::LeftInPlace;
-  if (movedTo) loaded.movedTo = *movedTo;
+  // Damaged, too large, unreadable or not a file at all: set aside for the
+  // player, and new statistics begin.
+  loaded.movedTo = MoveAsideDamaged(file);
+  loaded.outcome = loaded.movedTo.empty() ? StatisticsLoad::LeftInPlace : StatisticsLoad::MovedAside;
   return loaded;
 }
 

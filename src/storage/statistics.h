@@ -120,10 +120,9 @@ inline constexpr char kStatisticsFileName[] = "statistics.txt";
 
 enum class StatisticsLoad {
   Loaded,      // read, or no file there yet (empty statistics)
-  MovedAside,  // damaged: renamed to movedTo, empty statistics instead
-  LeftInPlace  // damaged and could not be moved, not a regular file, or not
-               // readable: saving would replace it, so the caller must not
-               // save this session's statistics over it
+  MovedAside,  // damaged, unreadable or not a file: moved to movedTo, empty statistics instead
+  LeftInPlace  // the same, but it could not be moved: saving would replace it, so the
+               // caller must not save this session's statistics over it
 };
 struct LoadedStatistics {
   clsStatistics statistics;
@@ -131,9 +130,8 @@ struct LoadedStatistics {
   std::filesystem::path movedTo;
 };
 
-// Reads folder/statistics.txt. A damaged file is never deleted: it becomes
-// statistics.damaged-YYYYMMDD-HHMMSS.txt (local time; -2, -3, ... appended
-// when that name is taken, never replacing a file) for the player to keep.
+// Reads folder/statistics.txt. A damaged file is never deleted: it is moved
+// aside (see MoveAsideDamaged) for the player to keep.
 LoadedStatistics LoadStatistics(const std::filesystem::path& folder);
 
 // Writes folder/statistics.txt whole through the writer, creating the

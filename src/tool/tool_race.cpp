@@ -11,7 +11,6 @@
 #include <iostream>
 #include <optional>
 
-#include "core/cls_asker.h"
 #include "core/cls_clock.h"
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
@@ -70,33 +69,6 @@ class clsLoopbackSocket : public clsDatagramSocket {
   std::ostream& out_;
 };
 
-// Every question is answered Yes: the peer presses Start only when its
-// options allow it (see MayStart).
-class clsHeadlessAsker : public clsAsker {
- public:
-  explicit clsHeadlessAsker(std::ostream& out) : out_(out) {}
-  bool AskYesNo(const std::string& text, const std::string&, MessageIcon, bool) override {
-    Emit(out_, {{"event", "question"}, {"text", FromAnsi(text)}, {"answer", true}});
-    return true;
-  }
-  void Tell(const std::string& text, const std::string&, MessageIcon) override {
-    Emit(out_, {{"event", "message"}, {"text", FromAnsi(text)}});
-  }
-
- private:
-  std::ostream& out_;
-};
-
-// The host/join dialog's answer, from the command line.
-class clsChosenNetwork : public clsNetworkDialog {
- public:
-  explicit clsChosenNetwork(NetworkChoice choice) : choice_(std::move(choice)) {}
-  std::optional<NetworkChoice> AskNetworkGame() override { return choice_; }
-
- private:
-  NetworkChoice choice_;
-};
-
 struct PeerOptions {
   bool host = false;
   std::string local;
@@ -122,25 +94,18 @@ class clsHeadlessPeer : public clsSessionDisplay {
   clsHeadlessPeer(const PeerOptions& options, std::ostream& out)
       : options_(options),
         out_(out),
-        asker_(out),
-        network_(NetworkChoice{options.host, options.hostAddress, options.local, options.name}),
         socket_(udp_, out),
         announcer_(options.discoveryPort),
-        session_(SessionServices{.asker = asker_,
-                                 .settings = settings_,
+        session_(SessionServices{.settings = settings_,
                                  .random = random_,
                                  .catalogue = catalogue_,
-                                 .files = none_,
-                                 .bookmarkDialogs = none_,
                                  .writer = none_,
                                  .printers = none_,
                                  .clock = clock_,
                                  .socket = socket_,
-                                 .networkDialog = network_,
                                  .desktop = none_,
                                  .registrar = none_,
-                                 .networkPort = options.port},
-                 none_) {
+                                 .networkPort = options.port}) {
     session_.SetDisplay(this);
     session_.SetAnnouncer(&announcer_, QHostInfo::localHostName().toStdString());
     udp_.SetReceiver([this](const std::string& payload, const std::string& from) { Received(payload, from); });
@@ -148,12 +113,12 @@ class clsHeadlessPeer : public clsSessionDisplay {
 
   int Run() {
     session_.StartUp({});
-    session_.Handle(SessionEvent::Button(Command::NetworkGame));
+    Press(Command::NetworkGame);
     if (!Race().HasSession()) return Finish(2);
     began_ = clock_.NowMilliseconds();
     Emit(out_, {{"event", "begin"}, {"host", options_.host}, {"local", QString::fromStdString(options_.local)}});
     if (options_.host) {
-      session_.Handle(SessionEvent::Of(SessionEvent::Kind::RaceOptions, options_.time, options_.penalty));
+      Send(SessionEvent::Of(SessionEvent::Kind::RaceOptions, options_.time, options_.penalty));
       if (options_.chat) ScheduleChat();
     }
     QTimer tick;
@@ -200,7 +165,33 @@ class clsHeadlessPeer : public clsSessionDisplay {
  private:
   const clsGameController& Game() const { return session_.Game(); }
   const clsRaceController& Race() const { return session_.Race(); }
-  void Press(Command command) { session_.Handle(SessionEvent::Button(command)); }
+  void Press(Command command) { Send(SessionEvent::Button(command)); }
+
+  // Every event goes in here; then whatever the session asks is answered,
+  // as a player at the window would answer it: every question Yes (the
+  // peer presses Start only when its options allow it, see MayStart), every
+  // message OK, and the host/join dialog with the command line's choice.
+  void Send(const SessionEvent& event) {
+    session_.Handle(event);
+    for (int answered = 0; answered < 16 && (session_.View().prompt || session_.View().dialog.id != 0); ++answered) {
+      AnswerOpen();
+    }
+  }
+
+  void AnswerOpen() {
+    const SessionView& view = session_.View();
+    if (const std::optional<PromptView> prompt = view.prompt) {
+      QJsonObject line{{"event", prompt->question ? "question" : "message"}, {"text", FromAnsi(prompt->text)}};
+      if (prompt->question) line["answer"] = true;
+      Emit(out_, line);
+      session_.Handle(SessionEvent::Answer(prompt->id, true));
+      return;
+    }
+    const bool network = view.dialog.kind == DialogKind::NetworkGame && view.dialog.error.empty();
+    if (!view.dialog.error.empty()) Emit(out_, {{"event", "message"}, {"text", FromAnsi(view.dialog.error)}});
+    session_.Handle(SessionEvent::DialogAnswer(view.dialog.id, network, {}, options_.host ? 1 : 0,
+                                               {options_.local, options_.hostAddress, options_.name, options_.name}));
+  }
 
   void Received(const std::string& payload, const std::string& from) {
     const std::optional<ReceivedMessage> message = DecodeDatagram(payload);
@@ -208,7 +199,7 @@ class clsHeadlessPeer : public clsSessionDisplay {
                 {"from", QString::fromStdString(from)},
                 {"tag", message ? QString::fromStdString(message->tag) : QString()},
                 {"body", message ? FromAnsi(message->body) : QString()}});
-    session_.Handle(SessionEvent::Datagram(payload, from));
+    Send(SessionEvent::Datagram(payload, from));
   }
 
   // Start asks whether to go on without every player ready; the peer
@@ -219,7 +210,7 @@ class clsHeadlessPeer : public clsSessionDisplay {
   }
 
   void OnTick() {
-    session_.Handle(SessionEvent::Of(SessionEvent::Kind::Tick));
+    Send(SessionEvent::Of(SessionEvent::Kind::Tick));
     if (!options_.host || started_ || !Race().HasSession()) return;
     if (WholeSecondsBetween(began_, clock_.NowMilliseconds()) < options_.startAfter) return;
     if (CountReadiness(*Race().Session()).ready < options_.minPlayers || !MayStart()) return;
@@ -228,8 +219,7 @@ class clsHeadlessPeer : public clsSessionDisplay {
   }
 
   void ScheduleChat() {
-    QTimer::singleShot(
-        1000, [this] { session_.Handle(SessionEvent::Of(SessionEvent::Kind::Chat, 0, Ansi(*options_.chat))); });
+    QTimer::singleShot(1000, [this] { Send(SessionEvent::Of(SessionEvent::Kind::Chat, 0, Ansi(*options_.chat))); });
   }
 
   void SchedulePlay() {
@@ -246,8 +236,8 @@ class clsHeadlessPeer : public clsSessionDisplay {
     for (int d = 0; d < 10 && !Game().LocalFinished(); ++d) {
       const int cell = 10 * Game().Puzzle().Symbols(d) + d;
       if (Game().SolveStatus().Status(cell / 10, cell % 10) == kCellYes) continue;
-      session_.Handle(SessionEvent::Of(SessionEvent::Kind::GridClick, cell));
-      session_.Handle(SessionEvent::Of(SessionEvent::Kind::GridDoubleClick, cell));
+      Send(SessionEvent::Of(SessionEvent::Kind::GridClick, cell));
+      Send(SessionEvent::Of(SessionEvent::Kind::GridDoubleClick, cell));
     }
   }
 
@@ -263,7 +253,7 @@ class clsHeadlessPeer : public clsSessionDisplay {
       started_ = true;
       if (Race().HasSession() && MayStart()) Press(Command::NetStart);
     } else if (command == "chat") {
-      session_.Handle(SessionEvent::Of(SessionEvent::Kind::Chat, 0, Ansi(argument)));
+      Send(SessionEvent::Of(SessionEvent::Kind::Chat, 0, Ansi(argument)));
     } else if (command == "solve") {
       Solve();
     } else if (command == "giveup") {
@@ -280,7 +270,7 @@ class clsHeadlessPeer : public clsSessionDisplay {
     const auto& players = Race().Session()->CollClients;
     for (std::size_t row = 0; row < players.size(); ++row) {
       if (players[row].IP == address) {
-        session_.Handle(SessionEvent::Of(SessionEvent::Kind::Kick, static_cast<int>(row)));
+        Send(SessionEvent::Of(SessionEvent::Kind::Kick, static_cast<int>(row)));
         return;
       }
     }
@@ -315,12 +305,10 @@ class clsHeadlessPeer : public clsSessionDisplay {
 
   PeerOptions options_;
   std::ostream& out_;
-  clsHeadlessAsker asker_;
   clsMemorySettings settings_;
   clsSystemRandom random_;
   clsCatalogue catalogue_;
   clsNoDesktopServices none_;
-  clsChosenNetwork network_;
   clsSystemClock clock_;
   clsQtUdpSocket udp_;
   clsLoopbackSocket socket_;

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "session/game_clock.h"
+#include "core/clock_text.h"
 #include "storage/statistics.h"
 #include "tool/tool_args.h"
 #include "tool/tool_json.h"
@@ -38,7 +38,9 @@ clsStatistics ReadStatistics(const std::filesystem::path& file) {
 
 QJsonValue OptionalSeconds(std::optional<int> seconds) { return seconds ? QJsonValue(*seconds) : QJsonValue(); }
 
-std::string TimeOrDash(std::optional<int> seconds) { return seconds ? ClockText(std::int64_t{*seconds} * 1000) : "-"; }
+std::string TimeOrDash(std::optional<int> seconds) {
+  return seconds ? PlayTimeText(std::chrono::seconds(*seconds)) : "-";
+}
 
 }  // namespace
 
@@ -53,13 +55,13 @@ void VerbStats(const std::vector<std::string>& args, std::ostream& out) {
       QJsonArray last;
       for (int seconds : summary.lastTimes) last.append(seconds);
       all[StatsCategoryName(category)] = QJsonObject{{"started", summary.started},
-                                                      {"solved", summary.solved},
-                                                      {"clean", summary.clean},
-                                                      {"current_run", summary.currentRun},
-                                                      {"longest_run", summary.longestRun},
-                                                      {"best_seconds", OptionalSeconds(summary.bestSeconds)},
-                                                      {"median_seconds", OptionalSeconds(summary.medianSeconds)},
-                                                      {"last_seconds", last}};
+                                                     {"solved", summary.solved},
+                                                     {"clean", summary.clean},
+                                                     {"current_run", summary.currentRun},
+                                                     {"longest_run", summary.longestRun},
+                                                     {"best_seconds", OptionalSeconds(summary.bestSeconds)},
+                                                     {"median_seconds", OptionalSeconds(summary.medianSeconds)},
+                                                     {"last_seconds", last}};
     }
     out << JsonLine(all);
     return;

@@ -14,7 +14,7 @@
 namespace glyph {
 
 frmEditBookmark::frmEditBookmark(const clsCatalogue& catalogue, const std::string& bookName, QWidget* parent)
-    : QDialog(parent), bookName_(bookName) {
+    : QDialog(parent) {
   setObjectName("frmEditBookmark");
   setWindowTitle("Edit bookmark");
   auto* lblName = new QLabel("&Name:", this);
@@ -33,8 +33,7 @@ frmEditBookmark::frmEditBookmark(const clsCatalogue& catalogue, const std::strin
   layout->addWidget(buttons.box);
 
   connect(buttons.confirm, &QPushButton::clicked, this, [this] {
-    bookName_ = ToAnsi(txtName_->text());  // any text, an empty one too
-    ok_ = true;
+    emit Named(ToAnsi(txtName_->text()));
     accept();
   });
 

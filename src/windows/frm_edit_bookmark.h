@@ -11,20 +11,18 @@ namespace glyph {
 class clsCatalogue;
 
 // Asks for a bookmark's name, its whole text selected so that typing
-// replaces it.
+// replaces it. OK names it (any text, an empty one too).
 class frmEditBookmark : public QDialog {
   Q_OBJECT
 
  public:
   frmEditBookmark(const clsCatalogue& catalogue, const std::string& bookName, QWidget* parent = nullptr);
 
-  bool OK() const { return ok_; }
-  const std::string& BookName() const { return bookName_; }
+ signals:
+  void Named(const std::string& name);
 
  private:
   QLineEdit* txtName_;
-  std::string bookName_;
-  bool ok_ = false;
 };
 
 }  // namespace glyph

@@ -12,11 +12,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/cls_asker.h"
 #include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
 #include "platform/dialog_buttons.h"
-#include "platform/network_info.h"
 #include "platform/qt_lan_discovery.h"
 #include "platform/translate_form.h"
 
@@ -33,15 +31,10 @@ QLabel* Label(QWidget* parent, const char* name, const char* text, QWidget* budd
 
 }  // namespace
 
-frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& catalogue, clsAsker& asker,
+frmNewNetwork::frmNewNetwork(const clsSettingsStore& settings, const clsCatalogue& catalogue,
                              const std::vector<std::string>& localAddresses, const std::string& loginName,
                              QWidget* parent)
-    : QDialog(parent),
-      settings_(settings),
-      catalogue_(catalogue),
-      asker_(asker),
-      loginName_(loginName),
-      localAddresses_(localAddresses) {
+    : QDialog(parent), catalogue_(catalogue), loginName_(loginName), localAddresses_(localAddresses) {
   setObjectName("frmNewNetwork");
   setWindowTitle("Open network game");
   optHost_ = new QRadioButton("&Host new game", this);
@@ -69,6 +62,11 @@ frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& cat
   form->addRow(Label(this, "lblRemoteIP", "Host-&IP:", cboRemoteIP_), cboRemoteIP_);
   form->addRow(Label(this, "lblName", "&Player:", txtName_), txtName_);
 
+  lblRefusal_ = new QLabel(this);
+  lblRefusal_->setObjectName("lblRefusal");
+  lblRefusal_->setWordWrap(true);
+  lblRefusal_->setTextFormat(Qt::PlainText);
+  lblRefusal_->hide();
   const DialogButtons buttons = MakeDialogButtons(this);
 
   auto* layout = new QVBoxLayout(this);
@@ -77,13 +75,14 @@ frmNewNetwork::frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& cat
   layout->addWidget(Label(this, "lblRaces", "&Races on the local network:", lvRaces_));
   layout->addWidget(lvRaces_);
   layout->addLayout(form);
+  layout->addWidget(lblRefusal_);
   layout->addWidget(buttons.box);
 
   TranslateForm(this, catalogue_);
   lvRaces_->setToolTip(FromAnsi(
       catalogue_.GetTranslation("frmNewNetwork", "strTipRaces",
                                 "Races whose host waits for players on the local network; choose one to join it")));
-  const NewNetworkFields fields = OpenNewNetwork(settings_, localAddresses, loginName_);
+  const NewNetworkFields fields = OpenNewNetwork(settings, localAddresses, loginName_);
   (fields.host ? optHost_ : optJoin_)->setChecked(true);
   for (const std::string& address : fields.localAddresses) cboLocalIP_->addItem(QString::fromStdString(address));
   cboLocalIP_->setCurrentIndex(fields.selectedLocal);
@@ -155,23 +154,15 @@ void frmNewNetwork::Confirm() {
   choice.IPAddressLocal = ToAnsi(cboLocalIP_->currentText().trimmed());
   choice.IPAddressHost = ToAnsi(cboRemoteIP_->currentText().trimmed());
   choice.NamePlayer = ToAnsi(txtName_->text());
-  const std::optional<NetworkFieldProblem> wrong = ConfirmNewNetwork(settings_, choice, loginName_, catalogue_);
-  if (wrong) {
-    asker_.Tell(wrong->message, wrong->title, MessageIcon::Exclamation);
-    (wrong->field == NetworkField::Local ? cboLocalIP_ : cboRemoteIP_)->setFocus();
-    return;
-  }
-  txtName_->setText(FromAnsi(choice.NamePlayer));
-  choice_ = choice;
-  ok_ = true;
-  accept();
+  emit Chosen(choice, loginName_);
 }
 
-std::optional<NetworkChoice> clsQtNetworkDialog::AskNetworkGame() {
-  frmNewNetwork dialog(settings_, catalogue_, asker_, LocalIPv4Addresses(), LoginName(), parent_);
-  dialog.exec();
-  if (!dialog.OK()) return std::nullopt;
-  return dialog.Choice();
+void frmNewNetwork::ShowRefusal(const std::string& reason, int field) {
+  lblRefusal_->setText(FromAnsi(reason));
+  lblRefusal_->setVisible(!reason.empty());
+  QComboBox* wrong = field == 0 ? cboLocalIP_ : cboRemoteIP_;
+  wrong->setAccessibleDescription(FromAnsi(reason));
+  wrong->setFocus();
 }
 
 }  // namespace glyph

@@ -9,38 +9,39 @@
 #include "net/new_network_logic.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTreeWidget;
 
 namespace glyph {
 
-class clsAsker;
 class clsQtLanListener;
 class clsCatalogue;
 
 // The host/join dialog: host a new game or join one, the local address, the
 // host's address and the player's name, remembered from the last time. It
 // lists the races announced on the local network; choosing one fills in its
-// host and the local address on the same network.
+// host and the local address on the same network. Confirming hands the
+// choice to the session, which checks it: a refusal comes back with the
+// reason, shown in the dialog beside the field to mend.
 class frmNewNetwork : public QDialog {
   Q_OBJECT
 
  public:
-  frmNewNetwork(clsSettingsStore& settings, const clsCatalogue& catalogue, clsAsker& asker,
+  frmNewNetwork(const clsSettingsStore& settings, const clsCatalogue& catalogue,
                 const std::vector<std::string>& localAddresses, const std::string& loginName,
                 QWidget* parent = nullptr);
   ~frmNewNetwork() override;
 
-  bool OK() const { return ok_; }
-  bool Host() const { return choice_.Host; }
-  const std::string& IPAddressHost() const { return choice_.IPAddressHost; }
-  const std::string& IPAddressLocal() const { return choice_.IPAddressLocal; }
-  const std::string& NamePlayer() const { return choice_.NamePlayer; }
-  const NetworkChoice& Choice() const { return choice_; }
-
   // An announcement datagram heard on the discovery port.
   void Hear(const std::string& payload, const std::string& from);
+  // field: 0 the local address, 1 the host's.
+  void ShowRefusal(const std::string& reason, int field);
+
+ signals:
+  // The choice as typed, and the login name that stands in for an empty name.
+  void Chosen(const NetworkChoice& choice, const std::string& loginName);
 
  private:
   void UpdateFields();
@@ -48,9 +49,7 @@ class frmNewNetwork : public QDialog {
   void ShowRaces();
   void ChooseRace();
 
-  clsSettingsStore& settings_;
   const clsCatalogue& catalogue_;
-  clsAsker& asker_;
   std::string loginName_;
   QRadioButton* optHost_;
   QRadioButton* optJoin_;
@@ -58,27 +57,11 @@ class frmNewNetwork : public QDialog {
   QComboBox* cboRemoteIP_;
   QLineEdit* txtName_;
   QTreeWidget* lvRaces_;
+  QLabel* lblRefusal_;
   std::vector<std::string> localAddresses_;
   clsLanRaceList races_;
   QElapsedTimer clock_;
   std::unique_ptr<clsQtLanListener> listener_;
-  NetworkChoice choice_;
-  bool ok_ = false;
-};
-
-// The dialog shown modally over the main window.
-class clsQtNetworkDialog : public clsNetworkDialog {
- public:
-  clsQtNetworkDialog(clsSettingsStore& settings, const clsCatalogue& catalogue, clsAsker& asker)
-      : settings_(settings), catalogue_(catalogue), asker_(asker) {}
-  void SetParent(QWidget* parent) { parent_ = parent; }
-  std::optional<NetworkChoice> AskNetworkGame() override;
-
- private:
-  clsSettingsStore& settings_;
-  const clsCatalogue& catalogue_;
-  clsAsker& asker_;
-  QWidget* parent_ = nullptr;
 };
 
 }  // namespace glyph

@@ -7,8 +7,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
 #include "platform/translate_form.h"
+#include "windows/frm_edit_bookmark.h"
 
 namespace glyph {
 
@@ -23,8 +25,8 @@ QPushButton* AddButton(QWidget* parent, QLayout* layout, const char* name, const
 
 }  // namespace
 
-frmOpenBookmark::frmOpenBookmark(clsOpenBookmarkLogic& logic, const clsCatalogue& catalogue, QWidget* parent)
-    : QDialog(parent), logic_(logic) {
+frmOpenBookmark::frmOpenBookmark(const clsCatalogue& catalogue, QWidget* parent)
+    : QDialog(parent), catalogue_(catalogue) {
   setObjectName("frmOpenBookmark");
   setWindowTitle("Open bookmark");
   lvBookmark_ = new QTreeWidget(this);
@@ -46,30 +48,31 @@ frmOpenBookmark::frmOpenBookmark(clsOpenBookmarkLogic& logic, const clsCatalogue
   layout->addWidget(lvBookmark_);
   layout->addLayout(side);
 
-  connect(cmdOK, &QPushButton::clicked, this, &frmOpenBookmark::Choose);
-  connect(lvBookmark_, &QTreeWidget::itemDoubleClicked, this, &frmOpenBookmark::Choose);
+  // Without a selection, OK, Rename and Remove do nothing and the dialog stays.
+  const auto choose = [this] {
+    if (SelectedRow() >= 0) emit Chosen(SelectedRow());
+  };
+  connect(cmdOK, &QPushButton::clicked, this, choose);
+  connect(lvBookmark_, &QTreeWidget::itemDoubleClicked, this, choose);
   connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(cmdRemove, &QPushButton::clicked, this, [this] {
-    const int row = SelectedRow();
-    if (logic_.Remove(row)) delete lvBookmark_->takeTopLevelItem(row);
+    if (SelectedRow() >= 0) emit RemoveAsked(SelectedRow());
   });
-  connect(cmdRename, &QPushButton::clicked, this, [this] {
-    const int row = SelectedRow();
-    if (logic_.Rename(row)) lvBookmark_->topLevelItem(row)->setText(0, FromAnsi(logic_.Entries()[row].text));
-  });
+  connect(cmdRename, &QPushButton::clicked, this, &frmOpenBookmark::Rename);
 
   TranslateForm(this, catalogue);
-  lvBookmark_->setHeaderLabels({FromAnsi(logic_.Header())});
-  Fill();
+  lvBookmark_->setHeaderLabels({FromAnsi(catalogue.GetTranslation("frmOpenBookmark", "lvHeader1", "Bookmarks"))});
 }
 
-void frmOpenBookmark::Fill() {
-  for (const clsOpenBookmarkLogic::Entry& entry : logic_.Entries()) {
-    auto* item = new QTreeWidgetItem(lvBookmark_, {FromAnsi(entry.text)});
-    item->setData(0, Qt::UserRole, QString::fromStdString(entry.key));
+void frmOpenBookmark::SetItems(const std::vector<std::string>& names, int selected) {
+  const int keep = SelectedRow();
+  lvBookmark_->clear();
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    auto* item = new QTreeWidgetItem(lvBookmark_, {FromAnsi(names[i])});
+    item->setData(0, Qt::UserRole, QString("K%1").arg(i + 1));
   }
-  const int newest = logic_.InitialSelection();
-  if (newest >= 0) lvBookmark_->setCurrentItem(lvBookmark_->topLevelItem(newest));
+  const int row = std::min(keep >= 0 ? keep : selected, lvBookmark_->topLevelItemCount() - 1);
+  if (row >= 0) lvBookmark_->setCurrentItem(lvBookmark_->topLevelItem(row));
 }
 
 int frmOpenBookmark::SelectedRow() const {
@@ -77,8 +80,14 @@ int frmOpenBookmark::SelectedRow() const {
   return selected.isEmpty() ? -1 : lvBookmark_->indexOfTopLevelItem(selected.front());
 }
 
-void frmOpenBookmark::Choose() {
-  if (logic_.Choose(SelectedRow())) accept();  // without a selection the dialog stays open
+// The name dialog over this one; the new name goes to the session.
+void frmOpenBookmark::Rename() {
+  const int row = SelectedRow();
+  if (row < 0) return;
+  auto* name = new frmEditBookmark(catalogue_, ToAnsi(lvBookmark_->topLevelItem(row)->text(0)), this);
+  name->setAttribute(Qt::WA_DeleteOnClose);
+  connect(name, &frmEditBookmark::Named, this, [this, row](const std::string& text) { emit Renamed(row, text); });
+  name->open();
 }
 
 }  // namespace glyph

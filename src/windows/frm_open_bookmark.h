@@ -2,27 +2,37 @@
 #pragma once
 
 #include <QDialog>
-
-#include "session/bookmark_dialogs.h"
+#include <string>
+#include <vector>
 
 class QTreeWidget;
 
 namespace glyph {
 
-// Lists the bookmarks of the game to open one, rename it or remove it. It
-// works on the list itself: a removal is final at once.
+class clsCatalogue;
+
+// Lists the bookmarks of the game to open one, rename it or remove it. The
+// list is the session's: the dialog asks for a change and shows the list
+// that comes back, so a removal or a rename is final at once.
 class frmOpenBookmark : public QDialog {
   Q_OBJECT
 
  public:
-  frmOpenBookmark(clsOpenBookmarkLogic& logic, const clsCatalogue& catalogue, QWidget* parent = nullptr);
+  frmOpenBookmark(const clsCatalogue& catalogue, QWidget* parent = nullptr);
+  // The names in order; the selection stays on its row, or goes to the
+  // given one when none is selected yet.
+  void SetItems(const std::vector<std::string>& names, int selected);
+
+ signals:
+  void Chosen(int row);
+  void RemoveAsked(int row);
+  void Renamed(int row, const std::string& name);
 
  private:
   int SelectedRow() const;
-  void Fill();
-  void Choose();
+  void Rename();
 
-  clsOpenBookmarkLogic& logic_;
+  const clsCatalogue& catalogue_;
   QTreeWidget* lvBookmark_;
 };
 

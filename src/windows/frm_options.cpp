@@ -83,7 +83,7 @@ void frmOptions::Confirm() {
   ConfirmDifficulty(settings_, cboDifficulty_->currentIndex());
   ConfirmColours(settings_, cboColours_->currentIndex());
   ConfirmContinueGame(settings_, chkContinue_->isChecked());
-  ok_ = true;
+  emit Confirmed(style_);
   accept();
 }
 

@@ -14,7 +14,8 @@ class clsSettingsStore;
 
 // The options dialog: the board's style and colours, the language of the
 // user interface, the difficulty of new puzzles and whether an unfinished
-// game comes back. Confirming stores both at once; the main window applies them.
+// game comes back. Confirming stores them all at once and says which style
+// was chosen; the session applies them.
 class frmOptions : public QDialog {
   Q_OBJECT
 
@@ -24,9 +25,9 @@ class frmOptions : public QDialog {
   // In: the main window's style; out: the style chosen.
   int Style() const { return style_; }
   void SetStyle(int style);
-  const std::string& Language() const { return language_; }
-  void SetLanguage(std::string language) { language_ = std::move(language); }
-  bool OK() const { return ok_; }
+
+ signals:
+  void Confirmed(int style);
 
  private:
   void Confirm();
@@ -39,8 +40,6 @@ class frmOptions : public QDialog {
   QComboBox* cboColours_ = nullptr;
   QCheckBox* chkContinue_ = nullptr;
   int style_ = 1;
-  std::string language_;
-  bool ok_ = false;
 };
 
 }  // namespace glyph

@@ -8,18 +8,21 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/cls_asker.h"
+#include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
 #include "platform/dialog_buttons.h"
+#include "platform/qt_printer_system.h"
 #include "platform/translate_form.h"
-#include "print/cls_printer_system.h"
 #include "print/print_job.h"
 #include "storage/web_pages.h"
 
@@ -44,41 +47,45 @@ QAbstractSpinBox::StepEnabled clsCountBox::stepEnabled() const {
 
 namespace {
 
-// The progress bar, repainted after every step so that it moves while the
-// job holds the event loop.
+// The job's progress, from the job's thread to the bar in the window's; a
+// closed dialog stops the job at its next puzzle.
+struct clsJobCancelled {};
 class clsBarProgress : public clsPrintProgress {
  public:
-  explicit clsBarProgress(QProgressBar& bar) : bar_(bar) {}
+  clsBarProgress(QProgressBar* bar, std::shared_ptr<std::atomic<bool>> cancel)
+      : bar_(bar), cancel_(std::move(cancel)) {}
   void Start(int maximum) override {
-    bar_.setRange(0, std::max(1, maximum));
-    bar_.setValue(0);
-    Repaint();
+    QMetaObject::invokeMethod(bar_, [bar = bar_, maximum] {
+      if (bar) bar->setRange(0, std::max(1, maximum));
+    });
+    Check();
   }
   void Advance(int value) override {
-    bar_.setValue(value);
-    Repaint();
+    QMetaObject::invokeMethod(bar_, [bar = bar_, value] {
+      if (bar) bar->setValue(value);
+    });
+    Check();
   }
   void Finish() override {}
 
  private:
-  void Repaint() {
-    bar_.repaint();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  void Check() const {
+    if (*cancel_) throw clsJobCancelled{};
   }
-  QProgressBar& bar_;
+  QPointer<QProgressBar> bar_;
+  std::shared_ptr<std::atomic<bool>> cancel_;
 };
 
 }  // namespace
 
-frmPrint::frmPrint(const clsPuzzle& puzzle, int style, clsPrinterSystem& printers, clsRandomSource& random,
-                   const clsCatalogue& catalogue, clsAsker& asker, QWidget* parent)
+frmPrint::frmPrint(const clsPuzzle& puzzle, int style, Difficulty difficulty, clsPrintTargets& printers,
+                   const clsCatalogue& catalogue, QWidget* parent)
     : QDialog(parent),
       puzzle_(puzzle),
       style_(style),
+      difficulty_(difficulty),
       printers_(printers),
-      random_(random),
-      catalogue_(catalogue),
-      asker_(asker) {
+      catalogue_(catalogue) {
   setObjectName("frmPrint");
   setWindowTitle("Print Glyphmatic");
 
@@ -129,24 +136,58 @@ frmPrint::frmPrint(const clsPuzzle& puzzle, int style, clsPrinterSystem& printer
   setMinimumWidth(std::max(minimumSizeHint().width(), QFontMetrics(title).horizontalAdvance(windowTitle()) + 160));
 }
 
-void frmPrint::Print() {
-  std::unique_ptr<clsPageDevice> device = printers_.ChoosePrinter(style_);
-  if (!device) return;  // cancelled: the dialog stays for another try
+frmPrint::~frmPrint() { StopJob(); }
 
+void frmPrint::Print() {
+  printers_.ChoosePrinter(style_, this, [this](std::unique_ptr<clsPageDevice> device) {
+    if (device) RunJob(std::move(device));  // cancelled: the dialog stays for another try
+  });
+}
+
+void frmPrint::RunJob(std::unique_ptr<clsPageDevice> device) {
+  if (job_ != nullptr) return;
   picPrinting_->setGeometry(rect());
   picPrinting_->raise();
   picPrinting_->show();
-  clsBarProgress progress(*progressPrint_);
   const PrintOptions options{ToAnsi(txtCount_->text()), chkRaster_->isChecked(), chkSolution_->isChecked(),
                              difficulty_};
-  const auto result = RunPrintJob(puzzle_, options, *device, random_, catalogue_, kProductWebPage, &progress);
+  auto printed = std::make_shared<std::atomic<bool>>(false);
+  // The job draws its new puzzles from a source of its own: the window's
+  // goes on serving the game meanwhile.
+  job_ = QThread::create([device = std::shared_ptr<clsPageDevice>(std::move(device)), puzzle = puzzle_, options,
+                          progress = std::make_shared<clsBarProgress>(progressPrint_, cancel_), printed,
+                          &catalogue = catalogue_]() mutable {
+    try {
+      clsSystemRandom random;
+      *printed = RunPrintJob(puzzle, options, *device, random, catalogue, kProductWebPage, progress.get()).has_value();
+    } catch (const clsJobCancelled&) {
+    }
+    device.reset();  // the pages end in the thread that drew them
+  });
+  connect(job_, &QThread::finished, this, [this, printed] { JobDone(*printed); });
+  job_->start();
+}
+
+void frmPrint::JobDone(bool printed) {
+  job_->deleteLater();
+  job_ = nullptr;
   picPrinting_->hide();
-  if (!result) {
-    asker_.Tell(catalogue_.GetTranslation(kPrintModule, "strPageTooSmall", "The page is too small to hold a puzzle."),
-                "Glyphmatic", MessageIcon::Exclamation);
-    return;
-  }
-  accept();
+  if (printed) return accept();
+  auto* box = new QMessageBox(
+      QMessageBox::Warning, "Glyphmatic",
+      FromAnsi(catalogue_.GetTranslation(kPrintModule, "strPageTooSmall", "The page is too small to hold a puzzle.")),
+      QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+// A job still running stops at its next puzzle, and is waited for.
+void frmPrint::StopJob() {
+  if (job_ == nullptr) return;
+  *cancel_ = true;
+  job_->wait();
+  delete job_;
+  job_ = nullptr;
 }
 
 }  // namespace glyph

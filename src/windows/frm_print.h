@@ -4,23 +4,23 @@
 #include <QAbstractSpinBox>
 #include <QDialog>
 #include <QLineEdit>
-
-#include "core/deduction.h"
+#include <atomic>
+#include <memory>
 
 #include "core/cls_puzzle.h"
+#include "core/deduction.h"
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
+class QThread;
 class QWidget;
 
 namespace glyph {
 
-class clsAsker;
 class clsCatalogue;
-class clsPrinterSystem;
-class clsRandomSource;
+class clsPageDevice;
+class clsPrintTargets;
 
 // The number of puzzles: a spin box whose text is kept as typed (the job
 // reads it leniently); its arrows count up and down, never below one.
@@ -36,35 +36,39 @@ class clsCountBox : public QAbstractSpinBox {
   StepEnabled stepEnabled() const override;
 };
 
-// The print dialog: how many puzzles, with grids and solution pages or not;
-// a panel with a progress bar covers it while the job runs.
+// The print dialog: how many puzzles, with grids and solution pages or not.
+// The printer's dialog opens over it without waiting; the job then runs
+// beside the window, a panel with a progress bar covering the dialog, and
+// the dialog closes when the pages are done. Closing it stops the job.
 class frmPrint : public QDialog {
   Q_OBJECT
 
  public:
-  frmPrint(const clsPuzzle& puzzle, int style, clsPrinterSystem& printers, clsRandomSource& random,
-           const clsCatalogue& catalogue, clsAsker& asker, QWidget* parent = nullptr);
+  frmPrint(const clsPuzzle& puzzle, int style, Difficulty difficulty, clsPrintTargets& printers,
+           const clsCatalogue& catalogue, QWidget* parent = nullptr);
+  ~frmPrint() override;
 
   const clsPuzzle& puzzle() const { return puzzle_; }
   int Style() const { return style_; }
-  // The difficulty the batch's new puzzles are drawn at ("any" unless set).
-  void SetDifficulty(Difficulty difficulty) { difficulty_ = difficulty; }
 
  private:
   void Print();
+  void RunJob(std::unique_ptr<clsPageDevice> device);
+  void JobDone(bool printed);
+  void StopJob();
 
-  const clsPuzzle& puzzle_;
+  clsPuzzle puzzle_;
   int style_;
-  Difficulty difficulty_ = Difficulty::Any;
-  clsPrinterSystem& printers_;
-  clsRandomSource& random_;
+  Difficulty difficulty_;
+  clsPrintTargets& printers_;
   const clsCatalogue& catalogue_;
-  clsAsker& asker_;
   clsCountBox* txtCount_;
   QCheckBox* chkRaster_;
   QCheckBox* chkSolution_;
   QWidget* picPrinting_;
   QProgressBar* progressPrint_;
+  QThread* job_ = nullptr;
+  std::shared_ptr<std::atomic<bool>> cancel_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 }  // namespace glyph

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/clock_text.h"
 #include "i18n/cls_catalogue.h"
 #include "platform/ansi_text.h"
-#include "session/game_clock.h"
 
 namespace glyph {
 
@@ -20,12 +20,13 @@ namespace {
 constexpr char kModule[] = "frmStatistics";
 
 QString TimeText(std::optional<int> seconds) {
-  return seconds ? QString::fromStdString(ClockText(std::int64_t{*seconds} * 1000)) : QString::fromUtf8("\u2013");
+  return seconds ? QString::fromStdString(PlayTimeText(std::chrono::seconds(*seconds))) : QString::fromUtf8("\u2013");
 }
 
 }  // namespace
 
-clsTimesChart::clsTimesChart(std::vector<int> seconds, QWidget* parent) : QWidget(parent), seconds_(std::move(seconds)) {
+clsTimesChart::clsTimesChart(std::vector<int> seconds, QWidget* parent)
+    : QWidget(parent), seconds_(std::move(seconds)) {
   QStringList spoken;
   for (int s : seconds_) spoken << TimeText(s);
   setAccessibleName(spoken.join(", "));
@@ -54,9 +55,12 @@ frmStatistics::frmStatistics(const clsStatistics& statistics, std::optional<Stat
   setWindowTitle(Text("CAPTION", "Statistics"));
   auto* layout = new QVBoxLayout(this);
 
-  const QString categoryNames[] = {Text("strEasy", "Easy"),       Text("strMedium", "Medium"),
-                                   Text("strHard", "Hard"),       Text("strExpert", "Expert"),
-                                   Text("strSeveral", "Several solutions"), Text("strDaily", "Today's puzzles")};
+  const QString categoryNames[] = {Text("strEasy", "Easy"),
+                                   Text("strMedium", "Medium"),
+                                   Text("strHard", "Hard"),
+                                   Text("strExpert", "Expert"),
+                                   Text("strSeveral", "Several solutions"),
+                                   Text("strDaily", "Today's puzzles")};
   if (newBest) {
     auto* record = new QLabel(Text("strNewBest", "New best time: %1 (%2)")
                                   .replace("%1", TimeText(statistics.Summary(*newBest).bestSeconds))
@@ -69,10 +73,10 @@ frmStatistics::frmStatistics(const clsStatistics& statistics, std::optional<Stat
     layout->addWidget(record);
   }
 
-  const QStringList headers{Text("strStarted", "Started"),  Text("strSolved", "Solved"),
-                            Text("strClean", "Without help"), Text("strRun", "Current run"),
+  const QStringList headers{Text("strStarted", "Started"),     Text("strSolved", "Solved"),
+                            Text("strClean", "Without help"),  Text("strRun", "Current run"),
                             Text("strLongest", "Longest run"), Text("strBest", "Best time"),
-                            Text("strMedian", "Median time"), Text("strLast", "Last 30 solves")};
+                            Text("strMedian", "Median time"),  Text("strLast", "Last 30 solves")};
   auto* table = new QTableWidget(static_cast<int>(kStatsCategories.size()), static_cast<int>(headers.size()), this);
   table->setObjectName("tblStatistics");
   table->setAccessibleName(windowTitle());

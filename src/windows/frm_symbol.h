@@ -17,6 +17,7 @@ class QTimer;
 
 namespace glyph {
 
+class clsDialogHost;
 class clsNetworkPanels;
 class clsNoteView;
 class clsPauseCover;
@@ -26,8 +27,11 @@ class clsPictureCell;
 
 // The main window: the board, the solution grid and the game's buttons. It
 // forwards every event to the session and paints the view the session
-// publishes; it opens the options and print dialogs when the session asks.
-class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionDialogs {
+// publishes, the session's questions and dialogs included. Its work is
+// spread over files: building it (frm_symbol_build.cpp), fitting it to its
+// size (frm_symbol_layout.cpp), the note (frm_symbol_note.cpp), and here
+// the events and the painting.
+class frmSymbol : public QWidget, private clsSessionDisplay {
   Q_OBJECT
 
  public:
@@ -35,18 +39,19 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   ~frmSymbol() override;
 
   // Start-up after the window's texts are translated: the style, the game of
-  // the command line or a new one, then the start-up timer.
+  // the command line, the kept game or a new one, then the start-up timer.
   void StartUp(const std::vector<std::string>& arguments);
 
   clsGameSession& Session() { return session_; }
   const clsGameController& Controller() const { return session_.Game(); }
   const clsRaceController& Race() const { return session_.Race(); }
+  clsDialogHost& Dialogs() { return *dialogs_; }
 
   // A datagram arrived on the network socket from an address.
   void ReceiveDatagram(const std::string& payload, const std::string& from);
-  // The program ends without the window closing (a signal): the unfinished
-  // game and the window's place are kept as when quitting.
-  void KeepGame();
+  // The program ends now (a signal, the desktop session ending), whatever is
+  // open: the race is left, the unfinished game and the window's place kept.
+  void Quit();
   const std::string& HelpFile() const { return session_.HelpFile(); }
 
  protected:
@@ -57,28 +62,34 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
  private:
   void Show(const SessionView& view) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void ShowCursor();
-  // Notes where each widget of the list sits at today's size.
-  void RememberDesign(const QList<QWidget*>& widgets);
-  // Places every remembered widget for the window's present size.
-  void LayOutForSize();
-  void PlaceBelowGrid(double textScale);
-  // The race panels are built when a network game first needs them: a
-  // player who never races never waits for them at start-up.
-  void BuildPanelsOnce();
-  std::optional<int> ChooseOptions(int style) override;
-  void Print(const clsPuzzle& board, int style) override;
   void Send(const SessionEvent& event);
+  void PaintBoard(const SessionView& view);
+  void ShowCursor();
+  void ShowStatus(const SessionView& view);
+  void ShowColours(bool dark);
+  void KeepPlace();
+
+  // frm_symbol_build.cpp
   void BuildBoard();
   void BuildGrid();
   void BuildButtons();
   void BuildNote(int windowHeight);
   void BuildStatus();
   void BuildPauseCover();
-  void ShowStatus(const SessionView& view);
-  void ShowColours(bool dark);
-  void ShowStatistics(const clsStatistics& statistics, std::optional<StatsCategory> newBest) override;
-  std::optional<std::string> AskPuzzleCode() override;
+  void BuildShortcuts();
+  void ApplyTexts();
+
+  // frm_symbol_layout.cpp: every widget's design place, and the places for
+  // the window's present size.
+  void RememberDesign(const QList<QWidget*>& widgets);
+  void LayOutForSize();
+  void PlaceBelowGrid(double textScale);
+  QSize RoomOnScreen() const;
+  // The race panels are built when a network game first needs them: a
+  // player who never races never waits for them at start-up.
+  void BuildPanelsOnce();
+
+  // frm_symbol_note.cpp
   void ShowNote(const GridNote& note, int style);
   struct RichNote {
     QString html;
@@ -87,23 +98,23 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   };
   RichNote MakeRichNote(const std::string& text, int style);
   void ShowSteps();
-  void ApplyTexts();
 
   SessionServices services_;
   frmAllSymbols store_;
   clsGameSession session_;
+  clsDialogHost* dialogs_ = nullptr;
   clsNetworkPanels* panels_ = nullptr;
   QTimer* startUpTimer_ = nullptr;
   QTimer* networkTimer_ = nullptr;
   int textsShown_ = 0;
   int focusShown_ = 0;
+  bool closing_ = false;  // the session said the program ends
   struct DesignPlace {
     QWidget* widget;
     QRect rect;
     bool inColumn;  // the button column keeps its size and moves beside the board
   };
   std::vector<DesignPlace> design_;
-  QSize RoomOnScreen() const;
   QSize designSize_;
   QRect designBoardSide_;
   QRect designRaceColumn_;
@@ -124,8 +135,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay, private clsSessionD
   GridNote noteShown_;
   int noteStyle_ = -1;
   bool notePending_ = false;  // a note waits for the window to show
-  std::array<QPushButton*, kMainButtonCount> buttons_{};
-  bool closeApproved_ = false;
+  std::array<QPushButton*, kCommandCount> buttons_{};
 };
 
 }  // namespace glyph

@@ -16,10 +16,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/clock_text.h"
 #include "i18n/cls_catalogue.h"
 #include "pictures/frm_all_symbols.h"
 #include "platform/ansi_text.h"
-#include "session/game_clock.h"
 #include "session/cls_game_session.h"
 
 namespace glyph {
@@ -301,8 +301,9 @@ void clsNetworkPanels::ShowResults(const std::vector<ResultRow>& results) {
     lblResPoints_[i]->setText(filled ? FromAnsi(std::to_string(results[i].points) + " " + pointsWord) : QString());
     // The time each player needed; a player who gave up or ran out has none.
     const bool solved = filled && results[i].timeNeeded > 0;
-    lblResTime_[i]->setText(solved ? QString::fromStdString(ClockText(std::int64_t{results[i].timeNeeded} * 1000))
-                                   : filled ? QString::fromUtf8("\u2013") : QString());
+    lblResTime_[i]->setText(solved   ? QString::fromStdString(PlayTimeText(std::chrono::seconds(results[i].timeNeeded)))
+                            : filled ? QString::fromUtf8("\u2013")
+                                     : QString());
     if (i >= 3) continue;
     const int rank = filled ? results[i].rank : 0;
     if (rank >= 1 && rank <= 3) {
@@ -351,8 +352,8 @@ void clsNetworkPanels::RefreshRace(const RaceView& view) {
   picNetWork_->setVisible(view.lobbyShown);
   picNetGameRunning_->setVisible(view.raceShown);
   // Once the results show, the race is no longer running.
-  lblNetRunning_->setText(FromAnsi(view.resultsShown ? Text("strNetOver", "Net game over")
-                                                     : Text("lblNetRunning", "Net game running...")));
+  lblNetRunning_->setText(
+      FromAnsi(view.resultsShown ? Text("strNetOver", "Net game over") : Text("lblNetRunning", "Net game running...")));
   picResults_->setVisible(view.resultsShown);
   for (QWidget* panel : {picNetWork_, picNetGameRunning_, picResults_}) {
     if (panel->isVisible()) panel->raise();

@@ -11,7 +11,7 @@ class QWidget;
 namespace glyph {
 
 // Shows a supposition's steps, one paragraph each, with the symbols as
-// pictures, until the player closes it.
+// pictures, beside the window until the player closes it.
 void ShowStepsDialog(QWidget* parent, const QString& title, const QString& html,
                      const std::vector<std::pair<QString, QPixmap>>& pictures);
 

@@ -54,12 +54,12 @@ class RaceTest : public ::testing::Test {
 
   std::map<std::string, int> PointsByAddress(clsTestPeer& peer) {
     std::map<std::string, int> points;
-    for (const ResultRow& row : peer.view.results) points[row.ip] = row.points;
+    for (const ResultRow& row : peer.view.race.results) points[row.ip] = row.points;
     return points;
   }
   std::vector<int> Ranks(clsTestPeer& peer) {
     std::vector<int> ranks;
-    for (const ResultRow& row : peer.view.results) ranks.push_back(row.rank);
+    for (const ResultRow& row : peer.view.race.results) ranks.push_back(row.rank);
     return ranks;
   }
 
@@ -79,7 +79,7 @@ TEST_F(RaceTest, TheLobbyJoinsChatsKicksAndNoticesASilentHost) {
     return tag != "OTH" || clock_.now >= lostUntil;
   };
   Lobby(2, 600, "50");
-  EXPECT_EQ(Peer(1).view.lobbyPlayers.size(), 1u);  // itself, the introductions lost
+  EXPECT_EQ(Peer(1).view.race.lobbyPlayers.size(), 1u);  // itself, the introductions lost
   Run(20);
   network_.sent.clear();
   Run(5);  // only the host offers options, and only to players without them; three rounds of introductions
@@ -87,21 +87,21 @@ TEST_F(RaceTest, TheLobbyJoinsChatsKicksAndNoticesASilentHost) {
   for (int i = 0; i < 3; ++i) {
     ASSERT_EQ(Peer(i).NetGame()->CollClients.size(), 3u) << i;
   }
-  EXPECT_EQ(Peer(1).view.status, ConnectionStatus::Connected);
+  EXPECT_EQ(Peer(1).view.race.status, ConnectionStatus::Connected);
   EXPECT_EQ(Peer(2).NetGame()->Penalty, 50);
-  EXPECT_EQ(Peer(2).view.shownTime, 600);
+  EXPECT_EQ(Peer(2).view.race.shownTime, 600);
   EXPECT_TRUE(Peer(0).Player(Address(2))->KnowsOptions);
 
   for (int i = 0; i < 510; ++i) Peer(1).Send(SessionEvent::Kind::Chat, 0, std::to_string(i) + std::string(600, 'x'));
   network_.Deliver();
-  const ChatView& chat = Peer(0).view.chat;
+  const ChatView& chat = Peer(0).view.race.chat;
   EXPECT_EQ(chat.added, 510u);
   ASSERT_EQ(chat.lines->size(), clsRaceController::kChatLines);
   EXPECT_EQ(chat.lines->front().substr(0, 12), "Player1: 10x");
   EXPECT_EQ(chat.lines->back().size(), clsRaceController::kChatLineLength);
 
   Peer(0).Send(SessionEvent::Kind::Kick, 2);
-  EXPECT_EQ(Peer(0).asker.Titles().back(), "Kick player");
+  EXPECT_EQ(Peer(0).Titles().back(), "Kick player");
   network_.Deliver();
   EXPECT_FALSE(Peer(2).HasSession());
   EXPECT_EQ(Peer(1).Player(Address(2)), nullptr);  // its goodbye reached the others
@@ -112,7 +112,7 @@ TEST_F(RaceTest, TheLobbyJoinsChatsKicksAndNoticesASilentHost) {
   EXPECT_TRUE(Peer(1).HasSession());
   Run(11, {0});
   EXPECT_FALSE(Peer(1).HasSession());
-  EXPECT_EQ(Peer(1).asker.Shown().back().text, "The host has left the network game or can no longer be reached.");
+  EXPECT_EQ(Peer(1).prompts.back().text, "The host has left the network game or can no longer be reached.");
 }
 
 TEST_F(RaceTest, PointsAreTheSecondsLeftAndRanksShareAndSkip) {
@@ -126,21 +126,21 @@ TEST_F(RaceTest, PointsAreTheSecondsLeftAndRanksShareAndSkip) {
   EXPECT_EQ(Peer(0).Player(Address(0))->Points, 355);
   EXPECT_EQ(Peer(2).Player(Address(1))->Points, 355);
   EXPECT_EQ(Peer(2).Player(Address(1))->TimeNeeded, 245);  // the time limit minus the points
-  EXPECT_TRUE(Peer(0).view.exitAvailable);
+  EXPECT_TRUE(Peer(0).view.race.exitAvailable);
   Peer(0).Solve();  // a finished player cannot change its result
   Run(235);
   Peer(2).Solve();
   Peer(3).Press(Command::NetGiveUp);
-  EXPECT_EQ(Peer(3).view.points, "-50");
+  EXPECT_EQ(Peer(3).view.race.points, "-50");
   network_.Deliver();
   for (int i = 0; i < 4; ++i) {
-    EXPECT_TRUE(Peer(i).view.resultsShown) << i;
+    EXPECT_TRUE(Peer(i).view.race.resultsShown) << i;
     EXPECT_EQ(Ranks(Peer(i)), (std::vector<int>{1, 1, 3, 4})) << i;
-    EXPECT_EQ(Peer(i).view.results[2].points, 120);
-    EXPECT_EQ(Peer(i).view.results[3].points, -50);
+    EXPECT_EQ(Peer(i).view.race.results[2].points, 120);
+    EXPECT_EQ(Peer(i).view.race.results[3].points, -50);
   }
-  EXPECT_EQ(Peer(0).view.racePlayers[3].text, "Player3 (-50 points)");
-  EXPECT_EQ(Peer(0).view.racePlayers[3].icon, kRaceIconGaveUp);
+  EXPECT_EQ(Peer(0).view.race.racePlayers[3].text, "Player3 (-50 points)");
+  EXPECT_EQ(Peer(0).view.race.racePlayers[3].icon, kRaceIconGaveUp);
 }
 
 TEST_F(RaceTest, ASilentPlayerIsDeadAfterThirtySecondsAndComesBack) {
@@ -149,14 +149,14 @@ TEST_F(RaceTest, ASilentPlayerIsDeadAfterThirtySecondsAndComesBack) {
   Run(6, {2});  // the next heartbeat tick after 30 silent seconds
   EXPECT_TRUE(Peer(0).Player(Address(2))->IsDead);
   Peer(0).Press(Command::NetStart);  // one player not connected: the host is asked
-  EXPECT_EQ(Peer(0).asker.Titles().back(), "Some players not ready");
+  EXPECT_EQ(Peer(0).Titles().back(), "Some players not ready");
   network_.Deliver();
-  EXPECT_EQ(Peer(0).view.racePlayers[2].icon, kRaceIconDead);
+  EXPECT_EQ(Peer(0).view.race.racePlayers[2].icon, kRaceIconDead);
   // It blocks no results: the other two finish and the results appear.
   Peer(0).Solve();
   Peer(1).Solve();
   network_.Deliver();
-  EXPECT_TRUE(Peer(0).view.resultsShown);
+  EXPECT_TRUE(Peer(0).view.race.resultsShown);
   // Its heartbeat brings it back.
   clock_.now += 6000;
   Peer(2).Tick();
@@ -173,14 +173,14 @@ TEST_F(RaceTest, WhenTimeRunsOutRacersGiveUpAndSolversKeepTheirResult) {
   network_.Deliver();
   Run(50);  // the last second: still racing
   EXPECT_FALSE(Peer(2).Board().LocalFinished());
-  EXPECT_EQ(Peer(2).view.points, "0");
+  EXPECT_EQ(Peer(2).view.race.points, "0");
   Run(5);
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(Peer(i).view.resultsShown) << i;
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(Peer(i).view.race.resultsShown) << i;
   EXPECT_EQ(Peer(0).Player(Address(1))->Points, 50);
   EXPECT_EQ(Peer(0).Player(Address(0))->Points, -25);
   EXPECT_EQ(Peer(1).Player(Address(2))->Points, -25);
-  EXPECT_EQ(Peer(2).view.timeRemaining, "00:00:00");
-  EXPECT_EQ(Peer(1).view.timeRunning, "00:00:10");  // a solver's clock stood still at the solve
+  EXPECT_EQ(Peer(2).view.race.timeRemaining, "00:00:00");
+  EXPECT_EQ(Peer(1).view.race.timeRunning, "00:00:10");  // a solver's clock stood still at the solve
 }
 
 // During a race the board is the race's: the game's buttons are hidden and
@@ -195,25 +195,25 @@ TEST_F(RaceTest, NoNewLoadClearSolveOrBookmarkWhileARaceRuns) {
   client.Send(SessionEvent::Kind::GridClick, 12);
   const std::string puzzle = client.Board().Puzzle().MakeSendString();
   const std::string grid = client.Board().SolveStatus().MakeStatusString();
-  const std::size_t asked = client.asker.Titles().size();
+  const std::size_t asked = client.Titles().size();
   for (Command command : {Command::New, Command::Load, Command::Clear, Command::Solve, Command::AddBookmark,
                           Command::OpenBookmark, Command::Save, Command::NetworkGame}) {
-    EXPECT_FALSE(client.window.Button(command).visible);
+    EXPECT_FALSE(client.view.Button(command).visible);
     client.Press(command);
   }
-  EXPECT_EQ(client.asker.Titles().size(), asked);
+  EXPECT_EQ(client.Titles().size(), asked);
   EXPECT_EQ(client.Board().Puzzle().MakeSendString(), puzzle);
   EXPECT_EQ(client.Board().SolveStatus().MakeStatusString(), grid);
-  EXPECT_TRUE(client.window.Button(Command::Close).visible);
-  EXPECT_FALSE(client.window.Button(Command::Close).enabled);
+  EXPECT_TRUE(client.view.Button(Command::Close).visible);
+  EXPECT_FALSE(client.view.Button(Command::Close).enabled);
 
   // The window's own close control gives up, then exits the finished game.
   EXPECT_FALSE(client.RequestClose());
-  EXPECT_EQ(client.asker.Titles().back(), "Give up");
+  EXPECT_EQ(client.Titles().back(), "Give up");
   EXPECT_TRUE(client.Board().LocalFinished());
   EXPECT_EQ(client.Player(Address(1))->Points, -100);
   EXPECT_FALSE(client.RequestClose());  // finished: the exit question, the result stays
-  EXPECT_EQ(client.asker.Titles().back(), "Exit net game");
+  EXPECT_EQ(client.Titles().back(), "Exit net game");
   EXPECT_FALSE(client.HasSession());
 }
 
@@ -240,7 +240,7 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
     EXPECT_TRUE(Peer(i).HasSession()) << i;
     EXPECT_EQ(Peer(i).NetGame()->CollClients.size(), 3u) << i;
     EXPECT_EQ(Peer(i).NetGame()->Time, 600) << i;
-    EXPECT_EQ(Peer(i).view.chat.added, 0u) << i;
+    EXPECT_EQ(Peer(i).view.race.chat.added, 0u) << i;
   }
   EXPECT_EQ(Peer(0).Player(Address(1))->Name, "Player1");
   for (const auto& [to, message] : network_.sent) EXPECT_NE(to, "192.168.7.7") << message.tag;
@@ -316,12 +316,14 @@ TEST_F(RaceTest, OnlyTheHostStartsARaceAndResultsAlwaysCome) {
   Peer(0).Press(Command::Solve);
   Peer(0).Send(SessionEvent::Kind::RaceOptions, 60, "20");
   Run(1);
-  EXPECT_EQ(Peer(0).view.lobbyPlayers[2].icon, kLobbyIconNoOptions);
-  Peer(0).asker.Answer(false);  // players without the options: the host is asked
-  Peer(0).Press(Command::NetStart);
-  EXPECT_EQ(Peer(0).asker.Titles().back(), "Some players not ready");
+  EXPECT_EQ(Peer(0).view.race.lobbyPlayers[2].icon, kLobbyIconNoOptions);
+  Peer(0).autoAnswer.reset();
+  Peer(0).Press(Command::NetStart);  // players without the options: the host is asked
+  EXPECT_EQ(Peer(0).Titles().back(), "Some players not ready");
+  Peer(0).Reply(false);
   EXPECT_FALSE(Peer(0).Board().RaceRunning());
   Peer(0).Press(Command::NetStart);
+  Peer(0).Reply(true);
   network_.filter = nullptr;
   network_.Deliver();
   EXPECT_EQ(Peer(1).Board().Puzzle().MakeSendString(), Peer(0).Board().Puzzle().MakeSendString());
@@ -333,10 +335,10 @@ TEST_F(RaceTest, OnlyTheHostStartsARaceAndResultsAlwaysCome) {
     Run(5);
   }
   Run(1);  // ten seconds after the time ran out (61 s): still asking
-  EXPECT_FALSE(Peer(0).view.resultsShown);
+  EXPECT_FALSE(Peer(0).view.race.resultsShown);
   Run(0.5);
   for (int i = 0; i < 3; ++i) {
-    ASSERT_TRUE(Peer(i).view.resultsShown) << i;
+    ASSERT_TRUE(Peer(i).view.race.resultsShown) << i;
     EXPECT_EQ(PointsByAddress(Peer(i))[Address(1)], 55) << i;
     EXPECT_EQ(PointsByAddress(Peer(i))["127.0.0.8"], -20) << i;
   }
@@ -376,10 +378,10 @@ TEST_F(RaceTest, EachGameBindsItsOwnAddressOrBeginsNothing) {
   Peer(0).Press(Command::NetCancel);
   ASSERT_TRUE(Peer(0).Begin(Address(4), "", true, "Host"));
   Peer(0).Press(Command::NetStart);  // alone: nobody to race
-  EXPECT_EQ(Peer(0).asker.Titles().back(), "Not enough players");
+  EXPECT_EQ(Peer(0).Titles().back(), "Not enough players");
   EXPECT_EQ(Peer(0).socket.bindings, (std::vector<std::string>{Address(0), Address(4)}));
   EXPECT_EQ(Peer(0).socket.port, kNetworkPort);  // the game's own
-  EXPECT_EQ(Peer(0).view.shownPenalty, "50");
+  EXPECT_EQ(Peer(0).view.race.shownPenalty, "50");
   ASSERT_TRUE(Peer(1).Begin(Address(1), Address(4), false, "Player1"));
   network_.Deliver();
   Run(1);
@@ -389,10 +391,10 @@ TEST_F(RaceTest, EachGameBindsItsOwnAddressOrBeginsNothing) {
   EXPECT_FALSE(Peer(0).Begin(Address(5), "", true, "Host"));  // held by another copy
   network_.Deliver();
   EXPECT_FALSE(Peer(0).Board().NetworkSessionExists());
-  EXPECT_EQ(Peer(0).asker.Titles().back(), "Network game");
-  EXPECT_FALSE(Peer(0).view.lobbyShown);
+  EXPECT_EQ(Peer(0).Titles().back(), "Network game");
+  EXPECT_FALSE(Peer(0).view.race.lobbyShown);
   EXPECT_TRUE(Peer(0).RequestClose());
-  EXPECT_NE(Peer(0).asker.Shown().back().text.find(Address(5)), std::string::npos);
+  EXPECT_NE(Peer(0).prompts.back().text.find(Address(5)), std::string::npos);
   EXPECT_FALSE(Peer(1).HasSession());  // told by the host's goodbye
 }
 
@@ -423,13 +425,13 @@ TEST_P(LossyRaceTest, CompletesWithTheRightResults) {
   }
   Run(150);  // past the time limit: result requests make good what was lost
   for (int i = 0; i < 4; ++i) {
-    ASSERT_TRUE(Peer(i).view.resultsShown) << "peer " << i;
-    ASSERT_EQ(Peer(i).view.results.size(), 4u) << "peer " << i;
+    ASSERT_TRUE(Peer(i).view.race.resultsShown) << "peer " << i;
+    ASSERT_EQ(Peer(i).view.race.results.size(), 4u) << "peer " << i;
   }
   for (int i = 1; i < 4; ++i) EXPECT_EQ(PointsByAddress(Peer(i)), PointsByAddress(host)) << "peer " << i;
   EXPECT_GT(PointsByAddress(host)[Address(0)], 0);
   EXPECT_EQ(PointsByAddress(host)[Address(2)], -30);
-  EXPECT_EQ(host.view.results.front().rank, 1);
+  EXPECT_EQ(host.view.race.results.front().rank, 1);
 }
 
 // Seeds 2, 12 and 23 once found lost results; the others keep a few more

@@ -11,46 +11,27 @@
 #include "core/daily_puzzle.h"
 #include "core/puzzle_code.h"
 #include "platform/qt_file_writer.h"
-#include "session/kept_game.h"
+#include "storage/kept_game.h"
+#include "storage/settings_table.h"
 #include "support/fake_services.h"
 #include "support/language_files.h"
 
 namespace glyph {
 namespace {
 
-class clsRememberingDialogs : public clsSessionDialogs {
- public:
-  std::optional<int> ChooseOptions(int) override { return std::nullopt; }
-  void Print(const clsPuzzle&, int) override {}
-  void ShowStatistics(const clsStatistics& statistics, std::optional<StatsCategory> best) override {
-    shown = statistics;
-    newBest = best;
-  }
-  std::optional<std::string> AskPuzzleCode() override { return code; }
-  std::optional<std::string> code;
-  clsStatistics shown;
-  std::optional<StatsCategory> newBest;
-};
-
-class RememberingTest : public ::testing::Test, public clsSessionDisplay {
+class RememberingTest : public ::testing::Test {
  protected:
-  RememberingTest() { fakes_.asker.defaultAnswer = false; }
+  RememberingTest() { fakes_.writer = &writer_; }
   // One start of the game on the player's data folder.
   void Start() {
     session_.reset();
-    session_ = std::make_unique<clsGameSession>(
-        SessionServices{.asker = fakes_.asker, .settings = fakes_.settings, .random = fakes_.random,
-                        .catalogue = catalogue_, .files = fakes_.files, .bookmarkDialogs = fakes_.bookmarkDialogs,
-                        .writer = writer_, .printers = fakes_.printers, .clock = clock_, .socket = fakes_.socket,
-                        .networkDialog = fakes_.networkDialog, .desktop = fakes_.desktop,
-                        .registrar = fakes_.registrar, .dataFolder = folder_.Path().string()},
-        dialogs_);
-    session_->SetDisplay(this);
+    player_ = clsSessionDriver();
+    session_ = std::make_unique<clsGameSession>(fakes_.Services(catalogue_, "", folder_.Path().string()));
+    player_.Drive(*session_);
     session_->StartUp({});
   }
-  void Show(const SessionView& view) override { view_ = view; }
-  void Press(Command command) { session_->Handle(SessionEvent::Button(command)); }
-  void Send(SessionEvent::Kind kind, int number = 0) { session_->Handle(SessionEvent::Of(kind, number)); }
+  void Press(Command command) { player_.Press(command); }
+  void Send(SessionEvent::Kind kind, int number = 0) { player_.Send(kind, number); }
   void Wait(std::int64_t ms) {
     clock_.now += ms;
     Send(SessionEvent::Kind::Tick);
@@ -64,7 +45,9 @@ class RememberingTest : public ::testing::Test, public clsSessionDisplay {
   }
   StatsSummary Statistics(StatsCategory category) {
     Press(Command::Statistics);
-    return dialogs_.shown.Summary(category);
+    EXPECT_EQ(view_.dialog.kind, DialogKind::Statistics);
+    player_.Cancel();
+    return session_->Statistics().Summary(category);
   }
 
   test::clsTempFolder folder_;
@@ -73,24 +56,39 @@ class RememberingTest : public ::testing::Test, public clsSessionDisplay {
   clsFakeServices fakes_{11, network_, clock_};
   clsCatalogue catalogue_;
   clsQtFileWriter writer_;
-  clsRememberingDialogs dialogs_;
   std::unique_ptr<clsGameSession> session_;
-  SessionView view_;
+  clsSessionDriver player_;
+  const SessionView& view_ = player_.view;
 };
 
-TEST_F(RememberingTest, TheClockStandsWhilePausedOrMinimisedAndAnyClickEndsThePause) {
+// The clock stands while paused, minimised, or while a question or the
+// statistics wait for the player; a click that ends the pause does nothing
+// else.
+TEST_F(RememberingTest, TheClockStandsWhenNobodyPlaysAndTheClickEndingAPauseOnlyEndsIt) {
   Start();
   Wait(65'000);
   EXPECT_EQ(view_.clock, "1:05");
-  Press(Command::Pause);
-  EXPECT_TRUE(view_.paused);
-  Wait(100'000);
-  Send(SessionEvent::Kind::GridClick, 34);  // only ends the pause: the grid is covered
-  EXPECT_FALSE(view_.paused);
+  const GridNote note = view_.note;
+  for (const SessionEvent& click : {SessionEvent::Of(SessionEvent::Kind::GridClick, 34),
+                                    SessionEvent::Button(Command::Hint), SessionEvent::Button(Command::Clear)}) {
+    Press(Command::Pause);
+    EXPECT_TRUE(view_.paused);
+    Wait(100'000);
+    player_.Handle(click);
+    EXPECT_FALSE(view_.paused);
+    EXPECT_FALSE(view_.prompt);
+  }
   EXPECT_EQ(view_.grid.looks[34], GridLook::Plain);
+  EXPECT_EQ(view_.note, note);  // no hint
   Send(SessionEvent::Kind::Minimised, 1);
   Wait(50'000);
   Send(SessionEvent::Kind::Minimised, 0);
+  Press(Command::Close);
+  Wait(50'000);
+  player_.Reply(false);
+  Press(Command::Statistics);
+  Wait(50'000);
+  player_.Cancel();
   Wait(3'600'000);
   EXPECT_EQ(view_.clock, "1:01:05");
 }
@@ -102,7 +100,10 @@ TEST_F(RememberingTest, AnUnfinishedGameComesBackAsItWasAndCountsOnceWhenSolved)
   Send(SessionEvent::Kind::GridClick, 34);
   Press(Command::Check);
   Wait(30'000);
+  Press(Command::New);  // a signal while a question is open: the program ends, the game kept
   Send(SessionEvent::Kind::Quitting);
+  EXPECT_TRUE(view_.quit);
+  EXPECT_FALSE(view_.prompt);
   Start();
   EXPECT_EQ(session_->Game().Puzzle().MakeSendString(), puzzle);
   EXPECT_EQ(view_.grid.looks[34], GridLook::No);
@@ -118,6 +119,19 @@ TEST_F(RememberingTest, AnUnfinishedGameComesBackAsItWasAndCountsOnceWhenSolved)
   EXPECT_EQ(summary.bestSeconds, 42);
   Send(SessionEvent::Kind::Quitting);  // a finished game is not kept
   EXPECT_FALSE(std::filesystem::exists(folder_ / kKeptGameFile));
+}
+
+// With "continue the unfinished game" off, a kept game is neither taken up
+// nor kept.
+TEST_F(RememberingTest, AKeptGameStaysAwayWhenThePlayerSaysSo) {
+  Start();
+  const std::string puzzle = session_->Game().Puzzle().MakeSendString();
+  Send(SessionEvent::Kind::GridClick, 34);
+  Send(SessionEvent::Kind::Quitting);
+  ASSERT_TRUE(std::filesystem::exists(folder_ / kKeptGameFile));
+  WriteSetting(fakes_.settings, Setting::ContinueGame, "N");
+  Start();
+  EXPECT_NE(session_->Game().Puzzle().MakeSendString(), puzzle);
 }
 
 // The facts beside a kept game belong to its puzzle: damaged ones, or those
@@ -142,7 +156,7 @@ TEST_F(RememberingTest, FactsOfAnotherPuzzleOrDamagedOnesGiveAFreshClock) {
 TEST_F(RememberingTest, ADamagedKeptGameIsMovedAsideAndReported) {
   std::ofstream(folder_ / kKeptGameFile) << "not a saved game\n";
   Start();
-  ASSERT_EQ(fakes_.asker.Titles(), std::vector<std::string>{"Unfinished game"});
+  ASSERT_EQ(player_.Titles(), std::vector<std::string>{"Unfinished game"});
   int aside = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
     aside += entry.path().filename().string().rfind("unfinished.damaged-", 0) == 0;
@@ -151,16 +165,8 @@ TEST_F(RememberingTest, ADamagedKeptGameIsMovedAsideAndReported) {
   EXPECT_FALSE(view_.code.empty());  // a new game
 }
 
-TEST_F(RememberingTest, CodesAndTodaysPuzzleStartTheirGames) {
+TEST_F(RememberingTest, TodaysPuzzleCountsAsDaily) {
   Start();
-  const std::string before = view_.code;
-  dialogs_.code = "0Q30W-48RE5-HVXEX";
-  Press(Command::PlayCode);
-  EXPECT_EQ(fakes_.asker.Titles(), std::vector<std::string>{"Play a code"});
-  EXPECT_EQ(view_.code, before);
-  dialogs_.code = "0q30w 48re5 hvxed";
-  Press(Command::PlayCode);
-  EXPECT_EQ(session_->Game().Puzzle().MakeSendString(), "---+++414;582;996;135;410;545;279;172;451");
   const std::time_t now = static_cast<std::time_t>(clock_.now / 1000);
   std::tm today{};
   localtime_r(&now, &today);

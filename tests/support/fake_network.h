@@ -13,7 +13,6 @@
 #include "core/cls_system_random.h"
 #include "net/cls_datagram_socket.h"
 #include "net/net_protocol.h"
-#include "net/new_network_logic.h"
 
 namespace glyph {
 
@@ -101,17 +100,6 @@ class clsFakeNetwork {
   std::mt19937 random_;
   std::deque<Datagram> queue_;
   std::map<std::string, Socket*> bound_;
-};
-
-// The host/join dialog answered from a script.
-class clsScriptedNetworkDialog : public clsNetworkDialog {
- public:
-  std::optional<NetworkChoice> answer;
-  int opened = 0;
-  std::optional<NetworkChoice> AskNetworkGame() override {
-    ++opened;
-    return answer;
-  }
 };
 
 }  // namespace glyph

@@ -12,59 +12,55 @@
 #include "support/fake_desktop.h"
 #include "support/fake_network.h"
 #include "support/fake_printers.h"
-#include "support/scripted_asker.h"
-#include "support/scripted_dialogs.h"
+#include "support/session_driver.h"
 
 namespace glyph {
 
-// Everything a session reaches the player, the desktop and the network
-// through, scripted or recording, on a fake network and clock that several
-// copies of the game may share.
+// Everything a session reaches the desktop and the network through,
+// recording, on a fake network and clock that several copies of the game
+// may share.
 struct clsFakeServices {
   clsFakeServices(std::uint64_t seed, clsFakeNetwork& network, clsFakeClock& fakeClock)
       : random(seed), clock(fakeClock), socket(network) {}
 
-  SessionServices Services(clsCatalogue& catalogue, const std::string& programFolder) {
-    return {.asker = asker, .settings = settings, .random = random, .catalogue = catalogue, .files = files,
-            .bookmarkDialogs = bookmarkDialogs, .writer = none, .printers = printers, .clock = clock, .socket = socket,
-            .networkDialog = networkDialog, .desktop = desktop, .registrar = registrar, .programFolder = programFolder};
+  SessionServices Services(clsCatalogue& catalogue, const std::string& programFolder,
+                           const std::string& dataFolder = "") {
+    return {.settings = settings,
+            .random = random,
+            .catalogue = catalogue,
+            .writer = *writer,
+            .printers = printers,
+            .clock = clock,
+            .socket = socket,
+            .desktop = desktop,
+            .registrar = registrar,
+            .programFolder = programFolder,
+            .dataFolder = dataFolder};
   }
 
-  clsScriptedAsker asker;
   clsMemorySettings settings;
   clsSystemRandom random;
-  clsScriptedFileChooser files;
-  clsScriptedBookmarkDialogs bookmarkDialogs;
-  clsNoDesktopServices none;  // writes no file and opens no options or print dialog
+  clsNoDesktopServices none;
+  clsFileWriter* writer = &none;  // writes no file, unless a test gives a writer
   clsFakePrinterSystem printers;
   clsFakeClock& clock;
   clsFakeNetwork::Socket socket;
-  clsScriptedNetworkDialog networkDialog;
   clsRecordingDesktop desktop;
   clsRecordingRegistrar registrar;
 };
 
 // One copy of the game on the fake network, driven through its session as
-// a window would drive it: each action is the event a player would cause.
-class clsTestPeer : public clsFakeServices, public clsSessionDisplay {
+// a window would drive it; every question is answered Yes.
+class clsTestPeer : public clsFakeServices, public clsSessionDriver {
  public:
   clsTestPeer(clsFakeNetwork& network, clsFakeClock& sharedClock, std::uint64_t seed)
-      : clsFakeServices(seed, network, sharedClock), session(Services(catalogue, ""), none) {
-    asker.defaultAnswer = true;
-    session.SetDisplay(this);
-    socket.SetReceiver([this](const std::string& payload, const std::string& from) {
-      session.Handle(SessionEvent::Datagram(payload, from));
-    });
+      : clsFakeServices(seed, network, sharedClock), session(Services(catalogue, "")) {
+    autoAnswer = true;
+    Drive(session);
+    socket.SetReceiver(
+        [this](const std::string& payload, const std::string& from) { Handle(SessionEvent::Datagram(payload, from)); });
     session.StartUp({});
   }
-  void Show(const SessionView& v) override {
-    window = v;
-    view = v.race;
-  }
-  void Send(SessionEvent::Kind kind, int number = 0, const std::string& text = "") {
-    session.Handle(SessionEvent::Of(kind, number, text));
-  }
-  void Press(Command command) { session.Handle(SessionEvent::Button(command)); }
 
   // Declares every symbol's true digit through the grid, as a player would.
   void Solve() {
@@ -80,10 +76,10 @@ class clsTestPeer : public clsFakeServices, public clsSessionDisplay {
     return HasSession() ? const_cast<clsNetworkGame*>(NetGame())->FindPlayer(ip) : nullptr;
   }
 
-  // The host/join dialog answered, then the network game button.
+  // The network game button, then the host/join dialog answered.
   bool Begin(const std::string& local, const std::string& host, bool isHost, const std::string& name) {
-    networkDialog.answer = NetworkChoice{isHost, host, local, name};
     Press(Command::NetworkGame);
+    if (view.dialog.kind == DialogKind::NetworkGame) Confirm({}, isHost ? 1 : 0, {local, host, name, "login"});
     if (isHost && HasSession()) Send(SessionEvent::Kind::RaceOptions, time, penalty);
     return HasSession();
   }
@@ -91,16 +87,15 @@ class clsTestPeer : public clsFakeServices, public clsSessionDisplay {
   bool HasSession() const { return session.Race().HasSession(); }
   const clsNetworkGame* NetGame() const { return session.Race().Session(); }
   const clsGameController& Board() const { return session.Game(); }
+  const RaceView& Race() const { return view.race; }
   // The window's close control: true when the window may close.
   bool RequestClose() {
     Send(SessionEvent::Kind::WindowClose);
-    return window.mayClose;
+    return view.quit;
   }
 
   int time = kDefaultRaceSeconds;
   std::string penalty = kDefaultPenalty;
-  RaceView view;
-  SessionView window;
   clsCatalogue catalogue;
   clsGameSession session;
 };

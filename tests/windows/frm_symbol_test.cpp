@@ -6,24 +6,27 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
-#include <cmath>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTest>
 #include <QWindow>
+#include <cmath>
 #include <map>
 
 #include "core/deduction.h"
 #include "i18n/cls_catalogue.h"
 #include "i18n/language_choice.h"
+#include "pictures/frm_all_symbols.h"
 #include "platform/user_locale.h"
 #include "session/accessible_texts.h"
+#include "session/commands.h"
 #include "storage/settings_table.h"
 #include "support/fake_services.h"
-#include "pictures/frm_all_symbols.h"
+#include "windows/dialog_host.h"
 #include "windows/frm_statistics.h"
 #include "windows/frm_symbol.h"
 #include "windows/note_view.h"
@@ -56,6 +59,22 @@ class MainWindowTest : public ::testing::Test {
   }
   int Status(int index) { return window_->Controller().SolveStatus().Status(index / 10, index % 10); }
   QPushButton* Button(const char* name) { return window_->findChild<QPushButton*>(name); }
+  // The question over the window, answered with its own button.
+  void AnswerPrompt(bool yes) {
+    QMessageBox* box = window_->Dialogs().OpenPrompt();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->isVisible());
+    QTest::mouseClick(box->button(yes ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
+  }
+  // A network game: the question, then the host/join dialog's answer.
+  void HostRace(const std::string& local) {
+    QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
+    AnswerPrompt(true);
+    const DialogView& dialog = window_->Session().View().dialog;
+    ASSERT_EQ(dialog.kind, DialogKind::NetworkGame);
+    ASSERT_NE(window_->findChild<QDialog*>("frmNewNetwork"), nullptr);
+    window_->Session().Handle(SessionEvent::DialogAnswer(dialog.id, true, {}, 1, {local, "", "Host", "host"}));
+  }
 
   clsFakeClock clock_;
   clsFakeNetwork network_;
@@ -71,7 +90,7 @@ TEST_F(MainWindowTest, HasEveryNamedControl) {
   EXPECT_EQ(window_->findChildren<clsGridCell*>("picRaster").size(), 100);
   const QList<QPushButton*> buttons =
       window_->findChildren<QPushButton*>(QRegularExpression("^cmd"), Qt::FindDirectChildrenOnly);
-  EXPECT_EQ(buttons.size(), kMainButtonCount);
+  EXPECT_EQ(buttons.size(), static_cast<qsizetype>(kMainButtonCount));
   for (QPushButton* button : buttons) EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
 }
 
@@ -131,9 +150,7 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   fakes_.socket.SetReceiver(
       [this](const std::string& payload, const std::string& from) { window_->ReceiveDatagram(payload, from); });
   clsTestPeer client(network_, clock_, 3);
-  fakes_.networkDialog.answer = NetworkChoice{true, "", "127.0.0.1", "Host"};
-  fakes_.asker.Answer(true);
-  QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
+  HostRace("127.0.0.1");
   // In the lobby, Enter sends a line once, and only a line typed since.
   auto* line = window_->findChild<QLineEdit*>("txtNetNewMsg");
   QTest::keyClicks(line, "hi");
@@ -156,7 +173,8 @@ TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
   network_.Deliver();
   ASSERT_TRUE(window_->findChild<QWidget*>("picResults")->isVisible());
   const QList<QLabel*> times = window_->findChildren<QLabel*>("lblResTime");
-  EXPECT_EQ(times[0]->text() + " " + times[1]->text(), QString::fromUtf8("0:05 \u2013"));  // the one who gave up has none
+  EXPECT_EQ(times[0]->text() + " " + times[1]->text(),
+            QString::fromUtf8("0:05 \u2013"));  // the one who gave up has none
   EXPECT_EQ(window_->findChild<QLabel*>("lblNetRunning")->text(), "Net game over");
   const QList<QLabel*> rows = window_->findChildren<QLabel*>("lblResult");
   EXPECT_EQ(rows[1]->text(), "2. <img src=x>");
@@ -199,7 +217,8 @@ TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
   EXPECT_EQ(Cell(index(facts.back()))->Frame(), clsGridCell::NoteFrame::Step);
   // Symbols are pictures in the note, and named for a reader.
   const std::string symbolName = SymbolName(emptyCatalogue_, kStyleModern, facts.back().symbol);
-  EXPECT_TRUE(note->accessibleName().contains(QString::fromStdString(symbolName))) << note->accessibleName().toStdString();
+  EXPECT_TRUE(note->accessibleName().contains(QString::fromStdString(symbolName)))
+      << note->accessibleName().toStdString();
   QTest::mouseClick(Button("cmdHint"), Qt::LeftButton);
   for (const Fact& fact : facts) EXPECT_EQ(Status(index(fact)), fact.is ? kCellYes : kCellNo);
   EXPECT_EQ(Cell(index(facts.back()))->Frame(), clsGridCell::NoteFrame::None);
@@ -236,11 +255,17 @@ TEST_F(MainWindowTest, AWholePuzzleWithKeysOnly) {
       QTest::keyClick(grid, Qt::Key_5);
       QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
     }
-    if (d == 9) fakes_.asker.Answer(false);  // solved: no new game
     QTest::keyClick(grid, static_cast<Qt::Key>(Qt::Key_0 + d));
   }
+  // Solved: the board shows every digit, and the note says so beside the
+  // board; nothing waits for an answer.
   EXPECT_TRUE(window_->Controller().GameOver());
-  EXPECT_EQ(fakes_.asker.Shown().back().title, "Puzzle solved");
+  for (clsPictureCell* cell : window_->findChildren<clsPictureCell*>(QRegularExpression("^pic\\d[HZE]$"))) {
+    EXPECT_TRUE(cell->PicturePath().contains("/digit")) << cell->PicturePath().toStdString();
+  }
+  auto* note = window_->findChild<clsNoteView*>("txtNote");
+  EXPECT_TRUE(note->PlainText().startsWith("Solved in ")) << note->PlainText().toStdString();
+  EXPECT_EQ(window_->Dialogs().OpenPrompt(), nullptr);
 }
 
 // The board and grid grow with the window, the buttons a little beside
@@ -260,9 +285,9 @@ TEST_F(MainWindowTest, TheBoardGrowsWithTheWindowWhichKeepsItsSize) {
   const QRect note = window_->findChild<clsNoteView*>("txtNote")->geometry();
   EXPECT_GE(note.height(), 90);
   EXPECT_LT(note.bottom(), window_->height());
-  fakes_.asker.Answer(true);  // Quit asks first
   QTest::mouseClick(Button("cmdClose"), Qt::LeftButton);
-  EXPECT_FALSE(window_->isVisible());
+  AnswerPrompt(true);  // Quit asks first
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window_->isVisible(); }, 2000));
   Open(emptyCatalogue_);
   EXPECT_EQ(window_->size(), first * 2);
   const QSize room = window_->screen()->availableGeometry().size();
@@ -350,9 +375,7 @@ TEST_F(MainWindowTest, NoTwoVisibleControlsShareAMnemonic) {
     if (catalogue == &german) {  // the window speaks the language, tool tips included
       EXPECT_EQ(Button("cmdNew")->toolTip(), QString::fromUtf8("Ein neues R\u00E4tsel beginnen"));
     }
-    fakes_.networkDialog.answer = NetworkChoice{true, "", catalogue == &german ? "127.0.0.2" : "127.0.0.1", "Host"};
-    fakes_.asker.Answer(true);
-    QTest::mouseClick(Button("cmdNetworkGame"), Qt::LeftButton);
+    HostRace(catalogue == &german ? "127.0.0.2" : "127.0.0.1");
     std::map<QKeySequence, QString> keys;
     for (QWidget* control : window_->findChildren<QWidget*>()) {
       QString text;

@@ -25,30 +25,32 @@ struct KeptGameFacts {
 
 inline constexpr char kKeptGameFile[] = "unfinished.gly";
 inline constexpr char kKeptFactsFile[] = "unfinished.txt";
+// Ten years: a time beyond it is no game's, and the facts are damaged.
+inline constexpr std::int64_t kLongestGameMs = 10LL * 366 * 24 * 3600 * 1000;
 
 // Keeps the game in the folder (made when missing): the saved-game file,
 // then its facts, each written whole or not at all.
 WriteOutcome KeepGame(const std::filesystem::path& folder, const SavedGame& game, const KeptGameFacts& facts,
                       clsRandomSource& random, clsFileWriter& writer);
 
-enum class KeptOutcome { None, Loaded, Damaged };
+enum class KeptOutcome {
+  None,        // no kept game
+  Loaded,      // game and facts hold it
+  MovedAside,  // damaged or not a file: moved to movedTo
+  LeftInPlace  // damaged, and it could not be moved: it stays as it is
+};
 struct KeptLoad {
   KeptOutcome outcome = KeptOutcome::None;
-  std::filesystem::path movedTo;  // where a damaged game now lies
+  std::filesystem::path movedTo;
 };
 
-// The kept game, if there is one. A kept game that cannot be read is moved
-// aside, never deleted, and reported as Damaged; facts that are missing,
-// damaged or of another puzzle give the game a fresh start of its clock.
+// The kept game, if there is one. One that cannot be read is moved aside,
+// never deleted; facts that are missing, damaged or of another puzzle give
+// the game a fresh start of its clock.
 KeptLoad LoadKeptGame(const std::filesystem::path& folder, SavedGame& game, KeptGameFacts& facts);
 
 // Removes a kept game once it has been taken up or has ended.
 void ForgetKeptGame(const std::filesystem::path& folder);
-
-// Moves a file aside under a name that says it was damaged and when, beside
-// it and never over another file; returns the new path, or an empty one when
-// it could not be moved.
-std::filesystem::path MoveAside(const std::filesystem::path& file, const std::string& stamp);
 
 // The facts' file text, and its reading (nothing on anything unexpected).
 std::string FactsText(const KeptGameFacts& facts);

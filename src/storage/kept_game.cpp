@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "session/kept_game.h"
+#include "storage/kept_game.h"
 
 #include <charconv>
-#include <ctime>
-#include <fstream>
-#include <sstream>
+#include <optional>
 
+#include "storage/damaged_file.h"
 #include "storage/text_lines.h"
 
 namespace glyph {
@@ -13,28 +12,7 @@ namespace glyph {
 namespace {
 
 constexpr char kFactsHeader[] = "Glyphmatic unfinished game 1";
-constexpr std::uintmax_t kLargestFacts = 4096;
-
-std::string NowStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-  return text;
-}
-
-std::string ReadSmallFile(const std::filesystem::path& file, std::uintmax_t largest, bool& ok) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  ok = !error && size <= largest;
-  if (!ok) return {};
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  ok = static_cast<bool>(in) || in.eof();
-  return content.str();
-}
+constexpr std::size_t kLargestFacts = 4096;
 
 }  // namespace
 
@@ -59,7 +37,9 @@ bool ReadFacts(const std::string& text, KeptGameFacts& facts) {
   if (!puzzle || !elapsed || !category || !helped || (*helped != "0" && *helped != "1")) return false;
   const char* end = elapsed->data() + elapsed->size();
   const auto [at, error] = std::from_chars(elapsed->data(), end, read.elapsedMs);
-  if (error != std::errc() || at != end || elapsed->empty() || read.elapsedMs < 0) return false;
+  if (error != std::errc() || at != end || elapsed->empty() || read.elapsedMs < 0 || read.elapsedMs > kLongestGameMs) {
+    return false;
+  }
   read.puzzle = *puzzle;
   read.category = *category;
   read.helped = *helped == "1";
@@ -76,36 +56,25 @@ WriteOutcome KeepGame(const std::filesystem::path& folder, const SavedGame& game
   return writer.WriteWhole(folder / kKeptFactsFile, FactsText(facts));
 }
 
-std::filesystem::path MoveAside(const std::filesystem::path& file, const std::string& stamp) {
-  const std::filesystem::path stem = file.stem();
-  for (int n = 0; n < 100; ++n) {
-    std::filesystem::path aside = file.parent_path() / (stem.string() + ".damaged-" + stamp +
-                                                         (n == 0 ? "" : "-" + std::to_string(n)) +
-                                                         file.extension().string());
-    std::error_code error;
-    if (std::filesystem::exists(aside, error) || error) continue;
-    std::filesystem::rename(file, aside, error);
-    return error ? std::filesystem::path() : aside;
-  }
-  return {};
-}
-
 KeptLoad LoadKeptGame(const std::filesystem::path& folder, SavedGame& game, KeptGameFacts& facts) {
   const std::filesystem::path gameFile = folder / kKeptGameFile;
-  std::error_code error;
-  if (!std::filesystem::exists(gameFile, error)) return {};
-  SavedGame read = game;
-  if (LoadSavedGame(gameFile, read) != LoadOutcome::Loaded) {
-    const std::string stamp = NowStamp();
-    KeptLoad damaged{KeptOutcome::Damaged, MoveAside(gameFile, stamp)};
-    if (std::filesystem::exists(folder / kKeptFactsFile, error)) MoveAside(folder / kKeptFactsFile, stamp);
-    return damaged;
+  const BoundedRead read = ReadBoundedFile(gameFile, kLargestSavedGame);
+  if (read.status == ReadStatus::Missing) return {};
+  SavedGame loaded = game;
+  if (read.status != ReadStatus::Read || ReadSavedGameContent(read.content, loaded) != LoadOutcome::Loaded) {
+    const std::filesystem::path movedTo = MoveAsideDamaged(gameFile);
+    if (movedTo.empty()) return {KeptOutcome::LeftInPlace, {}};
+    // The facts of a game that is gone are nobody's.
+    if (ReadBoundedFile(folder / kKeptFactsFile, kLargestFacts).status != ReadStatus::Missing) {
+      MoveAsideDamaged(folder / kKeptFactsFile);
+    }
+    return {KeptOutcome::MovedAside, movedTo};
   }
-  game = std::move(read);
-  bool ok = false;
-  const std::string text = ReadSmallFile(folder / kKeptFactsFile, kLargestFacts, ok);
+  game = std::move(loaded);
+  const BoundedRead factsRead = ReadBoundedFile(folder / kKeptFactsFile, kLargestFacts);
   KeptGameFacts readFacts;
-  if (!ok || !ReadFacts(text, readFacts) || readFacts.puzzle != game.puzzle.MakeSendString()) {
+  if (factsRead.status != ReadStatus::Read || !ReadFacts(factsRead.content, readFacts) ||
+      readFacts.puzzle != game.puzzle.MakeSendString()) {
     readFacts = KeptGameFacts{game.puzzle.MakeSendString(), 0, "", false};
   }
   facts = readFacts;

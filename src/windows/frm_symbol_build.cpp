@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Building the main window: the board, the grid, the buttons with their
+// captions and tips, the line under the grid, the note and the keys.
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QUrl>
+
+#include "i18n/cls_catalogue.h"
+#include "platform/ansi_text.h"
+#include "platform/translate_form.h"
+#include "session/accessible_texts.h"
+#include "session/commands.h"
+#include "storage/web_pages.h"
+#include "windows/frm_symbol.h"
+#include "windows/frm_symbol_design.h"
+#include "windows/grid_panel.h"
+#include "windows/note_view.h"
+#include "windows/pause_cover.h"
+#include "windows/picture_cell.h"
+
+namespace glyph {
+
+using namespace design;
+
+namespace {
+
+struct ButtonText {
+  Command command;
+  const char* name;
+  const char* caption;
+  const char* tipKey;
+  const char* tip;
+  bool gapBefore;
+  bool halfLeft = false;  // the left half of a row the next button shares
+};
+
+// The buttons in the order they stand, with their captions and tool tips.
+constexpr std::array<ButtonText, kMainButtonCount> kButtons{{
+    {Command::New, "cmdNew", "&New game", "strTipNew", "Start a new puzzle", false},
+    {Command::Daily, "cmdDaily", "Today's p&uzzle", "strTipDaily",
+     "The same puzzle for everyone today: easy on Mondays, rising to expert on Sundays", false},
+    {Command::PlayCode, "cmdPlayCode", "Play a co&de...", "strTipPlayCode",
+     "Play the puzzle of a code a friend gave you (Ctrl+I)", false},
+    {Command::Clear, "cmdClear", "&Clear grid", "strTipClear", "Remove every mark from the solution grid", false},
+    {Command::Solve, "cmdSolve", "&Solve game", "strTipSolve", "Show the solution of this puzzle", false},
+    {Command::Undo, "cmdUndo", "&Undo", "strTipUndo", "Take back the last change of the grid (Ctrl+Z)", false, true},
+    {Command::Redo, "cmdRedo", "Redo", "strTipRedo", "Make the change taken back again (Ctrl+Y)", false},
+    {Command::Hint, "cmdHint", "H&int", "strTipHint",
+     "Show the next fact that follows and why; press again to mark it (Ctrl+H)", false, true},
+    {Command::Check, "cmdCheck", "Chec&k", "strTipCheck", "Say whether any of your marks fits no solution", false},
+    {Command::Pause, "cmdPause", "Pause", "strTipPause", "Stop the clock and cover the board (F5 or P)", false, true},
+    {Command::Statistics, "cmdStatistics", "Statistics", "strTipStatistics",
+     "Games solved, best times and runs (Ctrl+T)", false},
+    {Command::AddBookmark, "cmdAddBookmark", "&Add bookmark", "strTipAddBookmark",
+     "Keep a named copy of the solution grid", true},
+    {Command::OpenBookmark, "cmdOpenBookmark", "&Open bookmark", "strTipOpenBookmark",
+     "Go back to a bookmark of this game", false},
+    {Command::Save, "cmdSave", "Sa&ve game", "strTipSave", "Save this game to a file", true},
+    {Command::Load, "cmdLoad", "&Load game", "strTipLoad", "Load a saved game", false},
+    {Command::Print, "cmdPrint", "&Print game", "strTipPrint", "Print puzzles on paper or to a PDF file", false},
+    {Command::Options, "cmdOptions", "Op&tions", "strTipOptions", "Choose the style and the language", true},
+    {Command::NetworkGame, "cmdNetworkGame", "Net&work game", "strTipNetworkGame",
+     "Race other players on the local network", false},
+    {Command::Help, "cmdHelp", "&Help", "strTipHelp", "How to play", true},
+    {Command::Guide, "cmdHowToPlay", "How to play", "strTipHowToPlay",
+     "A short guided game on an easy puzzle: each step explained, marked by you", false},
+    {Command::Homepage, "cmdHomepage", "Ho&mepage", "strTipHomepage", "Open the game's web page", false},
+    {Command::Close, "cmdClose", "&Quit game", "strTipClose", "Close Glyphmatic", true},
+}};
+
+// Every main button stands in the table exactly once, and nothing else.
+constexpr bool CoversEveryButton() {
+  std::array<int, kCommandCount> seen{};
+  for (const ButtonText& button : kButtons) ++seen[static_cast<std::size_t>(button.command)];
+  for (const CommandRule& rule : kCommandRules) {
+    if (seen[static_cast<std::size_t>(rule.command)] != (rule.mainButton ? 1 : 0)) return false;
+  }
+  return true;
+}
+static_assert(CoversEveryButton(), "the button table must name every main button once");
+
+const char* const kDigitPlaceLetters[3] = {"H", "Z", "E"};
+
+}  // namespace
+
+void frmSymbol::BuildBoard() {
+  picPuzzle_ = new QFrame(this);
+  picPuzzle_->setObjectName("picPuzzle");
+  picPuzzle_->setGeometry(kPuzzlePanel);
+  picPuzzle_->setAutoFillBackground(true);
+  picPuzzle_->setFrameShape(QFrame::Panel);
+  picPuzzle_->setFrameShadow(QFrame::Sunken);
+
+  for (int k = 0; k < 9; ++k) {
+    for (int place = 0; place < 3; ++place) {
+      auto* cell = new clsPictureCell(QString("pic%1%2").arg(k + 1).arg(kDigitPlaceLetters[place]), store_, picPuzzle_);
+      cell->setGeometry(kNumberColumns[static_cast<std::size_t>(k % 3)] + place * kDigitPitch,
+                        kRowTops[static_cast<std::size_t>(k / 3)], kDigitCell, kDigitCell);
+      digitCells_[static_cast<std::size_t>(k)][static_cast<std::size_t>(place)] = cell;
+    }
+  }
+  for (int i = 0; i < 3; ++i) {
+    const auto row = static_cast<std::size_t>(i);
+    opVert_[row] = new clsPictureCell(QString("picOpVert%1").arg(i + 1), store_, picPuzzle_);
+    opVert_[row]->setGeometry(kOpVertLeft, kRowTops[row], kDigitCell, kDigitCell);
+    equals_[row] = new clsPictureCell(QString("picEqual%1").arg(i + 1), store_, picPuzzle_);
+    equals_[row]->setGeometry(kEqualLeft, kRowTops[row], Px(380), Px(380));
+    opHorz_[row] = new clsPictureCell(QString("picOpHorz%1").arg(i + 1), store_, picPuzzle_);
+    opHorz_[row]->setGeometry(kNumberColumns[row] + kDigitPitch, kOpHorzTop, kDigitCell, kDigitCell);
+  }
+  auto* line = new QFrame(picPuzzle_);
+  line->setObjectName("Line1");
+  line->setGeometry(Px(90), Px(1575) - 1, Px(5535) - Px(90), 2);
+  line->setAutoFillBackground(true);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, ToQColor(kRuleColor));
+  line->setPalette(palette);
+}
+
+// The puzzle's code on the left (selectable, for copying) and the clock on
+// the right, in the line under the grid.
+void frmSymbol::BuildStatus() {
+  const int top = kGridPanel.bottom() + 3;
+  lblCode_ = new QLabel(this);
+  lblCode_->setObjectName("lblCode");
+  lblCode_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lblCode_->setGeometry(kGridPanel.left() + 2, top, kGridPanel.width() * 2 / 3, kStatusHeight);
+  lblClock_ = new QLabel(this);
+  lblClock_->setObjectName("lblClock");
+  lblClock_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  lblClock_->setGeometry(kGridPanel.right() - kGridPanel.width() / 3, top, kGridPanel.width() / 3 - 2, kStatusHeight);
+}
+
+// The cover of a pause: board and grid hidden under "Paused" until any key
+// or click.
+void frmSymbol::BuildPauseCover() {
+  cover_ = new clsPauseCover(this);
+  cover_->setObjectName("lblPaused");
+  cover_->setGeometry(kPuzzlePanel.united(kGridPanel));
+  cover_->hide();
+  connect(cover_, &clsPauseCover::Resume, this, [this] { Send(SessionEvent::Button(Command::Pause)); });
+}
+
+void frmSymbol::BuildNote(int windowHeight) {
+  note_ = new clsNoteView(this);
+  note_->setObjectName("txtNote");
+  const int top = kGridPanel.bottom() + 4 + kStatusHeight;
+  note_->setGeometry(kGridPanel.left(), top, kGridPanel.width(), windowHeight - top - 4);
+  connect(note_, &clsNoteView::LinkActivated, this, [this](const QString& href) {
+    if (href == "steps") ShowSteps();
+    if (href == "guide") Send(SessionEvent::Button(Command::Guide));
+    if (href == "leave") Send(SessionEvent::Button(Command::LeaveGuide));
+  });
+}
+
+void frmSymbol::BuildGrid() {
+  picture1_ = new clsGridPanel(this);
+  picture1_->installEventFilter(this);
+  picture1_->setGeometry(kGridPanel);
+  picture1_->setAutoFillBackground(true);
+  picture1_->setFrameShape(QFrame::Panel);
+  picture1_->setFrameShadow(QFrame::Sunken);
+  QPalette white = picture1_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  picture1_->setPalette(white);
+
+  picRasterSymbols_ = new QFrame(picture1_);
+  picRasterSymbols_->setObjectName("picRasterSymbols");
+  picRasterSymbols_->setGeometry(0, 0, Px(645) - Px(45), kGridPanel.height());
+  picRasterSymbols_->setAutoFillBackground(true);
+  for (int k = 0; k < 10; ++k) {
+    // On the header column's ground, but the grid's own: a reader finds
+    // them as the table's row headers.
+    auto* head = new clsPictureCell(QString("picMatrixSymbol%1").arg(k), store_, picture1_);
+    head->setGeometry(Px(90) - Px(45), Px(45) + k * Px(450), kRasterCell, kRasterCell);
+    matrixSymbols_[static_cast<std::size_t>(k)] = head;
+  }
+  for (int i = 0; i < 100; ++i) {
+    auto* cell = new clsGridCell(i, store_, picture1_);
+    cell->setGeometry(Px(675) + Px(495) * (i % 10), Px(45) + Px(450) * (i / 10), kRasterCell, kRasterCell);
+    connect(cell, &clsGridCell::Clicked, this,
+            [this](int index) { Send(SessionEvent::Of(SessionEvent::Kind::GridClick, index)); });
+    connect(cell, &clsGridCell::DoubleClicked, this,
+            [this](int index) { Send(SessionEvent::Of(SessionEvent::Kind::GridDoubleClick, index)); });
+    raster_[static_cast<std::size_t>(i)] = cell;
+  }
+  picture1_->Adopt(raster_, matrixSymbols_);
+}
+
+void frmSymbol::BuildButtons() {
+  int top = kPuzzlePanel.top();
+  for (const ButtonText& text : kButtons) {
+    if (text.gapBefore) top += 8;
+    auto* button = new QPushButton(text.caption, this);
+    button->setObjectName(text.name);
+    const bool right = &text != kButtons.data() && (&text - 1)->halfLeft;
+    const int half = (kButtonWidth - 4) / 2;
+    button->setGeometry(kButtonLeft + (right ? half + 4 : 0), top, text.halfLeft || right ? half : kButtonWidth,
+                        kButtonHeight);
+    if (!text.halfLeft) top += kButtonHeight + 4;
+    buttons_[static_cast<std::size_t>(text.command)] = button;
+    connect(button, &QPushButton::clicked, this,
+            [this, command = text.command] { Send(SessionEvent::Button(command)); });
+  }
+
+  // The product's address, looking like a link; a click on it (or Space
+  // once Tab has reached it) opens the maker's page. A flat button rather
+  // than a rich-text label: it is reachable by keyboard, and the window
+  // shows sooner without a rich-text document to lay out at start-up.
+  auto* homepage = new QPushButton(QUrl(kProductWebPage).host(), this);
+  homepage->setObjectName("lblHomepage");
+  homepage->setFlat(true);
+  homepage->setCursor(Qt::PointingHandCursor);
+  QFont underlined = homepage->font();
+  underlined.setUnderline(true);
+  homepage->setFont(underlined);
+  QPalette link = homepage->palette();
+  link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
+  homepage->setPalette(link);
+  homepage->setGeometry(kButtonLeft, top + 2, kButtonWidth, 20);
+  connect(homepage, &QPushButton::clicked, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::MakerLink)); });
+}
+
+void frmSymbol::ApplyTexts() {
+  TranslateForm(this, services_.catalogue);
+  for (const ButtonText& text : kButtons) {
+    findChild<QPushButton*>(text.name)->setToolTip(PlainToolTip(session_.Game().Text(text.tipKey, text.tip)));
+  }
+  const QString gridTip = PlainToolTip(session_.Game().Text(
+      "strTipRaster", "Click: this symbol is not this digit. Double-click: this symbol is this digit."));
+  for (clsGridCell* cell : raster_) cell->setToolTip(gridTip);
+  picPuzzle_->setAccessibleName(FromAnsi(session_.Game().Text("strAccPuzzle", "Puzzle")));
+  picture1_->setAccessibleName(FromAnsi(session_.Game().Text("strAccGrid", "Solution grid")));
+  QStringList digits;
+  for (int d = 0; d < 10; ++d) digits << FromAnsi(DigitName(services_.catalogue, d));
+  picture1_->SetColumnNames(digits);
+  findChild<QPushButton*>("lblHomepage")
+      ->setToolTip(PlainToolTip(session_.Game().Text("strTipMaker", "Visit the maker's web page")));
+}
+
+void frmSymbol::BuildShortcuts() {
+  auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+  connect(helpKey, &QShortcut::activated, this, [this] { Send(SessionEvent::Of(SessionEvent::Kind::HelpKey)); });
+  // The desktop's standard keys for the game's buttons.
+  const std::pair<QKeySequence, Command> shortcuts[] = {{QKeySequence::New, Command::New},
+                                                        {QKeySequence::Open, Command::Load},
+                                                        {QKeySequence::Save, Command::Save},
+                                                        {QKeySequence::Print, Command::Print},
+                                                        {QKeySequence::Undo, Command::Undo},
+                                                        {QKeySequence::Redo, Command::Redo},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_Y), Command::Redo},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_H), Command::Hint},
+                                                        {QKeySequence(Qt::Key_F5), Command::Pause},
+                                                        {QKeySequence(Qt::Key_P), Command::Pause},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_T), Command::Statistics},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_I), Command::PlayCode},
+                                                        {QKeySequence(Qt::CTRL | Qt::Key_Q), Command::Close}};
+  for (const auto& [keys, command] : shortcuts) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this,
+            [this, command = command] { Send(SessionEvent::Button(command)); });
+  }
+  connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+          [this] { Send(SessionEvent::Of(SessionEvent::Kind::CopyCode)); });
+}
+
+}  // namespace glyph
