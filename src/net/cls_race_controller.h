@@ -24,8 +24,8 @@ class clsRandomSource;
 // beside it, and every reaction to a message, to the 500 ms tick and to the
 // player's actions. It drives the board (puzzles, grid, game over) and keeps
 // the view the race panels paint. Its work is spread over three files: the
-// player's actions (cls_race_controller.cpp), the messages
-// (race_receive.cpp) and the tick (race_tick.cpp).
+// player's actions (cls_race_controller.cpp), leaving (race_leave.cpp), the
+// messages (race_receive.cpp) and the tick (race_tick.cpp).
 class clsRaceController {
  public:
   static constexpr int kTickMilliseconds = 500;

@@ -152,6 +152,7 @@ void frmSymbol::BuildNote(int windowHeight) {
     if (href == "steps") ShowSteps();
     if (href == "guide") Send(SessionEvent::Button(Command::Guide));
     if (href == "leave") Send(SessionEvent::Button(Command::LeaveGuide));
+    if (href == "new") Send(SessionEvent::Button(Command::New));
   });
 }
 

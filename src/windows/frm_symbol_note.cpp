@@ -75,6 +75,7 @@ void frmSymbol::ShowNote(const GridNote& note, int style) {
   if (note.offerGuide) rich.html += "<br>";
   if (note.offerGuide) addLink("guide", "strGuideOffer", "New to the game? Play a short guided game.");
   if (note.inGuide) addLink("leave", "strGuideLeave", "Leave the guided game");
+  if (note.offerNewGame) addLink("new", "strNoteNewGame", "New game");
   note_->SetNote(rich.html, rich.pictures);
   note_->setAccessibleName(rich.spoken);
   const auto holds = [](const std::vector<int>& cells, int index) {

@@ -72,20 +72,20 @@ class RaceTest : public ::testing::Test {
 // The lobby: introductions lost on joining are made good over the next
 // three heartbeats; the chat keeps its last lines, each cut; a kicked client
 // closes its session; a client whose host fell silent leaves after the dead
-// limit and says why.
+// limit and says why, however lively the other clients are.
 TEST_F(RaceTest, TheLobbyJoinsChatsKicksAndNoticesASilentHost) {
   const std::int64_t lostUntil = clock_.now + 13'000;  // the joining's and two heartbeats' introductions
   network_.filter = [&](const std::string&, const std::string&, const std::string& tag) {
     return tag != "OTH" || clock_.now >= lostUntil;
   };
-  Lobby(2, 600, "50");
+  Lobby(3, 600, "50");
   EXPECT_EQ(Peer(1).view.race.lobbyPlayers.size(), 1u);  // itself, the introductions lost
   Run(20);
   network_.sent.clear();
   Run(5);  // only the host offers options, and only to players without them; three rounds of introductions
   EXPECT_EQ(network_.CountSent("OPT") + network_.CountSent("OTH"), 0);
-  for (int i = 0; i < 3; ++i) {
-    ASSERT_EQ(Peer(i).NetGame()->CollClients.size(), 3u) << i;
+  for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(Peer(i).NetGame()->CollClients.size(), 4u) << i;
   }
   EXPECT_EQ(Peer(1).view.race.status, ConnectionStatus::Connected);
   EXPECT_EQ(Peer(2).NetGame()->Penalty, 50);
@@ -106,12 +106,14 @@ TEST_F(RaceTest, TheLobbyJoinsChatsKicksAndNoticesASilentHost) {
   EXPECT_FALSE(Peer(2).HasSession());
   EXPECT_EQ(Peer(1).Player(Address(2)), nullptr);  // its goodbye reached the others
   Peer(0).Send(SessionEvent::Kind::Kick, 0);       // the host itself: nothing
-  EXPECT_EQ(Peer(0).NetGame()->CollClients.size(), 2u);
+  EXPECT_EQ(Peer(0).NetGame()->CollClients.size(), 3u);
 
+  network_.filter = [](const std::string& from, const std::string&, const std::string&) { return from != "127.0.0.1"; };
   Run(25, {0});
   EXPECT_TRUE(Peer(1).HasSession());
   Run(11, {0});
   EXPECT_FALSE(Peer(1).HasSession());
+  EXPECT_FALSE(Peer(3).HasSession());
   EXPECT_EQ(Peer(1).prompts.back().text, "The host has left the network game or can no longer be reached.");
 }
 
@@ -162,6 +164,46 @@ TEST_F(RaceTest, ASilentPlayerIsDeadAfterThirtySecondsAndComesBack) {
   Peer(2).Tick();
   network_.Deliver();
   EXPECT_FALSE(Peer(1).Player(Address(2))->IsDead);
+}
+
+// During a race a silent host is one more player not connected: the client
+// races on, and its result and the ranking come.
+TEST_F(RaceTest, ASilentHostDoesNotEndARace) {
+  Lobby(1);
+  Peer(0).Press(Command::NetStart);
+  network_.Deliver();
+  network_.filter = [](const std::string& from, const std::string&, const std::string&) { return from != "127.0.0.1"; };
+  Run(40, {0});
+  ASSERT_TRUE(Peer(1).HasSession());
+  const auto& rows = Peer(1).view.race.racePlayers;
+  const auto host =
+      std::find_if(rows.begin(), rows.end(), [](const PlayerRow& row) { return row.key == "IP127.0.0.1"; });
+  ASSERT_NE(host, rows.end());
+  EXPECT_EQ(host->icon, kRaceIconDead);
+  Peer(1).Solve();
+  EXPECT_TRUE(Peer(1).view.race.resultsShown);
+  EXPECT_EQ(Peer(1).view.race.results.front().ip, Address(1));
+}
+
+// The program ending leaves a race as Quit game does, its goodbye said,
+// without a question; a question the race makes pointless closes itself.
+TEST_F(RaceTest, QuittingLeavesTheRaceAndQuestionsTheRaceMakesPointlessClose) {
+  Lobby(2);
+  Peer(1).autoAnswer.reset();
+  Peer(1).Press(Command::New);  // a game of its own in the lobby: asked first
+  ASSERT_TRUE(Peer(1).view.prompt);
+  Peer(0).Press(Command::NetStart);
+  network_.Deliver();
+  EXPECT_TRUE(Peer(1).Board().RaceRunning());
+  EXPECT_FALSE(Peer(1).view.prompt);
+  ASSERT_TRUE(Peer(2).Board().RaceRunning());
+  const std::size_t asked = Peer(2).prompts.size();
+  Peer(2).Send(SessionEvent::Kind::Quitting);
+  EXPECT_TRUE(Peer(2).view.quit);
+  EXPECT_EQ(Peer(2).prompts.size(), asked);
+  network_.Deliver();
+  EXPECT_EQ(network_.CountSent("GUP", Address(0)), 1);
+  EXPECT_EQ(Peer(0).Player(Address(2)), nullptr);
 }
 
 TEST_F(RaceTest, WhenTimeRunsOutRacersGiveUpAndSolversKeepTheirResult) {
