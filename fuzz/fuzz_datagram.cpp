@@ -6,17 +6,14 @@
 // A line "!" advances the clock by a tick; "*" starts the race on the host.
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "core/cls_asker.h"
 #include "core/cls_clock.h"
 #include "core/cls_system_random.h"
 #include "i18n/cls_catalogue.h"
 #include "net/cls_datagram_socket.h"
 #include "net/net_protocol.h"
-#include "net/new_network_logic.h"
 #include "session/cls_game_session.h"
 #include "session/headless_services.h"
 #include "storage/cls_memory_settings.h"
@@ -39,49 +36,40 @@ struct Socket : clsDatagramSocket {
     if (inFlight != nullptr && inFlight->size() < 1000) inFlight->push_back({address, payload});
   }
 };
-struct Asker : clsAsker {
-  bool AskYesNo(const std::string&, const std::string&, MessageIcon, bool) override { return true; }
-  void Tell(const std::string&, const std::string&, MessageIcon) override {}
-};
-struct Choice : clsNetworkDialog {
-  NetworkChoice choice;
-  std::optional<NetworkChoice> AskNetworkGame() override { return choice; }
-};
-
-// One copy of the game, driven through its session as the window drives it.
+// One copy of the game, driven through its session as the window drives it:
+// every question answered Yes, the host/join dialog with the peer's choice.
 struct Peer {
-  Asker asker;
   clsMemorySettings settings;
   clsSystemRandom random{7};
   clsCatalogue catalogue;
   clsNoDesktopServices none;
-  Choice network;
   Clock clock;
   Socket socket;
-  clsGameSession session{SessionServices{.asker = asker,
-                                         .settings = settings,
+  clsGameSession session{SessionServices{.settings = settings,
                                          .random = random,
                                          .catalogue = catalogue,
-                                         .files = none,
-                                         .bookmarkDialogs = none,
                                          .writer = none,
                                          .printers = none,
                                          .clock = clock,
                                          .socket = socket,
-                                         .networkDialog = network,
                                          .desktop = none,
-                                         .registrar = none},
-                         none};
+                                         .registrar = none}};
 
   explicit Peer(bool host) {
-    network.choice = {host, host ? "" : "127.0.0.1", host ? "127.0.0.1" : "127.0.0.2", host ? "Host" : "Client"};
     session.StartUp({});
-    session.Handle(SessionEvent::Button(Command::NetworkGame));
-    session.Handle(SessionEvent::Of(SessionEvent::Kind::RaceOptions, 60, "10"));
+    Handle(SessionEvent::Button(Command::NetworkGame));
+    Handle(SessionEvent::DialogAnswer(
+        session.View().dialog.id, true, {}, host ? 1 : 0,
+        {host ? "127.0.0.1" : "127.0.0.2", host ? "" : "127.0.0.1", host ? "Host" : "Client", "login"}));
+    Handle(SessionEvent::Of(SessionEvent::Kind::RaceOptions, 60, "10"));
   }
-  void Receive(const std::string& payload, const std::string& from) {
-    session.Handle(SessionEvent::Datagram(payload, from));
+  void Handle(const SessionEvent& event) {
+    session.Handle(event);
+    for (int i = 0; i < 8 && session.View().prompt; ++i) {
+      session.Handle(SessionEvent::Answer(session.View().prompt->id, true));
+    }
   }
+  void Receive(const std::string& payload, const std::string& from) { Handle(SessionEvent::Datagram(payload, from)); }
 };
 
 }  // namespace
@@ -116,9 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const char* other = peer == &host ? "127.0.0.2" : "127.0.0.1";
       if (line == "!") {
         peer->clock.now += clsRaceController::kTickMilliseconds * 11;
-        peer->session.Handle(SessionEvent::Of(SessionEvent::Kind::Tick));
+        peer->Handle(SessionEvent::Of(SessionEvent::Kind::Tick));
       } else if (line == "*") {
-        peer->session.Handle(SessionEvent::Button(Command::NetStart));
+        peer->Handle(SessionEvent::Button(Command::NetStart));
       } else if (!line.empty() && line[0] == '#') {
         peer->Receive(EncodeDatagram(line.substr(1), random), stranger ? "127.0.0.9" : other);
       } else {

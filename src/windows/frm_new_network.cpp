@@ -66,6 +66,9 @@ frmNewNetwork::frmNewNetwork(const clsSettingsStore& settings, const clsCatalogu
   lblRefusal_->setObjectName("lblRefusal");
   lblRefusal_->setWordWrap(true);
   lblRefusal_->setTextFormat(Qt::PlainText);
+  QFont strong = lblRefusal_->font();
+  strong.setBold(true);
+  lblRefusal_->setFont(strong);
   lblRefusal_->hide();
   const DialogButtons buttons = MakeDialogButtons(this);
 
@@ -163,6 +166,7 @@ void frmNewNetwork::ShowRefusal(const std::string& reason, int field) {
   QComboBox* wrong = field == 0 ? cboLocalIP_ : cboRemoteIP_;
   wrong->setAccessibleDescription(FromAnsi(reason));
   wrong->setFocus();
+  adjustSize();
 }
 
 }  // namespace glyph

@@ -30,6 +30,9 @@ frmPlayCode::frmPlayCode(const clsCatalogue& catalogue, QWidget* parent) : QDial
   lblRefusal_->setObjectName("lblRefusal");
   lblRefusal_->setWordWrap(true);
   lblRefusal_->setTextFormat(Qt::PlainText);
+  QFont strong = lblRefusal_->font();
+  strong.setBold(true);
+  lblRefusal_->setFont(strong);
   lblRefusal_->hide();
   const DialogButtons buttons = MakeDialogButtons(this);
   connect(buttons.confirm, &QPushButton::clicked, this, [this] { emit Typed(ToAnsi(txtCode_->text())); });
@@ -40,6 +43,7 @@ frmPlayCode::frmPlayCode(const clsCatalogue& catalogue, QWidget* parent) : QDial
   layout->addWidget(lblRefusal_);
   layout->addWidget(buttons.box);
   TranslateForm(this, catalogue);
+  setMinimumWidth(fontMetrics().averageCharWidth() * 52);
   txtCode_->setFocus();
 }
 
@@ -50,6 +54,7 @@ void frmPlayCode::ShowRefusal(const std::string& typed, const std::string& reaso
   lblRefusal_->setText(FromAnsi(reason));
   lblRefusal_->setVisible(!reason.empty());
   txtCode_->setAccessibleDescription(FromAnsi(reason));
+  adjustSize();
 }
 
 }  // namespace glyph
