@@ -13,7 +13,6 @@
 #include "i18n/language_choice.h"
 #include "i18n/program_catalogue.h"
 #include "platform/desktop_services.h"
-#include "platform/qt_file_writer.h"
 #include "platform/qt_lan_discovery.h"
 #include "platform/qt_printer_system.h"
 #include "platform/qt_settings_store.h"
@@ -23,6 +22,7 @@
 #include "platform/user_locale.h"
 #include "platform/xdg_file_type_registrar.h"
 #include "storage/cipher_keys.h"
+#include "storage/cls_file_writer.h"
 #include "windows/frm_symbol.h"
 
 namespace {
@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
   glyph::clsQtPrinterSystem printers(catalogue);
   glyph::clsSystemClock clock;
   glyph::clsQtUdpSocket socket;
-  glyph::clsQtFileWriter writer;
+  glyph::clsAtomicFileWriter writer;
   glyph::clsQtLanAnnouncer announcer;
   glyph::frmSymbol window({.settings = settings,
                            .random = random,
@@ -93,8 +93,9 @@ int main(int argc, char* argv[]) {
                            .registrar = registrar,
                            .programFolder = programFolder,
                            .dataFolder = dataFolder});
-  socket.SetReceiver(
-      [&window](const std::string& payload, const std::string& from) { window.ReceiveDatagram(payload, from); });
+  socket.SetReceiver([&window](const std::string& payload, const std::string& from, std::uint16_t port) {
+    window.ReceiveDatagram(payload, from, port);
+  });
   window.Session().SetAnnouncer(&announcer, QHostInfo::localHostName().toStdString());
   desktop.SetOwner(&window);
   // A signal ends the program whatever is open: the race left, the game kept.

@@ -97,6 +97,8 @@ bool clsRaceController::Begin(const std::string& localAddress, const std::string
   asked_.clear();
   answeredNew_.clear();
   lastHostSign_ = Now();
+  hostPort_ = 0;
+  namedByHost_.clear();
   const std::string name = PlayerName(playerName);
   // Addresses are kept as the network writes them, so that a datagram's
   // source compares equal to what the player typed.
@@ -276,7 +278,9 @@ void clsRaceController::ShowResults() {
 
 void clsRaceController::SendChat(const std::string& text) {
   if (!session_ || text.empty()) return;  // an empty line says nothing to anyone
-  const std::string line = session_->LocalName + ": " + text;
+  // Cut where every copy cuts what it shows, so that no message is longer
+  // than a datagram may be.
+  const std::string line = (session_->LocalName + ": " + text).substr(0, kChatLineLength);
   SendToOthers(tag::kMessage, session_->MakeMsg(line));
   AppendChat(line);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "core/services.h"
@@ -54,9 +55,10 @@ class clsRaceController {
   bool Begin(const std::string& localAddress, const std::string& hostAddress, bool isHost,
              const std::string& playerName);
 
-  // A datagram arrived on the receiving socket from source. It is believed
-  // only from a sender that may send it (see race_receive.cpp).
-  void Receive(const std::string& datagram, const std::string& source);
+  // A datagram arrived on the receiving socket from source's address and
+  // port. It is believed only from a sender that may send it (see
+  // race_receive.cpp).
+  void Receive(const std::string& datagram, const std::string& source, std::uint16_t sourcePort);
   // The 500 ms tick.
   void Tick();
 
@@ -101,7 +103,11 @@ class clsRaceController {
   void Joined(const std::string& address);
   void OnNew(const std::string& body, const std::string& source);
   void AnswerRepeatedNew(const std::string& source);
-  void OnOk();
+  void OnOk(std::uint16_t sourcePort);
+  // Living players, whom the lobby's cap counts.
+  std::size_t LivingPlayers() const;
+  // In the lobby the host forgets players silent for the dead limit.
+  void ForgetSilentJoiners(std::int64_t now);
   void OnOther(const std::string& body, const std::string& source, bool fromHost);
   void OnWhoAreYou(const std::string& source);
   void OnLiving(const std::string& source);
@@ -155,8 +161,12 @@ class clsRaceController {
   std::unique_ptr<clsNetworkGame> session_;
   bool timeOver_ = false;
   std::int64_t timeOverAt_ = 0;
-  // A client's last datagram from its host.
+  // A client's last datagram from its host, and the port its host's
+  // acceptance came from (0 until then).
   std::int64_t lastHostSign_ = 0;
+  std::uint16_t hostPort_ = 0;
+  // The addresses the host has introduced to this client.
+  std::set<std::string> namedByHost_;
   bool tickActive_ = false;
   std::int64_t raceStart_ = 0;
   std::int64_t lastHeartbeat_;  // the main window's time reference

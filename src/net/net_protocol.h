@@ -63,6 +63,10 @@ std::optional<TaggedMessage> DecodeTaggedDatagram(std::string_view datagram);
 // tag. Any text at all is safe to hand in.
 std::optional<ReceivedMessage> DecodeDatagram(std::string_view datagram);
 
+// Longer than any message of the game can be (a chat line is cut to 500
+// characters before it goes out): a longer datagram is dropped unread.
+inline constexpr std::size_t kLongestDatagram = 2048;
+
 // A number in the fixed "00000" pattern, held within 0..99,999 so that it
 // always fills exactly five places.
 std::string FiveDigits(std::int64_t value);

@@ -5,7 +5,11 @@
 // the race's messages only from its players, and every answer goes back to
 // the source, never to an address read from a body. Only the host starts a
 // race: a client believes a start from its host alone, and the host starts
-// by its own decision, never on a start it receives.
+// by its own decision, never on a start it receives. The host's own
+// messages count only from the address and port its acceptance came from,
+// so that another program on the host's machine cannot speak for it, and a
+// client lists only the players its host names.
+#include <algorithm>
 #include <iterator>
 
 #include "core/cls_clock.h"
@@ -26,23 +30,26 @@ std::string After(const std::string& body, std::size_t head) { return body.size(
 
 }  // namespace
 
-void clsRaceController::Receive(const std::string& datagram, const std::string& from) {
+void clsRaceController::Receive(const std::string& datagram, const std::string& from, std::uint16_t fromPort) {
+  if (datagram.size() > kLongestDatagram) return;  // no message is that long: not even read
   const std::string source = CanonicalIPv4(from);
   if (!session_ || source.empty() || source == session_->LocalIP) return;
   const std::optional<ReceivedMessage> message = DecodeDatagram(datagram);
   if (!message) return;
   const std::string& t = message->tag;
   const std::string& body = message->body;
-  const bool fromHost = !session_->Host && source == session_->HostIp;
+  const bool atHostAddress = !session_->Host && source == session_->HostIp;
+  const bool acceptance = atHostAddress && t == tag::kOk && (hostPort_ == 0 || fromPort == hostPort_);
+  const bool fromHost = atHostAddress && hostPort_ != 0 && fromPort == hostPort_;
   const bool fromPlayer = fromHost || session_->FindPlayer(source) != nullptr;
-  if (fromHost) lastHostSign_ = Now();
+  if (fromHost || acceptance) lastHostSign_ = Now();
   // A body that names its sender must name the source.
   const auto names = [&](std::size_t head) { return CanonicalIPv4(After(body, head)) == source; };
 
   if (t == tag::kNew) {
     if (session_->Host) OnNew(body, source);
   } else if (t == tag::kOk) {
-    if (fromHost) OnOk();
+    if (acceptance) OnOk(fromPort);
   } else if (t == tag::kOther) {
     OnOther(body, source, fromHost);
   } else if (t == tag::kWhoAreYou) {
@@ -87,8 +94,9 @@ void clsRaceController::OnNew(const std::string& body, const std::string& source
     AnswerRepeatedNew(source);
     return;
   }
-  // Beyond the cap a newcomer is not answered and stays connecting.
-  if (session_->CollClients.size() >= kMostPlayers) return;
+  // Beyond the cap of living players a newcomer is not answered and stays
+  // connecting.
+  if (LivingPlayers() >= kMostPlayers) return;
   session_->AddPlayer(newcomer, Now());
   Joined(source);
   answeredNew_[source] = Now();
@@ -143,7 +151,8 @@ void clsRaceController::IntroduceRecentJoiners() {
   }
 }
 
-void clsRaceController::OnOk() {
+void clsRaceController::OnOk(std::uint16_t sourcePort) {
+  hostPort_ = sourcePort;
   clsNetworkPlayer self;
   self.IP = session_->LocalIP;
   self.Name = session_->LocalName;
@@ -153,17 +162,18 @@ void clsRaceController::OnOk() {
 }
 
 // Introductions come from the host; a stranger asked with WAY may introduce
-// only itself.
+// only itself, and is listed only when the host has named it.
 void clsRaceController::OnOther(const std::string& body, const std::string& source, bool fromHost) {
   clsNetworkPlayer player;
   player.FillFromInfo(body);
   player.IP = CanonicalIPv4(player.IP);
   player.Name = PlayerName(player.Name);
   if (player.IP.empty() || player.IP == session_->LocalIP) return;
-  const bool answer = asked_.count(source) > 0 && player.IP == source;
+  if (fromHost && namedByHost_.size() < 4 * kMostPlayers) namedByHost_.insert(player.IP);
+  const bool answer = asked_.count(source) > 0 && player.IP == source && namedByHost_.count(source) > 0;
   if (!fromHost && !answer) return;
   if (answer) asked_.erase(source);
-  if (session_->FindPlayer(player.IP) == nullptr && session_->CollClients.size() >= kMostPlayers) return;
+  if (session_->FindPlayer(player.IP) == nullptr && LivingPlayers() >= kMostPlayers) return;
   if (session_->AddPlayer(player, Now()) != 0) return;
   if (session_->Host) Joined(player.IP);
   RebuildPlayerList();
@@ -279,6 +289,11 @@ void clsRaceController::OnQuit(const std::string& source) {
   if (session_->RemovePlayer(source)) RebuildPlayerList();
   // The one still racing may have left: the others need not wait for it.
   if (game_.RaceRunning()) CheckAllFinished();
+}
+
+std::size_t clsRaceController::LivingPlayers() const {
+  return static_cast<std::size_t>(std::count_if(session_->CollClients.begin(), session_->CollClients.end(),
+                                                [](const clsNetworkPlayer& p) { return !p.IsDead; }));
 }
 
 }  // namespace glyph

@@ -46,6 +46,7 @@ void clsRaceController::Tick() {
       self.Name = session_->LocalName;
       Send(session_->HostIp, tag::kNew, self.MakeInfoString());
     }
+    if (session_->Host && !running) ForgetSilentJoiners(now);
     for (clsNetworkPlayer& p : session_->CollClients) {
       if (p.IP != local && !p.IsDead && WholeSecondsBetween(p.LastLiving, now) > kDeadAfterSeconds) {
         p.IsDead = true;
@@ -108,6 +109,20 @@ void clsRaceController::RequestMissingResults(std::int64_t now) {
   if (!changed) return;
   RebuildPlayerList();
   CheckAllFinished();
+}
+
+// In the lobby a player silent for the dead limit leaves the list as one
+// that quit, and frees its place: joiners that fall silent cannot fill the
+// lobby. During a race a silent player stays, marked not connected.
+void clsRaceController::ForgetSilentJoiners(std::int64_t now) {
+  std::vector<std::string> silent;
+  for (const clsNetworkPlayer& p : session_->CollClients) {
+    if (p.IP != session_->LocalIP && WholeSecondsBetween(p.LastLiving, now) > kDeadAfterSeconds) {
+      silent.push_back(p.IP);
+    }
+  }
+  for (const std::string& address : silent) session_->RemovePlayer(address);
+  if (!silent.empty()) RebuildPlayerList();
 }
 
 // In the lobby a client whose host has said nothing for the dead limit is

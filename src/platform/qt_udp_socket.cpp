@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt_udp_socket.h"
 
+#include <sys/socket.h>
 #include <QHostAddress>
 #include <QNetworkDatagram>
-#include <sys/socket.h>
 
+#include "net/net_protocol.h"
 #include "platform/ansi_text.h"
 
 namespace glyph {
 
-namespace {
-
-// Far above any message of the game; a larger datagram is cut to this.
-constexpr qint64 kLargestDatagram = 64 * 1024;
-
-}  // namespace
+namespace {}  // namespace
 
 clsQtUdpSocket::clsQtUdpSocket(QObject* parent) : QObject(parent) {
   connect(&listen_, &QUdpSocket::readyRead, this, &clsQtUdpSocket::ReadPending);
@@ -60,8 +56,10 @@ void clsQtUdpSocket::Send(const std::string& address, std::uint16_t port, const 
 
 void clsQtUdpSocket::ReadPending() {
   while (listen_.hasPendingDatagrams()) {
-    const QNetworkDatagram datagram = listen_.receiveDatagram(kLargestDatagram);
-    if (receiver_) receiver_(datagram.data().toStdString(), datagram.senderAddress().toString().toStdString());
+    const QNetworkDatagram datagram = listen_.receiveDatagram(static_cast<qint64>(kLongestDatagram) + 1);
+    if (!receiver_ || static_cast<std::size_t>(datagram.data().size()) > kLongestDatagram) continue;
+    receiver_(datagram.data().toStdString(), datagram.senderAddress().toString().toStdString(),
+              static_cast<std::uint16_t>(datagram.senderPort()));
   }
 }
 

@@ -19,8 +19,8 @@ class clsQtUdpSocket : public QObject, public clsDatagramSocket {
   explicit clsQtUdpSocket(QObject* parent = nullptr);
 
   // Called for every datagram that arrives, with its payload and the address
-  // it came from.
-  using Receiver = std::function<void(const std::string& payload, const std::string& from)>;
+  // and port it came from. One longer than any message is dropped unread.
+  using Receiver = std::function<void(const std::string& payload, const std::string& from, std::uint16_t fromPort)>;
   void SetReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
 
   bool Bind(const std::string& localAddress, std::uint16_t port) override;

@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QString>
 
-#include "platform/qt_file_writer.h"
+#include "storage/cls_file_writer.h"
 
 namespace glyph {
 
@@ -38,7 +38,7 @@ void clsXdgFileTypeRegistrar::RegisterFileType(const std::string& extension, con
   const QString name = QString::fromStdString(appName).toLower();
   QDir().mkpath(mimeFolder + "/packages");
   QDir().mkpath(applications);
-  clsQtFileWriter writer;
+  clsAtomicFileWriter writer;
   writer.WriteWhole((mimeFolder + "/packages/" + name + ".xml").toStdString(), MimePackageXml(extension, appName));
   writer.WriteWhole((applications + "/" + name + ".desktop").toStdString(), DesktopEntry(appName, programPath));
   // The entry's icon, where the desktop looks for a user's icons.

@@ -59,7 +59,7 @@ class clsPrintJob {
 
   std::optional<PrintResult> Run() {
     caption_ = catalogue_.GetTranslation(kPrintModule, "strPuzzle", "Puzzle");
-    const int count = std::max(0, ReadLenientInt32(options_.count));
+    const int count = std::clamp(ReadLenientInt32(options_.count), 0, kMostPrintedPuzzles);
     const int columns = device_.Width() / kColumnPitch;
     const int rows = (device_.Height() - kBottomReserve) / (options_.grid ? kRowPitchWithGrid : kRowPitch);
     if (columns <= 0 || rows <= 0) return std::nullopt;  // the page cannot hold one puzzle
@@ -272,14 +272,19 @@ std::optional<PrintResult> RunPrintJob(const clsPuzzle& boardPuzzle, const Print
   return clsPrintJob(boardPuzzle, options, device, random, catalogue, webAddress, progress).Run();
 }
 
+bool IsPrintableCount(const std::string& count) {
+  const std::int32_t value = ReadLenientInt32(count);
+  return value >= 1 && value <= kMostPrintedPuzzles;
+}
+
 std::string CountUp(const std::string& count) {
   const long long next = static_cast<long long>(ReadLenientInt32(count)) + 1;
-  return std::to_string(std::max(1LL, std::min<long long>(next, std::numeric_limits<std::int32_t>::max())));
+  return std::to_string(std::clamp<long long>(next, 1, kMostPrintedPuzzles));
 }
 
 std::string CountDown(const std::string& count) {
   const long long next = static_cast<long long>(ReadLenientInt32(count)) - 1;
-  return std::to_string(std::max(1LL, next));
+  return std::to_string(std::clamp<long long>(next, 1, kMostPrintedPuzzles));
 }
 
 std::string WithPdfExtension(const std::string& fileName) {

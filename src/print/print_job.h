@@ -27,6 +27,12 @@ constexpr int kGlyph = 300;
 constexpr int kRightMargin = 100;
 }  // namespace print_layout
 
+// A batch holds at most this many puzzles: a typed count beyond it is
+// refused rather than generated for hours.
+inline constexpr int kMostPrintedPuzzles = 1000;
+// Whether a count as typed is a batch the job takes (1 to the most).
+bool IsPrintableCount(const std::string& count);
+
 struct PrintOptions {
   std::string count = "1";  // as typed: read leniently, a non-number is 0
   bool grid = false;
@@ -48,7 +54,7 @@ std::optional<PrintResult> RunPrintJob(const clsPuzzle& boardPuzzle, const Print
                                        clsRandomSource& random, const clsCatalogue& catalogue,
                                        const std::string& webAddress, clsPrintProgress* progress = nullptr);
 
-// The spin buttons of the count: one more, one less, never below 1.
+// The spin buttons of the count: one more, one less, from 1 to the most.
 std::string CountUp(const std::string& count);
 std::string CountDown(const std::string& count);
 

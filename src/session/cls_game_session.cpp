@@ -71,7 +71,7 @@ void clsGameSession::HandleOne(const SessionEvent& event) {
       race_.Tick();
       AnnounceRace();
       return;
-    case Kind::Datagram: race_.Receive(event.text, event.source); return;
+    case Kind::Datagram: race_.Receive(event.text, event.source, static_cast<std::uint16_t>(event.value)); return;
     case Kind::Minimised: game_.HoldClock(clsGameClock::kMinimised, event.number != 0); return;
     case Kind::Quitting: Quit(); return;
     case Kind::Answer:

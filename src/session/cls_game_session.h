@@ -104,10 +104,13 @@ class clsGameSession : private clsRaceHooks {
   // What the game remembers (session_remembering.cpp).
   void LoadStatistics();
   void SaveStatistics();
+  void TellDataNotKept(const std::string& reason);
   void RecordStarted(const std::string& category);
   void RecordEnded(const std::string& category, bool solved, std::int64_t seconds, bool clean);
+  bool Record(const StatsChange& change);
   bool TakeUpKeptGame();
-  void KeepOrForget();
+  // False when an unfinished game could not be kept.
+  bool KeepOrForget();
   void ApplyColours();
 
   void SetHelpFile();
@@ -137,8 +140,10 @@ class clsGameSession : private clsRaceHooks {
   int announceTicks_ = 0;
   std::string announcedFrom_;  // the local address of the lobby being announced
   clsStatistics statistics_;
-  bool statisticsWritable_ = true;  // false while a damaged file could not be moved aside
-  bool keptWritable_ = true;        // the same for a damaged kept game
+  std::vector<StatsChange> unsaved_;  // this copy's changes the file does not hold yet
+  bool statisticsWritable_ = true;    // false while a damaged file could not be moved aside
+  bool dataWarned_ = false;           // the player was told the data folder keeps nothing
+  bool keptWritable_ = true;          // the same for a damaged kept game
   std::optional<StatsCategory> newBest_;
 };
 

@@ -20,7 +20,9 @@ class clsNoDesktopServices : public clsPrinterSystem,
   void ShowHelp(const std::string&, int) override {}
   void OpenWebPage(const std::string&) override {}
   void RegisterFileType(const std::string&, const std::string&, const std::string&) override {}
-  WriteOutcome WriteWhole(const std::filesystem::path&, const std::string&) override { return WriteOutcome::Failed; }
+  WriteOutcome WriteWhole(const std::filesystem::path&, const std::string&, LinkRule) override {
+    return WriteOutcome::Failed;
+  }
 };
 
 }  // namespace glyph

@@ -7,6 +7,7 @@
 #include "core/cls_clock.h"
 #include "core/cls_desktop.h"
 #include "core/puzzle_code.h"
+#include "core/text_marks.h"
 #include "i18n/cls_catalogue.h"
 #include "net/new_network_logic.h"
 #include "print/cls_printer_system.h"
@@ -277,8 +278,16 @@ void clsGameSession::BeginNetworkGame(const SessionEvent& answer) {
 // (giving up, exiting or cancelling, each with its question).
 void clsGameSession::RequestClose() {
   if (game_.NetworkSessionExists()) return race_.CloseRequested();
-  KeepOrForget();
-  quit_ = true;
+  if (KeepOrForget()) {
+    quit_ = true;
+    return;
+  }
+  // The game could not be kept (a full disk): the player decides.
+  prompts_.AskYesNo(
+      FillMark(
+          Text("strMsgKeepFailed", "The unfinished game could not be kept (%1). Quit all the same? It will be lost."),
+          "%1", services_.writer.LastFailure()),
+      Text("strTitKeptGame", "Unfinished game"), MessageIcon::Exclamation, false, [this] { quit_ = true; });
 }
 
 // The program ends now, whatever is open: the race is left as Quit game

@@ -69,7 +69,7 @@ struct SessionEvent {
     WindowClose,      // the window's own close control
     StartUpTimer,     // the one-shot timer after the start-up
     Tick,             // the 500 ms network tick
-    Datagram,         // text: the payload as received; source: the sender's address
+    Datagram,         // text: the payload as received; source and value: the sender's address and port
     Kick,             // number: the lobby list's row
     Chat,             // text: the line typed
     RaceOptions,      // number: the time field in seconds; text: the penalty field
@@ -94,8 +94,8 @@ struct SessionEvent {
 
   static SessionEvent Button(Command c) { return {Kind::Button, c, 0, {}, {}}; }
   static SessionEvent Of(Kind k, int n = 0, std::string t = {}) { return {k, Command::New, n, std::move(t), {}}; }
-  static SessionEvent Datagram(std::string payload, std::string from) {
-    return {Kind::Datagram, Command::New, 0, std::move(payload), std::move(from)};
+  static SessionEvent Datagram(std::string payload, std::string from, int fromPort = 0) {
+    return {Kind::Datagram, Command::New, 0, std::move(payload), std::move(from), false, fromPort};
   }
   static SessionEvent Answer(int promptId, bool yes) { return {Kind::Answer, Command::New, promptId, {}, {}, yes}; }
   // A dialog's answer: OK with what it holds, or Cancel.

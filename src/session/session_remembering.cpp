@@ -27,13 +27,38 @@ void clsGameSession::LoadStatistics() {
   prompts_.Tell(text, Text("strTitStatistics", "Statistics"), MessageIcon::Exclamation);
 }
 
+// This copy's changes go to the file as it is now: another copy of the game
+// running at the same time keeps its changes too. Changes that could not be
+// written wait for the next save.
 void clsGameSession::SaveStatistics() {
   if (services_.dataFolder.empty() || !statisticsWritable_) return;
-  glyph::SaveStatistics(services_.dataFolder, statistics_, services_.writer);
+  const StatisticsUpdate update = UpdateStatistics(services_.dataFolder, unsaved_, services_.writer);
+  if (update.loaded.outcome == StatisticsLoad::MovedAside) {
+    prompts_.Tell(FillMark(Text("strMsgStatsMoved",
+                                "The statistics file was damaged. It was moved aside to %1, and new statistics begin."),
+                           "%1", update.loaded.movedTo.string()),
+                  Text("strTitStatistics", "Statistics"), MessageIcon::Exclamation);
+  }
+  if (update.written != WriteOutcome::Written) return TellDataNotKept(update.failure);
+  statistics_ = update.loaded.statistics;
+  unsaved_.clear();
+}
+
+// Once a session: a data folder that cannot be written keeps neither the
+// statistics nor an unfinished game, and the player should know.
+void clsGameSession::TellDataNotKept(const std::string& reason) {
+  if (dataWarned_) return;
+  dataWarned_ = true;
+  prompts_.Tell(FillMark(FillMark(Text("strMsgDataNotKept",
+                                       "The game cannot write to its folder %1 (%2). Your statistics and an "
+                                       "unfinished game will not be kept this session."),
+                                  "%1", services_.dataFolder),
+                         "%2", reason.empty() ? Text("strUnknownReason", "reason unknown") : reason),
+                Text("strTitStatistics", "Statistics"), MessageIcon::Exclamation);
 }
 
 void clsGameSession::RecordStarted(const std::string& category) {
-  if (const auto counted = StatsCategoryFromName(category)) statistics_.RecordStart(*counted);
+  if (const auto counted = StatsCategoryFromName(category)) Record({StatsChange::Kind::Start, *counted});
   newBest_.reset();
   SaveStatistics();
 }
@@ -41,10 +66,17 @@ void clsGameSession::RecordStarted(const std::string& category) {
 void clsGameSession::RecordEnded(const std::string& category, bool solved, std::int64_t seconds, bool clean) {
   const auto counted = StatsCategoryFromName(category);
   if (!counted) return;
-  if (!solved) statistics_.RecordGiveUp(*counted);
   const int time = static_cast<int>(std::min<std::int64_t>(seconds, kLargestStatsNumber));
-  if (solved && statistics_.RecordSolve(*counted, time, clean)) newBest_ = counted;
+  if (Record({solved ? StatsChange::Kind::Solve : StatsChange::Kind::GiveUp, *counted, time, clean})) {
+    newBest_ = counted;
+  }
   SaveStatistics();
+}
+
+// The change counts at once in this copy's own view, and waits to be saved.
+bool clsGameSession::Record(const StatsChange& change) {
+  unsaved_.push_back(change);
+  return ApplyChange(statistics_, change);
 }
 
 // The unfinished game of the last session comes back where the player left
@@ -83,13 +115,14 @@ bool clsGameSession::TakeUpKeptGame() {
 
 // On quitting: an unfinished single-player game is kept in the player's
 // data folder for the next start, and anything else forgets a kept game.
-void clsGameSession::KeepOrForget() {
-  if (services_.dataFolder.empty() || !keptWritable_) return;
+bool clsGameSession::KeepOrForget() {
+  if (services_.dataFolder.empty() || !keptWritable_) return true;
   if (!game_.Unfinished() || ReadSetting(services_.settings, Setting::ContinueGame) != "Y") {
     ForgetKeptGame(services_.dataFolder);
-    return;
+    return true;
   }
-  KeepGame(services_.dataFolder, game_.Game(), game_.Facts(), services_.random, services_.writer);
+  return KeepGame(services_.dataFolder, game_.Game(), game_.Facts(), services_.random, services_.writer) ==
+         WriteOutcome::Written;
 }
 
 // "dark", or "desktop" on a dark desktop: the dark colours.

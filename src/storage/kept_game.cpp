@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "storage/damaged_file.h"
+#include "storage/folder_lock.h"
 #include "storage/text_lines.h"
 
 namespace glyph {
@@ -51,9 +52,13 @@ WriteOutcome KeepGame(const std::filesystem::path& folder, const SavedGame& game
                       clsRandomSource& random, clsFileWriter& writer) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  const WriteOutcome written = SaveSavedGame(folder / kKeptGameFile, game, random, writer);
+  // Under the folder's lock, so that the game and its facts stay a pair when
+  // two copies quit at once: the copy that quits last keeps its game.
+  const clsFolderLock lock(folder);
+  if (!lock.Held()) return WriteOutcome::Failed;
+  const WriteOutcome written = SaveSavedGame(folder / kKeptGameFile, game, random, writer, LinkRule::Replace);
   if (written != WriteOutcome::Written) return written;
-  return writer.WriteWhole(folder / kKeptFactsFile, FactsText(facts));
+  return writer.WriteWhole(folder / kKeptFactsFile, FactsText(facts), LinkRule::Replace);
 }
 
 KeptLoad LoadKeptGame(const std::filesystem::path& folder, SavedGame& game, KeptGameFacts& facts) {

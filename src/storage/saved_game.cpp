@@ -134,8 +134,8 @@ LoadOutcome ReadSavedGameContent(const std::string& content, SavedGame& game) {
 }
 
 WriteOutcome SaveSavedGame(const std::filesystem::path& file, const SavedGame& game, clsRandomSource& random,
-                           clsFileWriter& writer) {
-  return writer.WriteWhole(file, EncipherSavedGame(game, random));
+                           clsFileWriter& writer, LinkRule links) {
+  return writer.WriteWhole(file, EncipherSavedGame(game, random), links);
 }
 
 }  // namespace glyph

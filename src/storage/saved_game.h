@@ -63,6 +63,6 @@ LoadOutcome ReadSavedGameContent(const std::string& content, SavedGame& game);
 // Writes the game through the writer, so that a failed save leaves an
 // existing file as it was.
 WriteOutcome SaveSavedGame(const std::filesystem::path& file, const SavedGame& game, clsRandomSource& random,
-                           clsFileWriter& writer);
+                           clsFileWriter& writer, LinkRule links = LinkRule::WriteThrough);
 
 }  // namespace glyph

@@ -6,6 +6,7 @@
 
 #include "core/deduction.h"
 #include "storage/damaged_file.h"
+#include "storage/folder_lock.h"
 #include "storage/text_lines.h"
 
 namespace glyph {
@@ -221,7 +222,34 @@ WriteOutcome SaveStatistics(const std::filesystem::path& folder, const clsStatis
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) return WriteOutcome::Failed;
-  return writer.WriteWhole(StatisticsFile(folder), SerialiseStatistics(statistics));
+  return writer.WriteWhole(StatisticsFile(folder), SerialiseStatistics(statistics), LinkRule::Replace);
+}
+
+bool ApplyChange(clsStatistics& statistics, const StatsChange& change) {
+  switch (change.kind) {
+    case StatsChange::Kind::Start: statistics.RecordStart(change.category); return false;
+    case StatsChange::Kind::Solve: return statistics.RecordSolve(change.category, change.seconds, change.clean);
+    case StatsChange::Kind::GiveUp: statistics.RecordGiveUp(change.category); return false;
+  }
+  return false;
+}
+
+StatisticsUpdate UpdateStatistics(const std::filesystem::path& folder, const std::vector<StatsChange>& changes,
+                                  clsFileWriter& writer) {
+  StatisticsUpdate update;
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  const clsFolderLock lock(folder);
+  if (!lock.Held()) {
+    update.failure = error ? error.message() : "another copy of the game holds the statistics";
+    return update;
+  }
+  update.loaded = LoadStatistics(folder);
+  if (update.loaded.outcome == StatisticsLoad::LeftInPlace) return update;
+  for (const StatsChange& change : changes) ApplyChange(update.loaded.statistics, change);
+  update.written = SaveStatistics(folder, update.loaded.statistics, writer);
+  if (update.written != WriteOutcome::Written) update.failure = writer.LastFailure();
+  return update;
 }
 
 }  // namespace glyph

@@ -134,9 +134,32 @@ struct LoadedStatistics {
 // aside (see MoveAsideDamaged) for the player to keep.
 LoadedStatistics LoadStatistics(const std::filesystem::path& folder);
 
-// Writes folder/statistics.txt whole through the writer, creating the
-// folder first when it is missing.
+// Writes folder/statistics.txt whole through the writer (a link there is
+// replaced, not followed), creating the folder first when it is missing.
 WriteOutcome SaveStatistics(const std::filesystem::path& folder, const clsStatistics& statistics,
                             clsFileWriter& writer);
+
+// A change one copy of the game made to the statistics. A copy keeps its
+// changes until they are saved, and then applies them to what the file
+// holds at that moment, so that another copy's changes are kept too.
+struct StatsChange {
+  enum class Kind { Start, Solve, GiveUp };
+  Kind kind = Kind::Start;
+  StatsCategory category = StatsCategory::Easy;
+  int seconds = 0;
+  bool clean = false;
+};
+// Applies a change; for a solve, true when it beat an earlier best.
+bool ApplyChange(clsStatistics& statistics, const StatsChange& change);
+
+struct StatisticsUpdate {
+  LoadedStatistics loaded;  // the file as read, the changes applied; a damaged one moved aside
+  WriteOutcome written = WriteOutcome::Failed;
+  std::string failure;  // why it was not written, in the system's words
+};
+// Under the data folder's lock: reads the file, applies the changes and
+// writes it whole. A file that cannot be read or moved aside is not written.
+StatisticsUpdate UpdateStatistics(const std::filesystem::path& folder, const std::vector<StatsChange>& changes,
+                                  clsFileWriter& writer);
 
 }  // namespace glyph

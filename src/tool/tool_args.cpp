@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tool/tool_args.h"
 
+#include "core/plain_text.h"
+
 #include <charconv>
 
 namespace glyph {
@@ -31,10 +33,10 @@ ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std:
     } else if (i + 1 < args.size()) {
       value = args[++i];
     } else {
-      throw clsToolError("option --" + name + " needs a value");
+      throw clsToolError("option " + Quoted("--" + name) + " needs a value");
     }
-    if (allowed.count(name) == 0) throw clsToolError("unknown option --" + name);
-    if (parsed.Has(name)) throw clsToolError("option --" + name + " given twice");
+    if (allowed.count(name) == 0) throw clsToolError("unknown option " + Quoted("--" + name));
+    if (parsed.Has(name)) throw clsToolError("option " + Quoted("--" + name) + " given twice");
     parsed.options[name] = value;
   }
   return parsed;
@@ -46,13 +48,19 @@ void ExpectPositionals(const ToolArgs& args, std::size_t count, const std::strin
   }
 }
 
+std::string Quoted(const std::string& text) {
+  constexpr std::size_t kLongestQuote = 40;
+  const std::string shown = text.size() > kLongestQuote ? text.substr(0, kLongestQuote) + "..." : text;
+  return "\"" + PlainText(shown) + "\"";
+}
+
 std::int64_t ParseInteger(const std::string& option, const std::string& text, std::int64_t lowest,
                           std::int64_t highest) {
   std::int64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest) {
     throw clsToolError("--" + option + " takes a whole number from " + std::to_string(lowest) + " to " +
-                       std::to_string(highest) + ", not \"" + text + "\"");
+                       std::to_string(highest) + ", not " + Quoted(text));
   }
   return value;
 }
@@ -61,7 +69,7 @@ std::uint64_t ParseUnsigned(const std::string& option, const std::string& text) 
   std::uint64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-    throw clsToolError("--" + option + " takes a whole number from 0 to 18446744073709551615, not \"" + text + "\"");
+    throw clsToolError("--" + option + " takes a whole number from 0 to 18446744073709551615, not " + Quoted(text));
   }
   return value;
 }
@@ -76,12 +84,13 @@ SavedGame LoadGameOrFail(const std::string& file) {
   throw clsToolError("cannot read " + file);
 }
 
-void ExpectWritten(WriteOutcome outcome, const std::string& path) {
+void ExpectWritten(WriteOutcome outcome, const std::string& path, const clsFileWriter& writer) {
   switch (outcome) {
     case WriteOutcome::Written: return;
     case WriteOutcome::ReadOnly: throw clsToolError(path + " is read-only");
     case WriteOutcome::NotAFile: throw clsToolError(path + " is not a regular file");
-    case WriteOutcome::Failed: throw clsToolError("cannot write " + path);
+    case WriteOutcome::Failed:
+      throw clsToolError("cannot write " + path + (writer.LastFailure().empty() ? "" : ": " + writer.LastFailure()));
   }
 }
 

@@ -38,6 +38,10 @@ ToolArgs ParseToolArgs(const std::vector<std::string>& args, const std::set<std:
 // The saved game in a file, or clsToolError saying it is none or unreadable.
 SavedGame LoadGameOrFail(const std::string& file);
 
+// A text from the command line as an error message quotes it: in quotes,
+// at most a few dozen characters, control characters as spaces.
+std::string Quoted(const std::string& text);
+
 // Exactly count positional arguments, or clsToolError naming what is expected.
 void ExpectPositionals(const ToolArgs& args, std::size_t count, const std::string& what);
 
@@ -46,7 +50,8 @@ std::int64_t ParseInteger(const std::string& option, const std::string& text, st
                           std::int64_t highest);
 std::uint64_t ParseUnsigned(const std::string& option, const std::string& text);
 
-// Throws the reason a whole-file write did not happen; nothing when it did.
-void ExpectWritten(WriteOutcome outcome, const std::string& path);
+// Throws the reason a whole-file write did not happen, the system's words
+// included; nothing when it did.
+void ExpectWritten(WriteOutcome outcome, const std::string& path, const clsFileWriter& writer);
 
 }  // namespace glyph

@@ -6,7 +6,7 @@
 
 #include "core/cls_system_random.h"
 #include "platform/ansi_text.h"
-#include "platform/qt_file_writer.h"
+#include "storage/cls_file_writer.h"
 #include "storage/saved_game.h"
 #include "tool/tool_args.h"
 #include "tool/tool_json.h"
@@ -73,8 +73,8 @@ SavedGame GameFromDescription(const QJsonObject& description) {
 }
 
 void Write(const std::string& path, const SavedGame& game, clsRandomSource& random, std::ostream& out) {
-  clsQtFileWriter writer;
-  ExpectWritten(SaveSavedGame(path, game, random, writer), path);
+  clsAtomicFileWriter writer;
+  ExpectWritten(SaveSavedGame(path, game, random, writer), path, writer);
   out << JsonLine(Describe(game));
 }
 
@@ -132,7 +132,7 @@ void VerbGame(const std::vector<std::string>& args, std::ostream& out) {
   if (args[0] == "show") return Show(ParseToolArgs(rest, {}), out);
   if (args[0] == "new") return New(ParseToolArgs(rest, {"seed", "bookmarks"}), out);
   if (args[0] == "write") return WriteFromDescription(ParseToolArgs(rest, {}), out);
-  throw clsToolError("unknown game verb \"" + args[0] + "\"; expected show, new or write");
+  throw clsToolError("unknown game verb " + Quoted(args[0]) + "; expected show, new or write");
 }
 
 }  // namespace glyph

@@ -10,8 +10,8 @@
 #include "i18n/cls_catalogue.h"
 #include "i18n/language_choice.h"
 #include "platform/ansi_text.h"
-#include "platform/qt_file_writer.h"
 #include "storage/cls_crypt.h"
+#include "storage/cls_file_writer.h"
 #include "storage/cls_memory_settings.h"
 #include "storage/settings_table.h"
 #include "tool/tool_args.h"
@@ -48,7 +48,8 @@ void Compile(const ToolArgs& args, std::ostream& out) {
     }
     enciphered += crypt.Encrypt(plain, kLanguageFileKey) + "\r\n";
   }
-  ExpectWritten(clsQtFileWriter().WriteWhole(args.positionals[1], enciphered), args.positionals[1]);
+  clsAtomicFileWriter writer;
+  ExpectWritten(writer.WriteWhole(args.positionals[1], enciphered), args.positionals[1], writer);
   QJsonObject result;
   result["file"] = QString::fromStdString(args.positionals[1]);
   result["lines"] = static_cast<qint64>(source.size());

@@ -22,7 +22,6 @@ namespace glyph {
 
 namespace {
 
-constexpr std::int64_t kMostPrintedPuzzles = 1'000'000;
 constexpr int kPdfResolution = 1200;
 constexpr double kMarginMillimetres = 12.7;
 

@@ -9,8 +9,8 @@
 #include "core/cls_puzzle.h"
 #include "core/cls_system_random.h"
 #include "core/daily_puzzle.h"
-#include "core/puzzle_code.h"
 #include "core/deduction.h"
+#include "core/puzzle_code.h"
 #include "core/solution_counter.h"
 #include "platform/ansi_text.h"
 #include "tool/tool_args.h"
@@ -42,22 +42,24 @@ QJsonObject DescribeGenerated(const clsPuzzle& puzzle) {
   return object;
 }
 
-// A date written YYYY-MM-DD, or clsToolError.
+// A date written YYYY-MM-DD in digits, and nothing else (no sign, no
+// space), or clsToolError.
 std::tm ParseDate(const std::string& text) {
-  std::tm date{};
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  char dash1 = 0;
-  char dash2 = 0;
-  std::istringstream in(text);
-  in >> year >> dash1 >> month >> dash2 >> day;
-  if (text.size() != 10 || !in || in.peek() != EOF || dash1 != '-' || dash2 != '-') {
-    throw clsToolError("--date takes a date as YYYY-MM-DD");
+  const auto digits = [&](std::size_t at, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) {
+      if (text[i] < '0' || text[i] > '9') throw clsToolError("--date takes a date as YYYY-MM-DD, not " + Quoted(text));
+      value = 10 * value + (text[i] - '0');
+    }
+    return value;
+  };
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+    throw clsToolError("--date takes a date as YYYY-MM-DD, not " + Quoted(text));
   }
-  date.tm_year = year - 1900;
-  date.tm_mon = month - 1;
-  date.tm_mday = day;
+  std::tm date{};
+  date.tm_year = digits(0, 4) - 1900;
+  date.tm_mon = digits(5, 2) - 1;
+  date.tm_mday = digits(8, 2);
   return date;
 }
 
@@ -78,7 +80,7 @@ void VerbGenerate(const std::vector<std::string>& args, std::ostream& out) {
       throw clsToolError("--code makes one puzzle: no --count, --seed or --difficulty with it");
     }
     const std::optional<clsPuzzle> puzzle = PuzzleFromCode(parsed.options.at("code"));
-    if (!puzzle) throw clsToolError("not a puzzle code: " + parsed.options.at("code"));
+    if (!puzzle) throw clsToolError("not a puzzle code: " + Quoted(parsed.options.at("code")));
     QJsonObject described = DescribeGenerated(*puzzle);
     described["rating"] = DifficultyName(RatePuzzle(*puzzle));
     out << JsonLine(described);
@@ -121,13 +123,13 @@ void VerbDaily(const std::vector<std::string>& args, std::ostream& out) {
     level = DailyDifficulty(year, month, date.tm_mday);
     puzzle = DailyPuzzle(year, month, date.tm_mday);
   } catch (const std::invalid_argument&) {
-    throw clsToolError("no such date: " + parsed.options.at("date"));
+    throw clsToolError("no such date: " + Quoted(parsed.options.at("date")));
   }
   QJsonObject described = DescribeGenerated(puzzle);
   described["date"] = QString("%1-%2-%3")
-                         .arg(year, 4, 10, QChar('0'))
-                         .arg(month, 2, 10, QChar('0'))
-                         .arg(date.tm_mday, 2, 10, QChar('0'));
+                          .arg(year, 4, 10, QChar('0'))
+                          .arg(month, 2, 10, QChar('0'))
+                          .arg(date.tm_mday, 2, 10, QChar('0'));
   described["rating"] = DifficultyName(level);
   out << JsonLine(described);
 }

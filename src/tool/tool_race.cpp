@@ -108,7 +108,9 @@ class clsHeadlessPeer : public clsSessionDisplay {
                                  .networkPort = options.port}) {
     session_.SetDisplay(this);
     session_.SetAnnouncer(&announcer_, QHostInfo::localHostName().toStdString());
-    udp_.SetReceiver([this](const std::string& payload, const std::string& from) { Received(payload, from); });
+    udp_.SetReceiver([this](const std::string& payload, const std::string& from, std::uint16_t port) {
+      Received(payload, from, port);
+    });
   }
 
   int Run() {
@@ -193,13 +195,13 @@ class clsHeadlessPeer : public clsSessionDisplay {
                                                {options_.local, options_.hostAddress, options_.name, options_.name}));
   }
 
-  void Received(const std::string& payload, const std::string& from) {
+  void Received(const std::string& payload, const std::string& from, std::uint16_t port) {
     const std::optional<ReceivedMessage> message = DecodeDatagram(payload);
     Emit(out_, {{"dir", "in"},
                 {"from", QString::fromStdString(from)},
                 {"tag", message ? QString::fromStdString(message->tag) : QString()},
                 {"body", message ? FromAnsi(message->body) : QString()}});
-    Send(SessionEvent::Datagram(payload, from));
+    Send(SessionEvent::Datagram(payload, from, port));
   }
 
   // Start asks whether to go on without every player ready; the peer

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "core/licence.h"
+#include "core/plain_text.h"
 #include "tool/tool_args.h"
 #include "tool/tool_verbs.h"
 
@@ -91,7 +92,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   const auto verb = Verbs().find(args[0]);
   if (verb == Verbs().end()) {
-    err << "glyphtool: unknown verb \"" << args[0] << "\"\n" << kUsage;
+    err << "glyphtool: unknown verb " << Quoted(args[0]) << "\n" << kUsage;
     return 2;
   }
   // A verb's output is collected first, so that an error leaves nothing half
@@ -102,7 +103,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     status = verb->second({args.begin() + 1, args.end()}, target);
   } catch (const clsToolError& error) {
-    err << "glyphtool " << args[0] << ": " << error.what() << "\n";
+    // What a verb says may hold a path or a name from outside: one line.
+    err << "glyphtool " << args[0] << ": " << PlainText(error.what()) << "\n";
     return 2;
   }
   out << buffered.str();

@@ -139,6 +139,16 @@ frmPrint::frmPrint(const clsPuzzle& puzzle, int style, Difficulty difficulty, cl
 frmPrint::~frmPrint() { StopJob(); }
 
 void frmPrint::Print() {
+  if (!IsPrintableCount(ToAnsi(txtCount_->text()))) {
+    auto* box = new QMessageBox(QMessageBox::Warning, "Glyphmatic",
+                                FromAnsi(catalogue_.GetTranslation(kPrintModule, "strCountRange",
+                                                                   "Please type a number of puzzles from 1 to 1000.")),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, txtCount_, [this] { txtCount_->setFocus(); });
+    box->open();
+    return;
+  }
   printers_.ChoosePrinter(style_, this, [this](std::unique_ptr<clsPageDevice> device) {
     if (device) RunJob(std::move(device));  // cancelled: the dialog stays for another try
   });

@@ -191,8 +191,8 @@ void frmSymbol::ShowCursor() {
   picture1_->SetCursor(session_.View().gridCursor);
 }
 
-void frmSymbol::ReceiveDatagram(const std::string& payload, const std::string& from) {
-  Send(SessionEvent::Datagram(payload, from));
+void frmSymbol::ReceiveDatagram(const std::string& payload, const std::string& from, std::uint16_t fromPort) {
+  Send(SessionEvent::Datagram(payload, from, fromPort));
 }
 
 void frmSymbol::Show(const SessionView& view) {

@@ -47,8 +47,8 @@ class frmSymbol : public QWidget, private clsSessionDisplay {
   const clsRaceController& Race() const { return session_.Race(); }
   clsDialogHost& Dialogs() { return *dialogs_; }
 
-  // A datagram arrived on the network socket from an address.
-  void ReceiveDatagram(const std::string& payload, const std::string& from);
+  // A datagram arrived on the network socket from an address and port.
+  void ReceiveDatagram(const std::string& payload, const std::string& from, std::uint16_t fromPort);
   // The program ends now (a signal, the desktop session ending), whatever is
   // open: the race is left, the unfinished game and the window's place kept.
   void Quit();

@@ -151,11 +151,16 @@ TEST(PrintTarget, APdfFileNameEndsInPdf) {
   EXPECT_EQ(WithPdfExtension(".pdf.txt"), ".pdf.txt.pdf");
 }
 
-TEST(PrintCount, SpinButtonsNeverGoBelowOne) {
+// A batch is 1 to 1,000 puzzles: the spin buttons stay there, and a count
+// typed beyond is refused.
+TEST(PrintCount, ABatchIsOneToAThousandPuzzles) {
   EXPECT_EQ(CountUp("abc"), "1");
   EXPECT_EQ(CountUp("-7"), "1");
   EXPECT_EQ(CountDown("1"), "1");
-  EXPECT_EQ(CountUp("99999999999"), "2147483647");
+  EXPECT_EQ(CountUp("999"), "1000");
+  EXPECT_EQ(CountUp("99999999999"), "1000");
+  EXPECT_TRUE(IsPrintableCount(" 1000"));
+  for (const char* refused : {"0", "abc", "1001", "2000000000"}) EXPECT_FALSE(IsPrintableCount(refused)) << refused;
 }
 
 }  // namespace

@@ -10,9 +10,10 @@
 
 #include "core/daily_puzzle.h"
 #include "core/puzzle_code.h"
-#include "platform/qt_file_writer.h"
+#include "storage/cls_file_writer.h"
 #include "storage/kept_game.h"
 #include "storage/settings_table.h"
+#include "storage/statistics.h"
 #include "support/fake_services.h"
 #include "support/language_files.h"
 
@@ -55,7 +56,7 @@ class RememberingTest : public ::testing::Test {
   clsFakeNetwork network_;
   clsFakeServices fakes_{11, network_, clock_};
   clsCatalogue catalogue_;
-  clsQtFileWriter writer_;
+  clsAtomicFileWriter writer_;
   std::unique_ptr<clsGameSession> session_;
   clsSessionDriver player_;
   const SessionView& view_ = player_.view;
@@ -142,7 +143,8 @@ TEST_F(RememberingTest, FactsOfAnotherPuzzleOrDamagedOnesGiveAFreshClock) {
   Send(SessionEvent::Kind::Quitting);
   std::stringstream facts;
   facts << std::ifstream(folder_ / kKeptFactsFile).rdbuf();
-  for (const auto& [from, to] : {std::pair{"puzzle=", "puzzle=-"}, std::pair{"helped=0", "helped=2"}}) {
+  for (const auto& [from, to] : {std::pair{"puzzle=", "puzzle=-"}, std::pair{"helped=0", "helped=2"},
+                                 std::pair{"elapsed=30000", "elapsed=9223372036854775807"}}) {
     std::string broken = facts.str();
     broken.replace(broken.find(from), std::string(from).size(), to);
     std::ofstream(folder_ / kKeptFactsFile) << broken;
@@ -163,6 +165,51 @@ TEST_F(RememberingTest, ADamagedKeptGameIsMovedAsideAndReported) {
   }
   EXPECT_EQ(aside, 1);
   EXPECT_FALSE(view_.code.empty());  // a new game
+}
+
+// Two copies of the game at once: each saves only its own changes onto what
+// the file holds then, so neither erases the other's.
+TEST_F(RememberingTest, TwoCopiesKeepEachOthersStatistics) {
+  Start();
+  clsGameSession other(fakes_.Services(catalogue_, "", folder_.Path().string()));
+  other.StartUp({});
+  Press(Command::New);
+  player_.Reply(true);
+  const LoadedStatistics file = LoadStatistics(folder_.Path());
+  int started = 0;
+  for (StatsCategory category : kStatsCategories) started += file.statistics.Summary(category).started;
+  EXPECT_EQ(started, 3);
+}
+
+// The game's own files replace a link in their place rather than write
+// where it points; a folder that cannot be written is told once a session.
+TEST_F(RememberingTest, TheGamesOwnFilesAreItsOwnAndAFolderItCannotWriteIsToldOnce) {
+  Start();
+  test::clsTempFolder elsewhere;
+  for (const char* name : {kKeptGameFile, kKeptFactsFile, kStatisticsFileName}) {
+    std::ofstream(elsewhere / name) << "mine\n";
+    std::filesystem::remove(folder_ / name);
+    std::filesystem::create_symlink(elsewhere / name, folder_ / name);
+  }
+  Send(SessionEvent::Kind::GridClick, 34);
+  Send(SessionEvent::Kind::Quitting);
+  for (const char* name : {kKeptGameFile, kKeptFactsFile}) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(folder_ / name))) << name;
+  }
+  for (const char* name : {kKeptGameFile, kKeptFactsFile, kStatisticsFileName}) {
+    std::stringstream kept;
+    kept << std::ifstream(elsewhere / name).rdbuf();
+    EXPECT_EQ(kept.str(), "mine\n") << name;
+  }
+
+  fakes_.writer = &fakes_.none;  // nothing can be written
+  Start();
+  while (view_.prompt) player_.Reply(true);
+  Press(Command::New);
+  while (view_.prompt) player_.Reply(true);
+  int told = 0;
+  for (const PromptView& prompt : player_.prompts) told += prompt.text.find("cannot write") != std::string::npos;
+  EXPECT_EQ(told, 1);
 }
 
 TEST_F(RememberingTest, TodaysPuzzleCountsAsDaily) {

@@ -9,9 +9,9 @@
 #include <fstream>
 
 #include "i18n/cls_catalogue.h"
-#include "platform/qt_file_writer.h"
 #include "session/accessible_texts.h"
 #include "session/cls_game_session.h"
+#include "storage/cls_file_writer.h"
 #include "storage/help_file.h"
 #include "storage/settings_table.h"
 #include "storage/web_pages.h"
@@ -48,7 +48,7 @@ class SessionTest : public ::testing::Test {
   clsFakeClock clock_;
   clsFakeNetwork network_;
   clsFakeServices fakes_{5, network_, clock_};
-  clsQtFileWriter writer_;
+  clsAtomicFileWriter writer_;
   clsCatalogue catalogue_;
   SessionServices services_ = [this] {
     fakes_.writer = &writer_;

@@ -3,15 +3,18 @@
 
 #include <sys/resource.h>
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <sstream>
 
 #include "core/cls_system_random.h"
-#include "platform/qt_file_writer.h"
 #include "storage/cipher_keys.h"
 #include "storage/cls_crypt.h"
+#include "storage/cls_file_writer.h"
+#include "storage/kept_game.h"
 #include "storage/saved_game.h"
+#include "storage/statistics.h"
 #include "support/language_files.h"
 
 namespace glyph {
@@ -65,7 +68,7 @@ TEST(SavedGame, LinesOfAGameRoundTripExactlyAndTwoSavesDiffer) {
   EXPECT_EQ(lines[4], "B" + game.bookmarks[1].MakeStatusString());  // an empty name adds nothing
   EXPECT_EQ(lines[5].substr(101), "Try 2 | \xE4\xF6\xFC");
   clsSystemRandom random(8);
-  clsQtFileWriter writer;
+  clsAtomicFileWriter writer;
   ASSERT_EQ(SaveSavedGame(folder / "a.gly", game, random, writer), WriteOutcome::Written);
   ASSERT_EQ(SaveSavedGame(folder / "b.gly", game, random, writer), WriteOutcome::Written);
   EXPECT_NE(ReadAll(folder / "a.gly"), ReadAll(folder / "b.gly"));
@@ -187,29 +190,44 @@ TEST(HostileFiles, SavedGameWithHugeLinesNulBytesAndLoneCarriageReturns) {
   }
 }
 
-// A disk that fills up while the game is saved: the file limit of the process
-// stands in for a full disk.
-TEST(HostileFiles, ASaveThatRunsOutOfSpaceLeavesTheEarlierFile) {
+// A full disk (the process's file-size limit stands in for it, SIGXFSZ
+// ignored): every writer of the player's files fails, says why, and leaves
+// each file exactly as it was, no temporary file beside it.
+TEST(HostileFiles, AFullDiskLeavesEveryFileAsItWas) {
   test::clsTempFolder folder;
   clsSystemRandom random(8);
-  const std::filesystem::path file = folder / "game.gly";
-  clsQtFileWriter writer;
-  ASSERT_EQ(SaveSavedGame(file, SampleGame(0), random, writer), WriteOutcome::Written);
-  const std::string earlier = ReadAll(file);
+  clsAtomicFileWriter writer;
+  const auto writeAll = [&](std::size_t bookmarks) {
+    clsStatistics statistics;
+    statistics.RecordStart(StatsCategory::Easy);
+    return std::vector<WriteOutcome>{
+        SaveSavedGame(folder / "game.gly", SampleGame(bookmarks), random, writer),
+        KeepGame(folder.Path(), SampleGame(bookmarks), {"puzzle", 1000, "easy", bookmarks > 0}, random, writer),
+        SaveStatistics(folder.Path(), statistics, writer)};
+  };
+  ASSERT_EQ(writeAll(0), std::vector<WriteOutcome>(3, WriteOutcome::Written));
+  std::map<std::string, std::string> before;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    before[entry.path().filename().string()] = ReadAll(entry.path());
+  }
 
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
   const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
   rlimit small = saved;
-  small.rlim_cur = 4096;
+  small.rlim_cur = 16;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const WriteOutcome saved200 = SaveSavedGame(file, SampleGame(200), random, writer);  // far over 4 KiB
+  const std::vector<WriteOutcome> full = writeAll(1);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
 
-  EXPECT_EQ(saved200, WriteOutcome::Failed);
-  EXPECT_EQ(ReadAll(file), earlier);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);  // no temporary left
+  EXPECT_EQ(full, std::vector<WriteOutcome>(3, WriteOutcome::Failed));
+  EXPECT_EQ(writer.LastFailure(), std::strerror(EFBIG));
+  std::map<std::string, std::string> after;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    after[entry.path().filename().string()] = ReadAll(entry.path());
+  }
+  EXPECT_EQ(after, before);
 }
 
 // Saving over a game keeps what the player set on the file: its
@@ -217,7 +235,7 @@ TEST(HostileFiles, ASaveThatRunsOutOfSpaceLeavesTheEarlierFile) {
 TEST(HostileFiles, SavingKeepsPermissionsAndWritesThroughALink) {
   test::clsTempFolder folder;
   clsSystemRandom random(9);
-  clsQtFileWriter writer;
+  clsAtomicFileWriter writer;
   const std::filesystem::path target = folder / "real.gly";
   const std::filesystem::path link = folder / "link.gly";
   ASSERT_EQ(SaveSavedGame(target, SampleGame(0), random, writer), WriteOutcome::Written);

@@ -116,14 +116,6 @@ TEST(StatisticsFile, TheLargestFileTheGameCanWriteIsReadBack) {
   EXPECT_EQ(ParseStatistics(SerialiseStatistics(*stats)), stats);
 }
 
-class clsPlainWriter : public clsFileWriter {
- public:
-  WriteOutcome WriteWhole(const std::filesystem::path& file, const std::string& content) override {
-    std::ofstream(file, std::ios::binary) << content;
-    return WriteOutcome::Written;
-  }
-};
-
 TEST(StatisticsFile, ADamagedFileIsMovedAsideUnderANameOfItsOwn) {
   std::string pattern = (std::filesystem::temp_directory_path() / "glyph-stats-XXXXXX").string();
   ASSERT_NE(mkdtemp(pattern.data()), nullptr);
@@ -131,7 +123,7 @@ TEST(StatisticsFile, ADamagedFileIsMovedAsideUnderANameOfItsOwn) {
   clsStatistics stats;
   Play(stats, kHard, 300);
   EXPECT_EQ(LoadStatistics(folder).outcome, StatisticsLoad::Loaded);  // nothing there yet
-  clsPlainWriter writer;
+  clsAtomicFileWriter writer;
   ASSERT_EQ(SaveStatistics(folder, stats, writer), WriteOutcome::Written);
   EXPECT_EQ(LoadStatistics(folder).statistics, stats);
 

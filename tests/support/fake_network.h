@@ -29,13 +29,15 @@ class clsFakeNetwork {
  public:
   struct Datagram {
     std::string from;
+    std::uint16_t fromPort;
     std::string to;
     std::string payload;
   };
 
   class Socket : public clsDatagramSocket {
    public:
-    explicit Socket(clsFakeNetwork& network) : network_(network) {}
+    // Each socket sends from a port of its own, as a real one does.
+    explicit Socket(clsFakeNetwork& network) : network_(network), sendPort_(network.nextPort_++) {}
     bool Bind(const std::string& localAddress, std::uint16_t localPort) override {
       if (network_.bound_.count(localAddress) > 0 && network_.bound_[localAddress] != this) return false;
       address_ = localAddress;
@@ -49,11 +51,11 @@ class clsFakeNetwork {
       address_.clear();
     }
     void Send(const std::string& address, std::uint16_t, const std::string& payload) override {
-      network_.Post(address_, address, payload);
+      network_.Post(address_, sendPort_, address, payload);
     }
     std::vector<std::string> bindings;  // every address bound, in order
     std::uint16_t port = 0;             // the port bound last
-    void SetReceiver(std::function<void(const std::string&, const std::string&)> receiver) {
+    void SetReceiver(std::function<void(const std::string&, const std::string&, std::uint16_t)> receiver) {
       receiver_ = std::move(receiver);
     }
 
@@ -61,7 +63,8 @@ class clsFakeNetwork {
     friend class clsFakeNetwork;
     clsFakeNetwork& network_;
     std::string address_;
-    std::function<void(const std::string&, const std::string&)> receiver_;
+    std::uint16_t sendPort_;
+    std::function<void(const std::string&, const std::string&, std::uint16_t)> receiver_;
   };
 
   explicit clsFakeNetwork(unsigned seed = 1) : random_(seed) {}
@@ -71,12 +74,13 @@ class clsFakeNetwork {
   std::function<bool(const std::string&, const std::string&, const std::string&)> filter;
   std::vector<std::pair<std::string, ReceivedMessage>> sent;  // to, message
 
-  void Post(const std::string& from, const std::string& to, const std::string& payload) {
+  // A datagram from an address and port; a test forges one from any.
+  void Post(const std::string& from, std::uint16_t fromPort, const std::string& to, const std::string& payload) {
     const std::optional<ReceivedMessage> message = DecodeDatagram(payload);
     if (message) sent.push_back({to, *message});
     if (filter && message && !filter(from, to, message->tag)) return;
     if (std::uniform_real_distribution<double>(0, 1)(random_) < dropRate) return;
-    queue_.push_back({from, to, payload});
+    queue_.push_back({from, fromPort, to, payload});
   }
 
   // Delivers until nothing is in flight (bounded, as replies make more).
@@ -86,7 +90,7 @@ class clsFakeNetwork {
       queue_.pop_front();
       const auto target = bound_.find(datagram.to);
       if (target != bound_.end() && target->second->receiver_)
-        target->second->receiver_(datagram.payload, datagram.from);
+        target->second->receiver_(datagram.payload, datagram.from, datagram.fromPort);
     }
   }
 
@@ -98,6 +102,7 @@ class clsFakeNetwork {
 
  private:
   std::mt19937 random_;
+  std::uint16_t nextPort_ = 40000;
   std::deque<Datagram> queue_;
   std::map<std::string, Socket*> bound_;
 };

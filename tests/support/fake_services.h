@@ -57,8 +57,9 @@ class clsTestPeer : public clsFakeServices, public clsSessionDriver {
       : clsFakeServices(seed, network, sharedClock), session(Services(catalogue, "")) {
     autoAnswer = true;
     Drive(session);
-    socket.SetReceiver(
-        [this](const std::string& payload, const std::string& from) { Handle(SessionEvent::Datagram(payload, from)); });
+    socket.SetReceiver([this](const std::string& payload, const std::string& from, std::uint16_t port) {
+      Handle(SessionEvent::Datagram(payload, from, port));
+    });
     session.StartUp({});
   }
 

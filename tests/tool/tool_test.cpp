@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
+#include <csignal>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -62,7 +65,8 @@ TEST(Tool, EveryVerbAnswersWithItsShape) {
       {{"hint", "--game", game}, {"because", "cells", "explanation", "facts", "rule"}},
       {{"check", "--game", game}, {"wrong"}},
       {{"hint", "--chain", "--game", game}, {"complete", "rating", "steps"}},
-      {{"generate", "--seed", "4", "--difficulty", "medium"}, {"attempts", "code", "rating", "solutions", "symbols", "text"}},
+      {{"generate", "--seed", "4", "--difficulty", "medium"},
+       {"attempts", "code", "rating", "solutions", "symbols", "text"}},
       {{"print", "--pdf", pdf, "--count", "7", "--grid", "--solutions"}, {"pages", "puzzles", "solutions"}},
       {{"lang", "compile", source, compiled}, {"file", "lines"}},
       {{"stats", "--json"}, {"daily", "easy", "expert", "hard", "medium", "several"}},
@@ -98,6 +102,10 @@ TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
       {"generate", "--count"},
       {"generate", "--code", "0Q30W-48RE5-HVXEE"},  // a wrong check character
       {"daily", "--date", "2026-02-30"},
+      {"daily", "--date", "2027-+1-01"},  // a date is digits and dashes only
+      {"daily", "--date", "2027- 1-01"},
+      {"daily", "--date", "+202-01-01"},
+      {"print", "--pdf", (folder / "many.pdf").string(), "--count", "1001"},
       {"stats", "--table"},
       {"solve", "a", "b"},
       {"encrypt", "--key", "214770", "x"},
@@ -117,6 +125,41 @@ TEST(Tool, MistakesGoToStandardErrorWithStatusTwo) {
   }
   EXPECT_TRUE(std::filesystem::is_fifo(fifo));
   EXPECT_FALSE(std::filesystem::exists(folder / "unsound.gly"));
+  // What was refused is quoted short, on one line.
+  const ToolRun code = RunVerb({"generate", "--code", std::string(1000, 'Q') + "\x1B[2J"});
+  EXPECT_LT(code.err.size(), 120u);
+  EXPECT_EQ(code.err.find('\x1B'), std::string::npos);
+}
+
+// A full disk (the file-size limit of the process): the game and the
+// language file already there stay as they were, and the system's reason
+// is given.
+TEST(Tool, AFullDiskChangesNoFileAndSaysWhy) {
+  test::clsTempFolder folder;
+  const std::string game = (folder / "game.gly").string();
+  const std::string source = (folder / "source.txt").string();
+  const std::string compiled = (folder / "english.tsp").string();
+  std::ofstream(source) << "[GlyphmaLang]\n(English|en)\n[Language:English]\nfrmSymbol|cmdSolve|Solve\n";
+  ASSERT_EQ(RunVerb({"game", "new", game}).status, 0);
+  ASSERT_EQ(RunVerb({"lang", "compile", source, compiled}).status, 0);
+  const std::string gameBefore = RunVerb({"game", "show", game}).out;
+  const std::string languageBefore = RunVerb({"lang", "decompile", compiled}).out;
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 16;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const ToolRun newGame = RunVerb({"game", "new", game});
+  const ToolRun language = RunVerb({"lang", "compile", source, compiled});
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  for (const ToolRun& run : {newGame, language}) {
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(std::strerror(EFBIG)), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(RunVerb({"game", "show", game}).out, gameBefore);
+  EXPECT_EQ(RunVerb({"lang", "decompile", compiled}).out, languageBefore);
 }
 
 // Both programs answer --version, the game --help too, on the terminal with

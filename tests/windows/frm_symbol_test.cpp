@@ -147,8 +147,9 @@ TEST_F(MainWindowTest, AScreenReaderReadsTheGridAsATableAndFollowsTheCursor) {
 // lines go out with Enter; and the results show a player's name as plain
 // text, whatever it holds.
 TEST_F(MainWindowTest, ARaceHidesTheGameButtonsAndShowsNamesAsPlainText) {
-  fakes_.socket.SetReceiver(
-      [this](const std::string& payload, const std::string& from) { window_->ReceiveDatagram(payload, from); });
+  fakes_.socket.SetReceiver([this](const std::string& payload, const std::string& from, std::uint16_t port) {
+    window_->ReceiveDatagram(payload, from, port);
+  });
   clsTestPeer client(network_, clock_, 3);
   HostRace("127.0.0.1");
   // In the lobby, Enter sends a line once, and only a line typed since.
