@@ -17,11 +17,4 @@ std::string PlayTimeText(std::chrono::milliseconds time) {
   return text;
 }
 
-std::string RaceTimeText(std::chrono::seconds time) {
-  const long long seconds = time.count();
-  char text[48];
-  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", seconds / 3600, (seconds / 60) % 60, seconds % 60);
-  return text;
-}
-
 }  // namespace glyph

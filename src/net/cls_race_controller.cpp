@@ -206,6 +206,7 @@ void clsRaceController::StartLocally() {
   view_.lobbyShown = false;
   view_.raceShown = true;
   raceStart_ = Now();
+  ShowClocks(0);
   view_.closeAvailable = false;
   view_.giveUpAvailable = true;
   if (clsNetworkPlayer* local = session_->LocalPlayer()) local->Started = true;
@@ -217,6 +218,7 @@ void clsRaceController::StartLocally() {
 void clsRaceController::LocalSolve() {
   if (!session_ || game_.LocalFinished()) return;
   const std::int32_t elapsed = WholeSecondsBetween(raceStart_, Now());
+  ShowClocks(elapsed);
   // Solved after the time ran out but before the tick saw it: no seconds left.
   const std::int32_t points = std::max(0, session_->Time - elapsed);
   SendToOthers(tag::kFinished, SolvedRecord(points, session_->LocalIP));
@@ -240,6 +242,7 @@ void clsRaceController::GiveUp() {
 
 void clsRaceController::GiveUpNow() {
   if (!Racing()) return;
+  ShowClocks(WholeSecondsBetween(raceStart_, Now()));
   SendToOthers(tag::kGiveUp, GaveUpRecord(session_->LocalIP));
   if (clsNetworkPlayer* local = session_->LocalPlayer()) {
     local->HasFinished = true;

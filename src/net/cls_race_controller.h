@@ -123,6 +123,7 @@ class clsRaceController {
   void OnQuit(const std::string& source);
 
   void OfferOptionsDuringRace();
+  void ShowClocks(std::int32_t elapsed);
   void RequestMissingResults(std::int64_t now);
   bool HostSilent(std::int64_t now) const;
   void HostLeft();

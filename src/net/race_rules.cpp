@@ -36,7 +36,7 @@ std::vector<ResultRow> RankPlayers(std::vector<clsNetworkPlayer>& players) {
 std::vector<PlayerRow> PlayerRows(const clsNetworkGame& session, bool running, const std::string& pointsWord) {
   std::vector<PlayerRow> rows;
   for (const clsNetworkPlayer& p : session.CollClients) {
-    PlayerRow row{"IP" + p.IP, p.Name, kLobbyIconAlive};
+    PlayerRow row{"IP" + p.IP, p.Name, kLobbyIconAlive, p.Name};
     const bool local = p.IP == session.LocalIP;
     if (!running) {
       if (!local && p.IsDead) {
@@ -45,7 +45,8 @@ std::vector<PlayerRow> PlayerRows(const clsNetworkGame& session, bool running, c
         row.icon = kLobbyIconNoOptions;
       }
     } else if (p.HasFinished) {
-      row.text = p.Name + " (" + std::to_string(p.Points) + " " + pointsWord + ")";
+      row.points = std::to_string(p.Points) + " " + pointsWord;
+      row.text = p.Name + " (" + row.points + ")";
       row.icon = p.TimeNeeded != 0 ? kRaceIconSolved : kRaceIconGaveUp;
     } else if (p.IsDead) {
       row.icon = kRaceIconDead;

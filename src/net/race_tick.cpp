@@ -61,14 +61,12 @@ void clsRaceController::Tick() {
   if (running) {
     const std::int32_t elapsed = WholeSecondsBetween(raceStart_, now);
     const bool finished = game_.LocalFinished();
-    if (!finished) view_.timeRunning = RaceTimeText(std::chrono::seconds(elapsed));
+    if (!finished) ShowClocks(elapsed);
     const std::int32_t remaining = session_->Time - elapsed;
     if (remaining >= 0) {
       if (!finished) view_.points = std::to_string(remaining);
-      view_.timeRemaining = RaceTimeText(std::chrono::seconds(remaining));
     } else {
       if (!finished) GiveUpNow();
-      view_.timeRemaining = "00:00:00";
       if (!timeOver_) timeOverAt_ = now;
       timeOver_ = true;
     }
@@ -77,6 +75,14 @@ void clsRaceController::Tick() {
     RebuildPlayerList();
     CheckAllFinished();
   }
+}
+
+// The time run and the time left, in the game's m:ss: together always the
+// race's time. A finished player's clocks stand at its finish.
+void clsRaceController::ShowClocks(std::int32_t elapsed) {
+  const std::int32_t shown = std::clamp(elapsed, 0, session_->Time);
+  view_.timeRunning = PlayTimeText(std::chrono::seconds(shown));
+  view_.timeRemaining = PlayTimeText(std::chrono::seconds(session_->Time - shown));
 }
 
 // A client that started with stale options, its offer lost, would judge the

@@ -32,9 +32,11 @@ constexpr int kHelpContextSinglePlayer = 1001;
 constexpr int kHelpContextNetwork = 1004;
 
 struct PlayerRow {
-  std::string key;  // "IP" + address
-  std::string text;
+  std::string key;   // "IP" + address
+  std::string text;  // the whole row as one text: the name, and the points once finished
   int icon = 1;
+  std::string name = "";
+  std::string points = "";  // "1786 points" once finished
   bool operator==(const PlayerRow&) const = default;
 };
 
@@ -74,8 +76,8 @@ struct RaceView {
   std::vector<PlayerRow> lobbyPlayers;
   std::vector<PlayerRow> racePlayers;
   ChatView chat;
-  std::string timeRunning = "00:00:00";
-  std::string timeRemaining = "00:00:00";
+  std::string timeRunning = "0:00";
+  std::string timeRemaining = "0:00";
   std::string points;
   std::vector<ResultRow> results;
   bool optionsEditable = false;

@@ -3,7 +3,10 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSvgRenderer>
+#include <cmath>
 
 namespace glyph {
 
@@ -125,10 +128,47 @@ QPixmap frmAllSymbols::Render(const QString& path, QSize size, qreal pixelRatio)
   return pixmap;
 }
 
+namespace {
+
+double Luminance(const QColor& colour) {
+  const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every colour of a symbol stands out from the dark ground by 3:1 at least:
+// a part too dark for it (a navy half) is lightened, keeping its hue.
+QByteArray LightenDarkParts(QByteArray svg) {
+  const QColor ground = ToQColor(kDarkBackColor);
+  static const QRegularExpression kColour("#[0-9A-Fa-f]{6}\\b");
+  QRegularExpressionMatchIterator found = kColour.globalMatch(QString::fromLatin1(svg));
+  QSet<QString> seen;
+  while (found.hasNext()) {
+    const QString hex = found.next().captured(0);
+    if (seen.contains(hex)) continue;
+    seen.insert(hex);
+    QColor colour(hex);
+    for (int step = 0; step < 20 && Contrast(colour, ground) < frmAllSymbols::kLeastSymbolContrast; ++step) {
+      colour =
+          QColor::fromRgbF(colour.redF() + (1 - colour.redF()) * 0.1, colour.greenF() + (1 - colour.greenF()) * 0.1,
+                           colour.blueF() + (1 - colour.blueF()) * 0.1);
+    }
+    if (colour != QColor(hex)) svg.replace(hex.toLatin1(), colour.name(QColor::HexRgb).toUpper().toLatin1());
+  }
+  return svg;
+}
+
+}  // namespace
+
 QByteArray frmAllSymbols::DarkVersion(const QString& path, QByteArray svg) {
   if (path.contains("/symbol")) {
     for (const ColourSwap& swap : kDarkSymbolOutlines) svg.replace(swap.light, swap.dark);
-    return svg;
+    return LightenDarkParts(svg);
   }
   // A yes keeps a light ground, so its digit stays dark.
   const bool yes = path.contains("/grid/yes");

@@ -37,6 +37,8 @@ class frmAllSymbols {
   bool Dark() const { return dark_; }
   // The SVG text of a picture in the dark colours.
   static QByteArray DarkVersion(const QString& path, QByteArray svg);
+  // What every part of a symbol keeps against the dark ground.
+  static constexpr double kLeastSymbolContrast = 3.0;
 
  private:
   QHash<QString, QPixmap> cache_;

@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktop_services.h"
 
+#include "platform/screen_fit.h"
+
+#include <QApplication>
 #include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPalette>
-#include <QDialogButtonBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
-#include <QVBoxLayout>
-#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <optional>
 
 namespace glyph {
 
@@ -59,6 +66,7 @@ void clsQtDesktop::ShowHelp(const std::string& helpFile, int contextNumber) {
   window->Browser()->setSource(page);
   const QString title = window->Browser()->documentTitle();
   window->setWindowTitle(title.isEmpty() ? "Glyphmatic" : title);
+  if (!window->isVisible()) FitOnScreen(window);
   window->show();
   window->raise();
   window->activateWindow();
@@ -72,7 +80,53 @@ void clsQtDesktop::CopyText(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+namespace {
+
+// The desktop portal's colour scheme: 1 prefers dark, 2 prefers light, 0 or
+// no answer says nothing.
+std::optional<bool> PortalPrefersDark() {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return std::nullopt;
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Settings", "Read");
+  call << QString("org.freedesktop.appearance") << QString("color-scheme");
+  const QDBusMessage reply = bus.call(call, QDBus::Block, 500);
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return std::nullopt;
+  QVariant value = reply.arguments().front();
+  while (value.canConvert<QDBusVariant>()) value = value.value<QDBusVariant>().variant();
+  const uint scheme = value.toUInt();
+  if (scheme == 0) return std::nullopt;
+  return scheme == 1;
+}
+
+QPalette DarkPalette() {
+  const QColor ground(0x2B, 0x2B, 0x31), base(0x1E, 0x1E, 0x24), button(0x38, 0x38, 0x40);
+  const QColor text(0xE8, 0xE8, 0xE8), faint(0x8A, 0x8A, 0x96);
+  QPalette dark(text, button, button.lighter(130), base, ground.darker(120), text, text, base, ground);
+  dark.setColor(QPalette::AlternateBase, ground);
+  dark.setColor(QPalette::Highlight, QColor(0x3D, 0x6F, 0xB4));
+  dark.setColor(QPalette::HighlightedText, Qt::white);
+  dark.setColor(QPalette::Link, QColor(0x8F, 0xC1, 0xFF));
+  dark.setColor(QPalette::LinkVisited, QColor(0xC3, 0xA6, 0xFF));
+  dark.setColor(QPalette::ToolTipBase, button);
+  dark.setColor(QPalette::ToolTipText, text);
+  dark.setColor(QPalette::PlaceholderText, faint);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    dark.setColor(QPalette::Disabled, role, faint);
+  }
+  return dark;
+}
+
+}  // namespace
+
+void UseDarkApplicationColours(bool dark) {
+  static const QPalette desktop = QApplication::palette();
+  QApplication::setPalette(dark ? DarkPalette() : desktop);
+}
+
 bool clsQtDesktop::PrefersDark() const {
+  if (const std::optional<bool> portal = PortalPrefersDark()) return *portal;
+  if (qEnvironmentVariable("GTK_THEME").endsWith(":dark", Qt::CaseInsensitive)) return true;
   const QPalette palette = QGuiApplication::palette();
   return palette.color(QPalette::WindowText).lightness() > palette.color(QPalette::Window).lightness();
 }

@@ -9,6 +9,10 @@ class QWidget;
 
 namespace glyph {
 
+// Dark colours for every window of the program, its dialogs and its help
+// included, or the desktop's own colours back.
+void UseDarkApplicationColours(bool dark);
+
 // The real desktop: help in a window of the program's own, web pages in the
 // desktop's browser.
 class clsQtDesktop : public clsDesktop {
@@ -18,7 +22,8 @@ class clsQtDesktop : public clsDesktop {
   void ShowHelp(const std::string& helpFile, int contextNumber) override;
   void OpenWebPage(const std::string& address) override;
   void CopyText(const std::string& text) override;
-  // Whether the desktop's own colours are dark (light text on a dark window).
+  // Whether the desktop prefers dark colours: its colour scheme as the
+  // desktop portal says it, a dark GTK theme, or else its own palette.
   bool PrefersDark() const override;
 
  private:

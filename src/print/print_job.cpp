@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 #include <vector>
 
 #include "core/lenient_number.h"
+#include "core/puzzle_code.h"
 #include "i18n/cls_catalogue.h"
 #include "print/cls_page_device.h"
 
@@ -23,6 +25,8 @@ const PrintFont kAddressFont{"Times New Roman", 12, true, false};
 // Captions carry an underline besides the bold of the other texts.
 const PrintFont kCaptionFont{"Times New Roman", 14, true, true};
 const PrintFont kDigitFont{"Times New Roman", 16, true, false};
+const PrintFont kCodeFont{"Times New Roman", 10, false, false};
+const PrintFont kKeyFont{"Times New Roman", 11, true, false};
 
 // The glyph columns of a puzzle, from the slot's left edge.
 constexpr int kFirstNumber = 0;
@@ -39,10 +43,16 @@ constexpr int kRuleWidth = 4400;
 constexpr int kItemWidth = kRuleWidth;  // the widest part of a puzzle
 constexpr int kGridTop = 2500;
 constexpr int kGridRowPitch = 400;
+// A solution's key under its sums: each symbol and its digit.
+constexpr int kKeyTop = 2250;
+constexpr int kKeyPitch = 440;
+constexpr int kKeyGlyph = 220;
 
 struct Item {
   clsPuzzle puzzle;
   int number;
+  std::string code = "";  // the code of the puzzle as printed, to play it in the game
+  Difficulty rating = Difficulty::Any;
 };
 
 class clsPrintJob {
@@ -141,6 +151,16 @@ class clsPrintJob {
       } else {
         MakeRatedPuzzle(item.puzzle, random_, options_.difficulty);
       }
+      // Printed with the board's symbols: the code and the rating are those
+      // of the puzzle as it stands on the paper.
+      clsPuzzle printed = item.puzzle;
+      for (int d = 0; d < 10; ++d) printed.SetSymbols(d, board_.Symbols(d));
+      try {
+        item.code = PuzzleCode(printed);
+      } catch (const std::invalid_argument&) {
+        item.code.clear();  // a puzzle no code holds (an odd saved game's)
+      }
+      item.rating = made_ == 1 || options_.difficulty == Difficulty::Any ? RatePuzzle(printed) : options_.difficulty;
       items.push_back(std::move(item));
     }
     return items;
@@ -185,8 +205,16 @@ class clsPrintJob {
   // The puzzle drawn from the same description as the screen's board, with
   // the board's symbols; a solution shows the digits themselves.
   void DrawItem(const Item& item, bool solution, int x, int y) {
+    // "Puzzle 3 (medium)", and its code at the right: a paper puzzle can be
+    // played in the game and matched with its solution.
     device_.SetFont(Scaled(kCaptionFont));
-    device_.DrawText(x, y, caption_ + " " + std::to_string(item.number));
+    std::string caption = caption_ + " " + std::to_string(item.number);
+    if (item.rating != Difficulty::Any) caption += " (" + RatingText(item.rating) + ")";
+    device_.DrawText(x, y, caption);
+    if (!item.code.empty()) {
+      device_.SetFont(Scaled(kCodeFont));
+      device_.DrawText(x + Scaled(kItemWidth) - device_.TextWidth(item.code), y, item.code);
+    }
 
     const clsPuzzle& puzzle = item.puzzle;
     const PuzzlePictures pictures = DescribePuzzle(puzzle, board_, nullptr);
@@ -208,6 +236,34 @@ class clsPrintJob {
     }
     device_.FillBox(x, y + Scaled(kRuleTop), x + Scaled(kRuleWidth), y + Scaled(kRuleBottom), Rgb(0, 0, 0));
     if (options_.grid && !solution) DrawGrid(x, y + Scaled(kGridTop));
+    if (solution) DrawKey(x, y + Scaled(kKeyTop));
+  }
+
+  // Every symbol with its digit, in the order of the digits.
+  void DrawKey(int x, int y) {
+    device_.SetFont(Scaled(kKeyFont));
+    for (int d = 0; d < 10; ++d) {
+      const int left = x + Scaled(kKeyPitch * d);
+      device_.DrawGlyph({PictureKind::Symbol, board_.Symbols(d)}, left, y, Scaled(kKeyGlyph), Scaled(kKeyGlyph));
+      const std::string digit = std::to_string(d);
+      device_.DrawText(left + Scaled(kKeyGlyph) + Scaled(40), y + (Scaled(kKeyGlyph) - device_.TextHeight(digit)) / 2,
+                       digit);
+    }
+  }
+
+  std::string RatingText(Difficulty rating) const {
+    const auto text = [&](const char* key, const char* english) {
+      return catalogue_.GetTranslation(kPrintModule, key, english);
+    };
+    switch (rating) {
+      case Difficulty::Easy: return text("strLevelEasy", "easy");
+      case Difficulty::Medium: return text("strLevelMedium", "medium");
+      case Difficulty::Hard: return text("strLevelHard", "hard");
+      case Difficulty::Expert: return text("strLevelExpert", "expert");
+      case Difficulty::Several: return text("strLevelSeveral", "several solutions");
+      case Difficulty::Any: break;
+    }
+    return {};
   }
 
   void DrawGlyph(const BoardPicture& picture, int x, int y) {

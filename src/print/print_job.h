@@ -20,7 +20,7 @@ inline constexpr char kPrintModule[] = "frmPrint";
 namespace print_layout {
 constexpr int kColumnPitch = 4800;
 constexpr int kFirstRowTop = 500;
-constexpr int kRowPitch = 2300;          // a puzzle or a solution
+constexpr int kRowPitch = 2650;          // a puzzle or a solution (with its key)
 constexpr int kRowPitchWithGrid = 6800;  // a puzzle with its grid
 constexpr int kBottomReserve = 400;
 constexpr int kGlyph = 300;

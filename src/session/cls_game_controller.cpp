@@ -43,6 +43,8 @@ void clsGameController::StartUp() {
 
 void clsGameController::StartBoard(BoardStart start) {
   using Kind = BoardStart::Kind;
+  // A race takes the board: a single player's game in progress waits aside.
+  if (start.kind == Kind::Race && !parked_ && Unfinished(true)) parked_ = ParkedGame{Game(), Facts()};
   SetGameOver(false);
   solved_ = false;
   guide_ = start.kind == Kind::Guide;
@@ -57,6 +59,7 @@ void clsGameController::StartBoard(BoardStart start) {
   puzzle_.SetSolved(false);
   LoadStyle();
   solveStatus_.Assign(start.grid);
+  if (start.kept) history_.Restore(start.kept->undo, start.kept->redo);
   if (start.rating) advisor_.ShowDifficulty(puzzle_, solveStatus_, *start.rating);
   if (start.kind == Kind::Race) {
     record_.Clear();
@@ -141,6 +144,25 @@ void clsGameController::SetGameOver(bool gameOver) {
   gameOver_ = gameOver;
   buttons_.addBookmark = !gameOver;
   buttons_.solve = !gameOver;
+}
+
+KeptGameFacts clsGameController::Facts() const {
+  KeptGameFacts facts = record_.Facts(puzzle_.MakeSendString(), Now());
+  facts.undo = history_.UndoTexts();
+  facts.redo = history_.RedoTexts();
+  return facts;
+}
+
+void clsGameController::SetNetworkSessionExists(bool value) {
+  networkSession_ = value;
+  if (value || !parked_) return;
+  ParkedGame parked = std::move(*parked_);
+  parked_.reset();
+  StartBoard({.kind = BoardStart::Kind::Loaded,
+              .puzzle = std::move(parked.game.puzzle),
+              .grid = std::move(parked.game.grid),
+              .bookmarks = std::move(parked.game.bookmarks),
+              .kept = std::move(parked.facts)});
 }
 
 // ---- Bookmarks ----------------------------------------------------------

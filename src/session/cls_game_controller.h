@@ -130,10 +130,14 @@ class clsGameController : public clsRaceBoard {
   void TogglePause();
   void HoldClock(clsGameClock::Hold why, bool on);
 
-  // An unfinished single-player game, worth keeping for the next start.
-  bool Unfinished() const { return !gameOver_ && !networkSession_ && !guide_ && record_.Timed(); }
+  // An unfinished single-player game the player has touched, worth keeping
+  // for the next start (or, in a network game's lobby, while a race runs).
+  bool Unfinished(bool inLobby = false) const {
+    return !gameOver_ && (inLobby || !networkSession_) && !guide_ && record_.Timed() && record_.Touched();
+  }
   SavedGame Game() const { return {puzzle_, solveStatus_, bookmarks_}; }
-  KeptGameFacts Facts() const { return record_.Facts(puzzle_.MakeSendString(), Now()); }
+  // The record of the game, and its steps for undo and redo.
+  KeptGameFacts Facts() const;
 
   void ApplyStyle(int style);
   // The dark colours for board and grid, or the style's own.
@@ -162,7 +166,8 @@ class clsGameController : public clsRaceBoard {
   bool LocalFinished() const override { return localFinished_; }
   void SetLocalFinished(bool value) override { localFinished_ = value; }
   bool NetworkSessionExists() const { return networkSession_; }
-  void SetNetworkSessionExists(bool value) override { networkSession_ = value; }
+  // A network game ending brings back the single player's game it put aside.
+  void SetNetworkSessionExists(bool value) override;
 
   // What the window paints.
   const BoardView& Board() const { return board_; }
@@ -172,8 +177,9 @@ class clsGameController : public clsRaceBoard {
   // The text of module frmSymbol for an item, or its English default.
   std::string Text(const char* item, const char* defaultText) const;
 
-  // The very first start offers a newcomer the guided game in the note.
-  void OfferGuide() { offerGuide_ = true; }
+  // The very first start offers a newcomer the guided game in the note; the
+  // clock waits for the first action while the offer is read.
+  void OfferGuide();
 
  private:
   std::int64_t Now() const;
@@ -199,6 +205,13 @@ class clsGameController : public clsRaceBoard {
   clsClock& time_;
   clsGameRecord record_;
   clsRaceHooks* raceHooks_ = nullptr;
+
+  // A single player's unfinished game put aside while a race has the board.
+  struct ParkedGame {
+    SavedGame game;
+    KeptGameFacts facts;
+  };
+  std::optional<ParkedGame> parked_;
 
   clsPuzzle puzzle_;
   clsSolveStatus solveStatus_;

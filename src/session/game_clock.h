@@ -13,7 +13,7 @@ namespace glyph {
 // so tests move time by hand; a clock set back never makes time negative.
 class clsGameClock {
  public:
-  enum Hold : unsigned { kPaused = 1, kMinimised = 2, kAnswering = 4 };
+  enum Hold : unsigned { kPaused = 1, kMinimised = 2, kAnswering = 4, kFirstAction = 8 };
 
   // A new game, or a kept one going on from the time it had.
   void Restart(std::int64_t now, std::int64_t elapsedMs = 0) {

@@ -22,6 +22,7 @@ void clsGameController::DeclareCell(int index) {
 void clsGameController::GridEvent(int index, bool isDouble) {
   if (gameOver_ || localFinished_ || index < 0 || index > 99) return;
   offerGuide_ = false;
+  record_.Touch(Now());
   // A double click arrives after its own click: both make one step.
   const bool sameStep = isDouble && lastClicked_ == index && history_.CanUndo();
   const clsSolveStatus before = sameStep ? history_.TakeLast() : solveStatus_;
@@ -91,6 +92,7 @@ void clsGameController::Stepped(const clsSolveStatus& grid) {
 void clsGameController::ClickHint() {
   if (!CanAdvise()) return;
   offerGuide_ = false;
+  record_.Touch(Now());
   record_.SetHelped();
   const std::optional<std::vector<Fact>> facts = advisor_.Hint(puzzle_, solveStatus_);
   if (!facts) return;
@@ -105,6 +107,7 @@ void clsGameController::ClickHint() {
 void clsGameController::ClickCheck() {
   if (!CanAdvise()) return;
   offerGuide_ = false;
+  record_.Touch(Now());
   record_.SetHelped();
   advisor_.Check(puzzle_, solveStatus_);
 }
@@ -133,6 +136,11 @@ void clsGameController::TogglePause() {
   } else if (CanPause()) {
     record_.SetHold(clsGameClock::kPaused, true, Now());
   }
+}
+
+void clsGameController::OfferGuide() {
+  offerGuide_ = true;
+  HoldClock(clsGameClock::kFirstAction, true);
 }
 
 void clsGameController::HoldClock(clsGameClock::Hold why, bool on) {

@@ -11,9 +11,11 @@
 namespace glyph {
 
 // How the game on the board is timed and counted: a new, daily or code game
-// counts in its category of the statistics; a loaded, guided or race game
-// does not. The clock runs from the start, stands while paused, minimised or
-// answering, and stops when the game ends.
+// counts in its category of the statistics from the player's first mark or
+// hint (a puzzle only looked at neither counts nor ends a run); a loaded,
+// guided or race game does not count. The clock runs from the start (on a
+// newcomer's very first start, from the first action), stands while paused,
+// minimised or answering, and stops when the game ends.
 class clsGameRecord {
  public:
   // Who hears of a counted game's start (its category) and end (category,
@@ -25,9 +27,13 @@ class clsGameRecord {
     ended_ = std::move(ended);
   }
 
-  // A game begins, counted in category ("" for none). A counted game still
-  // open ends first, given up.
-  void Start(std::string category, std::int64_t now);
+  // A game begins, to be counted in category ("" for none) once touched. A
+  // counted game still open ends first, given up. With clockWaits the clock
+  // starts at the first action.
+  void Start(std::string category, std::int64_t now, bool clockWaits = false);
+  // The player's first mark or hint makes the game count.
+  void Touch(std::int64_t now);
+  bool Touched() const { return touched_; }
   // A kept game goes on: its record and its time, not a new start.
   void Resume(const KeptGameFacts& facts, std::int64_t now);
   // A race: no clock, nothing counted.
@@ -52,6 +58,7 @@ class clsGameRecord {
  private:
   clsGameClock clock_;
   std::string category_;  // empty: the game does not count, or has been counted
+  bool touched_ = false;  // counted as started
   bool helped_ = false;
   Started started_ = [](const std::string&) {};
   Ended ended_ = [](const std::string&, bool, std::int64_t, bool) {};

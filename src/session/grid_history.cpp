@@ -28,4 +28,17 @@ clsSolveStatus clsGridHistory::Step(std::vector<clsSolveStatus>& from, std::vect
   return back;
 }
 
+std::vector<std::string> clsGridHistory::Texts(const std::vector<clsSolveStatus>& steps) {
+  std::vector<std::string> texts;
+  const std::size_t first = steps.size() > kKeptSteps ? steps.size() - kKeptSteps : 0;
+  for (std::size_t i = first; i < steps.size(); ++i) texts.push_back(steps[i].MakeStatusString());
+  return texts;
+}
+
+void clsGridHistory::Restore(const std::vector<std::string>& undo, const std::vector<std::string>& redo) {
+  Forget();
+  for (const std::string& text : undo) undo_.emplace_back().ReadFromString(text);
+  for (const std::string& text : redo) redo_.emplace_back().ReadFromString(text);
+}
+
 }  // namespace glyph

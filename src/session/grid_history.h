@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/cls_solve_status.h"
@@ -30,9 +31,17 @@ class clsGridHistory {
   // step its own click made) and returns the grid before it.
   clsSolveStatus TakeLast();
 
+  // The steps as grids in their text form, oldest first, for a kept game:
+  // at most the last kKeptSteps each way.
+  static constexpr std::size_t kKeptSteps = 100;
+  std::vector<std::string> UndoTexts() const { return Texts(undo_); }
+  std::vector<std::string> RedoTexts() const { return Texts(redo_); }
+  void Restore(const std::vector<std::string>& undo, const std::vector<std::string>& redo);
+
  private:
   static clsSolveStatus Step(std::vector<clsSolveStatus>& from, std::vector<clsSolveStatus>& to,
                              const clsSolveStatus& now);
+  static std::vector<std::string> Texts(const std::vector<clsSolveStatus>& steps);
 
   std::vector<clsSolveStatus> undo_;
   std::vector<clsSolveStatus> redo_;

@@ -12,19 +12,35 @@ namespace glyph {
 
 namespace {
 
-constexpr char kFactsHeader[] = "Glyphmatic unfinished game 1";
-constexpr std::size_t kLargestFacts = 4096;
+// Version 1 has no steps to undo and redo; both are read.
+constexpr char kFactsHeader[] = "Glyphmatic unfinished game 2";
+constexpr char kFactsHeaderWithoutSteps[] = "Glyphmatic unfinished game 1";
+constexpr std::size_t kMostSteps = 1000;
+constexpr std::size_t kLargestFacts = 256 * 1024;
+
+// A step's grid: a hundred cell values, each one a cell may hold.
+bool IsGridText(const std::string& text) {
+  return text.size() == clsSolveStatus::kTextLength && text.find_first_not_of("01234") == std::string::npos;
+}
 
 }  // namespace
 
 std::string FactsText(const KeptGameFacts& facts) {
-  return std::string(kFactsHeader) + "\npuzzle=" + facts.puzzle + "\nelapsed=" + std::to_string(facts.elapsedMs) +
-         "\ncategory=" + facts.category + "\nhelped=" + (facts.helped ? "1" : "0") + "\n";
+  std::string text = std::string(kFactsHeader) + "\npuzzle=" + facts.puzzle +
+                     "\nelapsed=" + std::to_string(facts.elapsedMs) + "\ncategory=" + facts.category +
+                     "\nhelped=" + (facts.helped ? "1" : "0") + "\n";
+  for (const std::string& grid : facts.undo) text += "undo=" + grid + "\n";
+  for (const std::string& grid : facts.redo) text += "redo=" + grid + "\n";
+  return text;
 }
 
 bool ReadFacts(const std::string& text, KeptGameFacts& facts) {
   const std::vector<std::string> lines = SplitTextLines(text);
-  if (lines.size() != 5 || lines[0] != kFactsHeader) return false;
+  const bool withSteps = !lines.empty() && lines[0] == kFactsHeader;
+  if (lines.size() < 5 || (!withSteps && (lines.size() != 5 || lines[0] != kFactsHeaderWithoutSteps))) {
+    return false;
+  }
+  if (lines.size() > 5 + 2 * kMostSteps) return false;
   KeptGameFacts read;
   const auto value = [&](std::size_t i, const char* key) -> std::optional<std::string> {
     const std::string prefix = std::string(key) + "=";
@@ -44,6 +60,14 @@ bool ReadFacts(const std::string& text, KeptGameFacts& facts) {
   read.puzzle = *puzzle;
   read.category = *category;
   read.helped = *helped == "1";
+  // Then the steps: every undo before every redo, each a whole grid.
+  for (std::size_t i = 5; i < lines.size(); ++i) {
+    const bool undo = lines[i].rfind("undo=", 0) == 0;
+    const bool redo = lines[i].rfind("redo=", 0) == 0;
+    const std::string grid = lines[i].substr(std::min<std::size_t>(5, lines[i].size()));
+    if ((!undo && !redo) || (undo && !read.redo.empty()) || !IsGridText(grid)) return false;
+    (undo ? read.undo : read.redo).push_back(grid);
+  }
   facts = read;
   return true;
 }

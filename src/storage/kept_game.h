@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "storage/cls_file_writer.h"
 #include "storage/saved_game.h"
@@ -20,6 +21,10 @@ struct KeptGameFacts {
   std::int64_t elapsedMs = 0;
   std::string category;  // empty: the game does not count
   bool helped = false;
+  // The grids of the steps to undo and to redo, oldest first, each in the
+  // grid's text form.
+  std::vector<std::string> undo = {};
+  std::vector<std::string> redo = {};
   bool operator==(const KeptGameFacts&) const = default;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/ansi_text.h"
 #include "platform/file_dialog_folder.h"
 #include "platform/network_info.h"
+#include "platform/screen_fit.h"
 #include "windows/frm_edit_bookmark.h"
 #include "windows/frm_new_network.h"
 #include "windows/frm_open_bookmark.h"
@@ -67,6 +68,8 @@ void clsDialogHost::ShowDialog(const DialogView& dialog) {
   dialog_ = dialog.kind == DialogKind::None ? nullptr : Make(dialog);
   if (dialog_ == nullptr) return;
   dialog_->setAttribute(Qt::WA_DeleteOnClose);
+  dialog_->adjustSize();
+  FitOnScreen(dialog_);
   // Closed by the player (Cancel, Escape, the close control): the answer is Cancel.
   connect(dialog_, &QDialog::finished, this,
           [this, id = dialog.id](int result) { Answer(SessionEvent::DialogAnswer(id, result == QDialog::Accepted)); });

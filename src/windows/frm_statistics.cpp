@@ -25,32 +25,78 @@ QString TimeText(std::optional<int> seconds) {
 
 }  // namespace
 
-clsTimesChart::clsTimesChart(std::vector<int> seconds, QWidget* parent)
-    : QWidget(parent), seconds_(std::move(seconds)) {
+clsTimesChart::clsTimesChart(QWidget* parent) : QWidget(parent) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void clsTimesChart::SetSeconds(std::vector<int> seconds, const QString& bestCaption, const QString& axisCaption) {
+  seconds_ = std::move(seconds);
+  bestCaption_ = bestCaption;
+  axisCaption_ = axisCaption;
   QStringList spoken;
   for (int s : seconds_) spoken << TimeText(s);
   setAccessibleName(spoken.join(", "));
+  update();
 }
 
-QSize clsTimesChart::sizeHint() const { return {static_cast<int>(kChartedSolveTimes) * 5 + 4, 24}; }
+QSize clsTimesChart::sizeHint() const { return {fontMetrics().averageCharWidth() * 60, fontMetrics().height() * 8}; }
+QSize clsTimesChart::minimumSizeHint() const {
+  return {fontMetrics().averageCharWidth() * 30, fontMetrics().height() * 5};
+}
 
+// The scale on the left (the longest time at the top, 0:00 at the bottom),
+// a bar for each solve, and the best one in the highlight colour with its
+// time above it.
 void clsTimesChart::paintEvent(QPaintEvent*) {
-  if (seconds_.empty()) return;
   QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QFontMetrics metrics = fontMetrics();
+  const int line = metrics.height();
+  painter.setPen(palette().color(QPalette::WindowText));
+  if (seconds_.empty()) {
+    painter.drawText(rect(), Qt::AlignCenter, "\u2013");
+    return;
+  }
   const int longest = std::max(1, *std::max_element(seconds_.begin(), seconds_.end()));
   const int best = *std::min_element(seconds_.begin(), seconds_.end());
-  const double pitch = double(width() - 4) / double(kChartedSolveTimes);
-  const int room = height() - 4;
+  const QString top = TimeText(longest);
+  const int scaleWidth = metrics.horizontalAdvance(top) + 6;
+  const QRect plot(scaleWidth, line + 2, width() - scaleWidth - 2, height() - 2 * line - 4);
+  painter.drawText(QRect(0, plot.top() - line / 2, scaleWidth - 4, line), Qt::AlignRight | Qt::AlignVCenter, top);
+  painter.drawText(QRect(0, plot.bottom() - line / 2, scaleWidth - 4, line), Qt::AlignRight | Qt::AlignVCenter,
+                   TimeText(0));
+  QColor ink = palette().color(QPalette::WindowText);
+  painter.setPen(ink);
+  painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+  painter.drawLine(plot.topLeft(), plot.bottomLeft());
+  ink.setAlphaF(0.45);  // the bars, quieter than the best one
+  const QColor highlight = palette().color(QPalette::Highlight);
+  const double pitch = double(plot.width()) / double(kChartedSolveTimes);
+  bool bestNamed = false;
   for (std::size_t i = 0; i < seconds_.size(); ++i) {
-    const int bar = std::max(2, int(double(room) * seconds_[i] / longest));
-    const QRectF r(2 + pitch * double(i), height() - 2 - bar, std::max(1.0, pitch - 1), bar);
-    painter.fillRect(r, seconds_[i] == best ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid));
+    const int bar = std::max(2, int(double(plot.height()) * seconds_[i] / longest));
+    const QRectF r(plot.left() + 2 + pitch * double(i), plot.bottom() - bar, std::max(2.0, pitch - 3), bar);
+    const bool isBest = seconds_[i] == best;
+    painter.fillRect(r, isBest ? highlight : ink);
+    if (isBest && !bestNamed && !bestCaption_.isEmpty()) {
+      // Named in the line above the bars, over its bar.
+      bestNamed = true;
+      const QString caption = bestCaption_ + " " + TimeText(seconds_[i]);
+      const int captionWidth = metrics.horizontalAdvance(caption);
+      const int x = std::clamp(int(r.center().x()) - captionWidth / 2, plot.left(), plot.right() - captionWidth);
+      painter.setPen(palette().color(QPalette::WindowText));
+      painter.drawText(QPoint(x, metrics.ascent()), caption);
+      painter.setPen(highlight);
+      painter.drawLine(QPointF(r.center().x(), line + 1), QPointF(r.center().x(), r.top()));
+    }
   }
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignLeft, axisCaption_);
 }
 
 frmStatistics::frmStatistics(const clsStatistics& statistics, std::optional<StatsCategory> newBest,
                              const clsCatalogue& catalogue, QWidget* parent)
-    : QDialog(parent), catalogue_(catalogue) {
+    : QDialog(parent), catalogue_(catalogue), statistics_(statistics) {
   setObjectName(kModule);
   setWindowTitle(Text("CAPTION", "Statistics"));
   auto* layout = new QVBoxLayout(this);
@@ -73,47 +119,76 @@ frmStatistics::frmStatistics(const clsStatistics& statistics, std::optional<Stat
     layout->addWidget(record);
   }
 
-  const QStringList headers{Text("strStarted", "Started"),     Text("strSolved", "Solved"),
+  // A column for each category, a row for each figure: narrow enough for a
+  // small screen at twice the scale.
+  const QStringList figures{Text("strStarted", "Started"),     Text("strSolved", "Solved"),
                             Text("strClean", "Without help"),  Text("strRun", "Current run"),
                             Text("strLongest", "Longest run"), Text("strBest", "Best time"),
-                            Text("strMedian", "Median time"),  Text("strLast", "Last 30 solves")};
-  auto* table = new QTableWidget(static_cast<int>(kStatsCategories.size()), static_cast<int>(headers.size()), this);
-  table->setObjectName("tblStatistics");
-  table->setAccessibleName(windowTitle());
-  table->setHorizontalHeaderLabels(headers);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+                            Text("strMedian", "Median time")};
+  table_ = new QTableWidget(static_cast<int>(figures.size()), static_cast<int>(kStatsCategories.size()), this);
+  table_->setObjectName("tblStatistics");
+  table_->setAccessibleName(windowTitle());
+  table_->setVerticalHeaderLabels(figures);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
   for (StatsCategory category : kStatsCategories) {
-    const int row = static_cast<int>(category);
+    const int column = static_cast<int>(category);
     const StatsSummary summary = statistics.Summary(category);
-    table->setVerticalHeaderItem(row, new QTableWidgetItem(categoryNames[row]));
+    table_->setHorizontalHeaderItem(column, new QTableWidgetItem(categoryNames[column]));
     const QString cells[] = {QString::number(summary.started),    QString::number(summary.solved),
                              QString::number(summary.clean),      QString::number(summary.currentRun),
                              QString::number(summary.longestRun), TimeText(summary.bestSeconds),
                              TimeText(summary.medianSeconds)};
-    for (int column = 0; column < 7; ++column) {
-      auto* item = new QTableWidgetItem(cells[column]);
+    for (int row = 0; row < static_cast<int>(figures.size()); ++row) {
+      auto* item = new QTableWidgetItem(cells[row]);
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      table->setItem(row, column, item);
+      table_->setItem(row, column, item);
     }
-    auto* chart = new clsTimesChart(summary.lastTimes, table);
-    table->setItem(row, 7, new QTableWidgetItem(chart->accessibleName()));
-    table->item(row, 7)->setForeground(Qt::transparent);  // the chart shows it; a screen reader reads it
-    table->setCellWidget(row, 7, chart);
   }
-  table->resizeColumnsToContents();
-  table->setColumnWidth(7, clsTimesChart({}).sizeHint().width() + 8);
-  table->horizontalHeader()->setStretchLastSection(true);
-  layout->addWidget(table);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->resizeColumnsToContents();
+  int width = table_->verticalHeader()->sizeHint().width() + 4;
+  for (int column = 0; column < table_->columnCount(); ++column) width += table_->columnWidth(column);
+  int height = table_->horizontalHeader()->sizeHint().height() + 4;
+  for (int row = 0; row < table_->rowCount(); ++row) height += table_->rowHeight(row);
+  table_->setMinimumSize(width + 4, height + 4);
+  table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  layout->addWidget(table_);
+
+  chartCaption_ = new QLabel(this);
+  chartCaption_->setObjectName("lblLast");
+  layout->addWidget(chartCaption_);
+  chart_ = new clsTimesChart(this);
+  chart_->setObjectName("picLast");
+  chartCaption_->setBuddy(chart_);
+  layout->addWidget(chart_, 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
-  int width = table->verticalHeader()->sizeHint().width() + 4;
-  for (int column = 0; column < table->columnCount(); ++column) width += table->columnWidth(column);
-  int height = table->horizontalHeader()->sizeHint().height() + 4;
-  for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
-  table->setMinimumSize(width + 4, height + 4);
+
+  // The chart follows the category chosen: the new best's, or the first
+  // with solves, at first.
+  connect(table_, &QTableWidget::currentCellChanged, this, [this](int, int column) { ShowChart(column); });
+  int first = newBest ? static_cast<int>(*newBest) : 0;
+  for (StatsCategory category : kStatsCategories) {
+    if (!newBest && statistics.Summary(category).solved > 0) {
+      first = static_cast<int>(category);
+      break;
+    }
+  }
+  table_->setCurrentCell(0, first);
+  ShowChart(first);
+}
+
+void frmStatistics::ShowChart(int column) {
+  if (column < 0 || column >= static_cast<int>(kStatsCategories.size())) return;
+  const QString category = table_->horizontalHeaderItem(column)->text();
+  chartCaption_->setText(Text("strLast", "Last 30 solves") + ": " + category);
+  chart_->SetSeconds(statistics_.Summary(kStatsCategories[static_cast<std::size_t>(column)]).lastTimes,
+                     Text("strBestMark", "best"), Text("strOldestFirst", "oldest on the left, newest on the right"));
 }
 
 QString frmStatistics::Text(const char* key, const char* english) const {

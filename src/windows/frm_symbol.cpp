@@ -14,6 +14,7 @@
 #include "i18n/cls_catalogue.h"
 #include "pictures/frm_all_symbols.h"
 #include "platform/ansi_text.h"
+#include "platform/desktop_services.h"
 #include "platform/qt_translations.h"
 #include "session/accessible_texts.h"
 #include "storage/settings_table.h"
@@ -46,15 +47,16 @@ frmSymbol::frmSymbol(const SessionServices& services, QWidget* parent)
   designRaceColumn_ = QRect(kButtonLeft, kPuzzlePanel.top(), kButtonWidth,
                             findChild<QPushButton*>("cmdClose")->geometry().top() - 8 - kPuzzlePanel.top());
   RememberDesign(findChildren<QWidget*>());
-  // The designed size is the smallest and the first, unless the screen is
-  // smaller: then the whole window shrinks to fit it. The board and grid
-  // grow with the window, and the window comes back where the player left it.
+  // The designed size is the first, unless the screen is smaller: then the
+  // whole window shrinks to fit it. The player may make it smaller still,
+  // down to a narrow column beside another window; the board and grid grow
+  // with a larger one, and the window comes back where the player left it.
   designSize_ = designSize;
   const QSize room = RoomOnScreen();
   const double fit =
       std::min({1.0, double(room.width()) / designSize.width(), double(room.height()) / designSize.height()});
   const QSize fitting(int(designSize.width() * fit), int(designSize.height() * fit));
-  setMinimumSize(fitting);
+  setMinimumSize(fitting.boundedTo(kSmallestWindow));
   resize(fitting);
   restoreGeometry(
       QByteArray::fromBase64(QByteArray::fromStdString(ReadSetting(services_.settings, Setting::WindowGeometry))));
@@ -140,6 +142,7 @@ bool frmSymbol::eventFilter(QObject* watched, QEvent* event) {
 // grid, rule, note and the code and clock line take the ground.
 void frmSymbol::ShowColours(bool dark) {
   store_.SetDark(dark);
+  UseDarkApplicationColours(dark);
   const QPalette own = QApplication::palette();
   QPalette grid = picture1_->palette();
   grid.setColor(QPalette::Window, dark ? ToQColor(kDarkBackColor) : QColor(Qt::white));
@@ -254,6 +257,7 @@ void frmSymbol::PaintBoard(const SessionView& view) {
     buttons_[i]->setVisible(view.buttons[i].visible);
     buttons_[i]->setEnabled(view.buttons[i].enabled);
   }
+  CloseUpButtons(view);
   ShowNote(view.note, view.board.style);
   ShowStatus(view);
   const RaceView& race = view.race;

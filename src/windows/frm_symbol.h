@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -70,6 +71,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay {
   void KeepPlace();
 
   // frm_symbol_build.cpp
+  static std::array<QRect, kCommandCount> ButtonColumn(const std::function<bool(Command)>& shown);
   void BuildBoard();
   void BuildGrid();
   void BuildButtons();
@@ -83,6 +85,8 @@ class frmSymbol : public QWidget, private clsSessionDisplay {
   // the window's present size.
   void RememberDesign(const QList<QWidget*>& widgets);
   void LayOutForSize();
+  // The buttons shown close up; Quit keeps its place at the foot.
+  void CloseUpButtons(const SessionView& view);
   void PlaceBelowGrid(double textScale);
   QSize RoomOnScreen() const;
   // The race panels are built when a network game first needs them: a
@@ -136,6 +140,7 @@ class frmSymbol : public QWidget, private clsSessionDisplay {
   int noteStyle_ = -1;
   bool notePending_ = false;  // a note waits for the window to show
   std::array<QPushButton*, kCommandCount> buttons_{};
+  std::array<bool, kCommandCount> buttonsShown_{};
 };
 
 }  // namespace glyph

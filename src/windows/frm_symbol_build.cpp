@@ -190,17 +190,42 @@ void frmSymbol::BuildGrid() {
   picture1_->Adopt(raster_, matrixSymbols_);
 }
 
-void frmSymbol::BuildButtons() {
+// Where the buttons stand with only those shown that shown() says: they
+// close up, keeping the gaps between their groups, and a half row whose
+// partner is hidden takes the whole row.
+std::array<QRect, kCommandCount> frmSymbol::ButtonColumn(const std::function<bool(Command)>& shown) {
+  std::array<QRect, kCommandCount> rects{};
+  const int half = (kButtonWidth - 4) / 2;
   int top = kPuzzlePanel.top();
+  bool gap = false;
+  bool any = false;
+  for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    const ButtonText& text = kButtons[i];
+    gap = gap || text.gapBefore;
+    if (!shown(text.command)) continue;
+    if (gap && any) top += 8;
+    gap = false;
+    any = true;
+    const bool withRight = text.halfLeft && i + 1 < kButtons.size() && shown(kButtons[i + 1].command);
+    const bool withLeft = i > 0 && kButtons[i - 1].halfLeft && shown(kButtons[i - 1].command);
+    rects[static_cast<std::size_t>(text.command)] =
+        QRect(kButtonLeft + (withLeft ? half + 4 : 0), top, withRight || withLeft ? half : kButtonWidth, kButtonHeight);
+    if (!withRight) top += kButtonHeight + 4;
+  }
+  return rects;
+}
+
+void frmSymbol::BuildButtons() {
+  const std::array<QRect, kCommandCount> column = ButtonColumn([](Command) { return true; });
+  int top = 0;
   for (const ButtonText& text : kButtons) {
-    if (text.gapBefore) top += 8;
     auto* button = new QPushButton(text.caption, this);
     button->setObjectName(text.name);
-    const bool right = &text != kButtons.data() && (&text - 1)->halfLeft;
-    const int half = (kButtonWidth - 4) / 2;
-    button->setGeometry(kButtonLeft + (right ? half + 4 : 0), top, text.halfLeft || right ? half : kButtonWidth,
-                        kButtonHeight);
-    if (!text.halfLeft) top += kButtonHeight + 4;
+    // A click leaves the keyboard with the grid: arrows, Space, Enter and
+    // digits always work it. Tab still reaches every button.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setGeometry(column[static_cast<std::size_t>(text.command)]);
+    top = std::max(top, button->geometry().bottom() + 5);
     buttons_[static_cast<std::size_t>(text.command)] = button;
     connect(button, &QPushButton::clicked, this,
             [this, command = text.command] { Send(SessionEvent::Button(command)); });
@@ -213,6 +238,7 @@ void frmSymbol::BuildButtons() {
   auto* homepage = new QPushButton(QUrl(kProductWebPage).host(), this);
   homepage->setObjectName("lblHomepage");
   homepage->setFlat(true);
+  homepage->setFocusPolicy(Qt::TabFocus);
   homepage->setCursor(Qt::PointingHandCursor);
   QFont underlined = homepage->font();
   underlined.setUnderline(true);

@@ -28,6 +28,7 @@ constexpr int kStatusHeight = 18;
 // Under the grid: the code and clock line, and the least room of a note.
 constexpr int kBelowGrid = 3 + kStatusHeight + 1 + kNoteHeight + 4;
 constexpr QSize kFrameAllowance(16, 48);    // a window manager's frame and title bar
+constexpr QSize kSmallestWindow(440, 500);  // beside a browser on a small screen
 constexpr double kMostColumnGrowth = 1.35;  // buttons beyond this look swollen
 constexpr int kButtonLeft = Px(5685) + Px(45) + 12;
 constexpr int kButtonWidth = 156;

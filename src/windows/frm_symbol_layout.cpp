@@ -14,6 +14,8 @@
 #include "windows/network_panels.h"
 #include "windows/note_view.h"
 
+#include <QPushButton>
+
 namespace glyph {
 
 using namespace design;
@@ -113,6 +115,25 @@ void frmSymbol::BuildPanelsOnce() {
   RememberDesign(added);
   LayOutForSize();
   TranslateForm(this, services_.catalogue);  // the panels' captions in the player's language
+}
+
+// Buttons hidden (a network game hides a single player's) leave no gaps:
+// the others close up. Quit keeps its place at the foot, beside the race
+// panel that covers the column above it.
+void frmSymbol::CloseUpButtons(const SessionView& view) {
+  std::array<bool, kCommandCount> shown{};
+  for (std::size_t i = 0; i < shown.size(); ++i) shown[i] = buttons_[i] != nullptr && view.buttons[i].visible;
+  if (shown == buttonsShown_) return;
+  buttonsShown_ = shown;
+  const std::array<QRect, kCommandCount> column =
+      ButtonColumn([&shown](Command command) { return shown[static_cast<std::size_t>(command)]; });
+  for (DesignPlace& place : design_) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+      if (place.widget == static_cast<QWidget*>(buttons_[i]) && shown[i] && Command(i) != Command::Close)
+        place.rect = column[i];
+    }
+  }
+  LayOutForSize();
 }
 
 }  // namespace glyph

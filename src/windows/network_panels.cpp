@@ -46,6 +46,8 @@ template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
   widget->setObjectName(name);
   if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextFormat(Qt::PlainText);
+  // A click on a button leaves the keyboard with the grid; Tab still reaches it.
+  if (auto* button = qobject_cast<QPushButton*>(widget)) button->setFocusPolicy(Qt::TabFocus);
   return widget;
 }
 
@@ -69,7 +71,11 @@ QWidget* Panel(QWidget& window, const char* name, QRect area) {
 
 QTreeWidget* PlayerList(QWidget* parent, const char* name) {
   auto* list = Named(new QTreeWidget(parent), name);
-  list->setColumnCount(1);
+  list->setColumnCount(2);
+  list->header()->setStretchLastSection(false);
+  list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  list->setTextElideMode(Qt::ElideRight);
   list->setRootIsDecorated(false);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setIconSize(QSize(16, 16));
@@ -175,8 +181,8 @@ QWidget* clsNetworkPanels::BuildRace(QRect area) {
   auto* running = Caption(panel, "lblNetRunning", "Net game running...");
   Emphasise(running);
   lblNetRunning_ = running;
-  lblShowNetTimeRun_ = Named(new QLabel("00:00:00", panel), "lblShowNetTimeRun");
-  lblShowNetTimeRem_ = Named(new QLabel("00:00:00", panel), "lblShowNetTimeRem");
+  lblShowNetTimeRun_ = Named(new QLabel("0:00", panel), "lblShowNetTimeRun");
+  lblShowNetTimeRem_ = Named(new QLabel("0:00", panel), "lblShowNetTimeRem");
   lblShowNetPoints_ = Named(new QLabel(panel), "lblShowNetPoints");
   Emphasise(lblShowNetPoints_, 1.6);
   Emphasise(lblShowNetTimeRem_);
@@ -280,11 +286,17 @@ void clsNetworkPanels::ShowPlayers(QTreeWidget* list, const std::vector<PlayerRo
     QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(i));
     if (item == nullptr) item = new QTreeWidgetItem(list);
     const QString key = QString::fromStdString(row.key);
-    if (item->data(0, Qt::UserRole).toString() == key && item->text(0) == FromAnsi(row.text) &&
+    if (item->data(0, Qt::UserRole).toString() == key && item->toolTip(0) == FromAnsi(row.text) &&
         item->data(0, Qt::UserRole + 1).toInt() == row.icon) {
       continue;
     }
-    item->setText(0, FromAnsi(row.text));
+    // The name takes what room is left by the points, cut short if it must;
+    // the whole row is its tool tip and what a reader hears.
+    item->setText(0, FromAnsi(row.name));
+    item->setText(1, FromAnsi(row.points));
+    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    item->setToolTip(0, FromAnsi(row.text));
+    item->setData(0, Qt::AccessibleTextRole, FromAnsi(row.text));
     item->setData(0, Qt::UserRole, key);
     item->setData(0, Qt::UserRole + 1, row.icon);
     const QString path = QString(":/assets/icons/%1%2.svg").arg(lobby ? "lobby" : "race").arg(row.icon);

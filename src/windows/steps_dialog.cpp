@@ -6,6 +6,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "platform/screen_fit.h"
+
 namespace glyph {
 
 void ShowStepsDialog(QWidget* parent, const QString& title, const QString& html,
@@ -27,6 +29,7 @@ void ShowStepsDialog(QWidget* parent, const QString& title, const QString& html,
   layout->addWidget(text);
   layout->addWidget(buttons);
   dialog->resize(dialog->fontMetrics().averageCharWidth() * 90, dialog->fontMetrics().height() * 26);
+  FitOnScreen(dialog);
   dialog->show();
 }
 

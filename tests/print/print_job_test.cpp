@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "core/cls_system_random.h"
+#include "core/deduction.h"
+#include "core/puzzle_code.h"
 #include "i18n/cls_catalogue.h"
 #include "print/cls_printer_system.h"
 #include "print/print_job.h"
@@ -17,7 +19,7 @@ using Drawn = clsRecordingPageDevice::Drawn;
 // Two columns; three rows of puzzles without grid. Both pages are as high as
 // their rows need, so the puzzles keep their design size.
 constexpr int kWidth = 2 * 4800 + 300;
-constexpr int kHeight = 400 + 3 * 2300;
+constexpr int kHeight = 400 + 3 * 2650;
 constexpr int kGridHeight = 400 + 6800;  // one row of puzzles with grid
 
 class PrintJobTest : public ::testing::Test {
@@ -45,11 +47,14 @@ TEST_F(PrintJobTest, OnePuzzleIsTheBoardsOwn) {
   EXPECT_EQ(result->pages, 1);
   EXPECT_EQ(result->puzzles, 1);
   EXPECT_TRUE(device_->ended);
-  ASSERT_EQ(device_->drawn.size(), 2u + 1u + 27u + 6u + 3u + 1u);  // header, caption, glyphs, rule
+  ASSERT_EQ(device_->drawn.size(), 2u + 2u + 27u + 6u + 3u + 1u);  // header, caption and code, glyphs, rule
 
   EXPECT_EQ(device_->drawn[0].font, (PrintFont{"Times New Roman", 16, true, false}));
   EXPECT_EQ(device_->drawn[1].x, kWidth - 100 * 18 - 100);  // the address right-aligned, 100 from the edge
-  EXPECT_EQ(device_->drawn[2].text, "Puzzle 1");
+  // The puzzle's level and its code, to play the paper puzzle in the game.
+  EXPECT_EQ(device_->drawn[2].text, "Puzzle 1 (" + std::string(DifficultyName(RatePuzzle(board_))) + ")");
+  EXPECT_EQ(device_->drawn[3].text, PuzzleCode(board_));
+  EXPECT_EQ(device_->drawn[3].x, 4400 - 100 * 17);  // right-aligned over the puzzle
 
   // 740: hundreds 7 at x, tens 4 at x + 400, ones 0 at x + 800, in row 1.
   auto glyphAt = [&](int x, int y) {
@@ -92,7 +97,15 @@ TEST_F(PrintJobTest, GridAndSolutionsOverTwoPagesShareOneSolutionPage) {
     if (d.page == 3 && d.text.rfind("Puzzle", 0) == 0) slots.push_back({d.x, d.y});
   }
   constexpr int kRight = kWidth - 4400;
-  EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{{0, 500}, {kRight, 500}, {0, 2800}, {kRight, 2800}}));
+  EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{{0, 500}, {kRight, 500}, {0, 3150}, {kRight, 3150}}));
+  // Under each solution its key: every symbol with its digit.
+  std::vector<std::pair<int, std::string>> key;
+  for (const Drawn& d : device_->drawn) {
+    if (d.page == 5 && d.y >= 500 + 2250 && d.kind == Drawn::Glyph) key.push_back({d.glyph.index, ""});
+    if (d.page == 5 && d.y >= 500 + 2250 && d.kind == Drawn::Text) key.back().second = d.text;
+  }
+  ASSERT_EQ(key.size(), 10u);
+  for (int d = 0; d < 10; ++d) EXPECT_EQ(key[static_cast<std::size_t>(d)], std::make_pair(9 - d, std::to_string(d)));
 }
 
 TEST_F(PrintJobTest, GridIsATableOfSymbolsAndDigits) {
@@ -131,11 +144,11 @@ TEST_F(PrintJobTest, PuzzlesGrowToFillARoomyPage) {
   }
   EXPECT_EQ(right, kA4Width);
   EXPECT_LE(bottom, kA4Height);
-  EXPECT_GT(bottom, kA4Height - 500);  // six rows reach down the page
-  EXPECT_EQ(device_->Captions(1).size(), 12u);
-  const auto glyph = std::find_if(device_->drawn.begin(), device_->drawn.end(),
-                                  [](const Drawn& d) { return d.kind == Drawn::Glyph; });
-  EXPECT_EQ(glyph->x2 - glyph->x, 333);  // 300 twips by the height's 15304 / 13800
+  EXPECT_GT(bottom, kA4Height - 800);  // five rows reach down the page
+  EXPECT_EQ(device_->Captions(1).size(), 10u);
+  const auto glyph =
+      std::find_if(device_->drawn.begin(), device_->drawn.end(), [](const Drawn& d) { return d.kind == Drawn::Glyph; });
+  EXPECT_EQ(glyph->x2 - glyph->x, 347);  // 300 twips by the height's 15304 / 13250
 }
 
 TEST_F(PrintJobTest, APageTooSmallForOnePuzzleDrawsNothing) {

@@ -22,7 +22,10 @@ namespace {
 
 class RememberingTest : public ::testing::Test {
  protected:
-  RememberingTest() { fakes_.writer = &writer_; }
+  RememberingTest() {
+    fakes_.writer = &writer_;
+    WriteSetting(fakes_.settings, Setting::GuideOffered, "Y");  // not a newcomer's first start
+  }
   // One start of the game on the player's data folder.
   void Start() {
     session_.reset();
@@ -139,6 +142,7 @@ TEST_F(RememberingTest, AKeptGameStaysAwayWhenThePlayerSaysSo) {
 // of another puzzle, give the game a fresh clock rather than a wrong one.
 TEST_F(RememberingTest, FactsOfAnotherPuzzleOrDamagedOnesGiveAFreshClock) {
   Start();
+  Send(SessionEvent::Kind::GridClick, 34);
   Wait(30'000);
   Send(SessionEvent::Kind::Quitting);
   std::stringstream facts;
@@ -171,10 +175,13 @@ TEST_F(RememberingTest, ADamagedKeptGameIsMovedAsideAndReported) {
 // the file holds then, so neither erases the other's.
 TEST_F(RememberingTest, TwoCopiesKeepEachOthersStatistics) {
   Start();
+  Send(SessionEvent::Kind::GridClick, 34);
   clsGameSession other(fakes_.Services(catalogue_, "", folder_.Path().string()));
   other.StartUp({});
+  other.Handle(SessionEvent::Of(SessionEvent::Kind::GridClick, 34));
   Press(Command::New);
   player_.Reply(true);
+  Send(SessionEvent::Kind::GridClick, 34);
   const LoadedStatistics file = LoadStatistics(folder_.Path());
   int started = 0;
   for (StatsCategory category : kStatsCategories) started += file.statistics.Summary(category).started;
@@ -210,6 +217,23 @@ TEST_F(RememberingTest, TheGamesOwnFilesAreItsOwnAndAFolderItCannotWriteIsToldOn
   int told = 0;
   for (const PromptView& prompt : player_.prompts) told += prompt.text.find("cannot write") != std::string::npos;
   EXPECT_EQ(told, 1);
+}
+
+// A puzzle only looked at neither counts nor ends a run; on a newcomer's
+// first start the clock waits for the first action.
+TEST_F(RememberingTest, OnlyAGameThePlayerTouchedCounts) {
+  WriteSetting(fakes_.settings, Setting::GuideOffered, "N");
+  Start();
+  Wait(20'000);
+  EXPECT_EQ(view_.clock, "0:00");
+  Press(Command::New);
+  player_.Reply(true);
+  Send(SessionEvent::Kind::GridClick, 34);
+  Wait(5'000);
+  EXPECT_EQ(view_.clock, "0:05");
+  int started = 0;
+  for (StatsCategory category : kStatsCategories) started += Statistics(category).started;
+  EXPECT_EQ(started, 1);
 }
 
 TEST_F(RememberingTest, TodaysPuzzleCountsAsDaily) {

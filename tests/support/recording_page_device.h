@@ -45,8 +45,9 @@ class clsRecordingPageDevice : public clsPageDevice {
   std::vector<std::string> Captions(int page = 0) const {
     std::vector<std::string> captions;
     for (const Drawn& d : drawn) {
+      // "Puzzle 3", without the level that follows it.
       if (d.kind == Drawn::Text && d.text.rfind("Puzzle ", 0) == 0 && (page == 0 || d.page == page)) {
-        captions.push_back(d.text);
+        captions.push_back(d.text.substr(0, d.text.find(" (")));
       }
     }
     return captions;

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -241,11 +242,13 @@ TEST_F(MainWindowTest, HintExplainsThenMarksAndCheckFramesAWrongMark) {
   EXPECT_EQ(Cell(wrong)->Frame(), clsGridCell::NoteFrame::Step);
 }
 
-// A whole puzzle played with keys only, a wrong digit taken back with Ctrl+Z.
+// A whole puzzle played with keys only, a wrong digit taken back with
+// Ctrl+Z; a click on a button leaves the keyboard with the grid.
 TEST_F(MainWindowTest, AWholePuzzleWithKeysOnly) {
   window_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   QWidget* grid = window_->findChild<QWidget*>("Picture1");
+  QTest::mouseClick(Button("cmdHint"), Qt::LeftButton);
   ASSERT_TRUE(grid->hasFocus());
   const clsPuzzle& puzzle = window_->Controller().Puzzle();
   int row = 0;
@@ -296,22 +299,24 @@ TEST_F(MainWindowTest, TheBoardGrowsWithTheWindowWhichKeepsItsSize) {
   EXPECT_LE(window_->minimumWidth(), room.width());
 }
 
-// The contrast of the most distinct pixel of a picture against its ground.
-double ContrastOnGround(const QPixmap& picture, QColor ground) {
+double Contrast(QColor one, QColor other) {
   const auto luminance = [](QColor c) {
     const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
     return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
   };
+  const double a = luminance(one);
+  const double b = luminance(other);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// The contrast of the most distinct pixel of a picture against its ground.
+double ContrastOnGround(const QPixmap& picture, QColor ground) {
   QImage image(picture.size(), QImage::Format_RGB32);
   image.fill(ground);
   QPainter(&image).drawPixmap(0, 0, picture);
-  const double back = luminance(image.pixelColor(1, 1));
   double best = 1;
   for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const double l = luminance(image.pixelColor(x, y));
-      best = std::max(best, (std::max(l, back) + 0.05) / (std::min(l, back) + 0.05));
-    }
+    for (int x = 0; x < image.width(); ++x) best = std::max(best, Contrast(image.pixelColor(x, y), ground));
   }
   return best;
 }
@@ -320,6 +325,7 @@ double ContrastOnGround(const QPixmap& picture, QColor ground) {
 // click on the cover goes on.
 TEST_F(MainWindowTest, PauseCoversTheBoardUntilAClick) {
   auto* cover = window_->findChild<QLabel*>("lblPaused");
+  Click(12);  // a newcomer's clock runs from the first action
   QTest::keyClick(window_.get(), Qt::Key_P);
   ASSERT_TRUE(cover->isVisible());
   EXPECT_TRUE(cover->geometry().contains(Cell(99)->geometry().translated(Cell(99)->parentWidget()->pos())));
@@ -346,7 +352,23 @@ TEST_F(MainWindowTest, DarkColoursKeepTheirContrast) {
     for (Colour ground : {kDarkBackColor, kDarkVerdictRightColor, kDarkVerdictWrongColor}) {
       EXPECT_GE(ContrastOnGround(digit, ToQColor(ground)), 4.5) << style;
     }
+    // Every part of every symbol stands out from the dark ground by 3:1.
+    for (int symbol = 0; symbol < 10; ++symbol) {
+      const QString path = frmAllSymbols::PicturePath(style, {PictureKind::Symbol, symbol});
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+      const QString dark = QString::fromLatin1(frmAllSymbols::DarkVersion(path, file.readAll()));
+      QRegularExpressionMatchIterator colours = QRegularExpression("#[0-9A-Fa-f]{6}").globalMatch(dark);
+      while (colours.hasNext()) {
+        const QString colour = colours.next().captured(0);
+        EXPECT_GE(Contrast(QColor(colour), ToQColor(kDarkBackColor)), 3.0)
+            << path.toStdString() << " " << colour.toStdString();
+      }
+    }
   }
+  // The whole program turns dark: the window and its buttons too.
+  EXPECT_LT(Button("cmdNew")->palette().color(QPalette::Button).lightness(), 100);
+  EXPECT_LT(window_->palette().color(QPalette::Window).lightness(), 100);
 }
 
 TEST(StatisticsWindow, ShowsEachCategoryAndANewBest) {
@@ -358,11 +380,13 @@ TEST(StatisticsWindow, ShowsEachCategoryAndANewBest) {
   clsCatalogue catalogue;
   frmStatistics window(statistics, StatsCategory::Hard, catalogue);
   auto* table = window.findChild<QTableWidget*>("tblStatistics");
-  ASSERT_EQ(table->rowCount(), 6);
-  EXPECT_EQ(table->item(2, 5)->text(), "1:05");  // best
-  EXPECT_EQ(table->item(2, 6)->text(), "1:35");  // median
+  ASSERT_EQ(table->columnCount(), 6);
+  EXPECT_EQ(table->item(5, 2)->text(), "1:05");  // best
+  EXPECT_EQ(table->item(6, 2)->text(), "1:35");  // median
   EXPECT_EQ(window.findChild<QLabel*>("lblNewBest")->text(), "New best time: 1:05 (Hard)");
-  EXPECT_EQ(window.findChildren<clsTimesChart*>().at(2)->Seconds(), (std::vector<int>{125, 65}));
+  EXPECT_EQ(window.findChild<clsTimesChart*>()->Seconds(), (std::vector<int>{125, 65}));  // the new best's category
+  table->setCurrentCell(0, 0);
+  EXPECT_TRUE(window.findChild<clsTimesChart*>()->Seconds().empty());  // the chart follows the table
 }
 
 // In the lobby, main buttons and lobby controls show together: no two of
