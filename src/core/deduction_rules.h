@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The deduction engine's own parts, shared by its two files: deduction.cpp
-// (the simple rules, the chain, hints and checks) and deduction_trial.cpp
-// (suppositions followed to a contradiction, and the search of the
-// solutions). Nothing outside the engine uses them.
+// The deduction engine's own parts, shared by its files: deduction.cpp
+// (rule 1, the chain, hints, checks and rated draws), deduction_columns.cpp
+// (the column rules), deduction_trial.cpp (suppositions followed to a
+// contradiction, and the search of the solutions) and deduction_basis.cpp
+// (what a step rests on). Nothing outside the engine uses them.
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -83,6 +84,10 @@ class clsQuietColumns {
 // Rule 2 (count 1) or rule 3 (count 2): the digits no way through the
 // columns gives a symbol are ruled out, all of them in one step.
 std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet);
+
+// Narrows every symbol to what each telling group of `count` columns lets
+// it be, all groups in one sweep; whether anything changed.
+bool NarrowByColumns(State& state, const BoardShape& shape, int count, clsQuietColumns& quiet);
 
 // The next step by rules 1-3, if any.
 std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsQuietColumns& quiet);
