@@ -81,6 +81,18 @@ Addition AdditionOf(const BoardShape& shape, int e) {
   return addition;
 }
 
+ColumnSymbolList SymbolsOf(const Addition& addition, int low, int count) {
+  ColumnSymbolList list;
+  for (int c = low + count - 1; c >= low; --c) {
+    for (std::size_t role = 0; role < 3; ++role) {
+      const int s = addition[role][static_cast<std::size_t>(c)];
+      if (std::find(list.begin(), list.end(), s) == list.end())
+        list.symbols[static_cast<std::size_t>(list.count++)] = s;
+    }
+  }
+  return list;
+}
+
 }  // namespace
 
 namespace deduction {
@@ -114,10 +126,10 @@ std::optional<Deduction> OnlyDigitOrSymbol(const State& state) {
   return std::nullopt;
 }
 
-std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsQuietColumns& quiet) {
+std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsColumnMemory& memory) {
   if (std::optional<Deduction> found = OnlyDigitOrSymbol(state)) return found;
-  if (std::optional<Deduction> found = FromColumns(state, shape, 1, quiet)) return found;
-  return FromColumns(state, shape, 2, quiet);
+  if (std::optional<Deduction> found = FromColumns(state, shape, 1, memory)) return found;
+  return FromColumns(state, shape, 2, memory);
 }
 
 }  // namespace deduction
@@ -127,10 +139,10 @@ namespace {
 // The next step by the simplest rule. A rating that only needs to know
 // whether a puzzle is at most hard passes kShortTrial and no search.
 std::optional<Deduction> NextStep(const State& state, const BoardShape& shape,
-                                  const std::vector<SymbolDigits>& solutions, clsQuietColumns& quiet,
+                                  const std::vector<SymbolDigits>& solutions, clsColumnMemory& memory,
                                   int trialLimit = kTrialLimit, bool search = true) {
-  if (std::optional<Deduction> found = SimpleStep(state, shape, quiet)) return found;
-  return FromTrial(state, shape, solutions, trialLimit, search);
+  if (std::optional<Deduction> found = SimpleStep(state, shape, memory)) return found;
+  return FromTrial(state, shape, memory, solutions, trialLimit, search);
 }
 
 Difficulty LevelOf(const Deduction& step) {
@@ -152,10 +164,10 @@ Chain BuildChain(const clsPuzzle& puzzle, Difficulty ceiling) {
   const std::vector<SymbolDigits> solutions = toTheEnd ? SolutionsOf(puzzle) : std::vector<SymbolDigits>{};
   Chain chain;
   State state = EmptyState();
-  clsQuietColumns quiet;
+  clsColumnMemory memory;
   while (!AllOnBoardDeclared(state, shape)) {
     std::optional<Deduction> next =
-        NextStep(state, shape, solutions, quiet, toTheEnd ? kTrialLimit : kShortTrial, toTheEnd);
+        NextStep(state, shape, solutions, memory, toTheEnd ? kTrialLimit : kShortTrial, toTheEnd);
     if (!next) {
       if (!toTheEnd) chain.rating = Difficulty::Expert;
       break;
@@ -177,14 +189,14 @@ Chain BuildChain(const clsPuzzle& puzzle, Difficulty ceiling) {
 // taking all it gives at once gets there with far fewer searches than the
 // chain's one step at a time.
 bool ClosesWithSimpleRules(State& state, const BoardShape& shape, int widest) {
-  clsQuietColumns quiet;
+  clsColumnMemory memory;
   for (bool changed = true; changed && !AllOnBoardDeclared(state, shape);) {
     changed = false;
     while (std::optional<Deduction> single = OnlyDigitOrSymbol(state)) {
       Apply(state, single->facts.front());
       changed = true;
     }
-    for (int count = 1; count <= widest; ++count) changed = NarrowByColumns(state, shape, count, quiet) || changed;
+    for (int count = 1; count <= widest; ++count) changed = NarrowByColumns(state, shape, count, memory) || changed;
   }
   return AllOnBoardDeclared(state, shape);
 }
@@ -221,7 +233,15 @@ BoardShape ShapeOf(const clsPuzzle& puzzle) {
     const PuzzleEquation& eq = kPuzzleEquations[e];
     shape.adds[e] = (eq.isRow ? puzzle.OpVert(eq.line) : puzzle.OpHorz(eq.line)) == kOpAdd;
   }
-  for (int e = 0; e < 6; ++e) shape.additions[static_cast<std::size_t>(e)] = AdditionOf(shape, e);
+  for (int e = 0; e < 6; ++e) {
+    shape.additions[static_cast<std::size_t>(e)] = AdditionOf(shape, e);
+    for (int count = 1; count <= 2; ++count) {
+      for (int low = 0; low + count <= 3; ++low) {
+        shape.groups[static_cast<std::size_t>(GroupOf(e, low, count))] =
+            SymbolsOf(shape.additions[static_cast<std::size_t>(e)], low, count);
+      }
+    }
+  }
   return shape;
 }
 
@@ -268,8 +288,8 @@ HintResult NextHint(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
   const BoardShape shape = ShapeOf(puzzle);
   const State state = StateOfFacts(marks);
   result.solved = AllOnBoardDeclared(state, shape);
-  clsQuietColumns quiet;
-  if (!result.solved) result.deduction = NextStep(state, shape, solutions, quiet);
+  clsColumnMemory memory;
+  if (!result.solved) result.deduction = NextStep(state, shape, solutions, memory);
   result.fitting = CountAgreeing(solutions, state);
   return result;
 }

@@ -17,14 +17,27 @@ namespace glyph {
 // of the nine numbers, and which of the six equations add. The deduction
 // engine reasons from this alone, never from the true digits.
 // ShapeOf also reads each equation once as the addition X + Y = Z (a
-// difference X - Y = Z as Z + Y = X), symbols per column, for the engine's
-// many searches of its columns.
+// difference X - Y = Z as Z + Y = X), symbols per column, and lists the
+// symbols of its column groups, for the engine's many searches of them.
+// The different symbols of one or two neighbouring columns of an equation
+// (at most six), in the order they are written.
+struct ColumnSymbolList {
+  std::array<int, 6> symbols{};
+  int count = 0;
+  const int* begin() const { return symbols.data(); }
+  const int* end() const { return symbols.data() + count; }
+};
+
 struct BoardShape {
-  std::array<std::array<int, 3>, 9> symbolAt{};  // [number 1..9 - 1][place: 0 ones, 1 tens, 2 hundreds]
-  std::array<bool, 6> adds{};                    // per equation, in kPuzzleEquations' order
-  std::array<bool, 10> onBoard{};                // per symbol
+  std::array<std::array<int, 3>, 9> symbolAt{};        // [number 1..9 - 1][place: 0 ones, 1 tens, 2 hundreds]
+  std::array<bool, 6> adds{};                          // per equation, in kPuzzleEquations' order
+  std::array<bool, 10> onBoard{};                      // per symbol
   using Addition = std::array<std::array<int, 3>, 3>;  // [X, Y, Z][column]
   std::array<Addition, 6> additions{};                 // per equation
+  // The symbols of each group of columns the engine reads together: per
+  // equation the ones, tens and hundreds alone, then the ones and tens, the
+  // tens and hundreds (see deduction::GroupOf).
+  std::array<ColumnSymbolList, 30> groups{};
 };
 BoardShape ShapeOf(const clsPuzzle& puzzle);
 

@@ -74,14 +74,17 @@ std::vector<Fact> Fewest(std::vector<Fact> kept, const Concludes& concludes) {
 }
 
 void SortCells(std::vector<Fact>& facts) {
-  std::sort(facts.begin(), facts.end(),
-            [](const Fact& a, const Fact& b) { return std::pair{a.symbol, a.digit} < std::pair{b.symbol, b.digit}; });
+  std::sort(facts.begin(), facts.end(), [](const Fact& a, const Fact& b) {
+    return std::pair{a.symbol, a.digit} < std::pair{b.symbol, b.digit};
+  });
   facts.erase(std::unique(facts.begin(), facts.end()), facts.end());
 }
 
 // The marks that leave the broken symbol no digit, or the broken digit no symbol.
 std::vector<Fact> BasisOfContradiction(const Reason& reason, const std::vector<Fact>& known) {
-  const Concludes broken = [reason](const State& state) { return WhereBroken(state) == std::pair{reason.brokenSymbol, reason.brokenDigit} && Broken(state); };
+  const Concludes broken = [reason](const State& state) {
+    return WhereBroken(state) == std::pair{reason.brokenSymbol, reason.brokenDigit} && Broken(state);
+  };
   std::vector<Fact> bearing;
   for (const Fact& f : known) {
     if (f.is || f.symbol == reason.brokenSymbol || f.digit == reason.brokenDigit) bearing.push_back(f);
@@ -94,7 +97,7 @@ void ElaborateTrial(Deduction& trial, const BoardShape& shape, const std::vector
   std::vector<Fact> held = known;
   held.push_back(supposed);
   State state = StateOfFacts(held);
-  clsQuietColumns quiet;
+  clsColumnMemory memory;
   std::vector<Fact> basis;
   const auto fromTheGrid = [&](const std::vector<Fact>& facts) {
     for (const Fact& f : facts) {
@@ -103,7 +106,7 @@ void ElaborateTrial(Deduction& trial, const BoardShape& shape, const std::vector
   };
   trial.steps.clear();
   while (!Broken(state) && static_cast<int>(trial.steps.size()) < trial.reason.steps) {
-    std::optional<Deduction> step = SimpleStep(state, shape, quiet);
+    std::optional<Deduction> step = SimpleStep(state, shape, memory);
     if (!step) break;
     Elaborate(*step, shape, held);
     fromTheGrid(step->because);

@@ -52,9 +52,7 @@ std::uint16_t DigitsOf(const std::vector<Fact>& facts) {
 const char* const kColumnKeys[] = {"strHintOnes", "strHintTens", "strHintHundreds"};
 const char* const kColumnEnglish[] = {"ones", "tens", "hundreds"};
 
-std::string ColumnName(int column, const TextSource& text) {
-  return text(kColumnKeys[column], kColumnEnglish[column]);
-}
+std::string ColumnName(int column, const TextSource& text) { return text(kColumnKeys[column], kColumnEnglish[column]); }
 
 std::string ColumnNames(const Reason& reason, const TextSource& text) {
   if (reason.columns == 1) return ColumnName(reason.lowColumn, text);
@@ -128,7 +126,8 @@ std::string Contradiction(const Reason& reason, const TextSource& text, const Sy
   if (reason.brokenSymbol >= 0) {
     return FillMark(text("strHintNoDigitLeft", "%1 has no digit left"), "%1", symbol(reason.brokenSymbol));
   }
-  return FillMark(text("strHintNoSymbolLeft", "no symbol can be %1 any more"), "%1", std::to_string(reason.brokenDigit));
+  return FillMark(text("strHintNoSymbolLeft", "no symbol can be %1 any more"), "%1",
+                  std::to_string(reason.brokenDigit));
 }
 
 // "Suppose ◆ were 0: after 4 steps of the simpler rules, ● has no digit left"
@@ -185,10 +184,10 @@ std::string Explain(const Deduction& deduction, const BoardShape& shape, const T
                                 : text("strHintSoNone", ", so %1 is none of %2.");
   }
   if (reason.kind == Reason::Kind::Columns && !deduction.because.empty()) {
-    said += " " + FillMark(text("strHintBecause", "It rests on: %8."), "%8",
-                           MarksSaid(deduction.because, text, symbol));
+    said +=
+        " " + FillMark(text("strHintBecause", "It rests on: %8."), "%8", MarksSaid(deduction.because, text, symbol));
   }
-  const std::string digits = first.is             ? std::to_string(first.digit)
+  const std::string digits = first.is              ? std::to_string(first.digit)
                              : FewDigits(ruledOut) ? EitherOf(ruledOut, text)
                                                    : DigitList(ruledOut, text, "strHintAnd", "and");
   return FillMark(FillMark(said, "%1", symbol(first.symbol)), "%2", digits);

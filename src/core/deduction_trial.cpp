@@ -63,16 +63,17 @@ namespace {
 struct Supposition {
   Fact supposed;
   State state;
-  clsQuietColumns quiet;
+  clsColumnMemory memory;
   bool stuck = false;
 };
 
-std::optional<Deduction> ShortestContradiction(const State& state, const BoardShape& shape, int limit) {
+std::optional<Deduction> ShortestContradiction(const State& state, const BoardShape& shape,
+                                               const clsColumnMemory& memory, int limit) {
   std::vector<Supposition> trials;
   for (int s = 0; s < 10; ++s) {
     if (!shape.onBoard[static_cast<std::size_t>(s)] || state.declared[static_cast<std::size_t>(s)] >= 0) continue;
     for (Mask m = state.candidates[static_cast<std::size_t>(s)]; m != 0; m &= m - 1) {
-      trials.push_back({{s, Lowest(m), true}, state, {}, false});
+      trials.push_back({{s, Lowest(m), true}, state, memory, false});
       Apply(trials.back().state, trials.back().supposed);
     }
   }
@@ -92,7 +93,7 @@ std::optional<Deduction> ShortestContradiction(const State& state, const BoardSh
     }
     for (Supposition& trial : trials) {
       if (trial.stuck) continue;
-      const std::optional<Deduction> step = SimpleStep(trial.state, shape, trial.quiet);
+      const std::optional<Deduction> step = SimpleStep(trial.state, shape, trial.memory);
       trial.stuck = !step;
       if (!step) continue;
       for (const Fact& fact : step->facts) Apply(trial.state, fact);
@@ -133,10 +134,10 @@ std::size_t CountAgreeing(const std::vector<SymbolDigits>& solutions, const Stat
       std::count_if(solutions.begin(), solutions.end(), [&](const SymbolDigits& s) { return Agrees(s, state); }));
 }
 
-std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
+std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape, const clsColumnMemory& memory,
                                    const std::vector<SymbolDigits>& solutions, int limit, bool search) {
   // The search amounts to reading the answer: only where no supposition works.
-  if (std::optional<Deduction> found = ShortestContradiction(state, shape, limit)) return found;
+  if (std::optional<Deduction> found = ShortestContradiction(state, shape, memory, limit)) return found;
   if (!search) return std::nullopt;
   return FromSearch(state, shape, solutions);
 }

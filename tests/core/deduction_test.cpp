@@ -95,7 +95,8 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
   }
   for (int rule = 1; rule <= 4; ++rule) EXPECT_GT(rulesSeen[static_cast<std::size_t>(rule)], 0) << rule;
   // Suppositions settle most hard steps; the search is the last resort.
-  EXPECT_GT(kinds[static_cast<std::size_t>(Reason::Kind::Trial)], kinds[static_cast<std::size_t>(Reason::Kind::Search)]);
+  EXPECT_GT(kinds[static_cast<std::size_t>(Reason::Kind::Trial)],
+            kinds[static_cast<std::size_t>(Reason::Kind::Search)]);
   EXPECT_GT(highestColumns, 0);
 }
 
@@ -137,8 +138,8 @@ TEST(Deduction, AStepSaysWhatItRestsOn) {
 // the solutions that fit the state settle the step.
 TEST(Deduction, TheSearchRulesOutWhatNoFittingSolutionGives) {
   const clsPuzzle puzzle = Identity();
-  const std::optional<Deduction> step = deduction::FromTrial(deduction::EmptyState(), ShapeOf(puzzle),
-                                                             deduction::SolutionsOf(puzzle), 0, true);
+  const std::optional<Deduction> step =
+      deduction::FromTrial(deduction::EmptyState(), ShapeOf(puzzle), {}, deduction::SolutionsOf(puzzle), 0, true);
   ASSERT_TRUE(step);
   EXPECT_EQ(step->facts.size(), 9u);
   EXPECT_EQ(InEnglish(*step, puzzle),
