@@ -136,8 +136,8 @@ std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape,
 
 namespace {
 
-// The next step by the simplest rule. A rating that only needs to know
-// whether a puzzle is at most hard passes kShortTrial and no search.
+// The next step by the simplest rule. A rating that needs no more than to
+// know whether a puzzle is at most hard searches nothing.
 std::optional<Deduction> NextStep(const State& state, const BoardShape& shape,
                                   const std::vector<SymbolDigits>& solutions, clsColumnMemory& memory,
                                   int trialLimit = kTrialLimit, bool search = true) {
@@ -154,20 +154,21 @@ Difficulty LevelOf(const Deduction& step) {
 }
 
 // The chain, stopped early once its rating passes the ceiling. Below Expert
-// the suppositions stop at kShortTrial and nothing is searched, so the
-// solutions are not needed: a chain that gets stuck is then expert (or has
-// several solutions), as the whole chain would rate it, since a puzzle with
-// one solution always finishes with the search.
+// nothing is searched, so the solutions are not needed: a chain that gets
+// stuck is then expert (or has several solutions), as the whole chain would
+// rate it, since a puzzle with one solution always finishes with the search.
+// Below Hard a supposition is not followed beyond its first state: any
+// supposition makes the chain too hard.
 Chain BuildChain(const clsPuzzle& puzzle, Difficulty ceiling) {
   const BoardShape shape = ShapeOf(puzzle);
   const bool toTheEnd = ceiling >= Difficulty::Expert;
+  const int trialLimit = ceiling >= Difficulty::Hard ? kTrialLimit : 0;
   const std::vector<SymbolDigits> solutions = toTheEnd ? SolutionsOf(puzzle) : std::vector<SymbolDigits>{};
   Chain chain;
   State state = EmptyState();
   clsColumnMemory memory;
   while (!AllOnBoardDeclared(state, shape)) {
-    std::optional<Deduction> next =
-        NextStep(state, shape, solutions, memory, toTheEnd ? kTrialLimit : kShortTrial, toTheEnd);
+    std::optional<Deduction> next = NextStep(state, shape, solutions, memory, trialLimit, toTheEnd);
     if (!next) {
       if (!toTheEnd) chain.rating = Difficulty::Expert;
       break;
@@ -203,19 +204,19 @@ bool ClosesWithSimpleRules(State& state, const BoardShape& shape, int widest) {
 
 // The rating a draw needs to know: exactly at the wanted level, and
 // elsewhere only whether it is lower or higher. Most draws are easy or
-// medium, and a sweep of the simpler rules turns them away at once. A chain
-// that finishes proves the solution unique; one that gets stuck may have
-// several.
+// medium, and a sweep of the simpler rules turns them away at once; a
+// puzzle that needs more is counted before its suppositions are followed,
+// since one with several solutions would follow them to no end.
 Difficulty DrawRating(const clsPuzzle& puzzle, Difficulty wanted) {
   if (wanted >= Difficulty::Medium) {
     const BoardShape shape = ShapeOf(puzzle);
     State state = EmptyState();
     if (ClosesWithSimpleRules(state, shape, 1)) return Difficulty::Easy;
-    if (wanted >= Difficulty::Hard && ClosesWithSimpleRules(state, shape, 2)) return Difficulty::Medium;
+    if (ClosesWithSimpleRules(state, shape, 2)) return Difficulty::Medium;
+    if (wanted == Difficulty::Medium) return Difficulty::Hard;  // or higher
+    if (CountSolutions(puzzle) != 1) return Difficulty::Several;
   }
-  const Difficulty rating = BuildChain(puzzle, std::min(wanted, Difficulty::Hard)).rating;
-  if (rating == Difficulty::Expert && CountSolutions(puzzle) != 1) return Difficulty::Several;
-  return rating;
+  return BuildChain(puzzle, std::min(wanted, Difficulty::Hard)).rating;
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ namespace glyph::deduction {
 
 using Mask = std::uint16_t;
 constexpr Mask kAllDigits = 0x3FF;
-// A supposition whose contradiction takes more steps than this makes a
+// A supposition whose contradiction needs more steps than this makes a
 // puzzle expert.
 constexpr int kShortTrial = 15;
 // A supposition gives up after this many steps without a contradiction. Each
@@ -125,5 +125,17 @@ std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape, 
 // Where a broken state breaks: a symbol with no digit left, or else a digit
 // no symbol can be; -1 for the other.
 std::pair<int, int> WhereBroken(const State& state);
+
+// The facts a state holds, in grid order, each said once: a declared digit
+// as "is", and every other digit a symbol cannot be as "is not", unless a
+// declaration already says it.
+std::vector<Fact> FactsOf(const State& state);
+
+// Cuts a supposition found from a state down to what its contradiction rests
+// on: follows its steps again, finds the facts each rests on (the grid's,
+// the supposition, earlier steps'), and from the contradiction back keeps
+// only the steps whose facts are needed, in order. Sets its steps, their
+// count and the grid's facts it rests on (as FactsOf says them).
+void SliceSupposition(Deduction& supposition, const State& state, const BoardShape& shape);
 
 }  // namespace glyph::deduction

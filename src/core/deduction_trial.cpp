@@ -77,20 +77,24 @@ std::optional<Deduction> ShortestContradiction(const State& state, const BoardSh
       Apply(trials.back().state, trials.back().supposed);
     }
   }
-  // All suppositions advance together, one step a round: the first to break
-  // has the shortest contradiction, and none runs further than that.
+  // All suppositions advance together, one step a round, and none runs
+  // further than the first round in which some break. Each of those is cut
+  // down to the steps its contradiction needs, and the one that needs the
+  // fewest (the first of equals) is taken: which of them the rules reach
+  // first would otherwise follow the symbols' numbers.
   for (int steps = 0; steps <= limit; ++steps) {
     bool anyMoved = false;
+    std::optional<Deduction> shortest;
     for (Supposition& trial : trials) {
-      if (trial.stuck) continue;
-      if (Broken(trial.state)) {
-        const auto [symbol, digit] = WhereBroken(trial.state);
-        const Fact& supposed = trial.supposed;
-        Deduction found{{{supposed.symbol, supposed.digit, false}}, 4, {{supposed.symbol, supposed.digit}}, {}, {}, {}};
-        found.reason = {Reason::Kind::Trial, 0, 0, 1, 0, steps, symbol, digit};
-        return found;
-      }
+      if (trial.stuck || !Broken(trial.state)) continue;
+      const auto [symbol, digit] = WhereBroken(trial.state);
+      const Fact& supposed = trial.supposed;
+      Deduction found{{{supposed.symbol, supposed.digit, false}}, 4, {{supposed.symbol, supposed.digit}}, {}, {}, {}};
+      found.reason = {Reason::Kind::Trial, 0, 0, 1, 0, steps, symbol, digit};
+      SliceSupposition(found, state, shape);
+      if (!shortest || found.reason.steps < shortest->reason.steps) shortest = std::move(found);
     }
+    if (shortest || steps == limit) return shortest;
     for (Supposition& trial : trials) {
       if (trial.stuck) continue;
       const std::optional<Deduction> step = SimpleStep(trial.state, shape, trial.memory);
