@@ -57,7 +57,7 @@ struct Reason {
   int lowColumn = 0;          // Columns: the lowest column used (0 ones .. 2 hundreds)
   int columns = 1;            // Columns: one or two neighbouring columns
   std::uint16_t allowed = 0;  // Columns, Search: the digits still open to the symbol
-  int steps = 0;              // Trial: the steps its contradiction needs; Search: the ways that fit
+  int steps = 0;              // Trial: the steps its contradiction needs
   // Trial: the contradiction reached, a symbol with no digit left or a
   // digit no symbol can be (the other is -1).
   int brokenSymbol = -1;

@@ -171,11 +171,7 @@ std::string Explain(const Deduction& deduction, const BoardShape& shape, const T
       break;
     case Reason::Kind::Trial: said = Supposition(deduction, text, symbol); break;
     case Reason::Kind::Search:
-      said = reason.steps == 1
-                 ? text("strHintSearchWhyOne", "The only way to fill in the six sums that fits the grid makes %1 %7")
-                 : FillMark(text("strHintSearchWhy",
-                                 "The %3 ways to fill in the six sums that fit the grid leave %1 only %7"),
-                            "%3", std::to_string(reason.steps));
+      said = text("strHintSearchWhy", "Every way to fill in the six sums that fits the grid leaves %1 only %7");
       break;
   }
   if (reason.kind != Reason::Kind::OnlyDigit && reason.kind != Reason::Kind::OnlySymbol) {

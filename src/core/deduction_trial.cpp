@@ -121,7 +121,7 @@ std::optional<Deduction> FromSearch(const State& state, const BoardShape& shape,
     for (const SymbolDigits& f : fitting) somewhere |= Bit(f[static_cast<std::size_t>(s)]);
     const Mask ruledOut = state.candidates[static_cast<std::size_t>(s)] & static_cast<Mask>(~somewhere);
     if (ruledOut == 0) continue;
-    Deduction found{{}, 4, {}, {Reason::Kind::Search, 0, 0, 1, somewhere, static_cast<int>(fitting.size())}, {}, {}};
+    Deduction found{{}, 4, {}, {Reason::Kind::Search, 0, 0, 1, somewhere}, {}, {}};
     for (Mask m = ruledOut; m != 0; m &= m - 1) {
       found.facts.push_back({s, Lowest(m), false});
       found.cells.emplace_back(s, Lowest(m));

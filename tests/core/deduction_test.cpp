@@ -157,7 +157,7 @@ TEST(Deduction, TheSearchRulesOutWhatNoFittingSolutionGives) {
   const HintResult hint = NextHint(sparse, grid);
   ASSERT_TRUE(hint.deduction);
   EXPECT_EQ(InEnglish(*hint.deduction, sparse),
-            "The only way to fill in the six sums that fits the grid makes S1 1, so S1 is not 2.");
+            "Every way to fill in the six sums that fits the grid leaves S1 only 1, so S1 is not 2.");
 }
 
 // A supposition that breaks the grid at once rests on the marks that leave
