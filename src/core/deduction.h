@@ -64,10 +64,26 @@ struct Reason {
   int brokenDigit = -1;
 };
 
+// Why a column step rules out digits that the sums' digits alone would
+// allow: they would give two different symbols the same digit, or one
+// symbol a different digit in two places, or need a carry into the ones or
+// out of the hundreds. symbol and other name the symbols every such way
+// concerns (-1 where the ways differ in that).
+struct Obstacle {
+  enum class Kind { SameDigit, TwoDigits, Carry };
+  Kind kind = Kind::SameDigit;
+  std::uint16_t digits = 0;
+  int symbol = -1;  // SameDigit: the lower of the two symbols; TwoDigits: the symbol
+  int other = -1;   // SameDigit: the higher of the two
+  bool operator==(const Obstacle&) const = default;
+};
+
 // One step of reasoning: everything one insight gives about one symbol, by
 // the simplest rule that gives it (1..4), the grid cells it concerns
-// (symbol, digit) and why. Elaborate adds the marks it rests on and, for a
-// supposition, its own steps up to the contradiction.
+// (symbol, digit) and why. A supposition comes with the steps its
+// contradiction needs and the marks it rests on; Elaborate adds to any
+// other step the marks it rests on, and to a column step (a supposition's
+// too) what beside the arithmetic rules its digits out.
 struct Deduction {
   std::vector<Fact> facts;
   int rule = 1;
@@ -75,6 +91,7 @@ struct Deduction {
   Reason reason;
   std::vector<Fact> because;
   std::vector<Deduction> steps;
+  std::vector<Obstacle> obstacles{};
 };
 
 // What the engine says of a grid: a next step, or that the player's marks
@@ -93,8 +110,9 @@ HintResult NextHint(const clsPuzzle& puzzle, const clsSolveStatus& grid);
 std::vector<Fact> MarksOf(const clsSolveStatus& grid);
 
 // Fills in what a step rests on: the marks of known it needs (no fewer
-// suffice), and for a supposition the steps it takes, each with its own
-// marks. known holds the marks the grid held when the step was found.
+// suffice), and for a column step, or each column step of a supposition,
+// its obstacles. known holds the marks the grid held when the step was
+// found.
 void Elaborate(Deduction& deduction, const BoardShape& shape, const std::vector<Fact>& known);
 
 // The mark Check and Hint point at when the player's marks together fit no

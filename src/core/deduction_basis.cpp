@@ -92,21 +92,41 @@ std::vector<Fact> BasisOfContradiction(const Reason& reason, const std::vector<F
   return Fewest(bearing, broken);
 }
 
+// The fewest of known a step by rules 1-3 rests on, or every mark for the
+// search, in grid order.
+std::vector<Fact> BasisOf(const Deduction& step, const BoardShape& shape, const std::vector<Fact>& known) {
+  std::vector<Fact> basis;
+  if (step.reason.kind == Reason::Kind::Search) {
+    basis = known;  // the search reads every mark
+  } else {
+    for (const Fact& f : known) {
+      if (MayBear(f, step, shape)) basis.push_back(f);
+    }
+    basis = Fewest(basis, ConclusionOf(step, shape));
+  }
+  SortCells(basis);
+  return basis;
+}
+
 }  // namespace
 
 void Elaborate(Deduction& deduction, const BoardShape& shape, const std::vector<Fact>& known) {
-  // A supposition is found with its steps and marks (see SliceSupposition).
-  if (deduction.facts.empty() || deduction.reason.kind == Reason::Kind::Trial) return;
-  if (deduction.reason.kind == Reason::Kind::Search) {
-    deduction.because = known;  // the search reads every mark
-  } else {
-    std::vector<Fact> bearing;
-    for (const Fact& f : known) {
-      if (MayBear(f, deduction, shape)) bearing.push_back(f);
+  if (deduction.facts.empty()) return;
+  if (deduction.reason.kind == Reason::Kind::Trial) {
+    // Found with its steps and marks (see SliceSupposition); each column
+    // step's obstacles follow what the steps before it hold.
+    State state = StateOfFacts(known);
+    Apply(state, {deduction.facts.front().symbol, deduction.facts.front().digit, true});
+    for (Deduction& step : deduction.steps) {
+      if (step.reason.kind == Reason::Kind::Columns) step.obstacles = ObstaclesOf(step, shape, state);
+      for (const Fact& fact : step.facts) Apply(state, fact);
     }
-    deduction.because = Fewest(bearing, ConclusionOf(deduction, shape));
+    return;
   }
-  SortCells(deduction.because);
+  if (deduction.reason.kind == Reason::Kind::Columns) {
+    deduction.obstacles = ObstaclesOf(deduction, shape, StateOfFacts(known));
+  }
+  deduction.because = BasisOf(deduction, shape, known);
 }
 
 namespace deduction {
@@ -143,7 +163,7 @@ void SliceSupposition(Deduction& trial, const State& start, const BoardShape& sh
   while (!Broken(state)) {
     std::optional<Deduction> step = SimpleStep(state, shape, memory);
     if (!step) break;
-    Elaborate(*step, shape, std::vector<Fact>(held.rbegin(), held.rend()));
+    step->because = BasisOf(*step, shape, std::vector<Fact>(held.rbegin(), held.rend()));
     for (const Fact& fact : step->facts) {
       Apply(state, fact);
       held.push_back(fact);
@@ -185,7 +205,7 @@ void SliceSupposition(Deduction& trial, const State& start, const BoardShape& sh
           step.facts.push_back({static_cast<int>(symbol), Lowest(m), false});
           step.cells.emplace_back(static_cast<int>(symbol), Lowest(m));
         }
-        Elaborate(step, shape, std::vector<Fact>(shown.rbegin(), shown.rend()));
+        step.because = BasisOf(step, shape, std::vector<Fact>(shown.rbegin(), shown.rend()));
         needed.insert(needed.end(), step.because.begin(), step.because.end());
       }
     }

@@ -3,6 +3,7 @@
 // of one or two neighbouring columns of a sum, and the digits no way gives.
 #include <algorithm>
 #include <bit>
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -70,8 +71,7 @@ int SameSymbols(int x, int y, int z) { return int{x == y} | int{x == z} << 1 | i
 
 constexpr std::array<std::pair<std::size_t, std::size_t>, 3> kPlacePairs{{{0, 1}, {0, 2}, {1, 2}}};
 
-// The relaxations a column's ways can be made with: none, or one of the
-// first three of ColumnRelax (the fourth concerns the join of two columns).
+// The relaxations a column's ways can be made with: none, or one of them.
 constexpr std::array<unsigned, 4> kTableRelax{kAsIs, kDifferentMayShare, kSameMayDiffer, kEdgeCarries};
 
 // Every way through a column at a position (0 ones, 1 tens, 2 hundreds):
@@ -122,8 +122,8 @@ const ColumnWays& WaysOf(int same, int column, unsigned relax) {
     }
     return made;
   }();
-  const auto kind = static_cast<std::size_t>(std::find(kTableRelax.begin(), kTableRelax.end(), relax & ~kCarryBetween) -
-                                             kTableRelax.begin());
+  const auto kind =
+      static_cast<std::size_t>(std::find(kTableRelax.begin(), kTableRelax.end(), relax) - kTableRelax.begin());
   return tables.at(static_cast<std::size_t>(same * 3 + column) * kTableRelax.size() + kind);
 }
 
@@ -135,7 +135,21 @@ const ColumnWays& WaysOf(int same, int column, unsigned relax) {
 class clsColumnSearch {
  public:
   clsColumnSearch(const Addition& addition, int low, int count, const State& state, unsigned relax)
-      : addition_(addition), low_(low), count_(count), state_(state), relax_(relax) {}
+      : addition_(addition), low_(low), count_(count), state_(state), relax_(relax) {
+    if (count_ == 1) return;
+    // What each pair of a higher and a lower place asks of the joined ways:
+    // the same digit for one symbol, different digits for two.
+    for (int h = 0; h < 3; ++h) {
+      for (int l = 0; l < 3; ++l) {
+        Link& link = links_[static_cast<std::size_t>(h)][static_cast<std::size_t>(l)];
+        if (Symbol(low_ + 1, h) == Symbol(low_, l)) {
+          link = relax_ & kSameMayDiffer ? Link::None : Link::Same;
+        } else {
+          link = relax_ & kDifferentMayShare ? Link::None : Link::Different;
+        }
+      }
+    }
+  }
 
   std::array<Mask, 10> Supports() const {
     std::array<Mask, 10> supports{};
@@ -154,10 +168,64 @@ class clsColumnSearch {
     return supports;
   }
 
- private:
+  // Every way through the columns one at a time: the places of the lower
+  // column and of the higher (0 for one column).
+  template <typename Visit>
+  void ForEachWayThrough(const Visit& visit) const {
+    const ColumnWays& lowWays = Ways(low_);
+    if (count_ == 1) {
+      ForEachWay(OpenWays(lowWays, low_), [&](std::size_t i) { visit(lowWays.ways[i].places, std::uint32_t{0}); });
+      return;
+    }
+    const ColumnWays& highWays = Ways(low_ + 1);
+    const WaySet highFit = OpenWays(highWays, low_ + 1);
+    ForEachWay(OpenWays(lowWays, low_), [&](std::size_t i) {
+      const ColumnWay& lower = lowWays.ways[i];
+      ForEachWay(Beside(lower, highWays, highFit),
+                 [&](std::size_t j) { visit(lower.places, highWays.ways[j].places); });
+    });
+  }
+
+  // What a way relaxed by the search breaks: each pair of different symbols
+  // it gives one digit (bit 10 * the lower symbol + the higher), each symbol
+  // it gives two digits (bit 10 * the symbol).
+  std::bitset<100> Clashes(std::uint32_t lower, std::uint32_t higher) const {
+    std::array<std::pair<std::size_t, Mask>, 6> places{};
+    const auto count = static_cast<std::size_t>(3 * count_);
+    for (std::size_t i = 0; i < count; ++i) {
+      const int place = static_cast<int>(i % 3);
+      places[i] = i < 3 ? std::pair{Symbol(low_, place), DigitsAt(lower, place)}
+                        : std::pair{Symbol(low_ + 1, place), DigitsAt(higher, place)};
+    }
+    std::bitset<100> clashes;
+    for (std::size_t i = 0; i < count; ++i) {
+      for (std::size_t j = i + 1; j < count; ++j) {
+        const auto [a, digitA] = places[i];
+        const auto [b, digitB] = places[j];
+        if (a != b && digitA == digitB) clashes.set(10 * std::min(a, b) + std::max(a, b));
+        if (a == b && digitA != digitB) clashes.set(10 * a);
+      }
+    }
+    return clashes;
+  }
+
+  // The digits a way gives a symbol in its places (more than one where
+  // the search lets a symbol take two).
+  Mask DigitsOf(std::size_t symbol, std::uint32_t lower, std::uint32_t higher) const {
+    Mask digits = 0;
+    for (int place = 0; place < 3; ++place) {
+      if (Symbol(low_, place) == symbol) digits |= DigitsAt(lower, place);
+      if (count_ == 2 && Symbol(low_ + 1, place) == symbol) digits |= DigitsAt(higher, place);
+    }
+    return digits;
+  }
+
   std::size_t Symbol(int column, int place) const {
     return static_cast<std::size_t>(addition_[static_cast<std::size_t>(place)][static_cast<std::size_t>(column)]);
   }
+
+ private:
+  enum class Link { None, Same, Different };
 
   const ColumnWays& Ways(int column) const {
     return WaysOf(SameSymbols(static_cast<int>(Symbol(column, 0)), static_cast<int>(Symbol(column, 1)),
@@ -185,41 +253,33 @@ class clsColumnSearch {
     return open;
   }
 
-  // The places' digits over the joined ways of the lower and higher column.
-  void Join(std::uint32_t& lowReached, std::uint32_t& highReached) const {
-    const int high = low_ + 1;
-    const ColumnWays& lowWays = Ways(low_);
-    const ColumnWays& highWays = Ways(high);
-    const std::uint32_t lowOpen = Open(low_);
-    const std::uint32_t highOpen = Open(high);
-    const WaySet highFit = OpenWays(highWays, high);
-    // What each pair of a higher and a lower place asks of the joined ways:
-    // the same digit for one symbol, different digits for two.
-    enum class Link { None, Same, Different };
-    std::array<std::array<Link, 3>, 3> links{};
-    for (int h = 0; h < 3; ++h) {
-      for (int l = 0; l < 3; ++l) {
-        Link& link = links[static_cast<std::size_t>(h)][static_cast<std::size_t>(l)];
-        if (Symbol(high, h) == Symbol(low_, l)) {
-          link = relax_ & kSameMayDiffer ? Link::None : Link::Same;
-        } else {
-          link = relax_ & kDifferentMayShare ? Link::None : Link::Different;
-        }
+  // The ways of the higher column, of those the state allows, that go with
+  // a way of the lower one.
+  WaySet Beside(const ColumnWay& lower, const ColumnWays& highWays, const WaySet& highFit) const {
+    WaySet fit = highFit;
+    fit &= highWays.withCarryIn[lower.carryOut];
+    for (std::size_t l = 0; l < 3; ++l) {
+      const auto digit = static_cast<std::size_t>(Lowest(DigitsAt(lower.places, static_cast<int>(l))));
+      for (std::size_t h = 0; h < 3; ++h) {
+        if (links_[h][l] == Link::Same) fit &= highWays.withDigit[h][digit];
+        if (links_[h][l] == Link::Different) fit = Without(fit, highWays.withDigit[h][digit]);
       }
     }
+    return fit;
+  }
+
+  // The places' digits over the joined ways of the lower and higher column.
+  void Join(std::uint32_t& lowReached, std::uint32_t& highReached) const {
+    const ColumnWays& lowWays = Ways(low_);
+    const ColumnWays& highWays = Ways(low_ + 1);
+    const std::uint32_t lowOpen = Open(low_);
+    const std::uint32_t highOpen = Open(low_ + 1);
+    const WaySet highFit = OpenWays(highWays, low_ + 1);
     WaySet joinedHigh{};
     ForEachWay(OpenWays(lowWays, low_), [&](std::size_t i) {
       if (lowReached == lowOpen && highReached == highOpen) return;  // every digit left is possible
       const ColumnWay& lower = lowWays.ways[i];
-      WaySet fit = highFit;
-      if (!(relax_ & kCarryBetween)) fit &= highWays.withCarryIn[lower.carryOut];
-      for (std::size_t l = 0; l < 3; ++l) {
-        const auto digit = static_cast<std::size_t>(Lowest(DigitsAt(lower.places, static_cast<int>(l))));
-        for (std::size_t h = 0; h < 3; ++h) {
-          if (links[h][l] == Link::Same) fit &= highWays.withDigit[h][digit];
-          if (links[h][l] == Link::Different) fit = Without(fit, highWays.withDigit[h][digit]);
-        }
-      }
+      const WaySet fit = Beside(lower, highWays, highFit);
       if (Empty(fit)) return;
       lowReached |= lower.places;
       ForEachWay(Without(fit, joinedHigh), [&](std::size_t j) { highReached |= highWays.ways[j].places; });
@@ -232,6 +292,7 @@ class clsColumnSearch {
   int count_;
   const State& state_;
   unsigned relax_;
+  std::array<std::array<Link, 3>, 3> links_{};
 };
 
 }  // namespace
@@ -239,6 +300,61 @@ class clsColumnSearch {
 std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int low, int count, const State& state,
                                     unsigned relax) {
   return clsColumnSearch(shape.additions[static_cast<std::size_t>(equation)], low, count, state, relax).Supports();
+}
+
+std::vector<Obstacle> ObstaclesOf(const Deduction& step, const BoardShape& shape, const State& state) {
+  const Reason& r = step.reason;
+  const auto symbol = static_cast<std::size_t>(step.facts.front().symbol);
+  const Addition& addition = shape.additions[static_cast<std::size_t>(r.equation)];
+  Mask unexplained = 0;
+  for (const Fact& fact : step.facts) unexplained |= Bit(fact.digit);
+  // The ones take no carry in and the hundreds give none out: a group
+  // touches at most one of the two.
+  const bool hasEdge = r.lowColumn == 0 || r.lowColumn + r.columns == 3;
+  std::vector<Obstacle> found;
+  for (unsigned relax : {kDifferentMayShare, kSameMayDiffer, kEdgeCarries}) {
+    if (relax == kEdgeCarries && !hasEdge) continue;
+    const Mask eased = clsColumnSearch(addition, r.lowColumn, r.columns, state, relax).Supports()[symbol] & unexplained;
+    unexplained &= static_cast<Mask>(~eased);
+    // For each digit, what every relaxed way that gives it to the symbol
+    // breaks: which two symbols it gives one digit, or which one two.
+    std::array<std::bitset<100>, 10> everyWay;
+    Mask seen = 0;
+    if (relax != kEdgeCarries && eased != 0) {
+      const clsColumnSearch search(addition, r.lowColumn, r.columns, state, relax);
+      search.ForEachWayThrough([&](std::uint32_t lower, std::uint32_t higher) {
+        const Mask digits = search.DigitsOf(symbol, lower, higher) & eased;
+        if (digits == 0) return;
+        const std::bitset<100> clashes = search.Clashes(lower, higher);
+        for (Mask d = digits; d != 0; d &= d - 1) {
+          const auto digit = static_cast<std::size_t>(Lowest(d));
+          everyWay[digit] = (seen & Bit(Lowest(d))) ? everyWay[digit] & clashes : clashes;
+        }
+        seen |= digits;
+      });
+    }
+    for (Mask m = eased; m != 0; m &= m - 1) {
+      const auto digit = static_cast<std::size_t>(Lowest(m));
+      Obstacle obstacle{relax == kDifferentMayShare ? Obstacle::Kind::SameDigit
+                        : relax == kSameMayDiffer   ? Obstacle::Kind::TwoDigits
+                                                    : Obstacle::Kind::Carry,
+                        Bit(Lowest(m))};
+      for (std::size_t bit = 0; bit < 100 && obstacle.symbol < 0; ++bit) {
+        if (!everyWay[digit][bit]) continue;
+        obstacle.symbol = static_cast<int>(bit / 10);
+        if (relax == kDifferentMayShare) obstacle.other = static_cast<int>(bit % 10);
+      }
+      const auto same = std::find_if(found.begin(), found.end(), [&](const Obstacle& o) {
+        return o.kind == obstacle.kind && o.symbol == obstacle.symbol && o.other == obstacle.other;
+      });
+      if (same == found.end()) {
+        found.push_back(obstacle);
+      } else {
+        same->digits |= obstacle.digits;
+      }
+    }
+  }
+  return found;
 }
 
 // Each group of `count` columns of the six additions whose search rules

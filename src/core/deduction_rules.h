@@ -84,6 +84,11 @@ class clsColumnMemory {
 // columns gives a symbol are ruled out, all of them in one step.
 std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsColumnMemory& memory);
 
+// Why a column step rules out the digits it does where the arithmetic alone
+// would allow them: what it takes from the relaxed column rules, in the
+// state the step was found in.
+std::vector<Obstacle> ObstaclesOf(const Deduction& step, const BoardShape& shape, const State& state);
+
 // Narrows every symbol to what each telling group of `count` columns lets
 // it be, all groups in one sweep; whether anything changed.
 bool NarrowByColumns(State& state, const BoardShape& shape, int count, clsColumnMemory& memory);
@@ -99,7 +104,6 @@ enum ColumnRelax : unsigned {
   kDifferentMayShare = 1,  // different symbols may take the same digit
   kSameMayDiffer = 2,      // one symbol may take a different digit in each place
   kEdgeCarries = 4,        // a carry may come into the ones, or go out of the hundreds
-  kCarryBetween = 8,       // two columns: the higher takes any carry, whatever the lower gives
 };
 std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int low, int count, const State& state,
                                     unsigned relax = kAsIs);

@@ -50,6 +50,21 @@ std::string InEnglish(const Deduction& deduction, const clsPuzzle& puzzle) {
   return Explain(deduction, ShapeOf(puzzle), kEnglish, SymbolName);
 }
 
+// The first hints from an empty grid, each marked before the next and each
+// with what it rests on.
+std::vector<Deduction> Hints(const clsPuzzle& puzzle, std::size_t count) {
+  std::vector<Deduction> hints;
+  clsSolveStatus grid;
+  while (hints.size() < count) {
+    HintResult hint = NextHint(puzzle, grid);
+    if (!hint.deduction) break;
+    Elaborate(*hint.deduction, ShapeOf(puzzle), MarksOf(grid));
+    ApplyFacts(grid, hint.deduction->facts);
+    hints.push_back(std::move(*hint.deduction));
+  }
+  return hints;
+}
+
 TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
   clsSystemRandom random(11);
   clsPuzzle puzzle;
@@ -109,36 +124,33 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
 
 TEST(Deduction, OneColumnRulesOutWhatItsSumCannotMake) {
   const clsPuzzle puzzle = Identity();
-  const HintResult hint = NextHint(puzzle, clsSolveStatus());
-  ASSERT_TRUE(hint.deduction);
-  EXPECT_EQ(hint.deduction->rule, 2);
-  EXPECT_EQ(hint.deduction->facts.size(), 9u);  // one step, everything the column says of S0
-  EXPECT_EQ(InEnglish(*hint.deduction, puzzle),
-            "In the ones of the first row (S0 + S5 = S5, nothing is carried into the ones), S0 can only be 0, so S0 is "
-            "none of 1 to 9.");
+  const Deduction hint = Hints(puzzle, 1).front();
+  EXPECT_EQ(hint.rule, 2);
+  EXPECT_EQ(hint.facts.size(), 9u);  // one step, everything the column says of S0
+  EXPECT_EQ(InEnglish(hint, puzzle),
+            "In the ones of the first row (S0 + S5 = S5, nothing is carried into the ones), S0 can only be 0 (1 to 9 "
+            "would give S5 two different digits), so S0 is not 1 to 9.");
 }
 
 // A step names the earlier marks it needs, and no more; a subtraction is
-// written with a dash and a borrow said as what it is.
+// written with a dash and its borrows said as what they are; what rules a
+// digit out besides the arithmetic is said beside the digits left.
 TEST(Deduction, AStepSaysWhatItRestsOn) {
   const clsPuzzle puzzle = Identity();
-  clsSolveStatus grid;
-  HintResult hint;
-  for (int step = 0; step < 8; ++step) {
-    if (hint.deduction) ApplyFacts(grid, hint.deduction->facts);
-    hint = NextHint(puzzle, grid);
-    ASSERT_TRUE(hint.deduction);
-    Elaborate(*hint.deduction, ShapeOf(puzzle), MarksOf(grid));
-    if (step == 6) {
-      EXPECT_NE(InEnglish(*hint.deduction, puzzle).find("(S5 \x96 S4 = S1, perhaps with the tens borrowing"),
-                std::string::npos);
-    }
-  }
-  EXPECT_EQ(InEnglish(*hint.deduction, puzzle),
+  const std::vector<Deduction> hints = Hints(puzzle, 15);
+  EXPECT_EQ(InEnglish(hints[6], puzzle),
+            "In the hundreds of the second row (S5 \x96 S4 = S1, perhaps with the tens borrowing from them, the "
+            "hundreds borrow nothing), S5 can only be 3 to 9 (2 would make S1 and S4 the same digit; 1 would need "
+            "the hundreds to borrow), so S5 is not 1 or 2. It rests on: S0 is 0.");
+  EXPECT_EQ(InEnglish(hints[7], puzzle),
             "In the hundreds of the third row (S2 + S5 = S7, perhaps with a carry from the tens, no carry out of the "
-            "hundreds), S2 can only be 1 to 5, so S2 is none of 6 to 9. It rests on: S0 is 0; S5 is not 1 or 2; S7 is "
-            "not 9.");
-  EXPECT_EQ(hint.deduction->because, (std::vector<Fact>{{0, 0, true}, {5, 1, false}, {5, 2, false}, {7, 9, false}}));
+            "hundreds), S2 can only be 1 to 5 (6 to 9 would need a carry out of the hundreds), so S2 is not 6 to 9. "
+            "It rests on: S0 is 0; S5 is not 1 or 2; S7 is not 9.");
+  EXPECT_EQ(hints[7].because, (std::vector<Fact>{{0, 0, true}, {5, 1, false}, {5, 2, false}, {7, 9, false}}));
+  EXPECT_EQ(InEnglish(hints[14], puzzle),
+            "In the ones of the first column (S0 \x96 S4 = S6, nothing is borrowed from the ones), S6 can only be 4 "
+            "or 6 to 9 (5 would make S4 and S6 the same digit; 3 would need something borrowed from the ones), so S6 "
+            "is not 1 to 3 or 5. It rests on: S0 is 0; S4 is not 7 to 9.");
 }
 
 // Where no supposition reaches a contradiction, the solutions that fit the
@@ -178,17 +190,19 @@ TEST(Deduction, ASuppositionRestsOnTheMarksOfItsContradiction) {
 
 // A supposition lists and counts only the steps its contradiction rests on:
 // the first of this puzzle follows fourteen steps of the simpler rules to
-// its contradiction, and nine of them lead elsewhere.
+// its contradiction, and nine of them lead elsewhere. Where the supposed
+// symbol itself is left without a digit, the columns that fail are named.
 TEST(Deduction, ASuppositionShowsOnlyTheStepsItNeeds) {
   const clsPuzzle puzzle = Identity("--+--+981;743;238;743;478;265;238;265;503");
-  clsSolveStatus grid;
-  HintResult hint = NextHint(puzzle, grid);
-  for (; hint.deduction && hint.deduction->rule < 4; hint = NextHint(puzzle, grid)) {
-    ApplyFacts(grid, hint.deduction->facts);
-  }
-  ASSERT_TRUE(hint.deduction);
-  EXPECT_EQ(hint.deduction->reason.steps, 5);
-  EXPECT_EQ(ExplainSteps(*hint.deduction, ShapeOf(puzzle), kEnglish, SymbolName).size(), 7u);
+  const Deduction first = Hints(puzzle, 14).back();
+  ASSERT_EQ(first.rule, 4);
+  EXPECT_EQ(first.reason.steps, 5);
+  EXPECT_EQ(ExplainSteps(first, ShapeOf(puzzle), kEnglish, SymbolName).size(), 7u);
+
+  const clsPuzzle failing = Identity("------760;438;322;332;173;159;428;265;163");
+  EXPECT_EQ(InEnglish(Hints(failing, 17).back(), failing),
+            "Suppose S6 were 0: after 2 steps of the simpler rules, no digits fit the tens of the third row, so S6 "
+            "is not 0.");
 }
 
 TEST(Deduction, ASingleDigitOrSymbolLeftIsDeclared) {
