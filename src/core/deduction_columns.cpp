@@ -3,8 +3,8 @@
 // of one or two neighbouring columns of a sum, and the digits no way gives.
 #include <algorithm>
 #include <bit>
-#include <bitset>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/deduction_rules.h"
@@ -168,56 +168,35 @@ class clsColumnSearch {
     return supports;
   }
 
-  // Every way through the columns one at a time: the places of the lower
-  // column and of the higher (0 for one column).
-  template <typename Visit>
-  void ForEachWayThrough(const Visit& visit) const {
+  // Every way through the columns one at a time, as the symbol and digit
+  // of each place.
+  void ForEachWayThrough(const std::function<void(const ColumnPlaces&)>& visit) const {
+    ColumnPlaces places;
+    places.count = 3 * count_;
+    const auto fill = [&](int column, std::uint32_t digits, std::size_t first) {
+      for (int place = 0; place < 3; ++place) {
+        places.places[first + static_cast<std::size_t>(place)] = {static_cast<int>(Symbol(column, place)),
+                                                                  Lowest(DigitsAt(digits, place))};
+      }
+    };
     const ColumnWays& lowWays = Ways(low_);
     if (count_ == 1) {
-      ForEachWay(OpenWays(lowWays, low_), [&](std::size_t i) { visit(lowWays.ways[i].places, std::uint32_t{0}); });
+      ForEachWay(OpenWays(lowWays, low_), [&](std::size_t i) {
+        fill(low_, lowWays.ways[i].places, 0);
+        visit(places);
+      });
       return;
     }
     const ColumnWays& highWays = Ways(low_ + 1);
     const WaySet highFit = OpenWays(highWays, low_ + 1);
     ForEachWay(OpenWays(lowWays, low_), [&](std::size_t i) {
       const ColumnWay& lower = lowWays.ways[i];
-      ForEachWay(Beside(lower, highWays, highFit),
-                 [&](std::size_t j) { visit(lower.places, highWays.ways[j].places); });
+      fill(low_, lower.places, 0);
+      ForEachWay(Beside(lower, highWays, highFit), [&](std::size_t j) {
+        fill(low_ + 1, highWays.ways[j].places, 3);
+        visit(places);
+      });
     });
-  }
-
-  // What a way relaxed by the search breaks: each pair of different symbols
-  // it gives one digit (bit 10 * the lower symbol + the higher), each symbol
-  // it gives two digits (bit 10 * the symbol).
-  std::bitset<100> Clashes(std::uint32_t lower, std::uint32_t higher) const {
-    std::array<std::pair<std::size_t, Mask>, 6> places{};
-    const auto count = static_cast<std::size_t>(3 * count_);
-    for (std::size_t i = 0; i < count; ++i) {
-      const int place = static_cast<int>(i % 3);
-      places[i] = i < 3 ? std::pair{Symbol(low_, place), DigitsAt(lower, place)}
-                        : std::pair{Symbol(low_ + 1, place), DigitsAt(higher, place)};
-    }
-    std::bitset<100> clashes;
-    for (std::size_t i = 0; i < count; ++i) {
-      for (std::size_t j = i + 1; j < count; ++j) {
-        const auto [a, digitA] = places[i];
-        const auto [b, digitB] = places[j];
-        if (a != b && digitA == digitB) clashes.set(10 * std::min(a, b) + std::max(a, b));
-        if (a == b && digitA != digitB) clashes.set(10 * a);
-      }
-    }
-    return clashes;
-  }
-
-  // The digits a way gives a symbol in its places (more than one where
-  // the search lets a symbol take two).
-  Mask DigitsOf(std::size_t symbol, std::uint32_t lower, std::uint32_t higher) const {
-    Mask digits = 0;
-    for (int place = 0; place < 3; ++place) {
-      if (Symbol(low_, place) == symbol) digits |= DigitsAt(lower, place);
-      if (count_ == 2 && Symbol(low_ + 1, place) == symbol) digits |= DigitsAt(higher, place);
-    }
-    return digits;
   }
 
   std::size_t Symbol(int column, int place) const {
@@ -302,59 +281,10 @@ std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int l
   return clsColumnSearch(shape.additions[static_cast<std::size_t>(equation)], low, count, state, relax).Supports();
 }
 
-std::vector<Obstacle> ObstaclesOf(const Deduction& step, const BoardShape& shape, const State& state) {
-  const Reason& r = step.reason;
-  const auto symbol = static_cast<std::size_t>(step.facts.front().symbol);
-  const Addition& addition = shape.additions[static_cast<std::size_t>(r.equation)];
-  Mask unexplained = 0;
-  for (const Fact& fact : step.facts) unexplained |= Bit(fact.digit);
-  // The ones take no carry in and the hundreds give none out: a group
-  // touches at most one of the two.
-  const bool hasEdge = r.lowColumn == 0 || r.lowColumn + r.columns == 3;
-  std::vector<Obstacle> found;
-  for (unsigned relax : {kDifferentMayShare, kSameMayDiffer, kEdgeCarries}) {
-    if (relax == kEdgeCarries && !hasEdge) continue;
-    const Mask eased = clsColumnSearch(addition, r.lowColumn, r.columns, state, relax).Supports()[symbol] & unexplained;
-    unexplained &= static_cast<Mask>(~eased);
-    // For each digit, what every relaxed way that gives it to the symbol
-    // breaks: which two symbols it gives one digit, or which one two.
-    std::array<std::bitset<100>, 10> everyWay;
-    Mask seen = 0;
-    if (relax != kEdgeCarries && eased != 0) {
-      const clsColumnSearch search(addition, r.lowColumn, r.columns, state, relax);
-      search.ForEachWayThrough([&](std::uint32_t lower, std::uint32_t higher) {
-        const Mask digits = search.DigitsOf(symbol, lower, higher) & eased;
-        if (digits == 0) return;
-        const std::bitset<100> clashes = search.Clashes(lower, higher);
-        for (Mask d = digits; d != 0; d &= d - 1) {
-          const auto digit = static_cast<std::size_t>(Lowest(d));
-          everyWay[digit] = (seen & Bit(Lowest(d))) ? everyWay[digit] & clashes : clashes;
-        }
-        seen |= digits;
-      });
-    }
-    for (Mask m = eased; m != 0; m &= m - 1) {
-      const auto digit = static_cast<std::size_t>(Lowest(m));
-      Obstacle obstacle{relax == kDifferentMayShare ? Obstacle::Kind::SameDigit
-                        : relax == kSameMayDiffer   ? Obstacle::Kind::TwoDigits
-                                                    : Obstacle::Kind::Carry,
-                        Bit(Lowest(m))};
-      for (std::size_t bit = 0; bit < 100 && obstacle.symbol < 0; ++bit) {
-        if (!everyWay[digit][bit]) continue;
-        obstacle.symbol = static_cast<int>(bit / 10);
-        if (relax == kDifferentMayShare) obstacle.other = static_cast<int>(bit % 10);
-      }
-      const auto same = std::find_if(found.begin(), found.end(), [&](const Obstacle& o) {
-        return o.kind == obstacle.kind && o.symbol == obstacle.symbol && o.other == obstacle.other;
-      });
-      if (same == found.end()) {
-        found.push_back(obstacle);
-      } else {
-        same->digits |= obstacle.digits;
-      }
-    }
-  }
-  return found;
+void ForEachColumnWay(const BoardShape& shape, int equation, int low, int count, const State& state, unsigned relax,
+                      const std::function<void(const ColumnPlaces&)>& visit) {
+  clsColumnSearch(shape.additions[static_cast<std::size_t>(equation)], low, count, state, relax)
+      .ForEachWayThrough(visit);
 }
 
 // Each group of `count` columns of the six additions whose search rules

@@ -4,11 +4,14 @@
 // The deduction engine's own parts, shared by its files: deduction.cpp
 // (rule 1, the chain, hints, checks and rated draws), deduction_columns.cpp
 // (the column rules), deduction_trial.cpp (suppositions followed to a
-// contradiction, and the search of the solutions) and deduction_basis.cpp
-// (what a step rests on). Nothing outside the engine uses them.
+// contradiction, and the search of the solutions), deduction_basis.cpp
+// (what a step rests on, and the steps a supposition needs) and
+// deduction_obstacles.cpp (what besides the arithmetic rules a column's
+// digits out). Nothing outside the engine uses them.
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -83,6 +86,17 @@ class clsColumnMemory {
 // Rule 2 (count 1) or rule 3 (count 2): the digits no way through the
 // columns gives a symbol are ruled out, all of them in one step.
 std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsColumnMemory& memory);
+
+// One way through one or two columns: the symbol and digit of each place,
+// the lower column's X, Y and Z first (three places, or six).
+struct ColumnPlaces {
+  std::array<std::pair<int, int>, 6> places{};
+  int count = 3;
+};
+// Every way through one or two neighbouring columns of an equation, one at
+// a time, with or without a relaxed rule.
+void ForEachColumnWay(const BoardShape& shape, int equation, int low, int count, const State& state, unsigned relax,
+                      const std::function<void(const ColumnPlaces&)>& visit);
 
 // Why a column step rules out the digits it does where the arithmetic alone
 // would allow them: what it takes from the relaxed column rules, in the
