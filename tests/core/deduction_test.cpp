@@ -81,7 +81,9 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
       // What a step rests on is a mark made before it; a supposition lists
       // as many steps as it counts, each resting only on the marks the
       // supposition names, the supposition and the steps listed before it,
-      // and they reach the contradiction it names.
+      // and they reach the contradiction it names. A column step among them
+      // rules out all its columns leave out beside the grid and the steps
+      // before it: "can only be 1 to 5, so not 6 to 9" leaves nothing unsaid.
       Elaborate(step, ShapeOf(puzzle), known);
       const auto holdsIn = [](const std::vector<Fact>& facts, const Fact& f) {
         return std::find(facts.begin(), facts.end(), f) != facts.end();
@@ -91,8 +93,17 @@ TEST(Deduction, EveryFactOfEveryChainHoldsForEverySolution) {
         ASSERT_EQ(step.steps.size(), static_cast<std::size_t>(step.reason.steps)) << puzzle.MakeSendString();
         std::vector<Fact> reached = step.because;
         reached.push_back({step.facts[0].symbol, step.facts[0].digit, true});
+        deduction::State shown = deduction::StateOfFacts(known);
+        deduction::Apply(shown, reached.back());
         for (const Deduction& inner : step.steps) {
           for (const Fact& basis : inner.because) ASSERT_TRUE(holdsIn(reached, basis)) << puzzle.MakeSendString();
+          std::uint16_t said = 0;
+          for (const Fact& fact : inner.facts) said |= static_cast<std::uint16_t>(1u << fact.digit);
+          if (inner.reason.kind == Reason::Kind::Columns) {
+            EXPECT_EQ(said, shown.candidates[static_cast<std::size_t>(inner.facts[0].symbol)] & ~inner.reason.allowed)
+                << puzzle.MakeSendString();
+          }
+          for (const Fact& fact : inner.facts) deduction::Apply(shown, fact);
           reached.insert(reached.end(), inner.facts.begin(), inner.facts.end());
         }
         const deduction::State end = deduction::StateOfFacts(reached);
