@@ -86,89 +86,12 @@ ColumnSymbolList SymbolsOf(const Addition& addition, int low, int count) {
   for (int c = low + count - 1; c >= low; --c) {
     for (std::size_t role = 0; role < 3; ++role) {
       const int s = addition[role][static_cast<std::size_t>(c)];
-      if (std::find(list.begin(), list.end(), s) == list.end()) list.symbols[static_cast<std::size_t>(list.count++)] = s;
+      if (std::find(list.begin(), list.end(), s) == list.end())
+        list.symbols[static_cast<std::size_t>(list.count++)] = s;
     }
   }
   return list;
 }
-
-// Every way to give digits to the symbols of one or two neighbouring columns
-// of an addition, carries included: the digits each symbol takes in some way.
-class clsColumnSearch {
- public:
-  clsColumnSearch(const Addition& addition, int low, int count, const State& state)
-      : addition_(addition), low_(low), high_(low + count - 1), state_(state), symbols_(SymbolsOf(addition, low, count)) {
-    assigned_.fill(-1);
-    unsupported_ = symbols_.count;
-  }
-
-  std::array<Mask, 10> Supports() {
-    supports_.fill(0);
-    Column(low_, 0);
-    if (low_ > 0) Column(low_, 1);  // above the ones a carry may come in
-    return supports_;
-  }
-
- private:
-  void Column(int c, int carryIn) {
-    if (unsupported_ == 0) return;  // every digit left is possible: nothing to rule out
-    if (c > high_) {
-      for (int symbol : symbols_) {
-        const auto s = static_cast<std::size_t>(symbol);
-        const Mask before = supports_[s];
-        supports_[s] |= Bit(assigned_[s]);
-        if (before != supports_[s] && supports_[s] == state_.candidates[s]) --unsupported_;
-      }
-      return;
-    }
-    const auto column = static_cast<std::size_t>(c);
-    const int x = addition_[0][column];
-    const int y = addition_[1][column];
-    const int z = addition_[2][column];
-    ForEachDigit(x, [&](int dx) {
-      ForEachDigit(y, [&](int dy) {
-        const int sum = dx + dy + carryIn;
-        if (c == 2 && sum >= 10) return;  // the result has three digits
-        const int dz = sum % 10;
-        const auto zs = static_cast<std::size_t>(z);
-        if (assigned_[zs] >= 0) {
-          if (assigned_[zs] == dz) Column(c + 1, sum / 10);
-        } else if (state_.candidates[zs] & static_cast<Mask>(~used_) & Bit(dz)) {
-          assigned_[zs] = dz;
-          used_ |= Bit(dz);
-          Column(c + 1, sum / 10);
-          used_ &= static_cast<Mask>(~Bit(dz));
-          assigned_[zs] = -1;
-        }
-      });
-    });
-  }
-
-  template <typename Visit>
-  void ForEachDigit(int symbol, const Visit& visit) {
-    const auto s = static_cast<std::size_t>(symbol);
-    if (assigned_[s] >= 0) return visit(assigned_[s]);
-    for (Mask left = state_.candidates[s] & static_cast<Mask>(~used_); left != 0 && unsupported_ > 0;
-         left &= left - 1) {
-      const int d = Lowest(left);
-      assigned_[s] = d;
-      used_ |= Bit(d);
-      visit(d);
-      used_ &= static_cast<Mask>(~Bit(d));
-    }
-    assigned_[s] = -1;
-  }
-
-  const Addition& addition_;
-  int low_;
-  int high_;
-  const State& state_;
-  ColumnSymbolList symbols_;
-  int unsupported_ = 0;  // symbols with a digit left that no way has given them yet
-  std::array<int, 10> assigned_{};
-  Mask used_ = 0;
-  std::array<Mask, 10> supports_{};
-};
 
 }  // namespace
 
@@ -203,76 +126,23 @@ std::optional<Deduction> OnlyDigitOrSymbol(const State& state) {
   return std::nullopt;
 }
 
-std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int low, int count, const State& state) {
-  return clsColumnSearch(shape.additions[static_cast<std::size_t>(equation)], low, count, state).Supports();
-}
-
-ColumnSymbolList ColumnSymbols(const BoardShape& shape, int equation, int low, int count) {
-  return SymbolsOf(shape.additions[static_cast<std::size_t>(equation)], low, count);
-}
-
-// Each group of `count` columns of the six additions whose search rules
-// something out, with what the search lets each of its symbols be, until
-// visit answers true. A group that rules nothing out is remembered as quiet
-// and not searched again until its symbols' candidates change.
-template <typename Visit>
-void VisitTellingColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet, Visit visit) {
-  for (int e = 0; e < 6; ++e) {
-    for (int low = 0; low + count <= 3; ++low) {
-      const int group = 5 * e + (count == 1 ? low : 3 + low);
-      const ColumnSymbolList symbols = ColumnSymbols(shape, e, low, count);
-      if (quiet.StillQuiet(group, symbols, state)) continue;
-      const std::array<Mask, 10> supports = ColumnSupports(shape, e, low, count, state);
-      const bool tells = std::any_of(symbols.begin(), symbols.end(), [&](int s) {
-        return (state.candidates[static_cast<std::size_t>(s)] & ~supports[static_cast<std::size_t>(s)]) != 0;
-      });
-      if (!tells) {
-        quiet.Remember(group, state);
-      } else if (visit(e, low, symbols, supports)) {
-        return;
-      }
-    }
-  }
-}
-
-std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet) {
-  std::optional<Deduction> found;
-  VisitTellingColumns(
-      state, shape, count, quiet,
-      [&](int e, int low, const ColumnSymbolList& symbols, const std::array<Mask, 10>& supports) {
-        for (int s : symbols) {
-          const Mask ruledOut = state.candidates[static_cast<std::size_t>(s)] & ~supports[static_cast<std::size_t>(s)];
-          if (ruledOut == 0) continue;
-          found = Deduction{{}, count + 1, {}, {}, {}, {}};
-          found->reason = {Reason::Kind::Columns, e, low, count, supports[static_cast<std::size_t>(s)], 0};
-          for (Mask m = ruledOut; m != 0; m &= m - 1) {
-            found->facts.push_back({s, Lowest(m), false});
-            found->cells.emplace_back(s, Lowest(m));
-          }
-          return true;
-        }
-        return false;
-      });
-  return found;
-}
-
-std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsQuietColumns& quiet) {
+std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsColumnMemory& memory) {
   if (std::optional<Deduction> found = OnlyDigitOrSymbol(state)) return found;
-  if (std::optional<Deduction> found = FromColumns(state, shape, 1, quiet)) return found;
-  return FromColumns(state, shape, 2, quiet);
+  if (std::optional<Deduction> found = FromColumns(state, shape, 1, memory)) return found;
+  return FromColumns(state, shape, 2, memory);
 }
 
 }  // namespace deduction
 
 namespace {
 
-// The next step by the simplest rule. A rating that only needs to know
-// whether a puzzle is at most hard passes kShortTrial and no search.
+// The next step by the simplest rule. A rating that needs no more than to
+// know whether a puzzle is at most hard searches nothing.
 std::optional<Deduction> NextStep(const State& state, const BoardShape& shape,
-                                  const std::vector<SymbolDigits>& solutions, clsQuietColumns& quiet,
+                                  const std::vector<SymbolDigits>& solutions, clsColumnMemory& memory,
                                   int trialLimit = kTrialLimit, bool search = true) {
-  if (std::optional<Deduction> found = SimpleStep(state, shape, quiet)) return found;
-  return FromTrial(state, shape, solutions, trialLimit, search);
+  if (std::optional<Deduction> found = SimpleStep(state, shape, memory)) return found;
+  return FromTrial(state, shape, memory, solutions, trialLimit, search);
 }
 
 Difficulty LevelOf(const Deduction& step) {
@@ -284,20 +154,21 @@ Difficulty LevelOf(const Deduction& step) {
 }
 
 // The chain, stopped early once its rating passes the ceiling. Below Expert
-// the suppositions stop at kShortTrial and nothing is searched, so the
-// solutions are not needed: a chain that gets stuck is then expert (or has
-// several solutions), as the whole chain would rate it, since a puzzle with
-// one solution always finishes with the search.
+// nothing is searched, so the solutions are not needed: a chain that gets
+// stuck is then expert (or has several solutions), as the whole chain would
+// rate it, since a puzzle with one solution always finishes with the search.
+// Below Hard a supposition is not followed beyond its first state: any
+// supposition makes the chain too hard.
 Chain BuildChain(const clsPuzzle& puzzle, Difficulty ceiling) {
   const BoardShape shape = ShapeOf(puzzle);
   const bool toTheEnd = ceiling >= Difficulty::Expert;
+  const int trialLimit = ceiling >= Difficulty::Hard ? kTrialLimit : 0;
   const std::vector<SymbolDigits> solutions = toTheEnd ? SolutionsOf(puzzle) : std::vector<SymbolDigits>{};
   Chain chain;
   State state = EmptyState();
-  clsQuietColumns quiet;
+  clsColumnMemory memory;
   while (!AllOnBoardDeclared(state, shape)) {
-    std::optional<Deduction> next =
-        NextStep(state, shape, solutions, quiet, toTheEnd ? kTrialLimit : kShortTrial, toTheEnd);
+    std::optional<Deduction> next = NextStep(state, shape, solutions, memory, trialLimit, toTheEnd);
     if (!next) {
       if (!toTheEnd) chain.rating = Difficulty::Expert;
       break;
@@ -314,47 +185,38 @@ Chain BuildChain(const clsPuzzle& puzzle, Difficulty ceiling) {
 
 // Whether rule 1 and the column rules up to the given width (1 or 2
 // columns) make every symbol on the board known, going on from a state and
-// leaving it where they end. The rules only ever
-// add knowledge, so where they end does not depend on their order: sweeping
-// every column group and taking all it gives at once gets there with far
-// fewer searches than the chain's one step at a time.
+// leaving it where they end. The rules only ever add knowledge, so where
+// they end does not depend on their order: sweeping every column group and
+// taking all it gives at once gets there with far fewer searches than the
+// chain's one step at a time.
 bool ClosesWithSimpleRules(State& state, const BoardShape& shape, int widest) {
-  clsQuietColumns quiet;
+  clsColumnMemory memory;
   for (bool changed = true; changed && !AllOnBoardDeclared(state, shape);) {
     changed = false;
     while (std::optional<Deduction> single = OnlyDigitOrSymbol(state)) {
       Apply(state, single->facts.front());
       changed = true;
     }
-    for (int count = 1; count <= widest; ++count) {
-      VisitTellingColumns(state, shape, count, quiet,
-                          [&](int, int, const ColumnSymbolList& symbols, const std::array<Mask, 10>& supports) {
-                            for (int s : symbols) {
-                              state.candidates[static_cast<std::size_t>(s)] &= supports[static_cast<std::size_t>(s)];
-                            }
-                            changed = true;
-                            return false;
-                          });
-    }
+    for (int count = 1; count <= widest; ++count) changed = NarrowByColumns(state, shape, count, memory) || changed;
   }
   return AllOnBoardDeclared(state, shape);
 }
 
 // The rating a draw needs to know: exactly at the wanted level, and
 // elsewhere only whether it is lower or higher. Most draws are easy or
-// medium, and a sweep of the simpler rules turns them away at once. A chain
-// that finishes proves the solution unique; one that gets stuck may have
-// several.
+// medium, and a sweep of the simpler rules turns them away at once; a
+// puzzle that needs more is counted before its suppositions are followed,
+// since one with several solutions would follow them to no end.
 Difficulty DrawRating(const clsPuzzle& puzzle, Difficulty wanted) {
   if (wanted >= Difficulty::Medium) {
     const BoardShape shape = ShapeOf(puzzle);
     State state = EmptyState();
     if (ClosesWithSimpleRules(state, shape, 1)) return Difficulty::Easy;
-    if (wanted >= Difficulty::Hard && ClosesWithSimpleRules(state, shape, 2)) return Difficulty::Medium;
+    if (ClosesWithSimpleRules(state, shape, 2)) return Difficulty::Medium;
+    if (wanted == Difficulty::Medium) return Difficulty::Hard;  // or higher
+    if (CountSolutions(puzzle) != 1) return Difficulty::Several;
   }
-  const Difficulty rating = BuildChain(puzzle, std::min(wanted, Difficulty::Hard)).rating;
-  if (rating == Difficulty::Expert && CountSolutions(puzzle) != 1) return Difficulty::Several;
-  return rating;
+  return BuildChain(puzzle, std::min(wanted, Difficulty::Hard)).rating;
 }
 
 }  // namespace
@@ -372,7 +234,15 @@ BoardShape ShapeOf(const clsPuzzle& puzzle) {
     const PuzzleEquation& eq = kPuzzleEquations[e];
     shape.adds[e] = (eq.isRow ? puzzle.OpVert(eq.line) : puzzle.OpHorz(eq.line)) == kOpAdd;
   }
-  for (int e = 0; e < 6; ++e) shape.additions[static_cast<std::size_t>(e)] = AdditionOf(shape, e);
+  for (int e = 0; e < 6; ++e) {
+    shape.additions[static_cast<std::size_t>(e)] = AdditionOf(shape, e);
+    for (int count = 1; count <= 2; ++count) {
+      for (int low = 0; low + count <= 3; ++low) {
+        shape.groups[static_cast<std::size_t>(GroupOf(e, low, count))] =
+            SymbolsOf(shape.additions[static_cast<std::size_t>(e)], low, count);
+      }
+    }
+  }
   return shape;
 }
 
@@ -419,8 +289,8 @@ HintResult NextHint(const clsPuzzle& puzzle, const clsSolveStatus& grid) {
   const BoardShape shape = ShapeOf(puzzle);
   const State state = StateOfFacts(marks);
   result.solved = AllOnBoardDeclared(state, shape);
-  clsQuietColumns quiet;
-  if (!result.solved) result.deduction = NextStep(state, shape, solutions, quiet);
+  clsColumnMemory memory;
+  if (!result.solved) result.deduction = NextStep(state, shape, solutions, memory);
   result.fitting = CountAgreeing(solutions, state);
   return result;
 }

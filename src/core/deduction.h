@@ -17,14 +17,27 @@ namespace glyph {
 // of the nine numbers, and which of the six equations add. The deduction
 // engine reasons from this alone, never from the true digits.
 // ShapeOf also reads each equation once as the addition X + Y = Z (a
-// difference X - Y = Z as Z + Y = X), symbols per column, for the engine's
-// many searches of its columns.
+// difference X - Y = Z as Z + Y = X), symbols per column, and lists the
+// symbols of its column groups, for the engine's many searches of them.
+// The different symbols of one or two neighbouring columns of an equation
+// (at most six), in the order they are written.
+struct ColumnSymbolList {
+  std::array<int, 6> symbols{};
+  int count = 0;
+  const int* begin() const { return symbols.data(); }
+  const int* end() const { return symbols.data() + count; }
+};
+
 struct BoardShape {
-  std::array<std::array<int, 3>, 9> symbolAt{};  // [number 1..9 - 1][place: 0 ones, 1 tens, 2 hundreds]
-  std::array<bool, 6> adds{};                    // per equation, in kPuzzleEquations' order
-  std::array<bool, 10> onBoard{};                // per symbol
+  std::array<std::array<int, 3>, 9> symbolAt{};        // [number 1..9 - 1][place: 0 ones, 1 tens, 2 hundreds]
+  std::array<bool, 6> adds{};                          // per equation, in kPuzzleEquations' order
+  std::array<bool, 10> onBoard{};                      // per symbol
   using Addition = std::array<std::array<int, 3>, 3>;  // [X, Y, Z][column]
   std::array<Addition, 6> additions{};                 // per equation
+  // The symbols of each group of columns the engine reads together: per
+  // equation the ones, tens and hundreds alone, then the ones and tens, the
+  // tens and hundreds (see deduction::GroupOf).
+  std::array<ColumnSymbolList, 30> groups{};
 };
 BoardShape ShapeOf(const clsPuzzle& puzzle);
 
@@ -44,17 +57,33 @@ struct Reason {
   int lowColumn = 0;          // Columns: the lowest column used (0 ones .. 2 hundreds)
   int columns = 1;            // Columns: one or two neighbouring columns
   std::uint16_t allowed = 0;  // Columns, Search: the digits still open to the symbol
-  int steps = 0;              // Trial: steps until the contradiction; Search: the ways that fit
+  int steps = 0;              // Trial: the steps its contradiction needs
   // Trial: the contradiction reached, a symbol with no digit left or a
   // digit no symbol can be (the other is -1).
   int brokenSymbol = -1;
   int brokenDigit = -1;
 };
 
+// Why a column step rules out digits that the sums' digits alone would
+// allow: they would give two different symbols the same digit, or one
+// symbol a different digit in two places, or need a carry into the ones or
+// out of the hundreds. symbol and other name the symbols every such way
+// concerns (-1 where the ways differ in that).
+struct Obstacle {
+  enum class Kind { SameDigit, TwoDigits, Carry };
+  Kind kind = Kind::SameDigit;
+  std::uint16_t digits = 0;
+  int symbol = -1;  // SameDigit: the lower of the two symbols; TwoDigits: the symbol
+  int other = -1;   // SameDigit: the higher of the two
+  bool operator==(const Obstacle&) const = default;
+};
+
 // One step of reasoning: everything one insight gives about one symbol, by
 // the simplest rule that gives it (1..4), the grid cells it concerns
-// (symbol, digit) and why. Elaborate adds the marks it rests on and, for a
-// supposition, its own steps up to the contradiction.
+// (symbol, digit) and why. A supposition comes with the steps its
+// contradiction needs and the marks it rests on; Elaborate adds to any
+// other step the marks it rests on, and to a column step (a supposition's
+// too) what beside the arithmetic rules its digits out.
 struct Deduction {
   std::vector<Fact> facts;
   int rule = 1;
@@ -62,6 +91,7 @@ struct Deduction {
   Reason reason;
   std::vector<Fact> because;
   std::vector<Deduction> steps;
+  std::vector<Obstacle> obstacles{};
 };
 
 // What the engine says of a grid: a next step, or that the player's marks
@@ -80,8 +110,9 @@ HintResult NextHint(const clsPuzzle& puzzle, const clsSolveStatus& grid);
 std::vector<Fact> MarksOf(const clsSolveStatus& grid);
 
 // Fills in what a step rests on: the marks of known it needs (no fewer
-// suffice), and for a supposition the steps it takes, each with its own
-// marks. known holds the marks the grid held when the step was found.
+// suffice), and for a column step, or each column step of a supposition,
+// its obstacles. known holds the marks the grid held when the step was
+// found.
 void Elaborate(Deduction& deduction, const BoardShape& shape, const std::vector<Fact>& known);
 
 // The mark Check and Hint point at when the player's marks together fit no

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a step rests on: the fewest of the grid's marks that still give its
-// conclusion, so that a hint can name and frame them, and for a supposition
-// the steps it follows, each with its own marks.
+// conclusion, so that a hint can name and frame them; and for a supposition
+// the steps its contradiction needs, each with its own marks.
 #include <algorithm>
 
 #include "core/deduction_rules.h"
@@ -74,14 +74,17 @@ std::vector<Fact> Fewest(std::vector<Fact> kept, const Concludes& concludes) {
 }
 
 void SortCells(std::vector<Fact>& facts) {
-  std::sort(facts.begin(), facts.end(),
-            [](const Fact& a, const Fact& b) { return std::pair{a.symbol, a.digit} < std::pair{b.symbol, b.digit}; });
+  std::sort(facts.begin(), facts.end(), [](const Fact& a, const Fact& b) {
+    return std::pair{a.symbol, a.digit} < std::pair{b.symbol, b.digit};
+  });
   facts.erase(std::unique(facts.begin(), facts.end()), facts.end());
 }
 
 // The marks that leave the broken symbol no digit, or the broken digit no symbol.
 std::vector<Fact> BasisOfContradiction(const Reason& reason, const std::vector<Fact>& known) {
-  const Concludes broken = [reason](const State& state) { return WhereBroken(state) == std::pair{reason.brokenSymbol, reason.brokenDigit} && Broken(state); };
+  const Concludes broken = [reason](const State& state) {
+    return WhereBroken(state) == std::pair{reason.brokenSymbol, reason.brokenDigit} && Broken(state);
+  };
   std::vector<Fact> bearing;
   for (const Fact& f : known) {
     if (f.is || f.symbol == reason.brokenSymbol || f.digit == reason.brokenDigit) bearing.push_back(f);
@@ -89,50 +92,136 @@ std::vector<Fact> BasisOfContradiction(const Reason& reason, const std::vector<F
   return Fewest(bearing, broken);
 }
 
-void ElaborateTrial(Deduction& trial, const BoardShape& shape, const std::vector<Fact>& known) {
-  const Fact supposed{trial.facts.front().symbol, trial.facts.front().digit, true};
-  std::vector<Fact> held = known;
-  held.push_back(supposed);
-  State state = StateOfFacts(held);
-  clsQuietColumns quiet;
+// The fewest of known a step by rules 1-3 rests on, or every mark for the
+// search, in grid order.
+std::vector<Fact> BasisOf(const Deduction& step, const BoardShape& shape, const std::vector<Fact>& known) {
   std::vector<Fact> basis;
-  const auto fromTheGrid = [&](const std::vector<Fact>& facts) {
-    for (const Fact& f : facts) {
-      if (std::find(known.begin(), known.end(), f) != known.end()) basis.push_back(f);
+  if (step.reason.kind == Reason::Kind::Search) {
+    basis = known;  // the search reads every mark
+  } else {
+    for (const Fact& f : known) {
+      if (MayBear(f, step, shape)) basis.push_back(f);
     }
-  };
-  trial.steps.clear();
-  while (!Broken(state) && static_cast<int>(trial.steps.size()) < trial.reason.steps) {
-    std::optional<Deduction> step = SimpleStep(state, shape, quiet);
-    if (!step) break;
-    Elaborate(*step, shape, held);
-    fromTheGrid(step->because);
-    for (const Fact& fact : step->facts) {
-      Apply(state, fact);
-      held.push_back(fact);
-    }
-    trial.steps.push_back(std::move(*step));
+    basis = Fewest(basis, ConclusionOf(step, shape));
   }
-  fromTheGrid(BasisOfContradiction(trial.reason, held));
   SortCells(basis);
-  trial.because = basis;
+  return basis;
 }
 
 }  // namespace
 
 void Elaborate(Deduction& deduction, const BoardShape& shape, const std::vector<Fact>& known) {
   if (deduction.facts.empty()) return;
-  if (deduction.reason.kind == Reason::Kind::Trial) return ElaborateTrial(deduction, shape, known);
-  if (deduction.reason.kind == Reason::Kind::Search) {
-    deduction.because = known;  // the search reads every mark
-  } else {
-    std::vector<Fact> bearing;
-    for (const Fact& f : known) {
-      if (MayBear(f, deduction, shape)) bearing.push_back(f);
+  if (deduction.reason.kind == Reason::Kind::Trial) {
+    // Found with its steps and marks (see SliceSupposition); each column
+    // step's obstacles follow what the steps before it hold.
+    State state = StateOfFacts(known);
+    Apply(state, {deduction.facts.front().symbol, deduction.facts.front().digit, true});
+    for (Deduction& step : deduction.steps) {
+      if (step.reason.kind == Reason::Kind::Columns) step.obstacles = ObstaclesOf(step, shape, state);
+      for (const Fact& fact : step.facts) Apply(state, fact);
     }
-    deduction.because = Fewest(bearing, ConclusionOf(deduction, shape));
+    return;
   }
-  SortCells(deduction.because);
+  if (deduction.reason.kind == Reason::Kind::Columns) {
+    deduction.obstacles = ObstaclesOf(deduction, shape, StateOfFacts(known));
+  }
+  deduction.because = BasisOf(deduction, shape, known);
 }
+
+namespace deduction {
+
+std::vector<Fact> FactsOf(const State& state) {
+  Mask declared = 0;
+  for (int d : state.declared) {
+    if (d >= 0) declared |= Bit(d);
+  }
+  std::vector<Fact> facts;
+  for (int s = 0; s < 10; ++s) {
+    const auto symbol = static_cast<std::size_t>(s);
+    for (int d = 0; d < 10; ++d) {
+      if (state.declared[symbol] == d) facts.push_back({s, d, true});
+      const bool said = state.declared[symbol] >= 0 || (declared & Bit(d));  // by a declaration
+      if (!said && !(state.candidates[symbol] & Bit(d))) facts.push_back({s, d, false});
+    }
+  }
+  return facts;
+}
+
+void SliceSupposition(Deduction& trial, const State& start, const BoardShape& shape) {
+  const Fact supposed{trial.facts.front().symbol, trial.facts.front().digit, true};
+  const std::vector<Fact> grid = FactsOf(start);
+  // What is held before each step, latest first: a step's basis is sought
+  // among the earlier steps' facts last found first, so that it rests on
+  // the grid and the first steps where it can, and cuts deeper.
+  std::vector<Fact> held(grid.rbegin(), grid.rend());
+  held.push_back(supposed);
+  State state = start;
+  Apply(state, supposed);
+  clsColumnMemory memory;
+  std::vector<Deduction> steps;
+  while (!Broken(state)) {
+    std::optional<Deduction> step = SimpleStep(state, shape, memory);
+    if (!step) break;
+    step->because = BasisOf(*step, shape, std::vector<Fact>(held.rbegin(), held.rend()));
+    for (const Fact& fact : step->facts) {
+      Apply(state, fact);
+      held.push_back(fact);
+    }
+    steps.push_back(std::move(*step));
+  }
+  // From the contradiction back, each step one of whose facts is needed,
+  // and with it what it rests on.
+  std::vector<Fact> needed = BasisOfContradiction(trial.reason, std::vector<Fact>(held.rbegin(), held.rend()));
+  const auto isNeeded = [&](const Fact& f) { return std::find(needed.begin(), needed.end(), f) != needed.end(); };
+  std::vector<bool> kept(steps.size());
+  for (std::size_t i = steps.size(); i-- > 0;) {
+    kept[i] = std::any_of(steps[i].facts.begin(), steps[i].facts.end(), isNeeded);
+    if (kept[i]) needed.insert(needed.end(), steps[i].because.begin(), steps[i].because.end());
+  }
+  // The kept steps in order, each saying what its columns allow with only
+  // the kept steps before it. Where a step left out had ruled out more of
+  // a symbol's digits, the step that now says what the symbol can be also
+  // rules those out, with what that rests on.
+  trial.steps.clear();
+  std::vector<Fact> shown = held;
+  shown.resize(grid.size() + 1);  // the grid's and the supposition
+  State sliced = start;
+  Apply(sliced, supposed);
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    if (!kept[i]) continue;
+    Deduction& step = steps[i];
+    if (step.reason.kind == Reason::Kind::Columns) {
+      const Reason& r = step.reason;
+      const auto symbol = static_cast<std::size_t>(step.facts.front().symbol);
+      step.reason.allowed = ColumnSupports(shape, r.equation, r.lowColumn, r.columns, sliced)[symbol];
+      const Mask ruledOut = sliced.candidates[symbol] & static_cast<Mask>(~step.reason.allowed);
+      Mask said = 0;
+      for (const Fact& fact : step.facts) said |= Bit(fact.digit);
+      if (ruledOut != said) {
+        step.facts.clear();
+        step.cells.clear();
+        for (Mask m = ruledOut; m != 0; m &= m - 1) {
+          step.facts.push_back({static_cast<int>(symbol), Lowest(m), false});
+          step.cells.emplace_back(static_cast<int>(symbol), Lowest(m));
+        }
+        step.because = BasisOf(step, shape, std::vector<Fact>(shown.rbegin(), shown.rend()));
+        needed.insert(needed.end(), step.because.begin(), step.because.end());
+      }
+    }
+    for (const Fact& fact : step.facts) {
+      Apply(sliced, fact);
+      shown.push_back(fact);
+    }
+    trial.steps.push_back(std::move(step));
+  }
+  trial.reason.steps = static_cast<int>(trial.steps.size());
+  trial.because.clear();
+  for (const Fact& f : grid) {
+    if (isNeeded(f)) trial.because.push_back(f);
+  }
+}
+
+}  // namespace deduction
 
 }  // namespace glyph

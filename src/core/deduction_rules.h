@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The deduction engine's own parts, shared by its two files: deduction.cpp
-// (the simple rules, the chain, hints and checks) and deduction_trial.cpp
-// (suppositions followed to a contradiction, and the search of the
-// solutions). Nothing outside the engine uses them.
+// The deduction engine's own parts, shared by its files: deduction.cpp
+// (rule 1, the chain, hints, checks and rated draws), deduction_columns.cpp
+// (the column rules), deduction_trial.cpp (suppositions followed to a
+// contradiction, and the search of the solutions), deduction_basis.cpp
+// (what a step rests on, and the steps a supposition needs) and
+// deduction_obstacles.cpp (what besides the arithmetic rules a column's
+// digits out). Nothing outside the engine uses them.
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,7 +21,7 @@ namespace glyph::deduction {
 
 using Mask = std::uint16_t;
 constexpr Mask kAllDigits = 0x3FF;
-// A supposition whose contradiction takes more steps than this makes a
+// A supposition whose contradiction needs more steps than this makes a
 // puzzle expert.
 constexpr int kShortTrial = 15;
 // A supposition gives up after this many steps without a contradiction. Each
@@ -46,51 +50,80 @@ bool Broken(const State& state);
 // symbol left, that is not declared yet.
 std::optional<Deduction> OnlyDigitOrSymbol(const State& state);
 
-// The symbols of one or two columns of an equation (at most nine), in the
-// order they are written.
-struct ColumnSymbolList {
-  std::array<int, 9> symbols{};
-  int count = 0;
-  const int* begin() const { return symbols.data(); }
-  const int* end() const { return symbols.data() + count; }
-};
+// The index of a group of `count` columns from `low` of an equation, 0..29.
+constexpr int GroupOf(int equation, int low, int count) { return 5 * equation + (count == 1 ? low : 3 + low); }
 
-// Remembers the column groups that ruled nothing out, with what their
-// symbols could be then: while that stays the same, searching them again
-// cannot find more.
-class clsQuietColumns {
+// Remembers what each column group's last search found: what its symbols
+// could be then, and the digits its ways gave them. Taking from a symbol
+// only digits no way gave leaves the ways as they were, so while every
+// symbol of the group lies between the two, the search would find the same;
+// for a group that ruled nothing out (a memory one) that means unchanged.
+class clsColumnMemory {
  public:
-  bool StillQuiet(int group, const ColumnSymbolList& symbols, const State& state) const {
-    if (!known_[static_cast<std::size_t>(group)]) return false;
-    for (int s : symbols) {
-      if (seen_[static_cast<std::size_t>(group)][static_cast<std::size_t>(s)] !=
-          state.candidates[static_cast<std::size_t>(s)]) {
-        return false;
-      }
+  const std::array<Mask, 10>* Recall(int group, const ColumnSymbolList& symbols, const State& state) const {
+    const auto g = static_cast<std::size_t>(group);
+    if (!known_[g]) return nullptr;
+    for (int symbol : symbols) {
+      const auto s = static_cast<std::size_t>(symbol);
+      const Mask now = state.candidates[s];
+      if ((now & ~seen_[g][s]) != 0 || (supports_[g][s] & ~now) != 0) return nullptr;
     }
-    return true;
+    return &supports_[g];
   }
-  void Remember(int group, const State& state) {
-    known_[static_cast<std::size_t>(group)] = true;
-    seen_[static_cast<std::size_t>(group)] = state.candidates;
+  const std::array<Mask, 10>& Remember(int group, const State& state, const std::array<Mask, 10>& supports) {
+    const auto g = static_cast<std::size_t>(group);
+    known_[g] = true;
+    seen_[g] = state.candidates;
+    return supports_[g] = supports;
   }
 
  private:
   std::array<bool, 30> known_{};
   std::array<std::array<Mask, 10>, 30> seen_{};
+  std::array<std::array<Mask, 10>, 30> supports_{};
 };
 
 // Rule 2 (count 1) or rule 3 (count 2): the digits no way through the
 // columns gives a symbol are ruled out, all of them in one step.
-std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsQuietColumns& quiet);
+std::optional<Deduction> FromColumns(const State& state, const BoardShape& shape, int count, clsColumnMemory& memory);
+
+// One way through one or two columns: the symbol and digit of each place,
+// the lower column's X, Y and Z first (three places, or six).
+struct ColumnPlaces {
+  std::array<std::pair<int, int>, 6> places{};
+  int count = 3;
+};
+// Every way through one or two neighbouring columns of an equation, one at
+// a time, with or without a relaxed rule.
+void ForEachColumnWay(const BoardShape& shape, int equation, int low, int count, const State& state, unsigned relax,
+                      const std::function<void(const ColumnPlaces&)>& visit);
+
+// Why a column step rules out the digits it does where the arithmetic alone
+// would allow them: what it takes from the relaxed column rules, in the
+// state the step was found in.
+std::vector<Obstacle> ObstaclesOf(const Deduction& step, const BoardShape& shape, const State& state);
+
+// Narrows every symbol to what each telling group of `count` columns lets
+// it be, all groups in one sweep; whether anything changed.
+bool NarrowByColumns(State& state, const BoardShape& shape, int count, clsColumnMemory& memory);
 
 // The next step by rules 1-3, if any.
-std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsQuietColumns& quiet);
+std::optional<Deduction> SimpleStep(const State& state, const BoardShape& shape, clsColumnMemory& memory);
 
 // The digits each symbol takes in some way through one or two neighbouring
-// columns of an equation (carries included).
-std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int low, int count, const State& state);
-ColumnSymbolList ColumnSymbols(const BoardShape& shape, int equation, int low, int count);
+// columns of an equation (carries included). An explanation asks what a
+// digit would need by relaxing one of the column's rules.
+enum ColumnRelax : unsigned {
+  kAsIs = 0,
+  kDifferentMayShare = 1,  // different symbols may take the same digit
+  kSameMayDiffer = 2,      // one symbol may take a different digit in each place
+  kEdgeCarries = 4,        // a carry may come into the ones, or go out of the hundreds
+};
+std::array<Mask, 10> ColumnSupports(const BoardShape& shape, int equation, int low, int count, const State& state,
+                                    unsigned relax = kAsIs);
+inline const ColumnSymbolList& ColumnSymbols(const BoardShape& shape, int equation, int low, int count) {
+  return shape.groups[static_cast<std::size_t>(GroupOf(equation, low, count))];
+}
 
 // Which digit each symbol takes in one solution (-1 off the board).
 using SymbolDigits = std::array<int, 10>;
@@ -103,11 +136,24 @@ std::size_t CountAgreeing(const std::vector<SymbolDigits>& solutions, const Stat
 // contradiction; every supposition advances one step at a time, so the
 // shortest contradiction wins. Where none comes within limit steps and
 // search is set, a search of the solutions that fit the state settles it.
-std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
+// Each supposition starts from what memory remembers of the state's groups.
+std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape, const clsColumnMemory& memory,
                                    const std::vector<SymbolDigits>& solutions, int limit, bool search);
 
 // Where a broken state breaks: a symbol with no digit left, or else a digit
 // no symbol can be; -1 for the other.
 std::pair<int, int> WhereBroken(const State& state);
+
+// The facts a state holds, in grid order, each said once: a declared digit
+// as "is", and every other digit a symbol cannot be as "is not", unless a
+// declaration already says it.
+std::vector<Fact> FactsOf(const State& state);
+
+// Cuts a supposition found from a state down to what its contradiction rests
+// on: follows its steps again, finds the facts each rests on (the grid's,
+// the supposition, earlier steps'), and from the contradiction back keeps
+// only the steps whose facts are needed, in order. Sets its steps, their
+// count and the grid's facts it rests on (as FactsOf says them).
+void SliceSupposition(Deduction& supposition, const State& state, const BoardShape& shape);
 
 }  // namespace glyph::deduction

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <bit>
 #include <string>
 
 #include "core/deduction.h"
@@ -14,8 +13,8 @@ using SymbolName = std::function<std::string(int symbol)>;
 // The minus sign as the language files' code page writes it (an en dash).
 constexpr const char* kMinus = "\x96";
 
-// "0", "0 or 9", "0, 4 or 9"; runs of three or more as "1 to 8" ("1 to 3 and 5").
-std::string DigitList(std::uint16_t digits, const TextSource& text, const char* joinKey, const char* joinEnglish) {
+// "0", "0 or 9", "0, 4 or 9"; runs of three or more as "1 to 8" ("1 to 3 or 5").
+std::string EitherOf(std::uint16_t digits, const TextSource& text) {
   std::vector<std::string> parts;
   for (int d = 0; d < 10; ++d) {
     if (!(digits & (1u << d))) continue;
@@ -30,18 +29,11 @@ std::string DigitList(std::uint16_t digits, const TextSource& text, const char* 
   }
   std::string list;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) list += i + 1 == parts.size() ? " " + text(joinKey, joinEnglish) + " " : ", ";
+    if (i > 0) list += i + 1 == parts.size() ? " " + text("strHintOr", "or") + " " : ", ";
     list += parts[i];
   }
   return list;
 }
-
-std::string EitherOf(std::uint16_t digits, const TextSource& text) {
-  return DigitList(digits, text, "strHintOr", "or");
-}
-
-// One or two digits read best as "is not 1 or 2"; more as "is none of 1 to 3 and 5".
-bool FewDigits(std::uint16_t digits) { return std::popcount(digits) <= 2; }
 
 std::uint16_t DigitsOf(const std::vector<Fact>& facts) {
   std::uint16_t digits = 0;
@@ -52,9 +44,7 @@ std::uint16_t DigitsOf(const std::vector<Fact>& facts) {
 const char* const kColumnKeys[] = {"strHintOnes", "strHintTens", "strHintHundreds"};
 const char* const kColumnEnglish[] = {"ones", "tens", "hundreds"};
 
-std::string ColumnName(int column, const TextSource& text) {
-  return text(kColumnKeys[column], kColumnEnglish[column]);
-}
+std::string ColumnName(int column, const TextSource& text) { return text(kColumnKeys[column], kColumnEnglish[column]); }
 
 std::string ColumnNames(const Reason& reason, const TextSource& text) {
   if (reason.columns == 1) return ColumnName(reason.lowColumn, text);
@@ -89,7 +79,7 @@ std::string CarryNote(const Reason& reason, bool adds, const TextSource& text) {
   std::string note;
   if (reason.lowColumn == 0) {
     note += adds ? text("strHintNoCarryIn", ", nothing is carried into the ones")
-                 : text("strHintNothingBorrowsOnes", ", no column below the ones borrows from them");
+                 : text("strHintNothingBorrowsOnes", ", nothing is borrowed from the ones");
   } else {
     const std::string below = ColumnName(reason.lowColumn - 1, text);
     note += FillMark(adds ? text("strHintCarryMayCome", ", perhaps with a carry from the %1")
@@ -98,7 +88,7 @@ std::string CarryNote(const Reason& reason, bool adds, const TextSource& text) {
   }
   if (reason.lowColumn + reason.columns == 3) {
     note += adds ? text("strHintNoCarryOut", ", no carry out of the hundreds")
-                 : text("strHintHundredsNoBorrow", ", the hundreds borrow from nothing above them");
+                 : text("strHintHundredsNoBorrow", ", the hundreds borrow nothing");
   }
   return note;
 }
@@ -124,11 +114,56 @@ std::string MarksSaid(const std::vector<Fact>& marks, const TextSource& text, co
   return said;
 }
 
-std::string Contradiction(const Reason& reason, const TextSource& text, const SymbolName& symbol) {
+// What a supposition ends in. Where the supposed symbol itself is left
+// without a digit, its last step found no way through its columns at all:
+// that is what fails.
+std::string Contradiction(const Deduction& supposition, const TextSource& text, const SymbolName& symbol) {
+  const Reason& reason = supposition.reason;
+  if (reason.brokenSymbol >= 0 && reason.brokenSymbol == supposition.facts.front().symbol &&
+      !supposition.steps.empty() && supposition.steps.back().reason.kind == Reason::Kind::Columns) {
+    const Reason& last = supposition.steps.back().reason;
+    return FillMark(FillMark(text("strHintNoWayThrough", "no digits fit the %1 of %2"), "%1", ColumnNames(last, text)),
+                    "%2", LineName(last.equation, text));
+  }
   if (reason.brokenSymbol >= 0) {
     return FillMark(text("strHintNoDigitLeft", "%1 has no digit left"), "%1", symbol(reason.brokenSymbol));
   }
-  return FillMark(text("strHintNoSymbolLeft", "no symbol can be %1 any more"), "%1", std::to_string(reason.brokenDigit));
+  return FillMark(text("strHintNoSymbolLeft", "no symbol can be %1 any more"), "%1",
+                  std::to_string(reason.brokenDigit));
+}
+
+// " (0 would make ◆ and ★ the same digit)": what besides the arithmetic
+// rules out a column step's digits.
+std::string ObstaclesSaid(const Deduction& step, bool adds, const TextSource& text, const SymbolName& symbol) {
+  std::string said;
+  for (const Obstacle& obstacle : step.obstacles) {
+    std::string clause;
+    switch (obstacle.kind) {
+      case Obstacle::Kind::SameDigit:
+        clause = obstacle.symbol < 0
+                     ? text("strHintWhySameDigitAny", "%1 would give two different symbols the same digit")
+                     : FillMark(FillMark(text("strHintWhySameDigit", "%1 would make %2 and %3 the same digit"), "%2",
+                                         symbol(obstacle.symbol)),
+                                "%3", symbol(obstacle.other));
+        break;
+      case Obstacle::Kind::TwoDigits:
+        clause = obstacle.symbol < 0 ? text("strHintWhyTwoDigitsAny", "%1 would give one symbol two different digits")
+                                     : FillMark(text("strHintWhyTwoDigits", "%1 would give %2 two different digits"),
+                                                "%2", symbol(obstacle.symbol));
+        break;
+      case Obstacle::Kind::Carry:
+        if (step.reason.lowColumn == 0) {
+          clause = adds ? text("strHintWhyCarryIn", "%1 would need a carry into the ones")
+                        : text("strHintWhyBorrowOnes", "%1 would need something borrowed from the ones");
+        } else {
+          clause = adds ? text("strHintWhyCarryOut", "%1 would need a carry out of the hundreds")
+                        : text("strHintWhyBorrowHundreds", "%1 would need the hundreds to borrow");
+        }
+        break;
+    }
+    said += (said.empty() ? " (" : "; ") + FillMark(clause, "%1", EitherOf(obstacle.digits, text));
+  }
+  return said.empty() ? said : said + ")";
 }
 
 // "Suppose ◆ were 0: after 4 steps of the simpler rules, ● has no digit left"
@@ -144,7 +179,7 @@ std::string Supposition(const Deduction& deduction, const TextSource& text, cons
                                       : FillMark(text("strHintSteps", "%1 steps of the simpler rules"), "%1",
                                                  std::to_string(reason.steps)));
   }
-  return FillMark(said, "%4", Contradiction(reason, text, symbol));
+  return FillMark(said, "%4", Contradiction(deduction, text, symbol));
 }
 
 }  // namespace
@@ -153,7 +188,6 @@ std::string Explain(const Deduction& deduction, const BoardShape& shape, const T
                     const SymbolName& symbol) {
   const Reason& reason = deduction.reason;
   const Fact& first = deduction.facts.front();
-  const std::uint16_t ruledOut = DigitsOf(deduction.facts);
   std::string said;
   switch (reason.kind) {
     case Reason::Kind::OnlyDigit:
@@ -172,25 +206,21 @@ std::string Explain(const Deduction& deduction, const BoardShape& shape, const T
       break;
     case Reason::Kind::Trial: said = Supposition(deduction, text, symbol); break;
     case Reason::Kind::Search:
-      said = reason.steps == 1
-                 ? text("strHintSearchWhyOne", "The only way to fill in the six sums that fits the grid makes %1 %7")
-                 : FillMark(text("strHintSearchWhy",
-                                 "The %3 ways to fill in the six sums that fit the grid leave %1 only %7"),
-                            "%3", std::to_string(reason.steps));
+      said = text("strHintSearchWhy", "Every way to fill in the six sums that fits the grid leaves %1 only %7");
       break;
   }
   if (reason.kind != Reason::Kind::OnlyDigit && reason.kind != Reason::Kind::OnlySymbol) {
     said = FillMark(said, "%7", EitherOf(reason.allowed, text));
-    said += FewDigits(ruledOut) ? text("strHintSoNot", ", so %1 is not %2.")
-                                : text("strHintSoNone", ", so %1 is none of %2.");
+    if (reason.kind == Reason::Kind::Columns) {
+      said += ObstaclesSaid(deduction, shape.adds[static_cast<std::size_t>(reason.equation)], text, symbol);
+    }
+    said += text("strHintSoNot", ", so %1 is not %2.");
   }
   if (reason.kind == Reason::Kind::Columns && !deduction.because.empty()) {
-    said += " " + FillMark(text("strHintBecause", "It rests on: %8."), "%8",
-                           MarksSaid(deduction.because, text, symbol));
+    said +=
+        " " + FillMark(text("strHintBecause", "It rests on: %8."), "%8", MarksSaid(deduction.because, text, symbol));
   }
-  const std::string digits = first.is             ? std::to_string(first.digit)
-                             : FewDigits(ruledOut) ? EitherOf(ruledOut, text)
-                                                   : DigitList(ruledOut, text, "strHintAnd", "and");
+  const std::string digits = first.is ? std::to_string(first.digit) : EitherOf(DigitsOf(deduction.facts), text);
   return FillMark(FillMark(said, "%1", symbol(first.symbol)), "%2", digits);
 }
 
@@ -204,7 +234,7 @@ std::vector<std::string> ExplainSteps(const Deduction& supposition, const BoardS
     lines.push_back(std::to_string(i + 1) + ". " + Explain(supposition.steps[i], shape, text, symbol));
   }
   lines.push_back(FillMark(text("strHintStepsEnd", "Then %1: a contradiction, so the supposition is wrong."), "%1",
-                           Contradiction(supposition.reason, text, symbol)));
+                           Contradiction(supposition, text, symbol)));
   return lines;
 }
 

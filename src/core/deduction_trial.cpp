@@ -63,36 +63,41 @@ namespace {
 struct Supposition {
   Fact supposed;
   State state;
-  clsQuietColumns quiet;
+  clsColumnMemory memory;
   bool stuck = false;
 };
 
-std::optional<Deduction> ShortestContradiction(const State& state, const BoardShape& shape, int limit) {
+std::optional<Deduction> ShortestContradiction(const State& state, const BoardShape& shape,
+                                               const clsColumnMemory& memory, int limit) {
   std::vector<Supposition> trials;
   for (int s = 0; s < 10; ++s) {
     if (!shape.onBoard[static_cast<std::size_t>(s)] || state.declared[static_cast<std::size_t>(s)] >= 0) continue;
     for (Mask m = state.candidates[static_cast<std::size_t>(s)]; m != 0; m &= m - 1) {
-      trials.push_back({{s, Lowest(m), true}, state, {}, false});
+      trials.push_back({{s, Lowest(m), true}, state, memory, false});
       Apply(trials.back().state, trials.back().supposed);
     }
   }
-  // All suppositions advance together, one step a round: the first to break
-  // has the shortest contradiction, and none runs further than that.
+  // All suppositions advance together, one step a round, and none runs
+  // further than the first round in which some break. Each of those is cut
+  // down to the steps its contradiction needs, and the one that needs the
+  // fewest (the first of equals) is taken: which of them the rules reach
+  // first would otherwise follow the symbols' numbers.
   for (int steps = 0; steps <= limit; ++steps) {
     bool anyMoved = false;
+    std::optional<Deduction> shortest;
     for (Supposition& trial : trials) {
-      if (trial.stuck) continue;
-      if (Broken(trial.state)) {
-        const auto [symbol, digit] = WhereBroken(trial.state);
-        const Fact& supposed = trial.supposed;
-        Deduction found{{{supposed.symbol, supposed.digit, false}}, 4, {{supposed.symbol, supposed.digit}}, {}, {}, {}};
-        found.reason = {Reason::Kind::Trial, 0, 0, 1, 0, steps, symbol, digit};
-        return found;
-      }
+      if (trial.stuck || !Broken(trial.state)) continue;
+      const auto [symbol, digit] = WhereBroken(trial.state);
+      const Fact& supposed = trial.supposed;
+      Deduction found{{{supposed.symbol, supposed.digit, false}}, 4, {{supposed.symbol, supposed.digit}}, {}, {}, {}};
+      found.reason = {Reason::Kind::Trial, 0, 0, 1, 0, steps, symbol, digit};
+      SliceSupposition(found, state, shape);
+      if (!shortest || found.reason.steps < shortest->reason.steps) shortest = std::move(found);
     }
+    if (shortest || steps == limit) return shortest;
     for (Supposition& trial : trials) {
       if (trial.stuck) continue;
-      const std::optional<Deduction> step = SimpleStep(trial.state, shape, trial.quiet);
+      const std::optional<Deduction> step = SimpleStep(trial.state, shape, trial.memory);
       trial.stuck = !step;
       if (!step) continue;
       for (const Fact& fact : step->facts) Apply(trial.state, fact);
@@ -116,7 +121,7 @@ std::optional<Deduction> FromSearch(const State& state, const BoardShape& shape,
     for (const SymbolDigits& f : fitting) somewhere |= Bit(f[static_cast<std::size_t>(s)]);
     const Mask ruledOut = state.candidates[static_cast<std::size_t>(s)] & static_cast<Mask>(~somewhere);
     if (ruledOut == 0) continue;
-    Deduction found{{}, 4, {}, {Reason::Kind::Search, 0, 0, 1, somewhere, static_cast<int>(fitting.size())}, {}, {}};
+    Deduction found{{}, 4, {}, {Reason::Kind::Search, 0, 0, 1, somewhere}, {}, {}};
     for (Mask m = ruledOut; m != 0; m &= m - 1) {
       found.facts.push_back({s, Lowest(m), false});
       found.cells.emplace_back(s, Lowest(m));
@@ -133,10 +138,10 @@ std::size_t CountAgreeing(const std::vector<SymbolDigits>& solutions, const Stat
       std::count_if(solutions.begin(), solutions.end(), [&](const SymbolDigits& s) { return Agrees(s, state); }));
 }
 
-std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape,
+std::optional<Deduction> FromTrial(const State& state, const BoardShape& shape, const clsColumnMemory& memory,
                                    const std::vector<SymbolDigits>& solutions, int limit, bool search) {
   // The search amounts to reading the answer: only where no supposition works.
-  if (std::optional<Deduction> found = ShortestContradiction(state, shape, limit)) return found;
+  if (std::optional<Deduction> found = ShortestContradiction(state, shape, memory, limit)) return found;
   if (!search) return std::nullopt;
   return FromSearch(state, shape, solutions);
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <set>
 
+#include "core/deduction.h"
 #include "i18n/ansi_case.h"
 #include "i18n/cls_catalogue.h"
 #include "i18n/language_choice.h"
@@ -32,7 +33,10 @@ TEST(Catalogue, LanguagesSortOrdinallyAndTheFirstDeclarationWins) {
   EXPECT_EQ(catalogue.FindLanguage("deutsch")->Code(), "de");
   EXPECT_EQ(catalogue.FindLanguage("AAA")->Code(), "");
   // Windows-1252 letters have cases too; the division sign has none.
-  EXPECT_EQ(AnsiUpper("franz\xE7" "ais \xF7\xFF"), "FRANZ\xC7" "AIS \xF7\x9F");
+  EXPECT_EQ(AnsiUpper("franz\xE7"
+                      "ais \xF7\xFF"),
+            "FRANZ\xC7"
+            "AIS \xF7\x9F");
   EXPECT_EQ(catalogue.FindLanguage("Klingon"), nullptr);
 }
 
@@ -183,6 +187,41 @@ TEST(ShippedLanguages, EnglishAndGermanCarryTheSameItems) {
       EXPECT_EQ(item.Translation.find('\xC3'), std::string::npos) << item.Translation;
     }
   }
+}
+
+// The hints as the German file has them: a column step's subtraction, its
+// edges and what besides the arithmetic rules its digits out, and a
+// supposition whose own symbol is left without a digit.
+TEST(ShippedLanguages, HintsReadInGerman) {
+  clsCatalogue catalogue;
+  catalogue.LoadLanguages(GLYPH_PROGRAM_DIR);
+  catalogue.SetCurrentTranslation(catalogue.FindLanguage("Deutsch"));
+  const TextSource german = [&](const char* key, const char* english) {
+    return catalogue.GetTranslation(kMainWindowModule, key, english);
+  };
+  const auto hint = [&](const char* text, int number) {
+    clsPuzzle puzzle;
+    EXPECT_TRUE(puzzle.GetSendString(text));
+    for (int d = 0; d < 10; ++d) puzzle.SetSymbols(d, static_cast<std::int16_t>(d));
+    clsSolveStatus grid;
+    for (int n = 0;; ++n) {
+      HintResult next = NextHint(puzzle, grid);
+      if (!next.deduction) return std::string("none");
+      Elaborate(*next.deduction, ShapeOf(puzzle), MarksOf(grid));
+      if (n == number) {
+        return Explain(*next.deduction, ShapeOf(puzzle), german, [](int s) { return "S" + std::to_string(s); });
+      }
+      ApplyFacts(grid, next.deduction->facts);
+    }
+  };
+  EXPECT_EQ(
+      hint("-+-+-+750;115;865;514;414;100;236;529;765", 14),
+      "In den Einern der ersten Spalte (S0 \x96 S4 = S6, von den Einern wird nichts geborgt) kann S6 nur 4 "
+      "oder 6 bis 9 sein (5 w\xFCrde S4 und S6 zur selben Ziffer machen; f\xFCr 3 m\xFCsste von den Einern "
+      "geborgt werden), also ist S6 nicht 1 bis 3 oder 5. Das st\xFCtzt sich auf: S0 ist 0; S4 ist nicht 7 bis 9.");
+  EXPECT_EQ(hint("------760;438;322;332;173;159;428;265;163", 16),
+            "Angenommen, S6 w\xE4re 0: Nach 2 Schritten der einfacheren Regeln gilt: in den Zehnern der dritten Zeile "
+            "passen keine Ziffern mehr, also ist S6 nicht 0.");
 }
 
 }  // namespace
