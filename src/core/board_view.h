@@ -50,6 +50,7 @@ struct BoardCell {
   BoardPicture picture;
   Colour backColor = kModernBackColor;
   VerdictMark mark = VerdictMark::None;
+  bool cursorSymbol = false;  // the symbol of the grid cursor's row stands here
   bool operator==(const BoardCell&) const = default;
 };
 
@@ -70,7 +71,7 @@ PuzzlePictures DescribePuzzle(const clsPuzzle& puzzle, const clsPuzzle& symbols,
 // Everything the board panel and the grid's header column show.
 struct BoardView {
   int style = kStyleModern;
-  bool dark = false;  // the dark colours: pictures are drawn light on dark
+  bool dark = false;                                 // the dark colours: pictures are drawn light on dark
   Colour panelColor = kModernBackColor;              // picPuzzle
   Colour headerColor = kModernBackColor;             // picRasterSymbols, the grid's header column
   std::array<std::array<BoardCell, 3>, 9> digits{};  // [number 1..9 - 1][DigitPlace]

@@ -4,6 +4,7 @@
 #include "session/cls_game_controller.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "core/cls_clock.h"
 #include "core/daily_puzzle.h"
@@ -60,7 +61,7 @@ void clsGameController::StartBoard(BoardStart start) {
   LoadStyle();
   solveStatus_.Assign(start.grid);
   if (start.kept) history_.Restore(start.kept->undo, start.kept->redo);
-  if (start.rating) advisor_.ShowDifficulty(puzzle_, solveStatus_, *start.rating);
+  if (start.rating) advisor_.ShowDifficulty(puzzle_, solveStatus_, *start.rating, start.dailyDate);
   if (start.kind == Kind::Race) {
     record_.Clear();
   } else if (start.kept) {
@@ -81,9 +82,12 @@ void clsGameController::NewGame() {
 }
 
 void clsGameController::StartDaily(int year, int month, int day) {
+  char date[16];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
   StartBoard({.kind = BoardStart::Kind::New,
               .puzzle = DailyPuzzle(year, month, day),
               .rating = DailyDifficulty(year, month, day),
+              .dailyDate = date,
               .category = "daily"});
 }
 
@@ -95,7 +99,8 @@ void clsGameController::PlayPuzzle(const clsPuzzle& puzzle) {
 void clsGameController::StartGuide() {
   clsPuzzle guided = puzzle_;
   MakeRatedPuzzle(guided, random_, Difficulty::Easy);
-  StartBoard({.kind = BoardStart::Kind::Guide, .puzzle = guided});
+  const clsSolveStatus start = advisor_.StartGuide(guided);
+  StartBoard({.kind = BoardStart::Kind::Guide, .puzzle = guided, .grid = start});
 }
 
 LoadOutcome clsGameController::LoadGameFile(const std::string& path) {

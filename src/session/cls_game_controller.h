@@ -47,6 +47,7 @@ struct BoardStart {
   clsSolveStatus grid = {};
   std::vector<clsSolveStatus> bookmarks = {};
   std::optional<Difficulty> rating = {};   // shown in the note
+  std::string dailyDate = "";              // today's puzzle's date, YYYY-MM-DD, for the note
   std::string category = "";               // where a new game counts; "" nowhere
   std::optional<KeptGameFacts> kept = {};  // a kept game goes on with its time and record
 };
@@ -120,6 +121,8 @@ class clsGameController : public clsRaceBoard {
   // as it was when it was made.
   GridNote Note() const;
   void LeaveGuide() { guide_ = false; }
+  // The language changed: the note follows it at once.
+  void Retranslate() { advisor_.Retranslate(); }
   bool InGuide() const { return guide_; }
 
   // The game's clock ("" when there is none: a race), the pause that covers

@@ -7,6 +7,7 @@
 
 #include "core/cls_desktop.h"
 #include "core/puzzle_code.h"
+#include "core/text_marks.h"
 #include "i18n/cls_catalogue.h"
 #include "net/cls_network_game.h"
 #include "net/lan_discovery.h"
@@ -90,6 +91,7 @@ void clsGameSession::HandleOne(const SessionEvent& event) {
 
 void clsGameSession::OnPlayerInput(const SessionEvent& event) {
   using Kind = SessionEvent::Kind;
+  notice_.clear();  // said once, until the player does something
   switch (event.kind) {
     case Kind::Button: OnButton(event.command); break;
     case Kind::GridClick: game_.ClickCell(event.number); break;
@@ -102,8 +104,11 @@ void clsGameSession::OnPlayerInput(const SessionEvent& event) {
     case Kind::Chat: race_.SendChat(event.text); break;
     case Kind::RaceOptions: race_.OptionsEdited(event.number, event.text); break;
     case Kind::CopyCode:
-      if (!view_.code.empty()) services_.desktop.CopyText(view_.code);
-      break;
+      if (view_.code.empty()) break;
+      services_.desktop.CopyText(view_.code);
+      notice_ = FillMark(Text("strCodeCopied", "The code %1 is copied: a friend can play it with Play a code."), "%1",
+                         view_.code);
+      return;
     default: break;
   }
 }
@@ -244,6 +249,12 @@ void clsGameSession::AnnounceRace() {
 void clsGameSession::Publish() {
   if (!started_) return;
   view_.board = game_.Board();
+  // Where the symbol of the cursor's row stands on the board.
+  for (auto& number : view_.board.digits) {
+    for (BoardCell& cell : number) {
+      cell.cursorSymbol = cell.picture.kind == PictureKind::Symbol && cell.picture.index == cursor_ / 10;
+    }
+  }
   view_.grid = game_.Grid();
   view_.race = race_.View();
   view_.title = title_;
@@ -255,6 +266,7 @@ void clsGameSession::Publish() {
   view_.paused = game_.Paused();
   view_.code = game_.NetworkSessionExists() ? std::string() : PuzzleCode(game_.Puzzle());
   view_.note = game_.Note();
+  if (!notice_.empty()) view_.note.text = notice_ + (view_.note.text.empty() ? "" : "\n" + view_.note.text);
   view_.prompt = prompts_.Front();
   view_.dialog = dialogs_.View();
   view_.quit = quit_;

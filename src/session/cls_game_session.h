@@ -130,6 +130,7 @@ class clsGameSession : private clsRaceHooks {
   SessionView view_;
   bool started_ = false;
   bool quit_ = false;
+  std::string notice_;  // a word to the player above the note, until the next action
   std::string helpFile_;
   std::string title_ = kTitle;
   int textsVersion_ = 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,29 +47,44 @@ class clsHintAdvisor {
   std::optional<std::vector<Fact>> Hint(const clsPuzzle& puzzle, const clsSolveStatus& grid);
   // Whether a mark of the player fits no solution; frames the first such.
   void Check(const clsPuzzle& puzzle, const clsSolveStatus& grid);
-  // "Difficulty: medium" (or "several solutions") for a new puzzle.
-  void ShowDifficulty(const clsPuzzle& puzzle, const clsSolveStatus& grid, Difficulty rating);
+  // "Difficulty: medium" (or "several solutions") for a new puzzle; for
+  // today's puzzle its date (YYYY-MM-DD) before it.
+  void ShowDifficulty(const clsPuzzle& puzzle, const clsSolveStatus& grid, Difficulty rating,
+                      const std::string& dailyDate = "");
 
   // The note, while the puzzle and grid are those it was made for.
   GridNote NoteFor(const clsPuzzle& puzzle, const clsSolveStatus& grid) const;
+  // The language changed: the note says the same in the new one.
+  void Retranslate();
 
-  // The guided game's note: the next step for the player to mark, a wrong
-  // mark to take back, or once solved the rules in short. Made again only
-  // when the grid changes.
+  // The guided game (guided_game.cpp). Its start: the grid with some symbols
+  // declared for the player, so that at most about twenty steps are left.
+  clsSolveStatus StartGuide(const clsPuzzle& puzzle);
+  // Its note: first the aim and how to read the board, then the next step
+  // for the player to mark (a rule introduced with its reason the first time
+  // it is used), a wrong mark to take back, or once solved the rules in
+  // short. Made again only when the grid changes.
   GridNote Guide(const clsPuzzle& puzzle, const clsSolveStatus& grid) const;
 
  private:
   std::string Text(const char* key, const char* english) const;
-  void Keep(const clsPuzzle& puzzle, const clsSolveStatus& grid, GridNote note, std::optional<std::vector<Fact>> facts);
+  void Keep(const clsPuzzle& puzzle, const clsSolveStatus& grid, std::function<GridNote()> make,
+            std::optional<std::vector<Fact>> facts);
   std::string NothingFollows(const HintResult& hint) const;
 
   const clsCatalogue& catalogue_;
   GridNote note_;
+  std::function<GridNote()> make_;
   std::string madeFor_;
   std::optional<std::vector<Fact>> pending_;
   mutable std::string guidedFor_;
   mutable GridNote guideNote_;
+  std::string guideStart_;  // the situation the guided game began with
+  int guideGiven_ = 0;      // the symbols it declared for the player
+  // Where each rule was first explained in this guided game.
+  mutable std::map<int, std::string> introducedAt_;
   GridNote MakeGuide(const clsPuzzle& puzzle, const clsSolveStatus& grid) const;
+  std::string RuleIntroduction(int rule, const std::string& situation) const;
   GridNote Explained(const clsPuzzle& puzzle, const clsSolveStatus& grid, Deduction& step) const;
 };
 

@@ -246,6 +246,7 @@ void clsGameSession::OpenOptions() {
     if (!answer.yes) return;
     game_.ApplyStyle(answer.value);
     ApplyColours();
+    game_.Retranslate();
     ++textsVersion_;
     title_ = kFullTitle;
     SetHelpFile();

@@ -188,10 +188,18 @@ void frmSymbol::ShowStatus(const SessionView& view) {
   }
 }
 
+// The cursor's frame, and where its row's symbol stands on the board, while
+// the grid has the keyboard.
 void frmSymbol::ShowCursor() {
   const bool focused = focusWidget() == picture1_;
   for (clsGridCell* cell : raster_) cell->SetCursorFrame(focused && cell->Index() == session_.View().gridCursor);
   picture1_->SetCursor(session_.View().gridCursor);
+  const BoardView& board = session_.View().board;
+  for (std::size_t k = 0; k < 9; ++k) {
+    for (std::size_t place = 0; place < 3; ++place) {
+      digitCells_[k][place]->SetHighlight(focused && board.digits[k][place].cursorSymbol);
+    }
+  }
 }
 
 void frmSymbol::ReceiveDatagram(const std::string& payload, const std::string& from, std::uint16_t fromPort) {

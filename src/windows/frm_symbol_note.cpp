@@ -23,7 +23,7 @@ constexpr int kNoteDelayMs = 30;
 // A note's text as rich text: escaped, each {S3} a picture of the symbol
 // drawn at this screen's density, and as a screen reader hears it.
 frmSymbol::RichNote frmSymbol::MakeRichNote(const std::string& text, int style) {
-  RichNote rich{FromAnsi(text).toHtmlEscaped(), FromAnsi(text), {}};
+  RichNote rich{FromAnsi(text).toHtmlEscaped().replace("\n", "<br>"), FromAnsi(text), {}};
   const int side = note_->fontMetrics().height() + 2;
   for (int s = 0; s < 10; ++s) {
     const QString token = QString("{S%1}").arg(s);

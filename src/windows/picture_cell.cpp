@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include "pictures/frm_all_symbols.h"
 
@@ -47,6 +48,12 @@ void clsPictureCell::Show(const QString& path, QColor backColor, VerdictMark mar
   update();
 }
 
+void clsPictureCell::SetHighlight(bool on) {
+  if (highlight_ == on) return;
+  highlight_ = on;
+  update();
+}
+
 void clsPictureCell::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), backColor_);
@@ -55,6 +62,11 @@ void clsPictureCell::paintEvent(QPaintEvent*) {
   // desktop scales the window.
   painter.drawPixmap(rect(), store_.Render(path_, size(), devicePixelRatioF()));
   if (mark_ != VerdictMark::None) PaintVerdictMark(painter, QRectF(rect()), mark_);
+  if (highlight_) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+  }
 }
 
 clsGridCell::clsGridCell(int index, frmAllSymbols& store, QWidget* parent)
@@ -63,7 +75,15 @@ clsGridCell::clsGridCell(int index, frmAllSymbols& store, QWidget* parent)
   setCursor(Qt::PointingHandCursor);
 }
 
+namespace {
+
+// The cell the last press went to: a double click elsewhere is no double click.
+QPointer<clsGridCell> lastPressed;
+
+}  // namespace
+
 void clsGridCell::mousePressEvent(QMouseEvent*) {
+  lastPressed = this;
   pressed_ = true;
   afterDoubleClick_ = false;
 }
@@ -75,7 +95,8 @@ void clsGridCell::mouseReleaseEvent(QMouseEvent* event) {
   if (click) emit Clicked(index_);
 }
 
-void clsGridCell::mouseDoubleClickEvent(QMouseEvent*) {
+void clsGridCell::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (lastPressed != this) return mousePressEvent(event);  // the first press was on another cell
   pressed_ = false;
   afterDoubleClick_ = true;
   emit DoubleClicked(index_);

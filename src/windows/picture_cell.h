@@ -25,6 +25,10 @@ class clsPictureCell : public QWidget {
   QString PicturePath() const { return path_; }
   QColor BackColor() const { return backColor_; }
   VerdictMark Mark() const { return mark_; }
+  // A board cell where the symbol of the grid cursor's row stands: a
+  // rounded frame in the highlight colour.
+  void SetHighlight(bool on);
+  bool Highlight() const { return highlight_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,12 +38,14 @@ class clsPictureCell : public QWidget {
   QString path_;
   QColor backColor_ = Qt::white;
   VerdictMark mark_ = VerdictMark::None;
+  bool highlight_ = false;
 };
 
 // A cell of the solution grid. A click is reported when the button is let go
 // over the cell; a double click as the desktop delivers it: the first press
 // and release make a click, the second press a double click, and the release
-// after it nothing more.
+// after it nothing more. Two presses count as a double click only on the same
+// cell: a second press on another cell is a click of its own.
 class clsGridCell : public clsPictureCell {
   Q_OBJECT
 

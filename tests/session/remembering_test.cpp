@@ -243,6 +243,9 @@ TEST_F(RememberingTest, TodaysPuzzleCountsAsDaily) {
   localtime_r(&now, &today);
   Press(Command::Daily);
   EXPECT_EQ(view_.code, PuzzleCode(DailyPuzzle(today.tm_year + 1900, today.tm_mon + 1, today.tm_mday)));
+  char date[16];
+  std::strftime(date, sizeof date, "%Y-%m-%d", &today);
+  EXPECT_EQ(view_.note.text.rfind("Today's puzzle, " + std::string(date) + ".", 0), 0u);
   Wait(1000);
   Solve();
   EXPECT_EQ(Statistics(StatsCategory::Daily).solved, 1);

@@ -222,8 +222,11 @@ TEST_F(SessionTest, StartUpTimerGivesTheFullTitleAndRegistersTheFileType) {
   EXPECT_EQ(fakes_.registrar.registrations, std::vector<std::string>{"gly Glyphmatic /opt/glyph/glyphmatic"});
 }
 
-TEST_F(SessionTest, HelpAndWebPages) {
+TEST_F(SessionTest, HelpAndWebPagesAndTheCopiedCode) {
+  Send(SessionEvent::Kind::CopyCode);
+  EXPECT_EQ(View().note.text.rfind("The code " + View().code + " is copied", 0), 0u);
   Press(Command::Help);
+  EXPECT_EQ(View().note.text.find("is copied"), std::string::npos);  // said once
   Send(SessionEvent::Kind::HelpKey);
   Press(Command::Homepage);
   Send(SessionEvent::Kind::MakerLink);
@@ -270,6 +273,12 @@ TEST_F(SessionTest, KeysMoveTheCursorAndActLikeClicks) {
   const auto key = [&](int gridKey) { Send(SessionEvent::Kind::GridKey, gridKey); };
   for (int gridKey : {kGridKeyUp, kGridKeyLeft, kGridKeyDown, kGridKeyEnd}) key(gridKey);
   EXPECT_EQ(View().gridCursor, 19);
+  // The board shows where the cursor row's symbol stands.
+  for (const auto& number : View().board.digits) {
+    for (const BoardCell& cell : number) {
+      EXPECT_EQ(cell.cursorSymbol, cell.picture == (BoardPicture{PictureKind::Symbol, 1}));
+    }
+  }
   key(kGridKeySpace);
   EXPECT_EQ(View().grid.looks[19], GridLook::No);
   key(kGridKeyHome);
