@@ -162,6 +162,11 @@ void frmSymbol::ShowColours(bool dark) {
     text->setPalette(palette);
   }
   for (clsGridCell* cell : raster_) cell->SetDark(dark);
+  // The maker's address keeps looking like a link on either ground.
+  auto* homepage = findChild<QPushButton*>("lblHomepage");
+  QPalette link = own;
+  link.setColor(QPalette::ButtonText, own.color(QPalette::Link));
+  homepage->setPalette(link);
   for (QWidget* cell : findChildren<clsPictureCell*>()) cell->update();
   noteStyle_ = -1;  // the note's pictures again
 }

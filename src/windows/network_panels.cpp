@@ -249,8 +249,9 @@ QWidget* clsNetworkPanels::BuildResults(QRect area) {
 
 void clsNetworkPanels::Retranslate() {
   const QString player = FromAnsi(catalogue_.GetTranslation(kModule, "lvNetPlayersCH1", "Player"));
-  lvNetPlayers_->setHeaderLabels({player});
-  lvPlayer_->setHeaderLabels({FromAnsi(catalogue_.GetTranslation(kModule, "lvPlayerCH1", "Player"))});
+  // The second column holds a finished player's points, under no heading.
+  lvNetPlayers_->setHeaderLabels({player, QString()});
+  lvPlayer_->setHeaderLabels({FromAnsi(catalogue_.GetTranslation(kModule, "lvPlayerCH1", "Player")), QString()});
   if (!firstRefresh_) ShowStatus(shown_.status);
 }
 
