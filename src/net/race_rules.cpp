@@ -45,8 +45,8 @@ std::vector<PlayerRow> PlayerRows(const clsNetworkGame& session, bool running, c
         row.icon = kLobbyIconNoOptions;
       }
     } else if (p.HasFinished) {
-      row.points = std::to_string(p.Points) + " " + pointsWord;
-      row.text = p.Name + " (" + row.points + ")";
+      row.points = std::to_string(p.Points);
+      row.text = p.Name + " (" + row.points + " " + pointsWord + ")";
       row.icon = p.TimeNeeded != 0 ? kRaceIconSolved : kRaceIconGaveUp;
     } else if (p.IsDead) {
       row.icon = kRaceIconDead;

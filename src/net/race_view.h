@@ -36,7 +36,7 @@ struct PlayerRow {
   std::string text;  // the whole row as one text: the name, and the points once finished
   int icon = 1;
   std::string name = "";
-  std::string points = "";  // "1786 points" once finished
+  std::string points = "";  // once finished
   bool operator==(const PlayerRow&) const = default;
 };
 

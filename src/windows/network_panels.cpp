@@ -249,9 +249,10 @@ QWidget* clsNetworkPanels::BuildResults(QRect area) {
 
 void clsNetworkPanels::Retranslate() {
   const QString player = FromAnsi(catalogue_.GetTranslation(kModule, "lvNetPlayersCH1", "Player"));
-  // The second column holds a finished player's points, under no heading.
+  // The race list's second column holds a finished player's points.
   lvNetPlayers_->setHeaderLabels({player, QString()});
-  lvPlayer_->setHeaderLabels({FromAnsi(catalogue_.GetTranslation(kModule, "lvPlayerCH1", "Player")), QString()});
+  lvPlayer_->setHeaderLabels({FromAnsi(catalogue_.GetTranslation(kModule, "lvPlayerCH1", "Player")),
+                              FromAnsi(catalogue_.GetTranslation(kModule, "lvPlayerCH2", "Points"))});
   if (!firstRefresh_) ShowStatus(shown_.status);
 }
 
