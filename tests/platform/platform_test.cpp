@@ -186,6 +186,15 @@ TEST(TranslateForm, ReplacesTheCaptionsOfItsOwnItems) {
   EXPECT_EQ(untouched->text(), "Keep me");
 }
 
+// A dark GTK theme is a dark desktop where no desktop portal answers.
+TEST(QtDesktop, ADarkGtkThemeIsADarkDesktop) {
+  qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+  qputenv("GTK_THEME", "Adwaita:dark");
+  EXPECT_TRUE(clsQtDesktop().PrefersDark());
+  qputenv("GTK_THEME", "Adwaita");
+  EXPECT_FALSE(clsQtDesktop().PrefersDark());
+}
+
 // The help window shows the page at its topic and closes with Esc or Ctrl+W.
 TEST(QtDesktop, HelpClosesWithEscapeAndControlW) {
   for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
