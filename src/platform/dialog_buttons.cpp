@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
 
 namespace glyph {
@@ -18,6 +19,18 @@ DialogButtons MakeDialogButtons(QDialog* dialog, const QString& confirmText, con
   box->addButton(cancel, QDialogButtonBox::RejectRole);
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
   return {box, confirm, cancel};
+}
+
+QLabel* MakeRefusalLine(QDialog* dialog) {
+  auto* line = new QLabel(dialog);
+  line->setObjectName("lblRefusal");
+  line->setWordWrap(true);
+  line->setTextFormat(Qt::PlainText);
+  QFont strong = line->font();
+  strong.setBold(true);
+  line->setFont(strong);
+  line->hide();
+  return line;
 }
 
 }  // namespace glyph

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QDialog;
+class QLabel;
 
 namespace glyph {
 
@@ -18,5 +19,9 @@ struct DialogButtons {
   QPushButton* cancel;
 };
 DialogButtons MakeDialogButtons(QDialog* dialog, const QString& confirmText = "OK", const char* confirmName = "cmdOK");
+
+// The line of a dialog that says why its answer was refused: bold plain
+// text, hidden until there is something to say.
+QLabel* MakeRefusalLine(QDialog* dialog);
 
 }  // namespace glyph

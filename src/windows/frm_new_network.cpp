@@ -62,14 +62,7 @@ frmNewNetwork::frmNewNetwork(const clsSettingsStore& settings, const clsCatalogu
   form->addRow(Label(this, "lblRemoteIP", "Host-&IP:", cboRemoteIP_), cboRemoteIP_);
   form->addRow(Label(this, "lblName", "&Player:", txtName_), txtName_);
 
-  lblRefusal_ = new QLabel(this);
-  lblRefusal_->setObjectName("lblRefusal");
-  lblRefusal_->setWordWrap(true);
-  lblRefusal_->setTextFormat(Qt::PlainText);
-  QFont strong = lblRefusal_->font();
-  strong.setBold(true);
-  lblRefusal_->setFont(strong);
-  lblRefusal_->hide();
+  lblRefusal_ = MakeRefusalLine(this);
   const DialogButtons buttons = MakeDialogButtons(this);
 
   auto* layout = new QVBoxLayout(this);

@@ -26,14 +26,7 @@ frmPlayCode::frmPlayCode(const clsCatalogue& catalogue, QWidget* parent) : QDial
   txtCode_->setObjectName("txtCode");
   txtCode_->setMinimumWidth(txtCode_->fontMetrics().averageCharWidth() * 32);
   lblCode->setBuddy(txtCode_);
-  lblRefusal_ = new QLabel(this);
-  lblRefusal_->setObjectName("lblRefusal");
-  lblRefusal_->setWordWrap(true);
-  lblRefusal_->setTextFormat(Qt::PlainText);
-  QFont strong = lblRefusal_->font();
-  strong.setBold(true);
-  lblRefusal_->setFont(strong);
-  lblRefusal_->hide();
+  lblRefusal_ = MakeRefusalLine(this);
   const DialogButtons buttons = MakeDialogButtons(this);
   connect(buttons.confirm, &QPushButton::clicked, this, [this] { emit Typed(ToAnsi(txtCode_->text())); });
 
