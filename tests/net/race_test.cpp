@@ -105,7 +105,9 @@ TEST_F(RaceTest, TheLobbyJoinsChatsKicksAndNoticesASilentHost) {
   network_.Deliver();
   EXPECT_FALSE(Peer(2).HasSession());
   EXPECT_EQ(Peer(1).Player(Address(2)), nullptr);  // its goodbye reached the others
-  Peer(0).Send(SessionEvent::Kind::Kick, 0);       // the host itself: nothing
+  const std::size_t asked = Peer(0).prompts.size();
+  for (int row : {0, -1, 3}) Peer(0).Send(SessionEvent::Kind::Kick, row);  // the host itself, no row: nothing
+  EXPECT_EQ(Peer(0).prompts.size(), asked);
   EXPECT_EQ(Peer(0).NetGame()->CollClients.size(), 3u);
 
   network_.filter = [](const std::string& from, const std::string&, const std::string&) { return from != "127.0.0.1"; };
@@ -349,6 +351,12 @@ TEST_F(RaceTest, AStrangerCannotSteerTheRace) {
   Run(6);
   EXPECT_EQ(Peer(1).Player(""), nullptr);
   EXPECT_EQ(network_.CountSent(tag::kLiving, "255.255.255.255"), 0);
+  for (int i = 1; i <= 70; ++i) {  // nor about more players than a race holds
+    const std::string address = "127.0.2." + std::to_string(i);
+    Forge(Peer(0).socket, Address(1), tag::kOther, address + std::string(15 - address.size(), ' ') + "Many");
+  }
+  network_.Deliver();
+  EXPECT_EQ(Peer(1).NetGame()->CollClients.size(), clsRaceController::kMostPlayers);
 }
 
 // Joiners that fall silent leave the lobby after the dead limit and free
@@ -394,6 +402,9 @@ TEST_F(RaceTest, OnlyTheHostStartsARaceAndResultsAlwaysCome) {
   Forge(hostile, Address(0), tag::kNew, "127.0.0.8      Line1\nLine2");
   network_.Deliver();
   EXPECT_EQ(Peer(0).Player("127.0.0.8")->Name, "Line1 Line2");
+  Forge(hostile, Address(0), tag::kOptionsOk, Peer(0).NetGame()->MakeOptString() + "127.0.0.9");  // names another
+  network_.Deliver();
+  EXPECT_FALSE(Peer(0).Player("127.0.0.8")->KnowsOptions);
   Forge(hostile, Address(0), tag::kStart, puzzle);
   network_.Deliver();
   Run(6);
@@ -426,7 +437,10 @@ TEST_F(RaceTest, OnlyTheHostStartsARaceAndResultsAlwaysCome) {
   network_.Deliver();
   EXPECT_EQ(Peer(1).Board().Puzzle().MakeSendString(), Peer(0).Board().Puzzle().MakeSendString());
   EXPECT_FALSE(Peer(0).Board().GameOver());
+  network_.sent.clear();
   Run(5);
+  EXPECT_EQ(network_.CountSent("OPT", Address(1)), 0);   // confirmed: offered no more
+  EXPECT_GT(network_.CountSent("OPT", "127.0.0.8"), 0);  // never confirms: offered on
   Peer(1).Solve();
   for (int second = 5; second < 70; second += 5) {  // the hostile player only says it is alive
     for (int i = 0; i < 3; ++i) Forge(hostile, Address(i), tag::kLiving, "127.0.0.8");

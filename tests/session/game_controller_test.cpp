@@ -58,6 +58,8 @@ TEST_F(GameControllerTest, TheStoredStyleAndThePreferredDifficulty) {
   EXPECT_EQ(controller_.Note().text, "Difficulty: medium");
   EXPECT_FALSE(controller_.Buttons().addBookmark);
   EXPECT_EQ(Grid(), std::string(100, '0'));
+  controller_.ClickCell(34);
+  EXPECT_EQ(controller_.Note().text, "");  // a note speaks of the board it was made for
 }
 
 TEST_F(GameControllerTest, BoardShowsTheDeclaredDigitWhereverItsSymbolStands) {

@@ -156,13 +156,24 @@ TEST_F(RememberingTest, FactsOfAnotherPuzzleOrDamagedOnesGiveAFreshClock) {
     EXPECT_EQ(view_.clock, "0:00") << to;
   }
   KeptGameFacts read;  // a game kept at once is whole too
-  EXPECT_TRUE(ReadFacts(FactsText({"p", 0, "easy", false}), read) && read.category == "easy");
+  const std::string whole = FactsText({"p", 0, "easy", false});
+  EXPECT_TRUE(ReadFacts(whole, read) && read.category == "easy");
+  for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+           {"elapsed=0", "elapsed=-1"}, {whole.substr(0, whole.find('\n')), "x"}}) {
+    std::string broken = whole;
+    broken.replace(broken.find(from), from.size(), to);
+    EXPECT_FALSE(ReadFacts(broken, read)) << to;
+  }
 }
 
-TEST_F(RememberingTest, ADamagedKeptGameIsMovedAsideAndReported) {
+TEST_F(RememberingTest, DamagedFilesAreMovedAsideAndReported) {
   std::ofstream(folder_ / kKeptGameFile) << "not a saved game\n";
+  std::ofstream(folder_ / kStatisticsFileName) << "not statistics\n";
   Start();
-  ASSERT_EQ(player_.Titles(), std::vector<std::string>{"Unfinished game"});
+  ASSERT_EQ(player_.Titles(), std::vector<std::string>{"Statistics"});
+  EXPECT_NE(player_.prompts[0].text.find("moved aside to " + folder_.Path().string()), std::string::npos);
+  player_.Reply();
+  ASSERT_EQ(player_.Titles().back(), "Unfinished game");
   int aside = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
     aside += entry.path().filename().string().rfind("unfinished.damaged-", 0) == 0;

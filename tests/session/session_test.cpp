@@ -149,6 +149,11 @@ TEST_F(SessionTest, SaveAndLoadRestoreTheWholeGameAndANonGameChangesNothing) {
   player_.Reply(true);
   player_.Confirm((folder_ / "notes.gly").string());
   EXPECT_EQ(View().prompt->text, "This file is not a saved Glyphmatic game.");
+  player_.Reply();
+  Press(Command::Load);
+  player_.Reply(true);
+  player_.Confirm((folder_ / "gone.gly").string());  // no such file: nothing happens
+  EXPECT_FALSE(View().prompt);
   EXPECT_EQ(Puzzle(), puzzle);
 }
 
@@ -190,6 +195,7 @@ TEST_F(SessionTest, BookmarksThroughTheirDialogs) {
   EXPECT_EQ(View().dialog.items, (std::vector<std::string>{"first guess", ""}));
   EXPECT_EQ(View().dialog.selected, 1);  // the newest
   player_.Handle(SessionEvent::Of(SessionEvent::Kind::BookmarkRename, 1, "second"));
+  EXPECT_EQ(View().dialog.items, (std::vector<std::string>{"first guess", "second"}));
   player_.Handle(SessionEvent::Of(SessionEvent::Kind::BookmarkRemove, 1));
   EXPECT_EQ(View().prompt->title, "Remove bookmark");
   EXPECT_FALSE(View().prompt->yesPreselected);
@@ -281,6 +287,9 @@ TEST_F(SessionTest, KeysMoveTheCursorAndActLikeClicks) {
   }
   key(kGridKeySpace);
   EXPECT_EQ(View().grid.looks[19], GridLook::No);
+  const auto looks = View().grid.looks;
+  for (int stray : {-1, kGridKeyDigit + 10}) key(stray);  // no key of the grid's
+  EXPECT_EQ(View().grid.looks, looks);
   key(kGridKeyHome);
   key(kGridKeyEnter);
   EXPECT_EQ(View().grid.looks[10], GridLook::Yes);

@@ -92,7 +92,7 @@ TEST(StatisticsFile, RefusesADamagedFile) {
   // clang-format off
   const std::pair<std::string, std::string> damages[] = {
       {"statistics 1", "statistics 2"}, {"easy started", "weekly started"}, {" times", " hints=1 times"},
-      {"run=1", "run=1 run=1"}, {"started=3", "started=9999999999"}, {"started=3", "started=+3"},
+      {"run=1", "run=1 run=1"}, {"started=3", "started=9999999999"}, {"started=3", "started=+3"}, {"started=3", "started=3z"},
       {"started=3", "started=1"}, {"clean=1", "clean=3"}, {"run=1", "run=3"}, {"longest=2", "longest=3"},
       {"best=5 ", ""}, {"best=5", "best=6"}, {"5,7", "5"}, {"open easy", "open hard"},
       {"open easy", "open easy\nopen easy"}, {medium, medium + medium}, {medium, "\n"},
