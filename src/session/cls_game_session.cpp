@@ -74,6 +74,7 @@ void clsGameSession::HandleOne(const SessionEvent& event) {
     case Kind::Datagram: race_.Receive(event.text, event.source, static_cast<std::uint16_t>(event.value)); return;
     case Kind::Minimised: game_.HoldClock(clsGameClock::kMinimised, event.number != 0); return;
     case Kind::Quitting: Quit(); return;
+    case Kind::Keep: KeepOrForget(); return;
     case Kind::Answer:
       if (const std::function<void()> then = prompts_.Answer(event.number, event.yes)) then();
       return;
@@ -104,6 +105,8 @@ void clsGameSession::OnPlayerInput(const SessionEvent& event) {
     case Kind::CopyCode:
       if (!view_.code.empty()) services_.desktop.CopyText(view_.code);
       break;
+    case Kind::LinkCode: PlayLinkedCode(event.text); break;
+    case Kind::LinkDate: PlayLinkedDate(event.text); break;
     default: break;
   }
 }
