@@ -16,9 +16,11 @@ options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 [ -f build/build.ninja ] || cmake -S . -B build -G Ninja "${options[@]}" >/dev/null
 cmake --build build --target glyphtool >/dev/null
 
+# -O2: -Os makes the WebAssembly a sixth smaller but a rated draw three times slower.
 web=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" -DGLYPH_GLYPHTOOL="$PWD/build/src/glyphtool")
 [ -n "${CI:-}" ] && web+=(-DGLYPH_WERROR=ON)
-emcmake cmake -S . -B build-web/cmake -G Ninja "${web[@]}" >/dev/null
+# emcmake names the toolchain; it says so on standard error.
+emcmake cmake -S . -B build-web/cmake -G Ninja "${web[@]}" >/dev/null 2> >(grep -v '^configure: ' >&2)
 cmake --build build-web/cmake >/dev/null
 
 site=build-web/site

@@ -51,7 +51,7 @@ function showDialog(dialog) {
   shown.dialogView = key;
   const build = DIALOGS[dialog.kind];
   const cancel = () => page.glue.answerDialog(dialog.id, false, "", 0);
-  // A dialog the page cannot show (files, printers, the network) is
+  // A builder returns what takes the keyboard. A dialog the page cannot show (files, printers, the network) is
   // cancelled once this view is painted.
   if (!build) return setTimeout(cancel, 0);
   $("dialogBody").textContent = "";
@@ -60,8 +60,12 @@ function showDialog(dialog) {
     event.preventDefault();
     cancel();
   };
-  build(dialog, $("dialogBody"), box.querySelector(".answers"), cancel, fresh);
+  const first = build(dialog, $("dialogBody"), box.querySelector(".answers"), cancel, fresh);
   if (!box.open) box.showModal();
+  if (first) {
+    first.focus();
+    if (first.select) first.select();
+  }
 }
 
 function field(body, caption, control) {
@@ -106,22 +110,19 @@ function typedDialog(title, caption, dialog, body, foot, cancel, confirm) {
     if (event.key === "Enter") ok();
   });
   answers(foot, [[t.ok, ok], [t.cancel, cancel]]);
-  setTimeout(() => {
-    input.focus();
-    input.select();
-  });
+  return input;
 }
 
 const DIALOGS = {
   playCode(dialog, body, foot, cancel) {
     const t = page.texts;
-    typedDialog(t.playCodeTitle, t.askCode, dialog, body, foot, cancel,
+    return typedDialog(t.playCodeTitle, t.askCode, dialog, body, foot, cancel,
       (text) => page.glue.answerDialog(dialog.id, true, text, 0));
   },
 
   bookmarkName(dialog, body, foot, cancel) {
     const t = page.texts;
-    typedDialog(t.bookmarkTitle, t.bookmarkName, dialog, body, foot, cancel,
+    return typedDialog(t.bookmarkTitle, t.bookmarkName, dialog, body, foot, cancel,
       (text) => page.glue.answerDialog(dialog.id, true, text, 0));
   },
 
@@ -140,7 +141,7 @@ const DIALOGS = {
       [t.remove, () => send("BookmarkRemove", row())],
       [t.cancel, cancel],
     ]);
-    setTimeout(() => list.focus());
+    return list;
   },
 
   options(dialog, body, foot, cancel) {
@@ -161,7 +162,7 @@ const DIALOGS = {
         difficulty.selectedIndex, continueGame.checked)],
       [t.cancel, cancel],
     ]);
-    setTimeout(() => style.focus());
+    return style;
   },
 
   statistics(dialog, body, foot, cancel) {
@@ -198,7 +199,7 @@ const DIALOGS = {
     const draw = () => drawChart(chart, record.categories[chooser.selectedIndex]);
     chooser.addEventListener("change", draw);
     draw();
-    answers(foot, [[t.close, cancel]])[0].focus();
+    return answers(foot, [[t.close, cancel]])[0];
   },
 };
 

@@ -16,6 +16,7 @@ const page = {
   tapDeclares: false,
   longPress: null,
   pressedLong: false,
+  link: null, // the puzzle the address names, until it can be asked for
 };
 
 // Where the main window puts its pictures, in the pixels of its design
@@ -221,6 +222,7 @@ function paint(view) {
   paintStatus(view);
   showPrompt(view.prompt);
   showDialog(view.dialog);
+  if (page.link) setTimeout(followLink);
   if (view.gridFocusVersion !== page.focusVersion) {
     page.focusVersion = view.gridFocusVersion;
     if (!view.prompt && !view.dialog.kind) $("grid").focus();
@@ -255,6 +257,11 @@ function makeButton(parent, caption, tip, action) {
   button.textContent = caption;
   button.title = tip;
   button.addEventListener("click", action);
+  // A click leaves the keyboard with the grid, as in the main window; Tab
+  // still reaches every button.
+  button.addEventListener("mousedown", (event) => {
+    if (document.activeElement === $("grid")) event.preventDefault();
+  });
   return button;
 }
 
@@ -285,12 +292,16 @@ function buildButtons() {
     page.buttons.set(b.command, button);
     if (name === "PlayCode") makeButton(group, t.copyLink, t.copyLinkTip, copyLink).id = "copyLink";
   }
+  // On a touch screen, first: whether a tap declares.
   if (matchMedia("(pointer: coarse)").matches) {
-    const tap = makeButton(element("div", "group", box), t.tapDeclares, t.tapDeclaresTip, () => {
+    const tap = makeButton(null, t.tapDeclares, t.tapDeclaresTip, () => {
       page.tapDeclares = !page.tapDeclares;
       tap.setAttribute("aria-pressed", page.tapDeclares);
     });
+    tap.id = "tapDeclares";
     tap.setAttribute("aria-pressed", page.tapDeclares);
+    box.prepend(element("div", "group"));
+    box.firstChild.append(tap);
   }
   if (page.view) paintButtons(page.view);
 }
@@ -414,12 +425,22 @@ function wireKeys() {
 // ---- The page's life --------------------------------------------------------
 
 // #code=CODE and #daily=YYYY-MM-DD name a puzzle; the address then goes
-// back to the page's own, so that a reload continues the game.
+// back to the page's own, so that a reload continues the game. The puzzle
+// is asked for once what the start had to say is answered.
 function followAddress() {
   const found = /^#(code|daily)=(.*)$/.exec(location.hash);
   if (!found) return;
   history.replaceState(null, "", location.pathname + location.search);
-  send(found[1] === "code" ? "LinkCode" : "LinkDate", 0, decodeURIComponent(found[2]));
+  page.link = [found[1] === "code" ? "LinkCode" : "LinkDate", decodeURIComponent(found[2])];
+  followLink();
+}
+
+function followLink() {
+  const view = page.view;
+  if (!page.link || view.prompt || view.dialog.kind) return;
+  const [kind, text] = page.link;
+  page.link = null;
+  send(kind, 0, text);
 }
 
 function wireLife() {

@@ -140,19 +140,30 @@ def play_a_code(address):
 
 
 def open_in_german(address):
+    """German from the browser's language; a damaged kept game in the
+    browser's storage, and a code that is none, are each said, and a game
+    stands on the board."""
     page = Page(browser("de-DE"))
     try:
-        page.open(address + "#code=NOT-A-CODE")
+        page.open(address)
         check(page.js("return document.documentElement.lang") == "de", "the page speaks German")
         check(page.driver.find_element(By.ID, "grid").get_attribute("aria-label") == "Lösungsgitter",
               "the grid's German name")
-        prompt = page.driver.find_element(By.ID, "prompt")
-        check(prompt.get_attribute("open") is not None and "kein Rätselcode" in prompt.text,
-              "a code that is none is said, in German")
-        prompt.find_element(By.TAG_NAME, "button").click()
-        check(page.driver.find_element(By.ID, "code").text.startswith("Code:"), "and a game stands on the board")
         check(page.driver.find_element(By.CSS_SELECTOR, "[data-command='New']").text == "Neues Spiel",
               "the buttons' German captions")
+        page.js("localStorage.setItem('glyphmatic:file:unfinished.gly', 'damaged')")
+        page.driver.get("about:blank")
+        page.open(address + "#code=NOT-A-CODE")
+        said = []
+        for _ in range(2):
+            prompt = page.driver.find_element(By.ID, "prompt")
+            said.append(prompt.text)
+            prompt.find_element(By.TAG_NAME, "button").click()
+        check("nicht gelesen werden" in said[0] and "kein Rätselcode" in said[1], f"both are said: {said}")
+        check(not page.js("return document.getElementById('prompt').open"), "and nothing more")
+        kept = page.js("return Object.keys(localStorage).filter(k => k.includes('unfinished'))")
+        check(len(kept) == 1 and "unfinished.gly" not in kept, f"the damaged game is set aside: {kept}")
+        check(page.driver.find_element(By.ID, "code").text.startswith("Code:"), "a game stands on the board")
     finally:
         page.driver.quit()
 
