@@ -2,8 +2,9 @@
 // The core's speed as the browser page meets it, against the same program
 // built natively: a hint on an empty grid and half way through, and drawing
 // a puzzle rated expert (the workloads of glyph_bench's BM_Hint,
-// BM_HintMidGame and BM_MakeRatedPuzzle). Prints one JSON line of mean
-// times; bench/web_report.py runs it in headless Chromium and here.
+// BM_HintMidGame and BM_MakeRatedPuzzle), each the same fixed number of
+// calls on the same puzzles. Prints one JSON line of mean times;
+// bench/web_report.py runs it in headless Chromium and here.
 #include <chrono>
 #include <cstdio>
 #include <utility>
@@ -25,17 +26,14 @@ std::vector<clsPuzzle> SomePuzzles() {
   return puzzles;
 }
 
-// The mean time of one call of work(i) in microseconds, over rounds of
-// calls until a second has passed.
+// The mean time of one call of work(i) in microseconds, over calls for
+// i = 0 .. calls - 1: the same work here and in the page.
 template <typename Work>
-double MeanMicroseconds(Work work) {
+double MeanMicroseconds(Work work, long calls) {
   using Clock = std::chrono::steady_clock;
-  const auto start = Clock::now();
-  long calls = 0;
   volatile long sink = 0;
-  while (Clock::now() - start < std::chrono::seconds(1)) {
-    for (int k = 0; k < 16; ++k) sink = sink + work(calls++);
-  }
+  const auto start = Clock::now();
+  for (long i = 0; i < calls; ++i) sink = sink + work(i);
   return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / static_cast<double>(calls);
 }
 
@@ -57,15 +55,17 @@ int main() {
   const auto facts = [](const glyph::HintResult& hint) {
     return hint.deduction ? static_cast<long>(hint.deduction->facts.size()) : 0L;
   };
-  const double hint = MeanMicroseconds([&](long i) { return facts(glyph::NextHint(at(puzzles, i), empty)); });
-  const double hintMid = MeanMicroseconds([&](long i) {
-    const auto& [puzzle, grid] = at(halfWay, i);
-    return facts(glyph::NextHint(puzzle, grid));
-  });
+  const double hint = MeanMicroseconds([&](long i) { return facts(glyph::NextHint(at(puzzles, i), empty)); }, 20000);
+  const double hintMid = MeanMicroseconds(
+      [&](long i) {
+        const auto& [puzzle, grid] = at(halfWay, i);
+        return facts(glyph::NextHint(puzzle, grid));
+      },
+      20000);
   glyph::clsSystemRandom random(2);
   clsPuzzle drawn;
   const double expert = MeanMicroseconds(
-      [&](long) { return static_cast<long>(glyph::MakeRatedPuzzle(drawn, random, glyph::Difficulty::Expert)); });
+      [&](long) { return static_cast<long>(glyph::MakeRatedPuzzle(drawn, random, glyph::Difficulty::Expert)); }, 300);
   std::printf("{\"hint_us\": %.1f, \"hint_mid_us\": %.1f, \"expert_draw_ms\": %.2f}\n", hint, hintMid, expert / 1000);
   return 0;
 }

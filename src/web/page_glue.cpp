@@ -112,8 +112,9 @@ class clsPageGame : public clsSessionDisplay {
       val object = val::object();
       object.set("command", static_cast<int>(button.command));
       object.set("name", std::string(button.name));
-      object.set("caption",
-                 Text(WithoutMnemonic(catalogue_.GetTranslation(kMainWindowModule, button.name, button.caption))));
+      const std::string caption = catalogue_.GetTranslation(kMainWindowModule, button.name, button.caption);
+      object.set("caption", Text(WithoutMnemonic(caption)));
+      object.set("key", Text(Mnemonic(caption)));
       object.set("tip", Text(catalogue_.GetTranslation(kMainWindowModule, button.tipKey, button.tip)));
       object.set("gapBefore", button.gapBefore);
       object.set("halfLeft", button.halfLeft);
