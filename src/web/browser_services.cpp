@@ -127,7 +127,8 @@ void clsBrowserFolder::Restore() {
   std::error_code error;
   std::filesystem::create_directories(folder_, error);
   const std::unique_ptr<char, decltype(&std::free)> keys(StorageKeys(kFilePrefix.c_str()), &std::free);
-  if (!keys) return;
+  if (!keys) return;  // the browser keeps nothing: the folder is all there is
+  std::set<std::string> stored;
   std::istringstream lines(keys.get());
   for (std::string key; std::getline(lines, key);) {
     const std::string name = key.substr(kFilePrefix.size());
@@ -135,8 +136,19 @@ void clsBrowserFolder::Restore() {
     if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) continue;
     const std::optional<std::string> content = Get(key);
     if (!content) continue;
+    stored.insert(name);
+    const auto kept = kept_.find(name);
+    if (kept != kept_.end() && kept->second == *content) continue;
     std::ofstream(folder_ / name, std::ios::binary | std::ios::trunc) << BytesFromUtf8(*content);
     kept_[name] = *content;
+  }
+  for (auto kept = kept_.begin(); kept != kept_.end();) {
+    if (stored.count(kept->first) > 0) {
+      ++kept;
+      continue;
+    }
+    std::filesystem::remove(folder_ / kept->first, error);
+    kept = kept_.erase(kept);
   }
 }
 

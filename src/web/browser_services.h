@@ -48,11 +48,14 @@ class clsNoNetwork : public clsDatagramSocket {
 
 // The player's data folder, an in-memory folder of the page, mirrored into
 // local storage: every file the game writes there is kept as it is written,
-// and comes back into the folder when the page is opened again.
+// and comes back into the folder when the page is opened again. Before each
+// event the folder takes what another page of the game (another tab) kept
+// meanwhile, so that, as two copies of the desktop game do, each adds its
+// own statistics to the other's.
 class clsBrowserFolder {
  public:
   explicit clsBrowserFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
-  // Puts the kept files back into the folder (made if missing).
+  // Brings the folder (made if missing) up to what local storage holds.
   void Restore();
   // Keeps what changed since the last call, and forgets what went.
   void Mirror();

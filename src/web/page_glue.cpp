@@ -85,8 +85,10 @@ class clsPageGame : public clsSessionDisplay {
   }
   void Show(const SessionView& view) override { painter_(ViewObject(view, catalogue_)); }
 
-  // Every event, and after it what it wrote is kept.
+  // Every event on the player's files as the browser keeps them now, and
+  // after it what it wrote is kept.
   void Handle(const SessionEvent& event) {
+    folder_.Restore();
     session_->Handle(event);
     folder_.Mirror();
   }

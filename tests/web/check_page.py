@@ -151,8 +151,9 @@ def open_in_german(address):
               "the grid's German name")
         check(page.driver.find_element(By.CSS_SELECTOR, "[data-command='New']").text == "Neues Spiel",
               "the buttons' German captions")
+        # Damaged while no game page is open (here: from the help page).
+        page.driver.get(address.replace("index.html", "glyph_de.html"))
         page.js("localStorage.setItem('glyphmatic:file:unfinished.gly', 'damaged')")
-        page.driver.get("about:blank")
         page.open(address + "#code=NOT-A-CODE")
         said = []
         for _ in range(2):
