@@ -28,7 +28,7 @@ clsPuzzle DailyPuzzle(int year, int month, int day);
 
 // A date as it is written to name a day's puzzle: YYYY-MM-DD in digits and
 // dashes, nothing else (no sign, no space); nullopt for any other text.
-// Whether that day exists is for the functions above to say.
+// Whether that day exists, DateExists says.
 struct CalendarDate {
   int year = 0;
   int month = 0;
