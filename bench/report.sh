@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the figures of the README's performance table on this machine and
-# prints them as a Markdown table. Needs a built tree (scripts/build.sh) and
-# the packages xvfb, xdotool and time.
+# prints them as a Markdown table. Needs a built tree (scripts/build.sh), the
+# browser edition's site (scripts/web.sh) and the packages xvfb, xdotool,
+# time, chromium, chromium-driver and python3-selenium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build
@@ -67,6 +68,17 @@ gameRss=$(xvfb-run -a -s "-screen 0 800x600x24" bash -c "
   /usr/bin/time -f %M -o $work/game.rss $build/src/glyphmatic >/dev/null 2>&1 & timer=\$!
   sleep 3; pkill -TERM -P \$timer; wait \$timer; tail -n 1 $work/game.rss" 2>/dev/null)
 
+# 6. The browser edition (the site of scripts/web.sh): its size, the time
+#    from navigation to its first board in headless Chromium, and the core
+#    in the page against the same program built here.
+read -r webScript webPictures webBoard pageHint nativeHint pageDraw nativeDraw < <(
+  /usr/bin/python3 bench/web_report.py build-web/site build-web/cmake/bench "$build/bench/web_bench" | python3 -c '
+import json, sys
+r = json.load(sys.stdin)
+print(r["script_and_wasm_kb"], r["pictures_kb"], r["first_board_ms"], r["page"]["hint_us"], r["native"]["hint_us"],
+      r["page"]["expert_draw_ms"], r["native"]["expert_draw_ms"])')
+ratio() { python3 -c "print(round($1 / $2, 2))"; }
+
 cat <<TABLE
 | Figure | Measured | Floor or target |
 |---|---|---|
@@ -82,4 +94,8 @@ cat <<TABLE
 | 1,000 puzzles with solutions to PDF | $printed s (with grids: $printedGrid s) | under 5 s |
 | Peak memory, race of 10 peers (headless host) | $((hostRss / 1024)) MiB | |
 | Peak memory, the game's window with a puzzle | $((gameRss / 1024)) MiB | |
+| Browser edition: script and WebAssembly / pictures (uncompressed) | $webScript KB / $webPictures KB | together under 1 MB |
+| Browser edition: navigation to the first board (headless Chromium, median of 7) | $webBoard ms | under 500 ms |
+| A hint on an empty grid: in the page / native | $pageHint µs / $nativeHint µs ($(ratio "$pageHint" "$nativeHint")×) | within 1.5× |
+| Drawing a puzzle rated expert: in the page / native | $pageDraw ms / $nativeDraw ms ($(ratio "$pageDraw" "$nativeDraw")×) | within 1.5× |
 TABLE

@@ -13,7 +13,7 @@ declare -A layer=(
   [net]=3 [print]=3 [options]=3
   [session]=4
   [platform]=5
-  [windows]=6 [tool]=6
+  [windows]=6 [tool]=6 [web]=6
   [app]=7
 )
 

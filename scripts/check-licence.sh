@@ -11,6 +11,7 @@ while IFS= read -r file; do
     echo "$file: no SPDX-License-Identifier line at the top"
     status=1
   fi
-done < <(git ls-files '*.cpp' '*.h' '*.cpp.in' '*.sh' '*.py' '*CMakeLists.txt' '*.cmake' .ci/run)
+done < <(git ls-files '*.cpp' '*.h' '*.cpp.in' '*.sh' '*.py' '*CMakeLists.txt' '*.cmake' .ci/run \
+  '*.js' '*.css' 'site/*.html')
 [ $status -eq 0 ] && echo "Licence: every source file names GPL-3.0-or-later."
 exit $status

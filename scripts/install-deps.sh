@@ -12,6 +12,7 @@ packages=(
   lintian appstream devscripts
   qt6-wayland weston
   xvfb xauth xdotool dbus at-spi2-core python3-pyatspi
+  emscripten chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds, and runs every test. With --sanitize the
+# Installs what is missing, builds (the browser edition too), and runs every
+# test, the page test in headless Chromium included. With --sanitize the
 # build and the whole suite run under AddressSanitizer and
 # UndefinedBehaviorSanitizer, stopping at the first report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build_dir=$(scripts/build.sh "$@" | tail -n 1)
+# The browser edition's site, for its page test (the sanitizers' build has none).
+[ "${1:-}" = "--sanitize" ] || scripts/web.sh >/dev/null
 
 export QT_QPA_PLATFORM=offscreen
 if [ "${1:-}" = "--sanitize" ]; then

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cls_system_random.h"
 
-#include <bit>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <ctime>
 #include <random>
 
@@ -36,8 +36,9 @@ double LocalTimeOfDay() {
   // The coarse clock costs a few nanoseconds where the precise one costs tens,
   // and a reseed is asked for before every draw.
   constexpr std::int64_t kMicrosPerDay = 86'400'000'000;
+  // A system without it (a browser's) gives the precise one.
   timespec now{};
-  clock_gettime(CLOCK_REALTIME_COARSE, &now);
+  if (clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) clock_gettime(CLOCK_REALTIME, &now);
   const std::int64_t micros =
       (static_cast<std::int64_t>(now.tv_sec) + utcOffsetSeconds) * 1'000'000 + now.tv_nsec / 1000;
   const std::int64_t ofDay = ((micros % kMicrosPerDay) + kMicrosPerDay) % kMicrosPerDay;
@@ -63,7 +64,14 @@ double clsSystemRandom::Random() {
   return static_cast<double>(NextBits() >> 11) * 0x1.0p-53;
 }
 
-void clsSystemRandom::Reseed(double seed) { state_ ^= Mix64(std::bit_cast<std::uint64_t>(seed) + kGoldenGamma); }
+void clsSystemRandom::Reseed(double seed) {
+  // The seed's bits as they are (std::bit_cast, which not every standard
+  // library this builds with has yet).
+  std::uint64_t bits = 0;
+  static_assert(sizeof bits == sizeof seed);
+  std::memcpy(&bits, &seed, sizeof bits);
+  state_ ^= Mix64(bits + kGoldenGamma);
+}
 
 double clsSystemRandom::TimeOfDay() { return timeOfDay_(); }
 

@@ -50,4 +50,27 @@ clsPuzzle DailyPuzzle(int year, int month, int day) {
   return puzzle;
 }
 
+bool DateExists(const CalendarDate& date) {
+  try {
+    CheckedDate(date.year, date.month, date.day);
+    return true;
+  } catch (const std::invalid_argument&) {
+    return false;
+  }
+}
+
+std::optional<CalendarDate> ReadDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  std::array<int, 3> fields{};
+  constexpr std::array<std::size_t, 3> kStarts{0, 5, 8};
+  constexpr std::array<std::size_t, 3> kLengths{4, 2, 2};
+  for (std::size_t f = 0; f < fields.size(); ++f) {
+    for (std::size_t i = kStarts[f]; i < kStarts[f] + kLengths[f]; ++i) {
+      if (text[i] < '0' || text[i] > '9') return std::nullopt;
+      fields[f] = 10 * fields[f] + (text[i] - '0');
+    }
+  }
+  return CalendarDate{fields[0], fields[1], fields[2]};
+}
+
 }  // namespace glyph

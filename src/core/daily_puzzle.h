@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "core/cls_puzzle.h"
 #include "core/deduction.h"
 
@@ -22,5 +25,17 @@ Difficulty DailyDifficulty(int year, int month, int day);
 // the generator's drawing rules and the rating as they are; a change to any
 // of them gives other daily puzzles, which the tests pin one day against.
 clsPuzzle DailyPuzzle(int year, int month, int day);
+
+// A date as it is written to name a day's puzzle: YYYY-MM-DD in digits and
+// dashes, nothing else (no sign, no space); nullopt for any other text.
+// Whether that day exists, DateExists says.
+struct CalendarDate {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+};
+std::optional<CalendarDate> ReadDate(std::string_view text);
+// Whether the date is a day of the calendar the functions above take.
+bool DateExists(const CalendarDate& date);
 
 }  // namespace glyph

@@ -75,6 +75,7 @@ void clsGameSession::HandleOne(const SessionEvent& event) {
     case Kind::Datagram: race_.Receive(event.text, event.source, static_cast<std::uint16_t>(event.value)); return;
     case Kind::Minimised: game_.HoldClock(clsGameClock::kMinimised, event.number != 0); return;
     case Kind::Quitting: Quit(); return;
+    case Kind::Keep: KeepOrForget(); return;
     case Kind::Answer:
       if (const std::function<void()> then = prompts_.Answer(event.number, event.yes)) then();
       return;
@@ -109,6 +110,8 @@ void clsGameSession::OnPlayerInput(const SessionEvent& event) {
       notice_ = FillMark(Text("strCodeCopied", "The code %1 is copied: a friend can play it with Play a code."), "%1",
                          view_.code);
       return;
+    case Kind::LinkCode: PlayLinkedCode(event.text); break;
+    case Kind::LinkDate: PlayLinkedDate(event.text); break;
     default: break;
   }
 }

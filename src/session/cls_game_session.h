@@ -93,6 +93,8 @@ class clsGameSession : private clsRaceHooks {
   void RemoveBookmark(int row);
   void PlayCode();
   void PlayTypedCode(const std::string& typed);
+  void PlayLinkedCode(const std::string& text);
+  void PlayLinkedDate(const std::string& text);
   void OpenNetworkGame();
   void BeginNetworkGame(const SessionEvent& answer);
   void OpenOptions();

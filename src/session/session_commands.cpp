@@ -6,6 +6,7 @@
 
 #include "core/cls_clock.h"
 #include "core/cls_desktop.h"
+#include "core/daily_puzzle.h"
 #include "core/puzzle_code.h"
 #include "core/text_marks.h"
 #include "i18n/cls_catalogue.h"
@@ -23,6 +24,9 @@ namespace {
 
 constexpr const char* kBookmarkModule = "frmOpenBookmark";
 constexpr std::size_t kLongestTypedCode = 64;  // a code is 15 characters; room for dashes and spaces
+constexpr const char* kNotACode =
+    "This is not a puzzle code. A code has fifteen letters and digits, such as 0K7QD-M2XHA-4RT9B; please check it "
+    "and try again.";
 
 // The local date of a moment, for today's puzzle.
 std::tm LocalDate(std::int64_t ms) {
@@ -218,12 +222,34 @@ void clsGameSession::PlayTypedCode(const std::string& typed) {
   const std::string code = typed.substr(0, kLongestTypedCode);
   const std::optional<clsPuzzle> puzzle = PuzzleFromCode(code);
   if (!puzzle) {
-    dialogs_.Refuse(code, Text("strMsgNotACode",
-                               "This is not a puzzle code. A code has fifteen letters and digits, such as "
-                               "0K7QD-M2XHA-4RT9B; please check it and try again."));
+    dialogs_.Refuse(code, Text("strMsgNotACode", kNotACode));
     return;
   }
   LeaveGameThen(false, [this, chosen = *puzzle] { game_.PlayPuzzle(chosen); });
+}
+
+// A link (a web address) names a puzzle by its code or by its day: it is
+// played as the buttons play theirs, without the dialog. A link that names
+// none says so, and the game on the board stays.
+void clsGameSession::PlayLinkedCode(const std::string& text) {
+  if (!MayDo(Command::PlayCode)) return;
+  const std::optional<clsPuzzle> puzzle = PuzzleFromCode(text.substr(0, kLongestTypedCode));
+  if (!puzzle) {
+    return Tell("strMsgNotACode", kNotACode, "strTitPlayCode", "Play a code");
+  }
+  LeaveGameThen(false, [this, chosen = *puzzle] { game_.PlayPuzzle(chosen); });
+}
+
+void clsGameSession::PlayLinkedDate(const std::string& text) {
+  if (!MayDo(Command::Daily)) return;
+  const std::optional<CalendarDate> date = ReadDate(text);
+  if (!date || !DateExists(*date)) {
+    return Tell("strMsgNotADate",
+                "This is not the date of a day's puzzle. A date is written as year, month and day, such as "
+                "2025-03-14.",
+                "strTitDaily", "Today's puzzle");
+  }
+  LeaveGameThen(false, [this, day = *date] { game_.StartDaily(day.year, day.month, day.day); });
 }
 
 // ---- Dialogs beside the game ---------------------------------------------

@@ -81,6 +81,9 @@ struct SessionEvent {
     DialogAnswer,     // number: the dialog's id; yes: OK, else Cancel; text, value, fields: what it holds
     BookmarkRemove,   // number: the bookmark list's row
     BookmarkRename,   // number: the bookmark list's row; text: the new name
+    LinkCode,         // text: a puzzle's code from a link (a web address), played without the dialog
+    LinkDate,         // text: a date YYYY-MM-DD from a link: that day's puzzle
+    Keep,             // the front end may end without notice (a browser page hidden): keep the game now
   };
 
   Kind kind = Kind::Tick;

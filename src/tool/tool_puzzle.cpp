@@ -45,21 +45,12 @@ QJsonObject DescribeGenerated(const clsPuzzle& puzzle) {
 // A date written YYYY-MM-DD in digits, and nothing else (no sign, no
 // space), or clsToolError.
 std::tm ParseDate(const std::string& text) {
-  const auto digits = [&](std::size_t at, std::size_t count) {
-    int value = 0;
-    for (std::size_t i = at; i < at + count; ++i) {
-      if (text[i] < '0' || text[i] > '9') throw clsToolError("--date takes a date as YYYY-MM-DD, not " + Quoted(text));
-      value = 10 * value + (text[i] - '0');
-    }
-    return value;
-  };
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
-    throw clsToolError("--date takes a date as YYYY-MM-DD, not " + Quoted(text));
-  }
+  const std::optional<CalendarDate> read = ReadDate(text);
+  if (!read) throw clsToolError("--date takes a date as YYYY-MM-DD, not " + Quoted(text));
   std::tm date{};
-  date.tm_year = digits(0, 4) - 1900;
-  date.tm_mon = digits(5, 2) - 1;
-  date.tm_mday = digits(8, 2);
+  date.tm_year = read->year - 1900;
+  date.tm_mon = read->month - 1;
+  date.tm_mday = read->day;
   return date;
 }
 

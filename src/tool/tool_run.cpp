@@ -35,6 +35,7 @@ constexpr char kUsage[] =
     "  check --game FILE.gly             the mark the Check button frames: {\"wrong\":[symbol,digit]} or null\n"
     "  print --pdf OUT.pdf [--count N] [--grid] [--solutions] [--style 0|1] [--game FILE.gly]\n"
     "        [--page A4|Letter] [--seed S] [--difficulty LEVEL]   the print job onto a PDF file\n"
+    "  pictures OUT                      the board's and grid's pictures, light and dark, as the game draws them\n"
     "  host --local ADDR [--port P] [--name NAME] [--time SECONDS] [--penalty N] [--start-after SECONDS]\n"
     "       [--min-players N] [--force-start] [PLAYING] [--chat TEXT] [--max-seconds S] [--linger S] [--stdin]\n"
     "  join --local ADDR --host ADDR [--port P] [--name NAME] [PLAYING] [--chat TEXT] [--max-seconds S]\n"
@@ -70,6 +71,7 @@ const std::map<std::string, Verb>& Verbs() {
       {"lcid", Returning0(VerbLcid)},
       {"game", Returning0(VerbGame)},
       {"print", Returning0(VerbPrint)},
+      {"pictures", Returning0(VerbPictures)},
       {"hint", Returning0(VerbHint)},
       {"check", Returning0(VerbCheck)},
       {"discover", Returning0(VerbDiscover)},

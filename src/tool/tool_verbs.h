@@ -28,6 +28,8 @@ void VerbGame(const std::vector<std::string>& args, std::ostream& out);
 void VerbHint(const std::vector<std::string>& args, std::ostream& out);
 void VerbCheck(const std::vector<std::string>& args, std::ostream& out);
 void VerbPrint(const std::vector<std::string>& args, std::ostream& out);
+// The board's and the grid's pictures in the light and dark colours.
+void VerbPictures(const std::vector<std::string>& args, std::ostream& out);
 // Listens for announced races and prints each as it is first heard.
 void VerbDiscover(const std::vector<std::string>& args, std::ostream& out);
 // The headless race peers: they run until the race ends and return the exit

@@ -11,6 +11,7 @@
 #include "platform/ansi_text.h"
 #include "platform/translate_form.h"
 #include "session/accessible_texts.h"
+#include "session/button_texts.h"
 #include "session/commands.h"
 #include "storage/web_pages.h"
 #include "windows/frm_symbol.h"
@@ -25,61 +26,6 @@ namespace glyph {
 using namespace design;
 
 namespace {
-
-struct ButtonText {
-  Command command;
-  const char* name;
-  const char* caption;
-  const char* tipKey;
-  const char* tip;
-  bool gapBefore;
-  bool halfLeft = false;  // the left half of a row the next button shares
-};
-
-// The buttons in the order they stand, with their captions and tool tips.
-constexpr std::array<ButtonText, kMainButtonCount> kButtons{{
-    {Command::New, "cmdNew", "&New game", "strTipNew", "Start a new puzzle", false},
-    {Command::Daily, "cmdDaily", "Today's p&uzzle", "strTipDaily",
-     "The same puzzle for everyone today: easy on Mondays, rising to expert on Sundays", false},
-    {Command::PlayCode, "cmdPlayCode", "Play a co&de...", "strTipPlayCode",
-     "Play the puzzle of a code a friend gave you (Ctrl+I)", false},
-    {Command::Clear, "cmdClear", "&Clear grid", "strTipClear", "Remove every mark from the solution grid", false},
-    {Command::Solve, "cmdSolve", "&Solve game", "strTipSolve", "Show the solution of this puzzle", false},
-    {Command::Undo, "cmdUndo", "&Undo", "strTipUndo", "Take back the last change of the grid (Ctrl+Z)", false, true},
-    {Command::Redo, "cmdRedo", "Redo", "strTipRedo", "Make the change taken back again (Ctrl+Y)", false},
-    {Command::Hint, "cmdHint", "H&int", "strTipHint",
-     "Show the next fact that follows and why; press again to mark it (Ctrl+H)", false, true},
-    {Command::Check, "cmdCheck", "Chec&k", "strTipCheck", "Say whether any of your marks fits no solution", false},
-    {Command::Pause, "cmdPause", "Pause", "strTipPause", "Stop the clock and cover the board (F5 or P)", false, true},
-    {Command::Statistics, "cmdStatistics", "Statistics", "strTipStatistics",
-     "Games solved, best times and runs (Ctrl+T)", false},
-    {Command::AddBookmark, "cmdAddBookmark", "&Add bookmark", "strTipAddBookmark",
-     "Keep a named copy of the solution grid", true},
-    {Command::OpenBookmark, "cmdOpenBookmark", "&Open bookmark", "strTipOpenBookmark",
-     "Go back to a bookmark of this game", false},
-    {Command::Save, "cmdSave", "Sa&ve game", "strTipSave", "Save this game to a file", true},
-    {Command::Load, "cmdLoad", "&Load game", "strTipLoad", "Load a saved game", false},
-    {Command::Print, "cmdPrint", "&Print game", "strTipPrint", "Print puzzles on paper or to a PDF file", false},
-    {Command::Options, "cmdOptions", "Op&tions", "strTipOptions", "Choose the style and the language", true},
-    {Command::NetworkGame, "cmdNetworkGame", "Net&work game", "strTipNetworkGame",
-     "Race other players on the local network", false},
-    {Command::Help, "cmdHelp", "&Help", "strTipHelp", "How to play", true},
-    {Command::Guide, "cmdHowToPlay", "How to play", "strTipHowToPlay",
-     "A short guided game on an easy puzzle: each step explained, marked by you", false},
-    {Command::Homepage, "cmdHomepage", "Ho&mepage", "strTipHomepage", "Open the game's web page", false},
-    {Command::Close, "cmdClose", "&Quit game", "strTipClose", "Close Glyphmatic", true},
-}};
-
-// Every main button stands in the table exactly once, and nothing else.
-constexpr bool CoversEveryButton() {
-  std::array<int, kCommandCount> seen{};
-  for (const ButtonText& button : kButtons) ++seen[static_cast<std::size_t>(button.command)];
-  for (const CommandRule& rule : kCommandRules) {
-    if (seen[static_cast<std::size_t>(rule.command)] != (rule.mainButton ? 1 : 0)) return false;
-  }
-  return true;
-}
-static_assert(CoversEveryButton(), "the button table must name every main button once");
 
 const char* const kDigitPlaceLetters[3] = {"H", "Z", "E"};
 
@@ -199,15 +145,15 @@ std::array<QRect, kCommandCount> frmSymbol::ButtonColumn(const std::function<boo
   int top = kPuzzlePanel.top();
   bool gap = false;
   bool any = false;
-  for (std::size_t i = 0; i < kButtons.size(); ++i) {
-    const ButtonText& text = kButtons[i];
+  for (std::size_t i = 0; i < kButtonTexts.size(); ++i) {
+    const ButtonText& text = kButtonTexts[i];
     gap = gap || text.gapBefore;
     if (!shown(text.command)) continue;
     if (gap && any) top += 8;
     gap = false;
     any = true;
-    const bool withRight = text.halfLeft && i + 1 < kButtons.size() && shown(kButtons[i + 1].command);
-    const bool withLeft = i > 0 && kButtons[i - 1].halfLeft && shown(kButtons[i - 1].command);
+    const bool withRight = text.halfLeft && i + 1 < kButtonTexts.size() && shown(kButtonTexts[i + 1].command);
+    const bool withLeft = i > 0 && kButtonTexts[i - 1].halfLeft && shown(kButtonTexts[i - 1].command);
     rects[static_cast<std::size_t>(text.command)] =
         QRect(kButtonLeft + (withLeft ? half + 4 : 0), top, withRight || withLeft ? half : kButtonWidth, kButtonHeight);
     if (!withRight) top += kButtonHeight + 4;
@@ -218,7 +164,7 @@ std::array<QRect, kCommandCount> frmSymbol::ButtonColumn(const std::function<boo
 void frmSymbol::BuildButtons() {
   const std::array<QRect, kCommandCount> column = ButtonColumn([](Command) { return true; });
   int top = 0;
-  for (const ButtonText& text : kButtons) {
+  for (const ButtonText& text : kButtonTexts) {
     auto* button = new QPushButton(text.caption, this);
     button->setObjectName(text.name);
     // A click leaves the keyboard with the grid: arrows, Space, Enter and
@@ -252,7 +198,7 @@ void frmSymbol::BuildButtons() {
 
 void frmSymbol::ApplyTexts() {
   TranslateForm(this, services_.catalogue);
-  for (const ButtonText& text : kButtons) {
+  for (const ButtonText& text : kButtonTexts) {
     findChild<QPushButton*>(text.name)->setToolTip(PlainToolTip(session_.Game().Text(text.tipKey, text.tip)));
   }
   const QString gridTip = PlainToolTip(session_.Game().Text(

@@ -3,6 +3,7 @@
 // the unfinished game, the statistics, puzzle codes and today's puzzle.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <ctime>
 #include <fstream>
 #include <memory>
@@ -260,6 +261,59 @@ TEST_F(RememberingTest, TodaysPuzzleCountsAsDaily) {
   Wait(1000);
   Solve();
   EXPECT_EQ(Statistics(StatsCategory::Daily).solved, 1);
+}
+
+// A link names a puzzle by its code or by its day: played without the
+// dialog, after the question when work is at stake. A link that names none
+// says so and leaves the board alone.
+TEST_F(RememberingTest, APuzzleNamedByALinkIsPlayed) {
+  Start();
+  const std::string first = view_.code;
+  const auto link = [this](SessionEvent::Kind kind, const std::string& text) {
+    player_.Handle(SessionEvent::Of(kind, 0, text));
+  };
+  for (const auto& [kind, text] : {std::pair{SessionEvent::Kind::LinkCode, "0K7QD-M2XHA-4RT9"},
+                                   {SessionEvent::Kind::LinkDate, "2026-02-30"},
+                                   {SessionEvent::Kind::LinkDate, "2026-2-03"}}) {
+    link(kind, text);
+    player_.Reply();
+  }
+  EXPECT_EQ(player_.Titles(), (std::vector<std::string>{"Play a code", "Today's puzzle", "Today's puzzle"}));
+  EXPECT_EQ(view_.code, first);
+
+  Send(SessionEvent::Kind::GridClick, 34);
+  const std::string code = PuzzleCode(DailyPuzzle(2026, 12, 6));
+  std::string typed = code;
+  for (char& c : typed) c = static_cast<char>(std::tolower(c));
+  link(SessionEvent::Kind::LinkCode, typed);
+  ASSERT_TRUE(view_.prompt);
+  EXPECT_EQ(view_.prompt->title, "New game");
+  player_.Reply(true);
+  EXPECT_EQ(view_.code, code);
+
+  link(SessionEvent::Kind::LinkDate, "2026-12-13");  // nothing at stake: no question
+  EXPECT_FALSE(view_.prompt);
+  EXPECT_EQ(view_.code, PuzzleCode(DailyPuzzle(2026, 12, 13)));
+  Wait(1000);
+  Solve();
+  EXPECT_EQ(Statistics(StatsCategory::Daily).solved, 1);
+}
+
+// A page may end without notice: Keep keeps the unfinished game at once and
+// play goes on; once the game is over it forgets it.
+TEST_F(RememberingTest, KeepKeepsTheGameAtOnceAndPlayGoesOn) {
+  Start();
+  Send(SessionEvent::Kind::GridClick, 34);
+  Send(SessionEvent::Kind::Keep);
+  Send(SessionEvent::Kind::GridClick, 35);
+  EXPECT_EQ(view_.grid.looks[35], GridLook::No);
+  EXPECT_FALSE(view_.quit);
+  Start();
+  EXPECT_EQ(view_.grid.looks[34], GridLook::No);
+  EXPECT_EQ(view_.grid.looks[35], GridLook::Plain);
+  Solve();
+  Send(SessionEvent::Kind::Keep);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / kKeptGameFile));
 }
 
 }  // namespace
