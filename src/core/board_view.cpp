@@ -22,4 +22,52 @@ PuzzlePictures DescribePuzzle(const clsPuzzle& puzzle, const clsPuzzle& symbols,
   return pictures;
 }
 
+const char* StyleFolderName(int style) { return style == kStyleClassic ? "classic" : "modern"; }
+
+const char* OperatorPictureName(PictureKind kind) {
+  switch (kind) {
+    case PictureKind::Plus: return "plus";
+    case PictureKind::Minus: return "minus";
+    case PictureKind::Equals: return "equals";
+    default: return "";
+  }
+}
+
+namespace {
+
+bool IsPictureIndex(int value) { return value >= 0 && value <= 9; }
+
+const char* LookName(GridLook look) {
+  switch (look) {
+    case GridLook::Plain: return "plain";
+    case GridLook::No: return "no";
+    case GridLook::Yes: return "yes";
+    case GridLook::Greyed: return "greyed";
+    case GridLook::GreyedNo: return "greyedno";
+  }
+  return "plain";
+}
+
+}  // namespace
+
+std::string PictureFileName(int style, const BoardPicture& picture) {
+  const std::string folder = std::string(StyleFolderName(style)) + "/";
+  switch (picture.kind) {
+    case PictureKind::Symbol:
+    case PictureKind::Digit:
+      if (!IsPictureIndex(picture.index)) return {};
+      return folder + (picture.kind == PictureKind::Symbol ? "symbol" : "digit") + std::to_string(picture.index) +
+             ".svg";
+    case PictureKind::Plus:
+    case PictureKind::Minus:
+    case PictureKind::Equals: return folder + OperatorPictureName(picture.kind) + ".svg";
+    case PictureKind::None: break;
+  }
+  return {};
+}
+
+std::string GridDigitFileName(GridLook look, int digit) {
+  return IsPictureIndex(digit) ? std::string("grid/") + LookName(look) + std::to_string(digit) + ".svg" : "";
+}
+
 }  // namespace glyph

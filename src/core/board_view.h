@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/cls_puzzle.h"
 #include "core/cls_solve_status.h"
@@ -88,6 +89,14 @@ enum class GridLook { Plain, No, Yes, Greyed, GreyedNo };
 struct GridView {
   std::array<GridLook, 100> looks{};
 };
+
+// Where each picture lies in the picture folder, the same for the window's
+// resources and the browser's site: "modern/symbol3.svg", "classic/plus.svg",
+// "grid/no7.svg"; empty for no picture.
+const char* StyleFolderName(int style);
+const char* OperatorPictureName(PictureKind kind);  // "plus", "minus", "equals"; empty for others
+std::string PictureFileName(int style, const BoardPicture& picture);
+std::string GridDigitFileName(GridLook look, int digit);
 
 // Which of the main window's buttons can be pressed.
 struct ButtonStates {

@@ -11,34 +11,12 @@
 namespace glyph {
 
 namespace {
+
 constexpr qsizetype kMostPictures = 4000;
-}  // namespace
 
-namespace {
-
-QString StyleFolder(int style) { return style == kStyleClassic ? "classic" : "modern"; }
-
-QString OperatorName(PictureKind kind) {
-  switch (kind) {
-    case PictureKind::Plus: return "plus";
-    case PictureKind::Minus: return "minus";
-    case PictureKind::Equals: return "equals";
-    default: return {};
-  }
+QString ResourcePath(const std::string& fileName) {
+  return fileName.empty() ? QString() : ":/assets/" + QString::fromStdString(fileName);
 }
-
-const char* LookName(GridLook look) {
-  switch (look) {
-    case GridLook::Plain: return "plain";
-    case GridLook::No: return "no";
-    case GridLook::Yes: return "yes";
-    case GridLook::Greyed: return "greyed";
-    case GridLook::GreyedNo: return "greyedno";
-  }
-  return "plain";
-}
-
-bool IsIndex(int value) { return value >= 0 && value <= 9; }
 
 // The colours of the light pictures and their dark counterparts. Every pair
 // of ground and ink keeps a contrast of 4.5:1 or more (the greyed digits, a
@@ -67,28 +45,18 @@ constexpr ColourSwap kDarkSymbolOutlines[] = {
 }  // namespace
 
 QString frmAllSymbols::PicturePath(int style, const BoardPicture& picture) {
-  const QString folder = ":/assets/" + StyleFolder(style) + "/";
-  switch (picture.kind) {
-    case PictureKind::Symbol: return IsIndex(picture.index) ? folder + QString("symbol%1.svg").arg(picture.index) : "";
-    case PictureKind::Digit: return IsIndex(picture.index) ? folder + QString("digit%1.svg").arg(picture.index) : "";
-    case PictureKind::Plus:
-    case PictureKind::Minus:
-    case PictureKind::Equals: return folder + OperatorName(picture.kind) + ".svg";
-    case PictureKind::None: break;
-  }
-  return {};
+  return ResourcePath(PictureFileName(style, picture));
 }
 
-QString frmAllSymbols::GridDigitPath(GridLook look, int digit) {
-  return IsIndex(digit) ? QString(":/assets/grid/%1%2.svg").arg(LookName(look)).arg(digit) : "";
-}
+QString frmAllSymbols::GridDigitPath(GridLook look, int digit) { return ResourcePath(GridDigitFileName(look, digit)); }
 
 QString frmAllSymbols::PrintSymbolPath(int style, int symbol) {
-  return IsIndex(symbol) ? QString(":/assets/print/%1_symbol%2.svg").arg(StyleFolder(style)).arg(symbol) : "";
+  if (symbol < 0 || symbol > 9) return "";
+  return QString(":/assets/print/%1_symbol%2.svg").arg(StyleFolderName(style)).arg(symbol);
 }
 
 QString frmAllSymbols::PrintOperatorPath(PictureKind kind) {
-  const QString name = OperatorName(kind);
+  const QString name = OperatorPictureName(kind);
   return name.isEmpty() ? "" : ":/assets/print/" + name + ".svg";
 }
 

@@ -191,6 +191,7 @@ class clsGameController : public clsRaceBoard {
   void Remember(const clsSolveStatus& before);
   void ForgetHistory();
   void Stepped(const clsSolveStatus& grid);
+  bool TakeAdvice();
   void Redraw();
 
   // Drawing: these compute the views; the display paints them.

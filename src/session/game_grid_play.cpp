@@ -89,11 +89,17 @@ void clsGameController::Stepped(const clsSolveStatus& grid) {
 
 // ---- Hints, checks and the note ----------------------------------------
 
-void clsGameController::ClickHint() {
-  if (!CanAdvise()) return;
+// A hint or a check is help: the game counts from here, as a helped one.
+bool clsGameController::TakeAdvice() {
+  if (!CanAdvise()) return false;
   offerGuide_ = false;
   record_.Touch(Now());
   record_.SetHelped();
+  return true;
+}
+
+void clsGameController::ClickHint() {
+  if (!TakeAdvice()) return;
   const std::optional<std::vector<Fact>> facts = advisor_.Hint(puzzle_, solveStatus_);
   if (!facts) return;
   const clsSolveStatus before = solveStatus_;
@@ -105,10 +111,7 @@ void clsGameController::ClickHint() {
 }
 
 void clsGameController::ClickCheck() {
-  if (!CanAdvise()) return;
-  offerGuide_ = false;
-  record_.Touch(Now());
-  record_.SetHelped();
+  if (!TakeAdvice()) return;
   advisor_.Check(puzzle_, solveStatus_);
 }
 

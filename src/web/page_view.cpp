@@ -26,28 +26,8 @@ val ColourText(Colour colour) {
 std::string Folder(bool dark) { return dark ? "pictures/dark/" : "pictures/"; }
 
 std::string PictureAddress(int style, const BoardPicture& picture, bool dark) {
-  const std::string folder = Folder(dark) + (style == kStyleClassic ? "classic/" : "modern/");
-  const bool indexed = picture.index >= 0 && picture.index <= 9;
-  switch (picture.kind) {
-    case PictureKind::Symbol: return indexed ? folder + "symbol" + std::to_string(picture.index) + ".svg" : "";
-    case PictureKind::Digit: return indexed ? folder + "digit" + std::to_string(picture.index) + ".svg" : "";
-    case PictureKind::Plus: return folder + "plus.svg";
-    case PictureKind::Minus: return folder + "minus.svg";
-    case PictureKind::Equals: return folder + "equals.svg";
-    case PictureKind::None: break;
-  }
-  return {};
-}
-
-const char* LookName(GridLook look) {
-  switch (look) {
-    case GridLook::Plain: return "plain";
-    case GridLook::No: return "no";
-    case GridLook::Yes: return "yes";
-    case GridLook::Greyed: return "greyed";
-    case GridLook::GreyedNo: return "greyedno";
-  }
-  return "plain";
+  const std::string file = PictureFileName(style, picture);
+  return file.empty() ? "" : Folder(dark) + file;
 }
 
 val Cell(const BoardView& board, const BoardCell& cell, const clsCatalogue& catalogue) {
@@ -112,7 +92,7 @@ val GridObject(const GridView& grid, const BoardView& board, const clsCatalogue&
   val names = val::array();
   for (int i = 0; i < 100; ++i) {
     const GridLook look = grid.looks[static_cast<std::size_t>(i)];
-    pictures.set(i, Folder(board.dark) + "grid/" + LookName(look) + std::to_string(i % 10) + ".svg");
+    pictures.set(i, Folder(board.dark) + GridDigitFileName(look, i % 10));
     names.set(i, Text(GridCellName(catalogue, board.style, i, look)));
   }
   val object = val::object();
