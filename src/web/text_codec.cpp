@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/text_codec.h"
 
-#include <array>
 #include <cstdint>
+
+#include "core/code_page.h"
 
 namespace glyph {
 
 namespace {
-
-// Windows-1252 bytes 0x80..0x9F; 0 where the code page has no character.
-constexpr std::array<char32_t, 32> kHighControls{0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                                 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void Append(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -60,9 +55,7 @@ std::string Utf8FromAnsi(std::string_view ansi) {
   std::string out;
   out.reserve(ansi.size());
   for (const char byte : ansi) {
-    const auto b = static_cast<unsigned char>(byte);
-    const char32_t mapped = b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : 0;
-    Append(out, mapped != 0 ? mapped : b);
+    Append(out, CharFromAnsi(static_cast<unsigned char>(byte)));
   }
   return out;
 }
@@ -71,17 +64,9 @@ std::string AnsiFromUtf8(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   Decode(utf8, [&out](char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      out += static_cast<char>(c);
-      return;
-    }
-    for (std::size_t k = 0; k < kHighControls.size(); ++k) {
-      if (kHighControls[k] == c) {
-        out += static_cast<char>(0x80 + k);
-        return;
-      }
-    }
-    out += '?';
+    char byte = '?';
+    AnsiFromChar(c, byte);
+    out += byte;
   });
   return out;
 }
