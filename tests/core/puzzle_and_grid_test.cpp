@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "core/board_view.h"
 #include "core/cls_every_number.h"
 #include "core/cls_puzzle.h"
 #include "core/cls_solve_status.h"
@@ -188,6 +191,25 @@ TEST(SolutionRules, ReferenceRevealedSolution) {
     EXPECT_EQ(grid.MakeStatusString(), test::Bytes(c["grid_after"]));
     EXPECT_TRUE(IsSolutionCorrect(puzzle, grid));
   }
+}
+
+// The pictures' names are those of the files the window's resources and the
+// browser's site are made from.
+TEST(BoardPictures, EveryNameIsAPictureOfTheAssets) {
+  const std::filesystem::path assets = std::filesystem::path(GLYPH_SOURCE_DIR) / "assets";
+  for (const int style : {kStyleClassic, kStyleModern}) {
+    for (const PictureKind kind :
+         {PictureKind::Symbol, PictureKind::Digit, PictureKind::Plus, PictureKind::Minus, PictureKind::Equals}) {
+      for (int i = 0; i <= 9; ++i)
+        EXPECT_TRUE(std::filesystem::is_regular_file(assets / PictureFileName(style, {kind, i})));
+    }
+    EXPECT_EQ(PictureFileName(style, {PictureKind::Symbol, 10}), "");
+  }
+  for (const GridLook look : {GridLook::Plain, GridLook::No, GridLook::Yes, GridLook::Greyed, GridLook::GreyedNo}) {
+    for (int d = 0; d <= 9; ++d) EXPECT_TRUE(std::filesystem::is_regular_file(assets / GridDigitFileName(look, d)));
+  }
+  EXPECT_EQ(GridDigitFileName(GridLook::No, -1), "");
+  EXPECT_EQ(PictureFileName(kStyleClassic, {PictureKind::Plus, 0}), "classic/plus.svg");
 }
 
 }  // namespace

@@ -131,10 +131,24 @@ TEST(DailyPuzzle, TheLevelRisesOverTheWeek) {
     EXPECT_EQ(CountSolutions(puzzle), 1) << day;
   }
   EXPECT_EQ(DailyDifficulty(2024, 2, 29), Difficulty::Medium);  // a Thursday
+}
+
+// A date is written with four, two and two digits and dashes, and names a
+// day of the calendar in the years 1 to 9999.
+TEST(DailyPuzzle, OnlyADayOfTheCalendarIsADate) {
+  for (const char* text : {"0001-01-01", "2024-02-29", "2027-01-31", "9999-12-31"}) {
+    const std::optional<CalendarDate> date = ReadDate(text);
+    EXPECT_TRUE(date && DateExists(*date)) << text;
+  }
+  for (const char* text :
+       {"0000-01-01", "2026-02-29", "2026-04-31", "2027-00-10", "2027-13-01", "2027-01-00", "2027-01-32", "2027-1-01",
+        "2027-01-01x", "2027x01-01", "2027-01x01", "2027-+1-01", "2027- 1-01", "+202-01-01"}) {
+    const std::optional<CalendarDate> date = ReadDate(text);
+    EXPECT_FALSE(date && DateExists(*date)) << text;
+  }
   EXPECT_THROW(DailyDifficulty(2026, 2, 29), std::invalid_argument);
-  EXPECT_THROW(DailyPuzzle(2026, 4, 31), std::invalid_argument);
   EXPECT_THROW(DailyPuzzle(2026, 257, 1), std::invalid_argument);  // would be January in std::chrono's byte
-  EXPECT_THROW(DailyPuzzle(0, 1, 1), std::invalid_argument);
+  EXPECT_THROW(DailyPuzzle(10000, 1, 1), std::invalid_argument);
 }
 
 TEST(DailyPuzzle, EveryCopyDrawsTheSamePuzzleForADate) {

@@ -196,11 +196,18 @@ TEST_F(SessionTest, BookmarksThroughTheirDialogs) {
   EXPECT_EQ(View().dialog.selected, 1);  // the newest
   player_.Handle(SessionEvent::Of(SessionEvent::Kind::BookmarkRename, 1, "second"));
   EXPECT_EQ(View().dialog.items, (std::vector<std::string>{"first guess", "second"}));
-  player_.Handle(SessionEvent::Of(SessionEvent::Kind::BookmarkRemove, 1));
+  for (int row : {-1, 2}) player_.Handle(SessionEvent::Of(SessionEvent::Kind::BookmarkRemove, row));  // no such row
+  EXPECT_FALSE(View().prompt);
+  player_.Handle(SessionEvent::Of(SessionEvent::Kind::BookmarkRemove, 0));
   EXPECT_EQ(View().prompt->title, "Remove bookmark");
+  player_.Reply(false);
+  player_.Handle(SessionEvent::Of(SessionEvent::Kind::BookmarkRemove, 1));
   EXPECT_FALSE(View().prompt->yesPreselected);
   player_.Reply(true);
   EXPECT_EQ(View().dialog.items, std::vector<std::string>{"first guess"});
+  player_.Cancel();  // opens nothing
+  EXPECT_EQ(View().grid.looks[35], GridLook::No);
+  Press(Command::OpenBookmark);
   player_.Confirm({}, 0);
   EXPECT_EQ(View().dialog.kind, DialogKind::None);
   EXPECT_EQ(View().grid.looks[12], GridLook::No);
