@@ -160,6 +160,10 @@ TEST_F(GameControllerTest, UndoAndRedoStepThroughTheGridChanges) {
   EXPECT_EQ(Grid(), declared);
   controller_.ClickCell(55);
   EXPECT_FALSE(controller_.CanRedo());
+  DoubleClick(4, 7);  // its click changes nothing, so the step joins no earlier one
+  controller_.Undo();
+  EXPECT_EQ(controller_.SolveStatus().Status(4, 7), kCellYes);
+  controller_.ClickCell(100);  // beyond the grid: ignored, nothing thrown
   controller_.ClearGrid();
   controller_.Undo();  // Clear grid is a step as well
   EXPECT_EQ(controller_.SolveStatus().Status(5, 5), kCellNo);
