@@ -75,7 +75,10 @@ void clsGameSession::HandleOne(const SessionEvent& event) {
     case Kind::Datagram: race_.Receive(event.text, event.source, static_cast<std::uint16_t>(event.value)); return;
     case Kind::Minimised: game_.HoldClock(clsGameClock::kMinimised, event.number != 0); return;
     case Kind::Quitting: Quit(); return;
-    case Kind::Keep: KeepOrForget(); return;
+    case Kind::Keep:
+      // Nobody may be there to answer: the player hears of it on coming back.
+      if (!KeepOrForget()) TellDataNotKept(services_.writer.LastFailure());
+      return;
     case Kind::Answer:
       if (const std::function<void()> then = prompts_.Answer(event.number, event.yes)) then();
       return;

@@ -161,10 +161,8 @@ void clsBrowserFolder::Mirror() {
     present.insert(name);
     std::ostringstream bytes;
     bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-    const std::string content = Utf8FromBytes(bytes.str());
     const auto kept = kept_.find(name);
-    if (kept != kept_.end() && kept->second == content) continue;
-    if (StorageSet((kFilePrefix + name).c_str(), content.c_str()) != 0) kept_[name] = content;
+    if (kept == kept_.end() || kept->second != Utf8FromBytes(bytes.str())) Keep(name, bytes.str());
   }
   for (auto kept = kept_.begin(); kept != kept_.end();) {
     if (present.count(kept->first) > 0) {
@@ -174,6 +172,25 @@ void clsBrowserFolder::Mirror() {
     StorageRemove((kFilePrefix + kept->first).c_str());
     kept = kept_.erase(kept);
   }
+}
+
+bool clsBrowserFolder::Keep(const std::string& name, const std::string& bytes) {
+  const std::string content = Utf8FromBytes(bytes);
+  if (StorageSet((kFilePrefix + name).c_str(), content.c_str()) == 0) return false;
+  kept_[name] = content;
+  return true;
+}
+
+WriteOutcome clsBrowserFileWriter::WriteWhole(const std::filesystem::path& file, const std::string& content,
+                                              LinkRule links) {
+  if (file.parent_path().lexically_normal() == folder_.Folder().lexically_normal() &&
+      !folder_.Keep(file.filename().string(), content)) {
+    failure_ = refusal_();
+    return WriteOutcome::Failed;
+  }
+  const WriteOutcome outcome = files_.WriteWhole(file, content, links);
+  failure_ = files_.LastFailure();
+  return outcome;
 }
 
 }  // namespace glyph

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 
 #include "core/cls_desktop.h"
 #include "net/cls_datagram_socket.h"
+#include "storage/cls_file_writer.h"
 #include "storage/cls_settings_store.h"
 
 namespace glyph {
@@ -59,11 +61,34 @@ class clsBrowserFolder {
   void Restore();
   // Keeps what changed since the last call, and forgets what went.
   void Mirror();
+  // Keeps one file's content in local storage; false where the browser
+  // refuses it (storage full or switched off).
+  bool Keep(const std::string& name, const std::string& bytes);
   const std::filesystem::path& Folder() const { return folder_; }
 
  private:
   std::filesystem::path folder_;
   std::map<std::string, std::string> kept_;  // file name to content, as local storage has them
+};
+
+// The writer of the browser edition. A file of the player's folder goes to
+// local storage first and into the folder only once the browser has taken
+// it: a full or switched-off storage fails the write, as a full disk does on
+// the desktop, and the file stays as it was (the session says so).
+class clsBrowserFileWriter : public clsFileWriter {
+ public:
+  // refusal: why the browser refused, in the player's language.
+  clsBrowserFileWriter(clsBrowserFolder& folder, std::function<std::string()> refusal)
+      : folder_(folder), refusal_(std::move(refusal)) {}
+  WriteOutcome WriteWhole(const std::filesystem::path& file, const std::string& content,
+                          LinkRule links = LinkRule::WriteThrough) override;
+  std::string LastFailure() const override { return failure_; }
+
+ private:
+  clsBrowserFolder& folder_;
+  std::function<std::string()> refusal_;
+  clsAtomicFileWriter files_;
+  std::string failure_;
 };
 
 }  // namespace glyph

@@ -165,12 +165,15 @@ class clsPageGame : public clsSessionDisplay {
   clsBrowserSettings settings_;
   clsSystemRandom random_;
   clsCatalogue catalogue_;
-  clsAtomicFileWriter writer_;
+  clsBrowserFolder folder_;
+  clsBrowserFileWriter writer_{folder_, [this] {
+                                 return catalogue_.GetTranslation(kMainWindowModule, "strBrowserStorageRefused",
+                                                                  "the browser's storage is full or switched off");
+                               }};
   clsNoDesktopServices none_;  // no printer system, no file types to register
   clsSystemClock clock_;
   clsNoNetwork socket_;
   clsBrowserDesktop desktop_;
-  clsBrowserFolder folder_;
   std::unique_ptr<clsGameSession> session_;
 };
 

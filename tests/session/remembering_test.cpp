@@ -299,8 +299,23 @@ TEST_F(RememberingTest, APuzzleNamedByALinkIsPlayed) {
   EXPECT_EQ(Statistics(StatsCategory::Daily).solved, 1);
 }
 
+// Writes everything but the kept game, as a store that is full by then.
+class clsKeptGameRefused : public clsFileWriter {
+ public:
+  explicit clsKeptGameRefused(clsFileWriter& others) : others_(others) {}
+  WriteOutcome WriteWhole(const std::filesystem::path& file, const std::string& content, LinkRule links) override {
+    if (file.filename() == kKeptGameFile) return WriteOutcome::Failed;
+    return others_.WriteWhole(file, content, links);
+  }
+  std::string LastFailure() const override { return "full"; }
+
+ private:
+  clsFileWriter& others_;
+};
+
 // A page may end without notice: Keep keeps the unfinished game at once and
-// play goes on; once the game is over it forgets it.
+// play goes on; once the game is over it forgets it. A game that could not
+// be kept is said, for the player coming back.
 TEST_F(RememberingTest, KeepKeepsTheGameAtOnceAndPlayGoesOn) {
   Start();
   Send(SessionEvent::Kind::GridClick, 34);
@@ -314,6 +329,15 @@ TEST_F(RememberingTest, KeepKeepsTheGameAtOnceAndPlayGoesOn) {
   Solve();
   Send(SessionEvent::Kind::Keep);
   EXPECT_FALSE(std::filesystem::exists(folder_ / kKeptGameFile));
+
+  clsKeptGameRefused refusing(writer_);
+  fakes_.writer = &refusing;
+  Start();
+  Send(SessionEvent::Kind::GridClick, 34);
+  EXPECT_FALSE(view_.prompt);
+  Send(SessionEvent::Kind::Keep);
+  ASSERT_TRUE(view_.prompt);
+  EXPECT_NE(view_.prompt->text.find("(full)"), std::string::npos);
 }
 
 }  // namespace

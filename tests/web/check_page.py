@@ -141,8 +141,8 @@ def play_a_code(address):
 
 def open_in_german(address):
     """German from the browser's language; a damaged kept game in the
-    browser's storage, and a code that is none, are each said, and a game
-    stands on the board."""
+    browser's storage, a code that is none and a storage that refuses are
+    each said, and a game stands on the board."""
     page = Page(browser("de-DE"))
     try:
         page.open(address)
@@ -165,6 +165,12 @@ def open_in_german(address):
         kept = page.js("return Object.keys(localStorage).filter(k => k.includes('unfinished'))")
         check(len(kept) == 1 and "unfinished.gly" not in kept, f"the damaged game is set aside: {kept}")
         check(page.driver.find_element(By.ID, "code").text.startswith("Code:"), "a game stands on the board")
+        # A storage that takes nothing more: the first mark's statistics are not kept, and that is said.
+        page.js("Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); }")
+        page.keys(Keys.SPACE)
+        page.wait.until(lambda d: d.execute_script("return document.getElementById('prompt').open"))
+        said = page.driver.find_element(By.ID, "prompt").text
+        check("Speicher des Browsers ist voll" in said, f"a full storage is said: {said}")
     finally:
         page.driver.quit()
 
